@@ -1,0 +1,16 @@
+// Bank account numbers: the NRB and IBAN form tests, the NRB check digits, the free form.
+// olv::NAME is the internal twin of the export NAME.
+#pragma once
+
+#include "platform/text.h"
+
+namespace olv {
+
+bool KVT_CzyRachBank_IBAN_lub_NRB(Text t);
+bool KVT_CzyFormRachBank_NRB(Text t);
+int f_KVTElemT_NR_RACH_BANKOWEGO(Text t);
+// flag true: the NRB check digits (0 or 62000401); false: the account form (0 or 60007602).
+int TestNrRachBank(Text t, bool flag);
+int TestNrRachBankNrDecyzji(Text first, Text second);
+
+}  // namespace olv

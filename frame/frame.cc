@@ -1,0 +1,100 @@
+// Trimming, the trimmed comparison, the character classes and the code-page setting.
+#include "frame/frame.h"
+
+#include <array>
+#include <string>
+
+#include "frame/code_page.h"
+#include "olvenir_p.h"
+
+namespace olv {
+
+std::atomic<int32_t> code_page_setting{1};
+
+namespace {
+
+// A 256-bit set of byte values.
+struct ByteSet {
+  std::array<uint64_t, 4> bits{};
+  constexpr ByteSet& add(int from, int to) {
+    for (int b = from; b <= to; ++b) bits[b >> 6] |= uint64_t{1} << (b & 63);
+    return *this;
+  }
+  constexpr ByteSet& add(std::initializer_list<int> values) {
+    for (int b : values) add(b, b);
+    return *this;
+  }
+  constexpr bool contains(unsigned char b) const { return (bits[b >> 6] >> (b & 63)) & 1; }
+};
+
+// The Polish letter classes: ISO 8859-2 and Windows-1250 place these ten letters
+// (Ą Ł Ľ Ś Š Ş Ť Ź Ž Ż and their lower-case forms) at different values and agree on the ranges.
+// clang-format off
+constexpr ByteSet kUpper[2] = {
+    ByteSet{}.add({0xA1, 0xA3, 0xA5, 0xA6, 0xA9, 0xAA, 0xAB, 0xAC, 0xAE, 0xAF}).add(0xC0, 0xD6).add(0xD8, 0xDE),
+    ByteSet{}.add({0xA5, 0xA3, 0xBC, 0x8C, 0x8A, 0xAA, 0x8D, 0x8F, 0x8E, 0xAF}).add(0xC0, 0xD6).add(0xD8, 0xDE)};
+constexpr ByteSet kLower[2] = {
+    ByteSet{}.add({0xB1, 0xB3, 0xB5, 0xB6, 0xB9, 0xBA, 0xBB, 0xBC, 0xBE, 0xBF, 0xDF}).add(0xE0, 0xF6).add(0xF8, 0xFE),
+    ByteSet{}.add({0xB9, 0xB3, 0xBE, 0x9C, 0x9A, 0xBA, 0x9D, 0x9F, 0x9E, 0xBF, 0xDF}).add(0xE0, 0xF6).add(0xF8, 0xFE)};
+// clang-format on
+
+int class_test(const ByteSet (&sets)[2], unsigned char c, int code_page) {
+  if (code_page != 0 && code_page != 1) return 1;
+  return sets[code_page].contains(c) ? 0 : 1;
+}
+
+}  // namespace
+
+Text KVTDelSpacje(Text t) {
+  std::size_t end = t.size();
+  while (end > 0 && is_space(t[end - 1])) --end;
+  std::size_t begin = 0;
+  while (begin < end && is_space(t[begin])) ++begin;
+  return t.substr(begin, end - begin);
+}
+
+int KVTDelSpacjeStrcmp(Text a, Text b) {
+  Text ta = KVTDelSpacje(a);
+  Text tb = KVTDelSpacje(b);
+  // char_traits<char16_t> compares as unsigned 16-bit values; the shorter text is smaller.
+  int c = ta.compare(tb);
+  return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+int KVTIsNotEmpty(Text t) { return t.find_first_not_of(u' ') == Text::npos ? 1 : 0; }
+
+int f_KVTIsZnakSpecjalny(int c) {
+  for (int special : {0x20, 0x2D, 0x2E, 0x2C, 0x2F, 0x22, 0x5F, 0x26, 0x5C}) {
+    if (c == special) return 0;
+  }
+  return 60007501;
+}
+
+int f_KVTIsZnakKropkaKreskaOdstep(int c) { return c == 0x2E || c == 0x2D || c == 0x20 ? 0 : 60003801; }
+
+int IsLowerPL(unsigned char c, int code_page) { return class_test(kLower, c, code_page); }
+int IsUpperPL(unsigned char c, int code_page) { return class_test(kUpper, c, code_page); }
+
+}  // namespace olv
+
+// ---- exports ----------------------------------------------------------------------------------
+
+extern "C" int KVTGetCodePage() { return olv::code_page(); }
+
+extern "C" void KVTSetCodePage(int code_page) {
+  olv::code_page_setting.store(code_page, std::memory_order_relaxed);
+}
+
+extern "C" int IsLowerPL(unsigned char c, int code_page) { return olv::IsLowerPL(c, code_page); }
+extern "C" int IsUpperPL(unsigned char c, int code_page) { return olv::IsUpperPL(c, code_page); }
+
+int isKVTdigit(char16_t c) { return olv::isKVTdigit(c); }
+int f_KVTIsZnakSpecjalny(int c) { return olv::f_KVTIsZnakSpecjalny(c); }
+int f_KVTIsZnakKropkaKreskaOdstep(int c) { return olv::f_KVTIsZnakKropkaKreskaOdstep(c); }
+int KVTIsNotEmpty(char16_t* t) { return olv::KVTIsNotEmpty(olv::text(t)); }
+
+std::u16string KVTDelSpacje(char16_t* t) { return std::u16string(olv::KVTDelSpacje(olv::text(t))); }
+
+int KVTDelSpacjeStrcmp(char16_t* a, char16_t* b) {
+  return olv::KVTDelSpacjeStrcmp(olv::text(a), olv::text(b));
+}

@@ -1,0 +1,39 @@
+/* The types that cross the boundary: automation strings and the records of the dictionary
+ * checks. Their names are part of the mangled export names and are kept exactly. */
+#ifndef OLVENIR_P_TYPES_H
+#define OLVENIR_P_TYPES_H
+
+#include <cstdint>
+#include <string>
+
+/* An automation string: points after a 32-bit byte-length prefix; made by
+ * olvenir_SysAllocString and released by olvenir_SysFreeString. */
+typedef char16_t* BSTR;
+
+/* One condition of a conditional value lookup. */
+struct stWarunekY {
+  BSTR column;           /* the column the condition tests */
+  signed char op;        /* 0 equality; -2 and 2 on date columns, as the service defines them */
+  BSTR value;            /* the value compared with */
+};
+
+/* One code of a host-built code table. */
+struct stPozycjaKodu {
+  const char16_t* code;             /* the code text */
+  int32_t valid_from;               /* RRRRMMDD */
+  int32_t valid_to;                 /* RRRRMMDD */
+  int32_t reserved;                 /* not read by the library */
+  const char16_t* alternative_code; /* used instead of code when present and not empty */
+};
+
+/* A group of a host-built code table; groups always come in arrays of 10. */
+struct stGrupaKodow {
+  uint16_t count;                /* entries in `codes` */
+  stPozycjaKodu* codes;
+  stGrupaKodow* children;        /* a child array of 10 groups, or null */
+};
+
+/* A code description of the host's; the library never looks inside. */
+struct _stOpisKodu;
+
+#endif

@@ -1,0 +1,27 @@
+// Letter and white-space classes of all 65,536 UTF-16 units, independent of the process locale.
+#pragma once
+
+#include <cstdint>
+
+namespace olv {
+
+namespace detail {
+extern const uint64_t kLetterBits[1024];
+extern const uint64_t kSpaceBits[1024];
+}  // namespace detail
+
+// The wide letter test: a unit of Unicode general category L (Lu, Ll, Lt, Lm, Lo).
+inline bool is_letter(char16_t c) { return (detail::kLetterBits[c >> 6] >> (c & 63)) & 1; }
+
+// The wide white-space test: a unit with the Unicode White_Space property.
+inline bool is_space(char16_t c) { return (detail::kSpaceBits[c >> 6] >> (c & 63)) & 1; }
+
+// A decimal digit U+0030 to U+0039; no other Unicode digit counts.
+constexpr bool is_digit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+// An ASCII letter A-Z or a-z, tested on the whole unit.
+constexpr bool is_ascii_letter(char16_t c) {
+  return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+}  // namespace olv

@@ -1,0 +1,118 @@
+// Trimming, the trimmed comparison, the character classes and the code page, at the exports.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "olvenir_p.h"
+#include "tests/test_support.h"
+
+namespace {
+
+using olv::testing::utf8;
+
+// A writable copy of a literal, as the decorated exports take char16_t*.
+struct Buf {
+  std::u16string s;
+  explicit Buf(const char16_t* t) : s(t) {}
+  char16_t* p() { return s.data(); }
+};
+
+TEST(FrameTest, TrimmedComparison) {
+  struct Row {
+    const char16_t* a;
+    const char16_t* b;
+    int want;
+  };
+  const Row rows[] = {
+      {u"  X ", u"X", 0},        {u"a", u"b", -1},        {u"b", u"a", 1},
+      {u"a", u"A", 1},           {u"ab", u"a", 1},        {u"", u"   ", 0},
+      {nullptr, u"", 0},         {u"\t\n\t\n", u"", 0},   {u"a", nullptr, 1},
+      {u"\u00A0x\u3000", u"x", 0}, {u"\uFFFF", u"a", 1},  {u"a  b", u"a b", -1},
+      {u"a", u"ab", -1},         {u"\u2028", u"", 0},     {u"\u200B", u"", 1},
+  };
+  for (const Row& r : rows) {
+    Buf a(r.a ? r.a : u""), b(r.b ? r.b : u"");
+    EXPECT_EQ(KVTDelSpacjeStrcmp(r.a ? a.p() : nullptr, r.b ? b.p() : nullptr), r.want)
+        << '"' << utf8(a.s) << "\" vs \"" << utf8(b.s) << '"';
+  }
+}
+
+TEST(FrameTest, TrimmingKeepsInnerSpace) {
+  EXPECT_EQ(KVTDelSpacje(Buf(u"\t x \n").p()), u"x");
+  EXPECT_EQ(KVTDelSpacje(Buf(u" \t\r\n ").p()), u"");
+  EXPECT_EQ(KVTDelSpacje(Buf(u"  a  b  ").p()), u"a  b");
+  EXPECT_EQ(KVTDelSpacje(nullptr), u"");
+}
+
+TEST(FrameTest, NotEmptyCountsOnlySpaces) {
+  EXPECT_EQ(KVTIsNotEmpty(Buf(u"").p()), 1);
+  EXPECT_EQ(KVTIsNotEmpty(Buf(u"   ").p()), 1);
+  EXPECT_EQ(KVTIsNotEmpty(Buf(u"\t").p()), 0);
+  EXPECT_EQ(KVTIsNotEmpty(Buf(u" x ").p()), 0);
+}
+
+TEST(FrameTest, DigitIsAsciiOnly) {
+  EXPECT_EQ(isKVTdigit(u'0'), 1);
+  EXPECT_EQ(isKVTdigit(u'9'), 1);
+  EXPECT_EQ(isKVTdigit(u'/'), 0);
+  EXPECT_EQ(isKVTdigit(u':'), 0);
+  EXPECT_EQ(isKVTdigit(u'\u0660'), 0);
+  EXPECT_EQ(isKVTdigit(u'\uFF10'), 0);
+}
+
+TEST(FrameTest, SpecialCharactersCompareAllThirtyTwoBits) {
+  for (int c : {0x20, 0x2D, 0x2E, 0x2C, 0x2F, 0x22, 0x5F, 0x26, 0x5C}) {
+    EXPECT_EQ(f_KVTIsZnakSpecjalny(c), 0) << c;
+  }
+  for (int c : {0x10020, -0x20, 0x21, 0x27, 0x2B, 0, 0xFFFF}) {
+    EXPECT_EQ(f_KVTIsZnakSpecjalny(c), 60007501) << c;
+  }
+  for (int c : {0x2E, 0x2D, 0x20}) EXPECT_EQ(f_KVTIsZnakKropkaKreskaOdstep(c), 0) << c;
+  for (int c : {0x2C, 0x10020, 0x5F}) EXPECT_EQ(f_KVTIsZnakKropkaKreskaOdstep(c), 60003801) << c;
+}
+
+// The classes written out independently: the ten letters that the two code pages place
+// differently, then the shared ranges.
+bool in_class(int b, bool upper, int page) {
+  static const int kTen[2][2][10] = {
+      {{0xB1, 0xB3, 0xB5, 0xB6, 0xB9, 0xBA, 0xBB, 0xBC, 0xBE, 0xBF},
+       {0xA1, 0xA3, 0xA5, 0xA6, 0xA9, 0xAA, 0xAB, 0xAC, 0xAE, 0xAF}},
+      {{0xB9, 0xB3, 0xBE, 0x9C, 0x9A, 0xBA, 0x9D, 0x9F, 0x9E, 0xBF},
+       {0xA5, 0xA3, 0xBC, 0x8C, 0x8A, 0xAA, 0x8D, 0x8F, 0x8E, 0xAF}}};
+  for (int v : kTen[page][upper]) {
+    if (v == b) return true;
+  }
+  if (upper) return (b >= 0xC0 && b <= 0xDE && b != 0xD7);
+  return b == 0xDF || (b >= 0xE0 && b <= 0xFE && b != 0xF7);
+}
+
+TEST(FrameTest, PolishLetterClassesOfEveryByte) {
+  for (int page : {0, 1}) {
+    int lower = 0, upper = 0;
+    for (int b = 0; b < 256; ++b) {
+      auto c = static_cast<unsigned char>(b);
+      EXPECT_EQ(IsLowerPL(c, page), in_class(b, false, page) ? 0 : 1) << page << ' ' << b;
+      EXPECT_EQ(IsUpperPL(c, page), in_class(b, true, page) ? 0 : 1) << page << ' ' << b;
+      lower += IsLowerPL(c, page) == 0;
+      upper += IsUpperPL(c, page) == 0;
+    }
+    EXPECT_EQ(lower, 41);
+    EXPECT_EQ(upper, 40);
+  }
+  for (int page : {2, -1, 1000}) {
+    for (int b = 0; b < 256; ++b) {
+      EXPECT_EQ(IsLowerPL(static_cast<unsigned char>(b), page), 1);
+      EXPECT_EQ(IsUpperPL(static_cast<unsigned char>(b), page), 1);
+    }
+  }
+}
+
+TEST(FrameTest, CodePageStoresAnyValue) {
+  EXPECT_EQ(KVTGetCodePage(), 1);
+  for (int v : {0, 7, -1, 1}) {
+    KVTSetCodePage(v);
+    EXPECT_EQ(KVTGetCodePage(), v);
+  }
+}
+
+}  // namespace

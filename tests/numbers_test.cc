@@ -1,0 +1,81 @@
+// The runtime's text-to-number conversions on UTF-16 texts.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "platform/text.h"
+#include "tests/test_support.h"
+
+namespace {
+
+using olv::testing::utf8;
+
+TEST(NumbersTest, Int32Reading) {
+  struct Row {
+    const char16_t* text;
+    int32_t want;
+  };
+  const Row rows[] = {
+      {u"", 0},          {u"12", 12},          {u"  \t\n-42x", -42},   {u"+7", 7},
+      {u"- 7", 0},       {u"abc", 0},          {u"12 34", 12},         {u"\u00A03", 3},
+      {u"\u0663", 0},    {u"2147483647", INT32_MAX}, {u"2147483648", INT32_MAX},
+      {u"-2147483648", INT32_MIN}, {u"-99999999999999", INT32_MIN},   {u"0000000000012", 12},
+      {u"++1", 0},       {u"1.9", 1},
+  };
+  for (const Row& r : rows) EXPECT_EQ(olv::to_int32(r.text), r.want) << utf8(r.text);
+}
+
+TEST(NumbersTest, Int64Reading) {
+  EXPECT_EQ(olv::to_int64(u"9000000000"), 9000000000LL);
+  EXPECT_EQ(olv::to_int64(u"-9223372036854775808"), INT64_MIN);
+  EXPECT_EQ(olv::to_int64(u"9223372036854775808"), INT64_MAX);
+  EXPECT_EQ(olv::to_int64(u" \t 12a"), 12);
+  EXPECT_EQ(olv::to_int64(u"x1"), 0);
+}
+
+TEST(NumbersTest, DoubleReading) {
+  struct Row {
+    const char16_t* text;
+    double want;
+  };
+  const Row rows[] = {
+      {u"12345", 12345.0}, {u"-250", -250.0}, {u" 1.5", 1.5},     {u".5", 0.5},
+      {u"5.", 5.0},        {u"1e3", 1000.0},  {u"1E-2", 0.01},    {u"1e", 1.0},
+      {u"1e+", 1.0},       {u"", 0.0},        {u"abc", 0.0},      {u"inf", 0.0},
+      {u"nan", 0.0},       {u"0x10", 0.0},    {u".", 0.0},        {u"-.", 0.0},
+      {u"0.000123", 0.000123}, {u"1,5", 1.0}, {u"00012.50", 12.5},
+      {u"123456789012345678901234567890123456789012345678901234567890", 1.2345678901234568e59},
+  };
+  for (const Row& r : rows) EXPECT_DOUBLE_EQ(olv::to_double(r.text), r.want) << utf8(r.text);
+  EXPECT_TRUE(std::isinf(olv::to_double(u"1e999999999")));
+  EXPECT_EQ(olv::to_double(u"1e-999999999"), 0.0);
+  EXPECT_EQ(olv::to_double(u"0.0000000000000000000000000000000000000000000000001"), 1e-49);
+}
+
+TEST(NumbersTest, ScanWidths) {
+  olv::Text rest = u"01032024";
+  int32_t a = 0, b = 0, c = 0;
+  ASSERT_TRUE(olv::scan_int(rest, 2, a));
+  ASSERT_TRUE(olv::scan_int(rest, 2, b));
+  ASSERT_TRUE(olv::scan_int(rest, 4, c));
+  EXPECT_EQ(a, 1);
+  EXPECT_EQ(b, 3);
+  EXPECT_EQ(c, 2024);
+  EXPECT_FALSE(olv::scan_int(rest, 2, a));
+
+  rest = u" 5x";
+  EXPECT_TRUE(olv::scan_int(rest, 2, a));
+  EXPECT_EQ(a, 5);
+  EXPECT_EQ(rest, u"x");
+  EXPECT_FALSE(olv::scan_int(rest, 2, a));
+  EXPECT_EQ(rest, u"x");
+
+  rest = u"-12";
+  EXPECT_TRUE(olv::scan_int(rest, 2, a));  // the sign counts toward the width
+  EXPECT_EQ(a, -1);
+  rest = u"-";
+  EXPECT_FALSE(olv::scan_int(rest, 2, a));
+}
+
+}  // namespace
