@@ -90,4 +90,10 @@ inline bool any_filled(std::initializer_list<Text> ps) { return !all_blank(ps); 
 // The fields are neither all blank nor all filled.
 inline bool mixed_presence(std::initializer_list<Text> ps) { return !all_blank(ps) && !all_filled(ps); }
 
+// ---- words added by the XP 0002-0098 and XB rules ----
+
+// ---- words added by the XP 0130-0385 rules ----
+
+// ---- words added by the GB, WD, GP, XU and ZF rules ----
+
 }  // namespace olv::terms
