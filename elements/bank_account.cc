@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstring>
 
 #include "frame/frame.h"
 #include "olvenir_p.h"
@@ -188,7 +189,10 @@ int f_KVTElemT_NR_RACH_BANKOWEGO(char16_t* t) {
 }
 
 extern "C" int TestNrRachBank(char16_t* t, bool flag) {
-  return olv::TestNrRachBank(olv::text(t), flag);
+  // Hosts pass the flag as one byte and mean true by any non-zero byte, not only by 1.
+  unsigned char byte = 0;
+  std::memcpy(&byte, &flag, 1);
+  return olv::TestNrRachBank(olv::text(t), byte != 0);
 }
 extern "C" int TestNrRachBankNrDecyzji(char16_t* first, char16_t* second) {
   return olv::TestNrRachBankNrDecyzji(olv::text(first), olv::text(second));
