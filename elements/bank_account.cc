@@ -16,10 +16,10 @@ constexpr std::size_t kNrbDigits = 26;
 constexpr std::size_t kIbanUnits = 28;
 constexpr std::size_t kSpacedNrbUnits = 32;
 
-// The working copy of the form tests. Both tests first cut what trails the number (spaces, or
-// white space outside the trimmed window), so the cut is made before copying: a padded field of
-// any length still fits. A text whose remainder is longer than 39 units does not fit and is no
-// account number in either form: both tests answer false for it.
+// The working copy of the form tests holds 39 units. What trails the number is cut before it is
+// copied (the account form test drops trailing spaces, the NRB form test never looks past the
+// trimmed length), so a padded field of any length still fits. A text whose remainder is longer
+// than 39 units is taken for no account number: both form tests answer false for it.
 class WorkingCopy {
  public:
   static constexpr std::size_t kCapacity = 39;
