@@ -51,6 +51,7 @@ int32_t day_number(Text ddmmrrrr) {
 }
 
 // A text assembled in a fixed buffer, for the functions that build a date text and read it back.
+// The longest text built is 9 units; what would not fit the buffer is dropped.
 class TextBuilder {
  public:
   TextBuilder& units(Text t) {
