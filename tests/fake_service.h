@@ -91,7 +91,8 @@ class FakeService final : public IOlvenirDictionaryService {
     call.count = count;
     for (int32_t i = 0; i < count; ++i) {
       call.texts.push_back(recorded(conditions[i].column));
-      call.texts.push_back(std::u16string(1, static_cast<char16_t>(conditions[i].op)));
+      const std::string op = std::to_string(conditions[i].op);
+      call.texts.push_back(std::u16string(op.begin(), op.end()));
       call.texts.push_back(recorded(conditions[i].value));
     }
     record(call);
