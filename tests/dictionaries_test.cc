@@ -18,19 +18,12 @@ using olv::testing::ServiceCall;
 using olv::testing::utf8;
 using Texts = std::vector<std::u16string>;
 
-class DictionariesTest : public ::testing::Test {
+class DictionariesTest : public olv::testing::ServiceFixture {
  protected:
-  void SetUp() override { strings_before_ = olv::live_strings(); }
   void TearDown() override {
-    EXPECT_EQ(fake_.state.live, 0);
-    EXPECT_EQ(olv::live_strings(), strings_before_);
-    EXPECT_EQ(olv::initialisation_depth(), 0);
+    ServiceFixture::TearDown();
     olv::clear_today_for_testing();
   }
-  std::vector<ServiceCall> calls() { return fake_.state.taken(); }
-
-  ScopedFakeService fake_;
-  int64_t strings_before_ = 0;
 };
 
 TEST_F(DictionariesTest, LocalFormatTestsDecideBeforeTheService) {

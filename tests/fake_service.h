@@ -2,6 +2,8 @@
 // instances, answers from small tables written in each test, and can refuse creation or fail.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <map>
 #include <mutex>
@@ -175,6 +177,22 @@ class ScopedFakeService {
 
   FakeServiceState state;
   FakeFactory factory{state};
+};
+
+// A fixture with a fake service registered that checks, after each test, that no instance,
+// string or initialisation outlived the queries.
+class ServiceFixture : public ::testing::Test {
+ protected:
+  void SetUp() override { strings_before_ = olv::live_strings(); }
+  void TearDown() override {
+    EXPECT_EQ(fake_.state.live, 0) << "a service instance outlived its query";
+    EXPECT_EQ(olv::live_strings(), strings_before_) << "a string outlived its query";
+    EXPECT_EQ(olv::initialisation_depth(), 0) << "the thread's initialisation was not undone";
+  }
+  std::vector<ServiceCall> calls() { return fake_.state.taken(); }
+
+  ScopedFakeService fake_;
+  int64_t strings_before_ = 0;
 };
 
 }  // namespace olv::testing

@@ -15,20 +15,7 @@ namespace {
 using olv::testing::ScopedFakeService;
 using olv::testing::ServiceCall;
 
-// Checks after a query that no instance, string or initialisation outlived it.
-class ServiceQueryTest : public ::testing::Test {
- protected:
-  void SetUp() override { strings_before_ = olv::live_strings(); }
-  void TearDown() override {
-    EXPECT_EQ(fake_.state.live, 0) << "a service instance outlived its query";
-    EXPECT_EQ(olv::live_strings(), strings_before_) << "a string outlived its query";
-    EXPECT_EQ(olv::initialisation_depth(), 0) << "the thread's initialisation was not undone";
-  }
-  std::vector<ServiceCall> calls() { return fake_.state.taken(); }
-
-  ScopedFakeService fake_;
-  int64_t strings_before_ = 0;
-};
+using ServiceQueryTest = olv::testing::ServiceFixture;
 
 TEST_F(ServiceQueryTest, RuleChecksPassTheirTextsAndKeepTheLow32Bits) {
   struct Case {
