@@ -12,23 +12,6 @@
 namespace olv {
 namespace {
 
-// The value of positions `first` to `last` (1-based) read as the runtime's wide-text-to-long;
-// positions past the end of the text are absent.
-int32_t part_value(Text t, std::size_t first, std::size_t last) {
-  if (first > t.size()) return 0;
-  return to_int32(t.substr(first - 1, last - first + 1));
-}
-
-constexpr bool leap_year(int32_t year) {
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-constexpr int32_t days_in_month(int32_t month, int32_t year) {
-  constexpr int32_t kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month < 1 || month > 12) return 0;
-  return month == 2 && leap_year(year) ? 29 : kDays[month - 1];
-}
-
 // Leap years among 1..year (Gregorian), for year >= 0.
 constexpr int32_t leap_years_through(int32_t year) { return year / 4 - year / 100 + year / 400; }
 
