@@ -145,7 +145,9 @@ std::string describe_result(const TypedExport& row, int64_t value, Language lang
     return pick(lang, "the check answered false", "kontrola odpowiedziała fałsz");
   }
   if (std::string text = finding_text(value, lang); !text.empty()) return text;
-  if (std::string_view(row.name) == "f_KVTElem" && value <= -1000) {
+  // The dispatcher's -1 is a dictionary type's answer; its other negative answers are
+  // -1000 - type for a type it does not know (type -1 gives -999).
+  if (std::string_view(row.name) == "f_KVTElem" && value < 0 && value != -1) {
     return pick(lang, "unknown element type ", "nieznany typ elementu ") +
            std::to_string(-1000 - value);
   }
