@@ -40,15 +40,16 @@ HRESULT answer_text(const std::optional<std::u16string>& text, BSTR* value) {
   return *value ? S_OK : failure(E_OUTOFMEMORY, "out of memory");
 }
 
-class DictionaryService final : public IOlvenirDictionaryService {
+// IUnknown for one interface: its identity, and a reference count that deletes the object at
+// the last release.
+template <typename Interface, const IID* kInterface>
+class Unknown : public Interface {
  public:
-  explicit DictionaryService(std::shared_ptr<SqliteDictionary> d) : dictionary_(std::move(d)) {}
-
   HRESULT QueryInterface(const IID& iid, void** object) override {
     if (!object) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IOlvenirDictionaryService) {
-      *object = static_cast<IOlvenirDictionaryService*>(this);
-      AddRef();
+    if (iid == IID_IUnknown || iid == *kInterface) {
+      *object = static_cast<Interface*>(this);
+      this->AddRef();
       return S_OK;
     }
     *object = nullptr;
@@ -60,6 +61,18 @@ class DictionaryService final : public IOlvenirDictionaryService {
     if (left == 0) delete this;
     return left;
   }
+
+ protected:
+  virtual ~Unknown() = default;
+
+ private:
+  std::atomic<uint32_t> references_{1};
+};
+
+class DictionaryService final
+    : public Unknown<IOlvenirDictionaryService, &IID_IOlvenirDictionaryService> {
+ public:
+  explicit DictionaryService(std::shared_ptr<SqliteDictionary> d) : dictionary_(std::move(d)) {}
 
   // The reference service judges no rule: every field passes.
   HRESULT CheckRule(BSTR, int64_t* result) override {
@@ -109,32 +122,12 @@ class DictionaryService final : public IOlvenirDictionaryService {
   }
 
  private:
-  ~DictionaryService() = default;
-
   std::shared_ptr<SqliteDictionary> dictionary_;
-  std::atomic<uint32_t> references_{1};
 };
 
-class Factory final : public IClassFactory {
+class Factory final : public Unknown<IClassFactory, &IID_IClassFactory> {
  public:
   explicit Factory(DictionaryOpener open) : open_(std::move(open)) {}
-
-  HRESULT QueryInterface(const IID& iid, void** object) override {
-    if (!object) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IClassFactory) {
-      *object = static_cast<IClassFactory*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  uint32_t AddRef() override { return ++references_; }
-  uint32_t Release() override {
-    uint32_t left = --references_;
-    if (left == 0) delete this;
-    return left;
-  }
 
   HRESULT CreateInstance(IUnknown* outer, const IID& iid, void** object) override {
     if (!object) return E_POINTER;
@@ -150,8 +143,6 @@ class Factory final : public IClassFactory {
   HRESULT LockServer(int32_t) override { return S_OK; }
 
  private:
-  ~Factory() = default;
-
   std::shared_ptr<SqliteDictionary> dictionary() {
     std::lock_guard<std::mutex> lock(mutex_);
     if (!dictionary_) dictionary_ = open_();
@@ -161,7 +152,6 @@ class Factory final : public IClassFactory {
   DictionaryOpener open_;
   std::mutex mutex_;
   std::shared_ptr<SqliteDictionary> dictionary_;
-  std::atomic<uint32_t> references_{1};
 };
 
 }  // namespace
