@@ -67,7 +67,9 @@ TEST(ArgumentsTest, WordsReadByKind) {
     std::string error;
     bool ok = json_from_word(c.word, c.kind, out, error);
     EXPECT_EQ(ok, !c.want.is_discarded()) << c.word << ": " << error;
-    if (ok && !c.want.is_discarded()) EXPECT_EQ(out, c.want) << c.word;
+    if (ok && !c.want.is_discarded()) {
+      EXPECT_EQ(out, c.want) << c.word;
+    }
   }
 }
 

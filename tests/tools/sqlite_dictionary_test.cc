@@ -153,7 +153,8 @@ TEST(SqliteDictionaryTest, ConcurrentQueriesGiveTheSameAnswers) {
         LookupCondition key{u"STP_KODPOKREW", kEqual, (i + t) % 2 ? u"12" : u"40"};
         auto v = sample()->lookup(u"slU_KodPokrew", {&key, 1}, u"STP_WGOSPZOSUBEZP");
         if (v != std::u16string((i + t) % 2 ? u"1" : u"0")) ++wrong;
-        if (sample()->check_code(10019, u"316", i % 2 ? 20111231 : 20120101) != (i % 2 == 1)) ++wrong;
+        if (sample()->check_code(10019, u"316", i % 2 ? 20111231 : 20120101) != (i % 2 == 1))
+          ++wrong;
       }
     });
   }

@@ -39,8 +39,10 @@ struct CallCase {
 
 Outcome call(const char* fn, const std::vector<Arg>& args) {
   const TypedExport* row = find_typed_export(fn);
-  if (!row) return Outcome{"no such export " + std::string(fn)};
-  return row->call(args);
+  if (row) return row->call(args);
+  Outcome missing;
+  missing.error = "no such export " + std::string(fn);
+  return missing;
 }
 
 TEST(TypedExportsTest, EachKindOfParameterTakesItsOwnForm) {
