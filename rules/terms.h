@@ -94,12 +94,18 @@ inline bool mixed_presence(std::initializer_list<Text> ps) {
 
 // ---- words added by the XP 0002-0098 and XB rules ----
 
-// p equals one of the literals (trimmed comparison), tried in the order given.
-inline bool equals_one_of(Text p, std::initializer_list<Text> literals) {
-  for (Text literal : literals) {
-    if (equals(p, literal)) return true;
+// Some item of the list passes the test; the walk ends at the first that does.
+template <typename Item, typename Test>
+constexpr bool some(std::initializer_list<Item> items, Test test) {
+  for (const Item& item : items) {
+    if (test(item)) return true;
   }
   return false;
+}
+
+// p equals one of the literals (trimmed comparison), tried in the order given.
+inline bool equals_one_of(Text p, std::initializer_list<Text> literals) {
+  return some(literals, [p](Text literal) { return equals(p, literal); });
 }
 
 // Exactly one of the two fields is blank.
@@ -118,18 +124,12 @@ inline bool document_given(Text type, Text number) {
 
 // Some field's integer value is 1 or more.
 inline bool any_int_positive(std::initializer_list<Text> ps) {
-  for (Text p : ps) {
-    if (int_value(p) >= 1) return true;
-  }
-  return false;
+  return some(ps, [](Text p) { return int_value(p) >= 1; });
 }
 
 // Some field's 64-bit value is greater than 0.
 inline bool any_int64_positive(std::initializer_list<Text> ps) {
-  for (Text p : ps) {
-    if (int64_value(p) > 0) return true;
-  }
-  return false;
+  return some(ps, [](Text p) { return int64_value(p) > 0; });
 }
 
 // The integer value lies from low to high, both included.
@@ -170,27 +170,14 @@ inline bool dropped(Pair pair) { return blank(pair.second) && filled(pair.first)
 
 // Every pair is equal; the walk ends at the first unequal pair.
 inline bool all_equal(std::initializer_list<Pair> pairs) {
-  for (Pair pair : pairs) {
-    if (!equal(pair)) return false;
-  }
-  return true;
+  return !some(pairs, [](Pair pair) { return !equal(pair); });
 }
 
 // Some pair is changed; the walk ends at the first changed pair.
-inline bool any_changed(std::initializer_list<Pair> pairs) {
-  for (Pair pair : pairs) {
-    if (changed(pair)) return true;
-  }
-  return false;
-}
+inline bool any_changed(std::initializer_list<Pair> pairs) { return some(pairs, changed); }
 
 // Some pair is dropped; the walk ends at the first dropped pair.
-inline bool any_dropped(std::initializer_list<Pair> pairs) {
-  for (Pair pair : pairs) {
-    if (dropped(pair)) return true;
-  }
-  return false;
-}
+inline bool any_dropped(std::initializer_list<Pair> pairs) { return some(pairs, dropped); }
 
 // The same present value: neither text is empty (untrimmed) and the two are equal (trimmed).
 inline bool same_present_value(Text a, Text b) { return !empty(a) && !empty(b) && equals(a, b); }

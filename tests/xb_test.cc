@@ -1,27 +1,19 @@
 // Tests of the XB rules through the exports registry.
 #include <gtest/gtest.h>
 
+#include "tests/rule_fields.h"
 #include "tests/test_support.h"
 
 namespace olv {
 namespace {
 
 using testing::expect_rules;
-
-// `n` empty fields, with the listed 1-based positions set.
-std::vector<const char16_t*> fields(int n,
-                                    std::initializer_list<std::pair<int, const char16_t*>> set) {
-  std::vector<const char16_t*> args(n, u"");
-  for (auto [k, t] : set) args[k - 1] = t;
-  return args;
-}
+using testing::fields;
 
 // `n` fields all holding "v", with the listed positions set.
 std::vector<const char16_t*> same(int n,
                                   std::initializer_list<std::pair<int, const char16_t*>> set) {
-  std::vector<const char16_t*> args(n, u"v");
-  for (auto [k, t] : set) args[k - 1] = t;
-  return args;
+  return testing::fields_of(u"v", n, set);
 }
 
 TEST(XbRules, PresenceRules) {

@@ -1,20 +1,14 @@
 // Tests of the XP rules 0002 to 0051 through the exports registry.
 #include <gtest/gtest.h>
 
+#include "tests/rule_fields.h"
 #include "tests/test_support.h"
 
 namespace olv {
 namespace {
 
 using testing::expect_rules;
-
-// `n` empty fields, with the listed 1-based positions set.
-std::vector<const char16_t*> fields(int n,
-                                    std::initializer_list<std::pair<int, const char16_t*>> set) {
-  std::vector<const char16_t*> args(n, u"");
-  for (auto [k, t] : set) args[k - 1] = t;
-  return args;
-}
+using testing::fields;
 
 TEST(XpRules0002To0051, PresenceRulesTrimAndTakeNullAsBlank) {
   expect_rules({
