@@ -1,6 +1,7 @@
 // Tests of the XP rules 0002 to 0051 through the exports registry.
 #include <gtest/gtest.h>
 
+#include "tests/fake_service.h"
 #include "tests/rule_fields.h"
 #include "tests/test_support.h"
 
@@ -169,6 +170,23 @@ TEST(XpRules0002To0051, IdentificationAlternatives) {
       {"XP0003_4", {u"1", u"", u"a", u"b", u"", u"", u"1234567890"}, 61000304},
       {"XP0003_4", {u"", u"", u"a", u"b", u"c", u"d", u""}, 0},
   });
+}
+
+TEST(XpRules0002To0051, DocumentTypeIsAskedOnlyWhenNoNumberCompletes) {
+  testing::ScopedFakeService fake;
+  fake.state.codes = {u"1"};
+  expect_rules({
+      {"XP0003_1", {u"12345678901", u"a", u"b", u"", u"1", u"D1"}, 0},
+      {"XP0003_3", {u"", u"a", u"b", u"1234567890", u"2", u"D1"}, 0},
+  });
+  EXPECT_TRUE(fake.state.taken().empty());
+  expect_rules({
+      {"XP0003_1", {u"", u"a", u"b", u"", u"1", u"D1"}, 0},
+      {"XP0003_1", {u"", u"a", u"b", u"", u"2", u"D1"}, 61000301},
+      {"XP0009_1", fields(13, {{1, u"x"}, {9, u"a"}, {10, u"b"}, {12, u"2"}, {13, u"D"}}),
+       61000901},
+  });
+  EXPECT_EQ(fake.state.taken().size(), 3u);
 }
 
 TEST(XpRules0002To0051, IdentifierWithoutSpacesWalksAFixedWindow) {
