@@ -9,10 +9,187 @@
 extern "C" {
 
 /* ---- XP 0002-0051 ---- */
+/* 61000201 unless the trimmed p1 has exactly 8 characters. */
+int XP0002_1(const char16_t* p1);
+/* 61000301 unless the person is identified by a filled 11-character number, a filled 10-character
+ * number or a valid document type with its number, with p2 and p3 filled. */
+int XP0003_1(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5, const char16_t* p6);
+/* 61000303 unless p1 is an 11-character number, p4 a 10-character number, or p5 a valid document
+ * type with p6 filled, with p2 and p3 filled. */
+int XP0003_3(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5, const char16_t* p6);
+/* 61000304 unless p2 is a filled 11-character number, or p1 is "2" and p7 a filled 10-character
+ * number (both with p3 and p4 filled), or p3 to p6 are all filled. */
+int XP0003_4(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5, const char16_t* p6, const char16_t* p7);
+/* 61000301 when a field is blank, when the type p3 is "N", or when p3 is "P" and the identifier p4
+ * without its spaces does not have 11 characters. */
+int XP0003_5(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4);
+/* 61000301 unless p1 is a filled 11-character number with p2 and p3 filled, or p2 to p5 are all
+ * filled. */
+int XP0003_6(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5);
+/* 61050001 when p2 reads 1 or more and p1 is a valid month from April 2003 on. */
+int XP0005_1(const char16_t* p1, const char16_t* p2);
+/* 61000901 when p1 to p7 are not all blank and p8 to p13 give no complete identification. */
+int XP0009_1(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5, const char16_t* p6, const char16_t* p7, const char16_t* p8,
+             const char16_t* p9, const char16_t* p10, const char16_t* p11, const char16_t* p12,
+             const char16_t* p13);
+/* 61001202 when p1 or p2 is blank. */
+int XP0012_2(const char16_t* p1, const char16_t* p2);
+/* 61001701 when the identifier p2 is not valid for its type p1 ("R": a REGON). */
+int XP0017_2(const char16_t* p1, const char16_t* p2);
+/* 61001901 when p1 and p2 are both filled. */
+int XP0019_1(const char16_t* p1, const char16_t* p2);
+/* 61002001 when p1 to p4 are neither all blank nor all filled. */
+int XP0020_1(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4);
+/* 61002101 when p1 to p4 are neither all blank nor all filled. */
+int XP0021_2(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4);
+/* The dictionary service's rule check of p1 and p2; -1 when the service cannot be created. */
+int XP0022_2(const char16_t* p1, const char16_t* p2);
+/* 61002401 when exactly one of p1, p2 is blank. */
+int XP0024_1(const char16_t* p1, const char16_t* p2);
+/* 61002501 when exactly one of p1, p2 is empty (untrimmed). */
+int XP0025_1(const char16_t* p1, const char16_t* p2);
+/* 61002601 when p1 and p2 are not both blank and exactly one of them is empty. */
+int XP0026_1(const char16_t* p1, const char16_t* p2);
+/* 61002701 when p1 is one of the codes 1010, 1011, 1020, 3000, 5000. */
+int XP0027_1(const char16_t* p1);
+/* 61002901 when p1 or p2 is filled and p3 is blank. */
+int XP0029_1(const char16_t* p1, const char16_t* p2, const char16_t* p3);
+/* 61003201 when all four fields are filled, p3 reads 0 and p4 reads as a number other than 0. */
+int XP0032_1(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4);
+/* 61004601 when p1 is "212", p3 reads 1 or more and p2 divided by p3 exceeds 5000. */
+int XP0046_1(const char16_t* p1, const char16_t* p2, const char16_t* p3);
+/* 61004901 when p1 is blank, p13 filled, one of p2 to p11 above 0 and p12 reads 0. */
+int XP0049_1(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5, const char16_t* p6, const char16_t* p7, const char16_t* p8,
+             const char16_t* p9, const char16_t* p10, const char16_t* p11, const char16_t* p12,
+             const char16_t* p13);
+/* 61005001 when p3 is filled, one of p1, p2, p4, p5, p6 reads 1 or more and p7 reads 0. */
+int XP0050_1(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5, const char16_t* p6, const char16_t* p7);
+/* 61005002 when p2 is filled, one of p1, p3, p4, p5, p6 reads 1 or more and p7 reads 0. */
+int XP0050_2(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5, const char16_t* p6, const char16_t* p7);
+/* 61005101 when the code p2 begins with "4" and p1 is a valid month before October 2003. */
+int XP0051_1(const char16_t* p1, const char16_t* p2);
+/* 61005102 when the code p7 is filled, begins with "4" and the earliest valid date of p1 to p6 is
+ * before 1 October 2003. */
+int XP0051_2(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5, const char16_t* p6, const char16_t* p7);
+/* 61005102 when the code p2 begins with "4" and p1 is a valid date before 1 October 2003. */
+int XP0051_4(const char16_t* p1, const char16_t* p2);
 
 /* ---- XP 0061-0098 ---- */
+/* 61006101 when p1 is filled and p2 blank. */
+int XP0061_1(const char16_t* p1, const char16_t* p2);
+/* 61007201 when p1 or p3 is filled and p2 blank. */
+int XP0072_1(const char16_t* p1, const char16_t* p2, const char16_t* p3);
+/* 61007302 when exactly one of p1, p2 is blank. */
+int XP0073_2(const char16_t* p1, const char16_t* p2);
+/* 61007601 when p1 or p2 is blank. */
+int XP0076_1(const char16_t* p1, const char16_t* p2);
+/* 61008801 when p1 or p2 is blank. */
+int XP0088_1(const char16_t* p1, const char16_t* p2);
+/* 61009201 when p1 and p2 are both blank. */
+int XP0092_1(const char16_t* p1, const char16_t* p2);
+/* 61009307 unless p1 to p3 are filled, when p1 or p4 is blank. */
+int XP0093_7(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4);
+/* 61009308 unless p1 to p8 are blank or p1 to p3 filled, when p2 or p8 is blank. */
+int XP0093_8(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5, const char16_t* p6, const char16_t* p7, const char16_t* p8);
+/* 61009309 unless p1 to p4 are filled, when p1, p2 or p5 is blank. */
+int XP0093_9(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5);
+/* 61009308 unless p1 to p8 are blank or p1 to p3 filled, when p2 or p8 is blank. */
+int XP0093_10(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+              const char16_t* p5, const char16_t* p6, const char16_t* p7, const char16_t* p8);
+/* 61009312 unless all are blank or p1 or p8 is filled with p2 and one of p4, p6. */
+int XP0093_12(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+              const char16_t* p5, const char16_t* p6, const char16_t* p7, const char16_t* p8,
+              const char16_t* p9);
+/* 61009314 unless all are blank or p1 or p9 is filled with p2 and one of p4, p7. */
+int XP0093_14(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+              const char16_t* p5, const char16_t* p6, const char16_t* p7, const char16_t* p8,
+              const char16_t* p9);
+/* 61009315 unless p1 to p4 are blank or p1 to p3 filled, when p1 or p4 is blank. */
+int XP0093_15(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4);
+/* 61009313 unless all ten are blank or p1 or p9 is filled with p2 and one of p4, p7. */
+int XP0093_16(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+              const char16_t* p5, const char16_t* p6, const char16_t* p7, const char16_t* p8,
+              const char16_t* p9, const char16_t* p10);
+/* 61009401 when p1 and p2 are both filled. */
+int XP0094_1(const char16_t* p1, const char16_t* p2);
+/* 61009502 when p1 is blank and p2 or p3 is blank. */
+int XP0095_2(const char16_t* p1, const char16_t* p2, const char16_t* p3);
+/* 61009503 when p1 is blank. */
+int XP0095_3(const char16_t* p1);
+/* 61009504 when p1 is blank. */
+int XP0095_4(const char16_t* p1);
+/* 61009601 when p1 begins with "F" and p2 to p9 give fewer than two identifications. */
+int XP0096_2(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5, const char16_t* p6, const char16_t* p7, const char16_t* p8,
+             const char16_t* p9);
+/* 61009701 when p1 begins with "P" and two of the identifiers p2, p3 and the field p4 are not
+ * present. */
+int XP0097_1(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4);
+/* 61009801 when two of the identifiers p1, p2 and the field p3 are not present. */
+int XP0098_4(const char16_t* p1, const char16_t* p2, const char16_t* p3);
+/* 61009801 when p1 to p8 give fewer than two identifications. */
+int XP0098_7(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5, const char16_t* p6, const char16_t* p7, const char16_t* p8);
 
 /* ---- XB ---- */
+/* 63000101 when p1 is "0110" or "0111" and p2 or p3 is blank. */
+int XB0001_1(const char16_t* p1, const char16_t* p2, const char16_t* p3);
+/* 63000201 when p2 begins with "P" and p1 is empty (untrimmed); 0 for a null text. */
+int XB0002_1(const char16_t* p1, const char16_t* p2);
+/* 63000401 when p1 is filled and p2 is blank or p3 and p4 are both blank. */
+int XB0004_1(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4);
+/* 63000501 when p1 is filled, p3 or p4 filled and p2 blank. */
+int XB0005_1(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4);
+/* 63002301 when p1 is "2" and the trimmed p2 has more than 9 characters. */
+int XB0023_1(const char16_t* p1, const char16_t* p2);
+/* 63006001 when the second version p7 to p12, p14 repeats the first p1 to p6, p13. */
+int XB0060_1(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5, const char16_t* p6, const char16_t* p7, const char16_t* p8,
+             const char16_t* p9, const char16_t* p10, const char16_t* p11, const char16_t* p12,
+             const char16_t* p13, const char16_t* p14);
+/* 63006002 when the second version p6 to p10 repeats the first p1 to p5. */
+int XB0060_2(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5, const char16_t* p6, const char16_t* p7, const char16_t* p8,
+             const char16_t* p9, const char16_t* p10);
+/* 63006101 when the second version p10 to p18 repeats the first p1 to p9. */
+int XB0061_1(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5, const char16_t* p6, const char16_t* p7, const char16_t* p8,
+             const char16_t* p9, const char16_t* p10, const char16_t* p11, const char16_t* p12,
+             const char16_t* p13, const char16_t* p14, const char16_t* p15, const char16_t* p16,
+             const char16_t* p17, const char16_t* p18);
+/* 63006201 when the second versions change nothing and drop p1, p3, p9, p11 or p13. */
+int XB0062_1(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5, const char16_t* p6, const char16_t* p7, const char16_t* p8,
+             const char16_t* p9, const char16_t* p10, const char16_t* p11, const char16_t* p12,
+             const char16_t* p13, const char16_t* p14);
+/* 63006301 when the second versions change nothing and drop p1, p3, p5, p7, p13, p15 or p17. */
+int XB0063_1(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5, const char16_t* p6, const char16_t* p7, const char16_t* p8,
+             const char16_t* p9, const char16_t* p10, const char16_t* p11, const char16_t* p12,
+             const char16_t* p13, const char16_t* p14, const char16_t* p15, const char16_t* p16,
+             const char16_t* p17, const char16_t* p18);
+/* 63008101 when one of the pairs (p1, p2), (p3, p4), (p5, p6) holds two equal present values. */
+int XB0081_1(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5, const char16_t* p6);
+/* 63008202 when p3 is filled exactly when p1 and p2 are both blank. */
+int XB0082_2(const char16_t* p1, const char16_t* p2, const char16_t* p3);
+/* 63008301 unless p3 reads 1 or more exactly when p1 or p2 does; 0 for a null p1 or p2. */
+int XB0083_1(const char16_t* p1, const char16_t* p2, const char16_t* p3);
+/* 63008401 when p1 is "0430" or "0431" and a filled p2 reads outside 40 to 49. */
+int XB0084_1(const char16_t* p1, const char16_t* p2);
+/* 63008501 when p1 is "0430" and a filled p2 reads outside 40 to 49. */
+int XB0085_1(const char16_t* p1, const char16_t* p2);
 
 /* ---- XP 0130-0176 ---- */
 
@@ -23,7 +200,6 @@ extern "C" {
 /* ---- WD ---- */
 
 /* ---- GP, XU, ZF ---- */
-
 }
 
 #endif
