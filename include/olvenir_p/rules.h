@@ -19,6 +19,62 @@ extern "C" {
 /* ---- XP 0200-0385 ---- */
 
 /* ---- GB ---- */
+/* 64000101 when the full dates p1 and p2 are given and p1 is after p2. */
+int GB0001_1(const char16_t* p1, const char16_t* p2);
+/* 64000501 when the full dates p1 and p2 are given and p1 is on or after p2. */
+int GB0005_1(const char16_t* p1, const char16_t* p2);
+/* 64000601 when the full dates p1 and p2 are given and p1 is on or after p2. */
+int GB0006_1(const char16_t* p1, const char16_t* p2);
+/* 64000602 when the full dates p1 and p2 are given and p1 is on or after p2. */
+int GB0006_2(const char16_t* p1, const char16_t* p2);
+/* 64000603 when the full dates p1 and p2 are given and p1 is on or after p2. */
+int GB0006_3(const char16_t* p1, const char16_t* p2);
+/* 64000604 when the full dates p1 and p2 are given and p1 is on or after p2. */
+int GB0006_5(const char16_t* p1, const char16_t* p2);
+/* 64000701 when the full dates p1 and p2 are given and p1 is after p2. */
+int GB0007_1(const char16_t* p1, const char16_t* p2);
+/* 64000901 when the full dates p1 and p2 differ, except p1 1 January 1999 with p2 31 December 1998. */
+int GB0009_1(const char16_t* p1, const char16_t* p2);
+/* 64001501 when p1 and p2 are filled element dates and p1 is on or after p2. */
+int GB0015_1(const char16_t* p1, const char16_t* p2);
+/* 64002101 when the filled date p1 falls in a month after the period p2. */
+int GB0021_2(const char16_t* p1, const char16_t* p2);
+/* 64002201 when p1 and p2 are valid dates and p1 is after p2. */
+int GB0022_2(const char16_t* p1, const char16_t* p2);
+/* 64002203 when p1 and p2 are filled and the day count from p1 to p2 is below 1 (p1 after p2). */
+int GB0022_3(const char16_t* p1, const char16_t* p2);
+/* 64002301 when the sex code p1 is not "M" for an odd or "K" for an even tenth digit of the PESEL p2. */
+int GB0023_1(const char16_t* p1, const char16_t* p2);
+/* 64002801 when p1 is filled and not a number text. */
+int GB0028_1(const char16_t* p1);
+/* 64002901 when p1 and p2 are filled and the number p1 is less than the number p2. */
+int GB0029_1(const char16_t* p1, const char16_t* p2);
+/* 64003001 when the year of the element date p2 is before the four-character year p1. */
+int GB0030_1(const char16_t* p1, const char16_t* p2);
+/* 64003002 when the element date p2 is before 1 December of the four-character year p1. */
+int GB0030_2(const char16_t* p1, const char16_t* p2);
+/* 64003301 when the full dates p1 and p2 are given and p1 is on or before p2. */
+int GB0033_1(const char16_t* p1, const char16_t* p2);
+/* 64003501 when the full dates p1 and p2 are given and p1 is on or before p2. */
+int GB0035_1(const char16_t* p1, const char16_t* p2);
+/* 64004101 when p1 is filled and not two digits from 01 to 39. */
+int GB0041_1(const char16_t* p1);
+/* 64004201 when p1 is filled and not a four-digit year from 2003 on. */
+int GB0042_1(const char16_t* p1);
+/* 60004301 when p1 is null, empty or holds a space anywhere. */
+int GB0044_2(const char16_t* p1);
+/* 64004401 when p1 is blank. */
+int GB0044_3(const char16_t* p1);
+/* 64004901 when the period p1 is from 2008 on and p2 is filled and not "0". */
+int GB0049_1(const char16_t* p1, const char16_t* p2);
+/* 64005001 when p1 is filled and not a three-character number from 1 to 999. */
+int GB0050_1(const char16_t* p1);
+/* 64005101 when p1 is filled and not a four-digit year from 2010 on. */
+int GB0051_1(const char16_t* p1);
+/* 64005201 when the period p1 is at most 122009 and one of the numbers p2, p3, p4 is filled and not zero. */
+int GB0052_1(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4);
+/* 64005301 when p1 begins with "PL". */
+int GB0053_1(const char16_t* p1);
 
 /* ---- WD ---- */
 
