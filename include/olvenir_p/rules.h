@@ -77,6 +77,52 @@ int GB0052_1(const char16_t* p1, const char16_t* p2, const char16_t* p3, const c
 int GB0053_1(const char16_t* p1);
 
 /* ---- WD ---- */
+/* 0 for a blank p1, else the first fault of the period MMRRRR: 60006201 form, 60005701 month, 60006301 year. */
+int WD0003_1(const char16_t* p1);
+/* 60005301 when the filled p1 is not an e-mail address of one '@', ASCII letters, digits, '.', '_' and '-'. */
+int WD0004_1(const char16_t* p1);
+/* 60006101 when p1 is filled and not a number text. */
+int WD0005_1(const char16_t* p1);
+/* 60006401 when the filled p1 holds anything but letters, apostrophes, spaces and '-'. */
+int WD0006_1(const char16_t* p1);
+/* The dictionary service's judgement of p1; -1 when the service cannot be created. */
+int WD0007_1(const char16_t* p1);
+/* 60007501 when the filled p1 begins or ends with '/' or holds anything but letters, digits, '/', ' ', ',' and '-'. */
+int WD0007_2(const char16_t* p1);
+/* 60007701 when the filled p1 holds anything but letters, digits and separators '-' '/', or a separator last or doubled. */
+int WD0008_1(const char16_t* p1);
+/* 60007702 when the part of the filled p1 after its first '-' is empty, starts with '-', or is all dashes, zeros or letters. */
+int WD0008_2(const char16_t* p1);
+/* 60006501 when the filled p1 holds anything but letters, digits and the name signs. */
+int WD0009_1(const char16_t* p1);
+/* 60006501 when the filled p1 holds anything but letters, digits, the name signs and apostrophes. */
+int WD0009_2(const char16_t* p1);
+/* 60006601 when the filled p1 holds anything but letters, spaces, '-' and apostrophes. */
+int WD0010_1(const char16_t* p1);
+/* 60006503 when the filled p1 holds anything but letters, '-', '.', '(', ')' and spaces. */
+int WD0011_1(const char16_t* p1);
+/* 60005901 when the first trimmed-length characters of the filled p1 are not a number framed by spaces. */
+int WD0012_1(const char16_t* p1);
+/* 60005902 when the filled p1 is not exactly five digits. */
+int WD0012_2(const char16_t* p1);
+/* 60006001 when the filled p1 is not "X", "1" or "0". */
+int WD0013_1(const char16_t* p1);
+/* 60005101 when the filled p1 is not a NIP with a correct check digit. */
+int WD0014_1(const char16_t* p1);
+/* 60005401 when the filled p1 is not a PESEL with a valid birth date, serial and check digit. */
+int WD0015_1(const char16_t* p1);
+/* 60005201 when the filled p1 is not a 9- or 14-digit REGON with correct check digits. */
+int WD0016_1(const char16_t* p1);
+/* 60007602 when p1 is neither spaces alone nor a bank account in the NRB or IBAN form; p2 is not read. */
+int WD0017_1(const char16_t* p1, const char16_t* p2);
+/* WD0017_1 of p1 and p3 when p2 is exactly "1", else 0. */
+int WD0017_2(const char16_t* p1, const char16_t* p2, const char16_t* p3);
+/* 60007901 when the filled p1 is not a telephone number of digits, '-', '+', one pair of parentheses and spaces. */
+int WD0018_1(const char16_t* p1);
+/* 60003901 when the filled p1 holds anything but digits and spaces. */
+int WD0020_1(const char16_t* p1);
+/* 60006201 when p1 is not null and not a number text. */
+int WD0023_1(const char16_t* p1);
 
 /* ---- GP, XU, ZF ---- */
 
