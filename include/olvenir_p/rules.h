@@ -125,6 +125,40 @@ int WD0020_1(const char16_t* p1);
 int WD0023_1(const char16_t* p1);
 
 /* ---- GP, XU, ZF ---- */
+/* 62000202 when p1 and p2 are filled element dates and p1 is after p2. */
+int GP0002_2(const char16_t* p1, const char16_t* p2);
+/* 62000301 when p1 is a valid date after today. */
+int GP0003_1(const char16_t* p1);
+/* 62000401 when the 26 digits of the bank account p1 fail the NRB check digits; 0 when p1 does not hold 26 digits. */
+int GP0004_1(const char16_t* p1);
+/* 62000501 when p1 fails the NRB form test. */
+int GP0005_1(const char16_t* p1);
+/* 62000901 when the element date p1 is not the birth date in the PESEL p2 (of at least 6 characters). */
+int GP0009_1(const char16_t* p1, const char16_t* p2);
+/* 62001302 when the full dates p1 and p2 are given and p1 is not before p2. */
+int GP0013_2(const char16_t* p1, const char16_t* p2);
+/* 60004301 when p1 is blank. */
+int GP0014_1(const char16_t* p1);
+/* 62001502 when p1 is not null, empty, "S" or "M" (exactly) and p2 is blank. */
+int GP0015_1(const char16_t* p1, const char16_t* p2);
+/* 60004301 when the trimmed length of p1 is not 8. */
+int GP0039_1(const char16_t* p1);
+/* The same function as GP0039_1. */
+int GP0039_2(const char16_t* p1);
+/* 62004002 when the filled element date p1 is before 1 January 1999. */
+int GP0040_2(const char16_t* p1);
+/* 62004003 when the filled element date p1 is before 31 December 1998. */
+int GP0040_3(const char16_t* p1);
+/* 62004005 when the element date p1 is after 31 December 2008. */
+int GP0040_4(const char16_t* p1);
+/* 62004006 when p1 is filled and the year of its date (today's for an invalid date) is before 2009. */
+int GP0040_5(const char16_t* p1);
+/* 69000501 when p1 and p2 are filled and equal and p3 is "D", "S" or "X". */
+int XU0005(const char16_t* p1, const char16_t* p2, const char16_t* p3);
+/* 69000601 when p1 and p2 are filled and equal and p3 is "P". */
+int XU0006(const char16_t* p1, const char16_t* p2, const char16_t* p3);
+/* 66000102 when the amount p1 is above 0 and the amount p2 reads as exactly 0. */
+int ZF0001_2(const char16_t* p1, const char16_t* p2);
 
 }
 
