@@ -86,9 +86,9 @@ int GB0051_1(Text p1) { return code_when(filled_not_year_from(p1, 2010), 6400510
 // clang-format on
 
 int GB0049_1(Text p1, Text p2) {
-  return code_when(valid_month(p1) && month_value(p1) / 100 >= 2008 && filled(p2) &&
-                       !equals(p2, u"0"),
-                   64004901);
+  return code_when(
+      valid_month(p1) && month_value(p1) / 100 >= 2008 && filled(p2) && !equals(p2, u"0"),
+      64004901);
 }
 
 int GB0052_1(Text p1, Text p2, Text p3, Text p4) {
@@ -115,7 +115,7 @@ int GB0041_1(Text p1) { return code_when(filled(p1) && (raw_length(p1) != 2 || !
 int GB0044_2(Text p1) { return code_when(is_null(p1) || raw_length(p1) == 0 || contains(p1, u" "),                                 60004301); }  // general code intended
 int GB0044_3(Text p1) { return code_when(blank(p1),                                                                                64004401); }
 int GB0050_1(Text p1) { return code_when(filled(p1) && (trimmed_length(p1) != 3 || !between(int_value(p1), 1, 999)),               64005001); }
-int GB0053_1(Text p1) { return code_when(trimmed_length(p1) >= 2 && p1.starts_with(u"PL"),                                           64005301); }
+int GB0053_1(Text p1) { return code_when(trimmed_length(p1) >= 2 && p1.starts_with(u"PL"),                                         64005301); }
 // clang-format on
 
 }  // namespace olv

@@ -55,10 +55,21 @@ int mod11_check(Text p, std::initializer_list<int> weights) {
 // A PESEL month code: the month 1 to 12 plus 20 times the century's number 0 to 4.
 bool pesel_month_code(int m) { return between(m, 1, 92) && between(m % 20, 1, 12); }
 
-// The century digits of a PESEL month code divided by 20.
-Text pesel_century(int k) {
+// The birth date DDMMRRRR of a PESEL with month code m, built in `date`: the day from
+// characters 5 and 6, the month m mod 20, the century by m / 20, the year from characters 1, 2.
+Text pesel_birth_date(Text pesel, int m, char16_t (&date)[8]) {
   static constexpr Text kCenturies[] = {u"19", u"20", u"21", u"22", u"18"};
-  return kCenturies[k];
+  const Text century = kCenturies[m / 20];
+  const int month = m % 20;
+  date[0] = unit_at(pesel, 4);
+  date[1] = unit_at(pesel, 5);
+  date[2] = static_cast<char16_t>(u'0' + month / 10);
+  date[3] = static_cast<char16_t>(u'0' + month % 10);
+  date[4] = century[0];
+  date[5] = century[1];
+  date[6] = unit_at(pesel, 0);
+  date[7] = unit_at(pesel, 1);
+  return Text(date, 8);
 }
 
 // Within the first n characters: a '-' or '/' last, or directly before another.
@@ -105,18 +116,18 @@ int WD0020_1(Text p1) { return code_when(filled_with_other_chars(p1, digit_or_sp
 
 // Number rules.
 // clang-format off
-int WD0005_1(Text p1) { return code_when(filled(p1) && !number_text(p1),                                      60006101); }
-int WD0023_1(Text p1) { return code_when(!is_null(p1) && !number_text(p1),                                    60006201); }
-int WD0012_1(Text p1) { return code_when(filled(p1) && !number_text(first_n_chars(p1)),                       60005901); }
-int WD0012_2(Text p1) { return code_when(filled(p1) && (raw_length(p1) != 5 || !all_digits(p1)),              60005902); }
-int WD0013_1(Text p1) { return code_when(filled(p1) && !equals_any(p1, {u"X", u"1", u"0"}),                 60006001); }
+int WD0005_1(Text p1) { return code_when(filled(p1) && !number_text(p1),                         60006101); }
+int WD0023_1(Text p1) { return code_when(!is_null(p1) && !number_text(p1),                       60006201); }
+int WD0012_1(Text p1) { return code_when(filled(p1) && !number_text(first_n_chars(p1)),          60005901); }
+int WD0012_2(Text p1) { return code_when(filled(p1) && (raw_length(p1) != 5 || !all_digits(p1)), 60005902); }
+int WD0013_1(Text p1) { return code_when(filled(p1) && !equals_any(p1, {u"X", u"1", u"0"}),      60006001); }
 // clang-format on
 
 int WD0003_1(Text p1) {
   if (blank(p1)) return 0;
-  if (trimmed_length(p1) != 6) return 60006201;                    // 1
-  if (!all_digits(p1) || !number_text(p1)) return 60006201;        // 2
-  if (!between(part_value(p1, 1, 2), 1, 12)) return 60005701;      // 3
+  if (trimmed_length(p1) != 6) return 60006201;                         // 1
+  if (!all_digits(p1) || !number_text(p1)) return 60006201;             // 2
+  if (!between(part_value(p1, 1, 2), 1, 12)) return 60005701;           // 3
   return code_when(f_KVTZakresRoku(chars_from(p1, 3)) != 0, 60006301);  // 4
 }
 
@@ -127,7 +138,7 @@ int WD0004_1(Text p1) {
   if (w.back() == u'@' || w.front() == u'@' || w.back() == u'.' || w.front() == u'.') {
     return 60005301;  // 2
   }
-  if (!all_chars(w, email_char)) return 60005301;  // 3
+  if (!all_chars(w, email_char)) return 60005301;                                              // 3
   return code_when(contains(w, u"..") || contains(w, u"@.") || contains(w, u".@"), 60005301);  // 4
 }
 
@@ -152,7 +163,7 @@ int WD0008_2(Text p1) {
   const std::size_t k = dash == Text::npos ? 0 : dash + 1;  // 1
   const Text part = w.substr(k);
   if (w.back() == u'-' || unit_at(w, k) == u'-') return 60007702;  // 2
-  if (!all_chars(part, dash_part_char)) return 60007702;            // 3
+  if (!all_chars(part, dash_part_char)) return 60007702;           // 3
   if (all_chars(part, [](char16_t c) { return c == u'-'; }) ||
       all_chars(part, [](char16_t c) { return c == u'0'; }) || all_chars(part, letter)) {
     return 60007702;  // 4
@@ -171,29 +182,25 @@ int WD0014_1(Text p1) {
 
 int WD0015_1(Text p1) {
   if (blank(p1)) return 0;
-  if (trimmed_length(p1) != 11 || !number_text(p1)) return 60005401;  // 1
-  const int m = part_value(p1, 3, 4);
-  if (!pesel_month_code(m)) return 60005401;  // 2
-  const int month = m % 20;
-  const Text century = pesel_century(m / 20);
-  const char16_t birth_units[8] = {p1[4],      p1[5],      char16_t(u'0' + month / 10),
-                                   char16_t(u'0' + month % 10), century[0], century[1],
-                                   p1[0],      p1[1]};
-  if (!valid_element_date(Text(birth_units, 8))) return 60005401;  // 3
-  if (weighted_sum(chars(p1, 7, 10), {1, 1, 1, 1}) == 0) return 60005401;  // 4
-  const int s = weighted_sum(p1, {1, 3, 7, 9, 1, 3, 7, 9, 1, 3});
-  const int check = s % 10 == 0 ? 0 : 10 - s % 10;
-  return code_when(check != char_value(p1, 11), 60005401);  // 5
+  if (trimmed_length(p1) != 11 || !number_text(p1)) return 60005401;         // 1
+  const int m = part_value(p1, 3, 4);                                        // 2
+  if (!pesel_month_code(m)) return 60005401;                                 // 2
+  char16_t birth[8];                                                         // 3
+  if (!valid_element_date(pesel_birth_date(p1, m, birth))) return 60005401;  // 3
+  if (weighted_sum(chars(p1, 7, 10), {1, 1, 1, 1}) == 0) return 60005401;    // 4
+  const int s = weighted_sum(p1, {1, 3, 7, 9, 1, 3, 7, 9, 1, 3});            // 5
+  const int check = s % 10 == 0 ? 0 : 10 - s % 10;                           // 5
+  return code_when(check != char_value(p1, 11), 60005401);                   // 5
 }
 
 int WD0016_1(Text p1) {
   if (blank(p1)) return 0;
   const std::size_t n = trimmed_length(p1);
-  if (!number_text(p1) || (n != 9 && n != 14)) return 60005201;                             // 1
-  if (mod11_check(p1, {8, 9, 2, 3, 4, 5, 6, 7}) != char_value(p1, 9)) return 60005201;      // 2
-  return code_when(n == 14 && mod11_check(p1, {2, 4, 8, 5, 0, 9, 7, 3, 6, 1, 2, 4, 8}) !=
-                                  char_value(p1, 14),
-                   60005201);  // 3
+  if (!number_text(p1) || (n != 9 && n != 14)) return 60005201;                         // 1
+  if (mod11_check(p1, {8, 9, 2, 3, 4, 5, 6, 7}) != char_value(p1, 9)) return 60005201;  // 2
+  return code_when(
+      n == 14 && mod11_check(p1, {2, 4, 8, 5, 0, 9, 7, 3, 6, 1, 2, 4, 8}) != char_value(p1, 14),
+      60005201);  // 3
 }
 
 // Bank account: the account-form check of the bank-account test; p2 is not read.
@@ -204,11 +211,11 @@ int WD0017_2(Text p1, Text p2, Text p3) { return is_exactly(p2, u"1") ? WD0017_1
 int WD0018_1(Text p1) {
   if (blank(p1)) return 0;
   const Text w = first_n_chars(p1);
-  if (!all_chars(w, phone_char)) return 60007901;                                   // 1
-  if (!is_digit(w.front()) && !one_of(w.front(), u"+( ")) return 60007901;          // 2
-  if (w.find(u'+', 1) != Text::npos) return 60007901;                               // 3
-  if (misplaced_dash(w)) return 60007901;                                           // 4
-  return code_when(!well_placed_parentheses(w), 60007901);                          // 5
+  if (!all_chars(w, phone_char)) return 60007901;                           // 1
+  if (!is_digit(w.front()) && !one_of(w.front(), u"+( ")) return 60007901;  // 2
+  if (w.find(u'+', 1) != Text::npos) return 60007901;                       // 3
+  if (misplaced_dash(w)) return 60007901;                                   // 4
+  return code_when(!well_placed_parentheses(w), 60007901);                  // 5
 }
 
 // The dictionary service judges the text; its answer is the result.
