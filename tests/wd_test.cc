@@ -44,6 +44,7 @@ TEST(WdTest, Numbers) {
       {"WD0012_1", {u"12   "}, 0},
       {"WD0012_1", {u" 12"}, 0},   // examined: the space and 1
       {"WD0012_1", {u"   1"}, 0},  // examined: one space
+      {"WD0012_1", {u" 1a"}, 0},   // examined: the space and 1
       {"WD0012_1", {u"1 2"}, 60005901},
       {"WD0012_1", {u"1A"}, 60005901},
       {"WD0012_1", {u"\t12"}, 60005901},  // a tab is no space of a number
@@ -112,6 +113,7 @@ TEST(WdTest, SlashesAndDashes) {
       {"WD0008_2", {u"AB-123"}, 0},
       {"WD0008_2", {u"A.B-1-2"}, 0},  // before the first dash nothing is examined
       {"WD0008_2", {u"AB-12 "}, 0},
+      {"WD0008_2", {u" A-1-"}, 0},  // the last dash lies outside the first n characters
       {"WD0008_2", {u"AB-000"}, 60007702},
       {"WD0008_2", {u"AB-CDE"}, 60007702},
       {"WD0008_2", {u"AB--1"}, 60007702},
@@ -174,6 +176,7 @@ TEST(WdTest, TelephoneNumber) {
       {"WD0018_1", {u"+48 22 123-45-67"}, 0},
       {"WD0018_1", {u"(22) 1234567"}, 0},
       {"WD0018_1", {u"(2)-3"}, 0},
+      {"WD0018_1", {u" 12 x"}, 0},  // the x lies outside the first n characters
       {"WD0018_1", {u"22+123"}, 60007901},
       {"WD0018_1", {u"() 123"}, 60007901},
       {"WD0018_1", {u"( ) 123"}, 60007901},
