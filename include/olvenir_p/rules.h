@@ -33,7 +33,7 @@ int GB0006_3(const char16_t* p1, const char16_t* p2);
 int GB0006_5(const char16_t* p1, const char16_t* p2);
 /* 64000701 when the full dates p1 and p2 are given and p1 is after p2. */
 int GB0007_1(const char16_t* p1, const char16_t* p2);
-/* 64000901 when the full dates p1 and p2 differ, except p1 1 January 1999 with p2 31 December 1998. */
+/* 64000901 when the full dates p1 and p2 differ, except p1 01011999 with p2 31121998. */
 int GB0009_1(const char16_t* p1, const char16_t* p2);
 /* 64001501 when p1 and p2 are filled element dates and p1 is on or after p2. */
 int GB0015_1(const char16_t* p1, const char16_t* p2);
@@ -43,7 +43,7 @@ int GB0021_2(const char16_t* p1, const char16_t* p2);
 int GB0022_2(const char16_t* p1, const char16_t* p2);
 /* 64002203 when p1 and p2 are filled and the day count from p1 to p2 is below 1 (p1 after p2). */
 int GB0022_3(const char16_t* p1, const char16_t* p2);
-/* 64002301 when the sex code p1 is not "M" for an odd or "K" for an even tenth digit of the PESEL p2. */
+/* 64002301 when the sex p1 is not "M" for an odd, "K" for an even tenth digit of the PESEL p2. */
 int GB0023_1(const char16_t* p1, const char16_t* p2);
 /* 64002801 when p1 is filled and not a number text. */
 int GB0028_1(const char16_t* p1);
@@ -71,15 +71,15 @@ int GB0049_1(const char16_t* p1, const char16_t* p2);
 int GB0050_1(const char16_t* p1);
 /* 64005101 when p1 is filled and not a four-digit year from 2010 on. */
 int GB0051_1(const char16_t* p1);
-/* 64005201 when the period p1 is at most 122009 and one of the numbers p2, p3, p4 is filled and not zero. */
+/* 64005201 when the period p1 is at most 122009 and one of p2, p3, p4 is filled and not zero. */
 int GB0052_1(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4);
 /* 64005301 when p1 begins with "PL". */
 int GB0053_1(const char16_t* p1);
 
 /* ---- WD ---- */
-/* 0 for a blank p1, else the first fault of the period MMRRRR: 60006201 form, 60005701 month, 60006301 year. */
+/* 0 for a blank p1, else the period's first fault: 60006201 form, 60005701 month, 60006301 year. */
 int WD0003_1(const char16_t* p1);
-/* 60005301 when the filled p1 is not an e-mail address of one '@', ASCII letters, digits, '.', '_' and '-'. */
+/* 60005301 when the filled p1 is not an e-mail address of one '@', ASCII letters, digits, . _ -. */
 int WD0004_1(const char16_t* p1);
 /* 60006101 when p1 is filled and not a number text. */
 int WD0005_1(const char16_t* p1);
@@ -87,21 +87,21 @@ int WD0005_1(const char16_t* p1);
 int WD0006_1(const char16_t* p1);
 /* The dictionary service's judgement of p1; -1 when the service cannot be created. */
 int WD0007_1(const char16_t* p1);
-/* 60007501 when the filled p1 begins or ends with '/' or holds anything but letters, digits, '/', ' ', ',' and '-'. */
+/* 60007501 when the filled p1 begins or ends with '/' or holds other than letters, digits, / , -. */
 int WD0007_2(const char16_t* p1);
-/* 60007701 when the filled p1 holds anything but letters, digits and separators '-' '/', or a separator last or doubled. */
+/* 60007701 when the filled p1 holds other than letters, digits, '-', '/', or ends in or doubles one. */
 int WD0008_1(const char16_t* p1);
-/* 60007702 when the part of the filled p1 after its first '-' is empty, starts with '-', or is all dashes, zeros or letters. */
+/* 60007702 when the part of p1 after its first '-' is empty, begins with '-' or is all 0 or letters. */
 int WD0008_2(const char16_t* p1);
 /* 60006501 when the filled p1 holds anything but letters, digits and the name signs. */
 int WD0009_1(const char16_t* p1);
-/* 60006501 when the filled p1 holds anything but letters, digits, the name signs and apostrophes. */
+/* 60006501 when the filled p1 holds other than letters, digits, the name signs and apostrophes. */
 int WD0009_2(const char16_t* p1);
 /* 60006601 when the filled p1 holds anything but letters, spaces, '-' and apostrophes. */
 int WD0010_1(const char16_t* p1);
 /* 60006503 when the filled p1 holds anything but letters, '-', '.', '(', ')' and spaces. */
 int WD0011_1(const char16_t* p1);
-/* 60005901 when the first trimmed-length characters of the filled p1 are not a number framed by spaces. */
+/* 60005901 when p1's first trimmed-length characters are not a number framed by spaces. */
 int WD0012_1(const char16_t* p1);
 /* 60005902 when the filled p1 is not exactly five digits. */
 int WD0012_2(const char16_t* p1);
@@ -113,11 +113,11 @@ int WD0014_1(const char16_t* p1);
 int WD0015_1(const char16_t* p1);
 /* 60005201 when the filled p1 is not a 9- or 14-digit REGON with correct check digits. */
 int WD0016_1(const char16_t* p1);
-/* 60007602 when p1 is neither spaces alone nor a bank account in the NRB or IBAN form; p2 is not read. */
+/* 60007602 when p1 is neither spaces alone nor an account in the NRB or IBAN form; p2 unread. */
 int WD0017_1(const char16_t* p1, const char16_t* p2);
 /* WD0017_1 of p1 and p3 when p2 is exactly "1", else 0. */
 int WD0017_2(const char16_t* p1, const char16_t* p2, const char16_t* p3);
-/* 60007901 when the filled p1 is not a telephone number of digits, '-', '+', one pair of parentheses and spaces. */
+/* 60007901 when the filled p1 is not a telephone number of digits, - + ( ) and spaces. */
 int WD0018_1(const char16_t* p1);
 /* 60003901 when the filled p1 holds anything but digits and spaces. */
 int WD0020_1(const char16_t* p1);
@@ -129,11 +129,11 @@ int WD0023_1(const char16_t* p1);
 int GP0002_2(const char16_t* p1, const char16_t* p2);
 /* 62000301 when p1 is a valid date after today. */
 int GP0003_1(const char16_t* p1);
-/* 62000401 when the 26 digits of the bank account p1 fail the NRB check digits; 0 when p1 does not hold 26 digits. */
+/* 62000401 when p1 holds 26 digits that fail the NRB check digits. */
 int GP0004_1(const char16_t* p1);
 /* 62000501 when p1 fails the NRB form test. */
 int GP0005_1(const char16_t* p1);
-/* 62000901 when the element date p1 is not the birth date in the PESEL p2 (of at least 6 characters). */
+/* 62000901 when the element date p1 is not the birth date in the PESEL p2 of 6 or more units. */
 int GP0009_1(const char16_t* p1, const char16_t* p2);
 /* 62001302 when the full dates p1 and p2 are given and p1 is not before p2. */
 int GP0013_2(const char16_t* p1, const char16_t* p2);
@@ -151,7 +151,7 @@ int GP0040_2(const char16_t* p1);
 int GP0040_3(const char16_t* p1);
 /* 62004005 when the element date p1 is after 31 December 2008. */
 int GP0040_4(const char16_t* p1);
-/* 62004006 when p1 is filled and the year of its date (today's for an invalid date) is before 2009. */
+/* 62004006 when p1 is filled and its date's year (today's when invalid) is before 2009. */
 int GP0040_5(const char16_t* p1);
 /* 69000501 when p1 and p2 are filled and equal and p3 is "D", "S" or "X". */
 int XU0005(const char16_t* p1, const char16_t* p2, const char16_t* p3);
