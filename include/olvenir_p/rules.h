@@ -87,11 +87,11 @@ int WD0005_1(const char16_t* p1);
 int WD0006_1(const char16_t* p1);
 /* The dictionary service's judgement of p1; -1 when the service cannot be created. */
 int WD0007_1(const char16_t* p1);
-/* 60007501 when p1 begins or ends with '/' or holds other than letters, digits, / , - and spaces. */
+/* 60007501 when p1 begins or ends with '/' or holds other than letters, digits, / , - and space. */
 int WD0007_2(const char16_t* p1);
 /* 60007701 when p1 holds other than letters, digits, - and /, or ends in or doubles a - or /. */
 int WD0008_1(const char16_t* p1);
-/* 60007702 when p1's part after its first '-' is empty, begins with '-', or is all 0s or letters. */
+/* 60007702 when p1's part after its first '-' is empty, starts with '-', is all 0s or letters. */
 int WD0008_2(const char16_t* p1);
 /* 60006501 when the filled p1 holds anything but letters, digits and the name signs. */
 int WD0009_1(const char16_t* p1);
