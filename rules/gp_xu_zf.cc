@@ -74,8 +74,8 @@ int GP0009_1(Text p1, Text p2) {
 
 // Equal pair with a qualifying code.
 // clang-format off
-int XU0005(Text p1, Text p2, Text p3) { return code_when(filled_and_equal(p1, p2) && equals_any(p3, {u"D", u"S", u"X"}), 69000501); }
-int XU0006(Text p1, Text p2, Text p3) { return code_when(filled_and_equal(p1, p2) && equals(p3, u"P"),                   69000601); }
+int XU0005(Text p1, Text p2, Text p3) { return code_when(filled_and_equal(p1, p2) && (equals(p3, u"D") || equals(p3, u"S") || equals(p3, u"X")), 69000501); }
+int XU0006(Text p1, Text p2, Text p3) { return code_when(filled_and_equal(p1, p2) && equals(p3, u"P"),                                           69000601); }
 // clang-format on
 
 // Amounts: a positive p1 needs a non-zero p2.

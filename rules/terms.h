@@ -170,14 +170,6 @@ inline bool full_date_on_or_before(Text a, Text b) {
   return full_date(a) && full_date(b) && raw_date_number(a) <= raw_date_number(b);
 }
 
-// p equals one of the literals.
-inline bool equals_any(Text p, std::initializer_list<Text> literals) {
-  for (Text literal : literals) {
-    if (equals(p, literal)) return true;
-  }
-  return false;
-}
-
 // Both are filled and they are equal after trimming.
 inline bool filled_and_equal(Text a, Text b) { return filled(a) && filled(b) && equals(a, b); }
 

@@ -116,11 +116,11 @@ int WD0020_1(Text p1) { return code_when(filled_with_other_chars(p1, digit_or_sp
 
 // Number rules.
 // clang-format off
-int WD0005_1(Text p1) { return code_when(filled(p1) && !number_text(p1),                         60006101); }
-int WD0023_1(Text p1) { return code_when(!is_null(p1) && !number_text(p1),                       60006201); }
-int WD0012_1(Text p1) { return code_when(filled(p1) && !number_text(first_n_chars(p1)),          60005901); }
-int WD0012_2(Text p1) { return code_when(filled(p1) && (raw_length(p1) != 5 || !all_digits(p1)), 60005902); }
-int WD0013_1(Text p1) { return code_when(filled(p1) && !equals_any(p1, {u"X", u"1", u"0"}),      60006001); }
+int WD0005_1(Text p1) { return code_when(filled(p1) && !number_text(p1),                                            60006101); }
+int WD0023_1(Text p1) { return code_when(!is_null(p1) && !number_text(p1),                                          60006201); }
+int WD0012_1(Text p1) { return code_when(filled(p1) && !number_text(first_n_chars(p1)),                             60005901); }
+int WD0012_2(Text p1) { return code_when(filled(p1) && (raw_length(p1) != 5 || !all_digits(p1)),                    60005902); }
+int WD0013_1(Text p1) { return code_when(filled(p1) && !(equals(p1, u"X") || equals(p1, u"1") || equals(p1, u"0")), 60006001); }
 // clang-format on
 
 int WD0003_1(Text p1) {
