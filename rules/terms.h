@@ -107,12 +107,8 @@ constexpr Text chars(Text p, std::size_t first, std::size_t last) {
 // The untouched text from character `first` (counted from 1) on; empty past its end.
 constexpr Text chars_from(Text p, std::size_t first) { return chars(p, first, p.size()); }
 
-// The value of characters first to last, read as the runtime's wide-text-to-long reads them.
-inline int32_t part_value(Text p, std::size_t first, std::size_t last) {
-  return int_value(chars(p, first, last));
-}
-
-// Single-character value: character i read alone as an integer (a non-digit reads 0).
+// Single-character value: character i read alone as an integer (a non-digit reads 0); the
+// value of characters i to j is the date forms' part_value.
 inline int32_t char_value(Text p, std::size_t i) { return part_value(p, i, i); }
 
 // The first n characters: units 1 to n of the untouched text, n being its trimmed length.
