@@ -186,4 +186,77 @@ inline bool same_present_value(Text a, Text b) { return !empty(a) && !empty(b) &
 
 // ---- words added by the GB, WD, GP, XU and ZF rules ----
 
+// Raw length: the number of units of the untouched text.
+constexpr std::size_t raw_length(Text p) { return p.size(); }
+
+// Characters first to last (counted from 1) of the untouched text, cut at its end.
+constexpr Text chars(Text p, std::size_t first, std::size_t last) {
+  return p.substr(first - 1 < p.size() ? first - 1 : p.size(), last - first + 1);
+}
+
+// The untouched text from character `first` (counted from 1) on; empty past its end.
+constexpr Text chars_from(Text p, std::size_t first) { return chars(p, first, p.size()); }
+
+// Single-character value: character i read alone as an integer (a non-digit reads 0); the
+// value of characters i to j is the date forms' part_value.
+inline int32_t char_value(Text p, std::size_t i) { return part_value(p, i, i); }
+
+// The first n characters: units 1 to n of the untouched text, n being its trimmed length.
+inline Text first_n_chars(Text p) { return p.substr(0, trimmed_length(p)); }
+
+// p holds the unit sequence `part` somewhere.
+constexpr bool contains(Text p, Text part) { return p.find(part) != Text::npos; }
+
+// The unit c is one of the units of `set`.
+constexpr bool one_of(char16_t c, Text set) { return set.find(c) != Text::npos; }
+
+// Every unit of p passes `ok` (true for an empty text).
+template <typename Predicate>
+constexpr bool all_chars(Text p, Predicate ok) {
+  for (char16_t c : p) {
+    if (!ok(c)) return false;
+  }
+  return true;
+}
+
+// lo <= v <= hi.
+constexpr bool between(int64_t v, int64_t lo, int64_t hi) { return lo <= v && v <= hi; }
+
+// A letter: f_KVTElemT_LITERA accepts the unit (the wide letter test).
+inline bool letter(char16_t c) { return f_KVTElemT_LITERA(c) == 0; }
+
+// All digits: f_KVTElemT_TylkoCyfry (at least one unit, each '0' to '9').
+inline bool all_digits(Text p) { return f_KVTElemT_TylkoCyfry(p); }
+
+// A number text: f_KVTElemT_LICZBA accepts p (spaces, digits, spaces; empty and all spaces too).
+inline bool number_text(Text p) { return f_KVTElemT_LICZBA(p) == 0; }
+
+// A valid element date: f_KVTElemT_DATA_DDMMRRRR accepts p (eight spaces included).
+inline bool valid_element_date(Text p) { return f_KVTElemT_DATA_DDMMRRRR(p) == 0; }
+
+// A full date: trimmed length 8 and a valid element date.
+inline bool full_date(Text p) { return trimmed_length(p) == 8 && valid_element_date(p); }
+
+// Raw date number: RRRRMMDD read from the positions of an 8-unit text by atod, unvalidated
+// (0 for any other length).
+inline int32_t raw_date_number(Text p) { return atod(p); }
+
+// Both are full dates and a's raw date number is greater than b's (a after b).
+inline bool full_date_after(Text a, Text b) {
+  return full_date(a) && full_date(b) && raw_date_number(a) > raw_date_number(b);
+}
+
+// Both are full dates and a's raw date number is at least b's (a on or after b).
+inline bool full_date_on_or_after(Text a, Text b) {
+  return full_date(a) && full_date(b) && raw_date_number(a) >= raw_date_number(b);
+}
+
+// Both are full dates and a's raw date number is at most b's (a on or before b).
+inline bool full_date_on_or_before(Text a, Text b) {
+  return full_date(a) && full_date(b) && raw_date_number(a) <= raw_date_number(b);
+}
+
+// Both are filled and they are equal after trimming.
+inline bool filled_and_equal(Text a, Text b) { return filled(a) && filled(b) && equals(a, b); }
+
 }  // namespace olv::terms
