@@ -2,6 +2,8 @@
 #include "platform/clock.h"
 
 #include <atomic>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 
 namespace olv {
@@ -10,13 +12,33 @@ namespace {
 // 0 means "use the clock"; otherwise a test's date as RRRRMMDD.
 std::atomic<int32_t> test_today{0};
 
+// Reads the time-zone setting again when TZ differs from what this thread last saw: re-reading
+// it unchanged would only cost a file read and heap work on every call.
+void refresh_time_zone_setting() {
+  constexpr std::size_t kKept = 256;
+  thread_local char seen[kKept + 1] = {};
+  thread_local bool seen_unset = false, seen_any = false;
+  const char* tz = std::getenv("TZ");
+  bool unchanged = seen_any && (tz == nullptr ? seen_unset
+                                              : !seen_unset && std::strlen(tz) <= kKept &&
+                                                    std::strcmp(tz, seen) == 0);
+  if (unchanged) return;
+  tzset();
+  seen_any = true;
+  seen_unset = tz == nullptr;
+  if (tz) {
+    std::strncpy(seen, tz, kKept);
+    seen[kKept] = '\0';
+  }
+}
+
 }  // namespace
 
 CalendarDate today(bool refresh_time_zone) {
   if (int32_t fixed = test_today.load(std::memory_order_relaxed); fixed != 0) {
     return {fixed / 10000, fixed / 100 % 100, fixed % 100};
   }
-  if (refresh_time_zone) tzset();
+  if (refresh_time_zone) refresh_time_zone_setting();
   std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);

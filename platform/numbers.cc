@@ -88,7 +88,7 @@ double to_double(Text t) {
     for (++i; i < t.size() && is_digit(t[i]); ++i) take(t[i], true);
   }
   if (!any_digit) return 0.0;
-  if (kept == 0) return buffer[0] == '-' ? -0.0 : 0.0;
+  if (kept == 0) return n > 0 ? -0.0 : 0.0;  // n > 0: only the sign is in the buffer
   if (i < t.size() && (t[i] == u'e' || t[i] == u'E')) {
     std::size_t end = 0;
     int32_t e = read_integer<int32_t>(t, i + 1, t.size(), &end);

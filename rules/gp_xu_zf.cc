@@ -34,9 +34,6 @@ int GP0039_1(Text p1)          { return code_when(trimmed_length(p1) != 8, 60004
 int GP0015_1(Text p1, Text p2) { return TestNrRachBankNrDecyzji(p1, p2); }
 // clang-format on
 
-// GP0039_2 is GP0039_1 under a second name; a forwarding twin, since the generated name alias
-// needs its target in the same translation unit and the rule adapters are generated elsewhere.
-int GP0039_2(Text p1) { return GP0039_1(p1); }
 
 // Bank accounts: the NRB form test and the NRB check digits.
 int GP0005_1(Text p1) { return code_when(!KVT_CzyFormRachBank_NRB(p1), 62000501); }
