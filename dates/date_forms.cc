@@ -39,17 +39,8 @@ constexpr int32_t day_fault(int32_t day, int32_t month, bool leap) {
 // 1850 to 2050: as an unsigned difference from 1850, negative years fall out of range too.
 constexpr bool year_in_range(int32_t year) { return static_cast<uint32_t>(year) - 1850u <= 200u; }
 
-// The shape tests every form begins with: the length, a text of spaces alone, digits only.
-// Gives the answer when the shape decides it, nothing when the parts are to be read. The
-// number-text test that follows the digit test cannot fail on digits, so it is not repeated.
-std::optional<int32_t> shape_answer(Text t, std::size_t length, int32_t blank, int32_t fault) {
-  if (t.size() != length) return fault;
-  if (t.find_first_not_of(u' ') == Text::npos) return blank;
-  if (!std::all_of(t.begin(), t.end(), is_digit)) return fault;
-  return std::nullopt;
-}
-
-// Day, month and the leap year of a DDMMRRRR (or DDMMRRRRNN) text of digits.
+// Day, month and the leap year of a DDMMRRRR (or DDMMRRRRNN) text of digits; the year is not
+// range-tested.
 int32_t ddmmrrrr_fault(Text t) {
   int32_t month = value(t, 3, 4);
   if (int32_t r = month_fault(month); r != 0) return r;
@@ -67,6 +58,31 @@ int32_t ddmm_fault(Text t) {
 int32_t mmrrrr_fault(Text t) {
   if (int32_t r = month_fault(value(t, 1, 2)); r != 0) return r;
   return year_in_range(value(t, 3, 6)) ? 0 : 60006301;
+}
+
+// The element form of DDMMRRRR: a year out of range is a malformed date.
+int32_t element_ddmmrrrr_fault(Text t) {
+  if (int32_t r = ddmmrrrr_fault(t); r != 0) return r;
+  return year_in_range(value(t, 5, 8)) ? 0 : 60006201;
+}
+
+// DDMMRRRRNN: the ordinal first, then the date, then the year range.
+int32_t ordinal_date_fault(Text t) {
+  int32_t nn = value(t, 9, 10);
+  if (nn < 1 || nn > 99) return 60008101;
+  if (int32_t r = ddmmrrrr_fault(t); r != 0) return r;
+  return year_in_range(value(t, 5, 8)) ? 0 : 60008101;
+}
+
+// Every form is tested in the same order: its length, a text of spaces alone (which answers
+// `blank`), digits only, then its parts. The number-text test that follows the digit test
+// cannot fail on digits, so it is not repeated.
+int32_t form_fault(Text t, std::size_t length, int32_t blank, int32_t fault,
+                   int32_t (*parts)(Text)) {
+  if (t.size() != length) return fault;
+  if (t.find_first_not_of(u' ') == Text::npos) return blank;
+  if (!std::all_of(t.begin(), t.end(), is_digit)) return fault;
+  return parts(t);
 }
 
 // The best of the listed valid dates by `better`, or the fallback; `next` yields the listed
@@ -111,44 +127,21 @@ char16_t* put_number(char16_t* out, int32_t value) {
 
 }  // namespace
 
+// The sl_ family rejects a text of spaces, the element family accepts it (an empty field).
 int32_t sl_PoprawnaData_DDMMRRRR(Text t) {
-  if (auto r = shape_answer(t, 8, 60006201, 60006201)) return *r;
-  // The year is deliberately not range-tested here: 31120000 and 01019999 are dates.
-  return ddmmrrrr_fault(t);
+  return form_fault(t, 8, 60006201, 60006201, ddmmrrrr_fault);
 }
-
 int32_t sl_PoprawnaData_MMRRRR(Text t) {
-  if (auto r = shape_answer(t, 6, 60006201, 60006201)) return *r;
-  return mmrrrr_fault(t);
+  return form_fault(t, 6, 60006201, 60006201, mmrrrr_fault);
 }
-
-int32_t sl_PoprawnaData_DDMM(Text t) {
-  if (auto r = shape_answer(t, 4, 60006201, 60006201)) return *r;
-  return ddmm_fault(t);
-}
-
+int32_t sl_PoprawnaData_DDMM(Text t) { return form_fault(t, 4, 60006201, 60006201, ddmm_fault); }
 int f_KVTElemT_DATA_DDMMRRRR(Text t) {
-  if (auto r = shape_answer(t, 8, 0, 60006201)) return *r;
-  if (int32_t r = ddmmrrrr_fault(t); r != 0) return r;
-  return year_in_range(value(t, 5, 8)) ? 0 : 60006201;
+  return form_fault(t, 8, 0, 60006201, element_ddmmrrrr_fault);
 }
-
-int f_KVTElemT_DATA_MMRRRR(Text t) {
-  if (auto r = shape_answer(t, 6, 0, 60006201)) return *r;
-  return mmrrrr_fault(t);
-}
-
-int f_KVTElemT_DATA_DDMM(Text t) {
-  if (auto r = shape_answer(t, 4, 0, 60006201)) return *r;
-  return ddmm_fault(t);
-}
-
+int f_KVTElemT_DATA_MMRRRR(Text t) { return form_fault(t, 6, 0, 60006201, mmrrrr_fault); }
+int f_KVTElemT_DATA_DDMM(Text t) { return form_fault(t, 4, 0, 60006201, ddmm_fault); }
 int f_KVTElemT_DATA_DDMMRRRRNN(Text t) {
-  if (auto r = shape_answer(t, 10, 0, 60008101)) return *r;
-  int32_t nn = value(t, 9, 10);
-  if (nn < 1 || nn > 99) return 60008101;
-  if (int32_t r = ddmmrrrr_fault(t); r != 0) return r;
-  return year_in_range(value(t, 5, 8)) ? 0 : 60008101;
+  return form_fault(t, 10, 0, 60008101, ordinal_date_fault);
 }
 
 int f_KVTElemT_NNMMRRRR_RAP(Text t) {
