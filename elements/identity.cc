@@ -1,120 +1,131 @@
 // Validators of the identity numbers: PESEL, REGON, NIP, NUSP, identity cards, passports.
 #include "elements/identity.h"
 
-#include <algorithm>
 #include <array>
-#include <cstddef>
+#include <span>
 
 #include "dates/date_forms.h"
 #include "elements/general.h"
 #include "olvenir_p.h"
-#include "platform/char_class.h"
 
 namespace olv {
 namespace {
 
-// The value of positions `from` to `to` (counted from 1) read together as an integer; a
-// position past the end reads as nothing.
-int32_t value(Text t, std::size_t from, std::size_t to) {
-  if (from > t.size()) return 0;
-  return to_int32(t.substr(from - 1, to - from + 1));
+// The value of the unit at a position (from 1) read on its own: a digit's value, else 0.
+// A position past the end is absent and counts 0.
+int32_t digit_value(Text t, std::size_t position) {
+  char16_t c = unit_at(t, position - 1);
+  return is_digit(c) ? c - u'0' : 0;
 }
 
-// The weighted sum of the values of positions 1 to N, one weight per position.
-template <std::size_t N>
-int32_t weighted_sum(Text t, const std::array<int32_t, N>& weights) {
+// The weighted sum of positions 1, 2, ... with one weight per position.
+int32_t weighted_sum(Text t, std::span<const int32_t> weights) {
   int32_t sum = 0;
-  for (std::size_t i = 0; i < N; ++i) sum += weights[i] * value(t, i + 1, i + 1);
+  for (std::size_t i = 0; i < weights.size(); ++i) sum += weights[i] * digit_value(t, i + 1);
   return sum;
 }
 
 // clang-format off
-// Check-digit weights of the public registers, one per position from position 1.
-constexpr std::array<int32_t, 10> kPeselWeights  = {1, 3, 7, 9, 1, 3, 7, 9, 1, 3};
-constexpr std::array<int32_t, 8>  kRegon9Weights = {8, 9, 2, 3, 4, 5, 6, 7};
-constexpr std::array<int32_t, 13> kRegon14Weights = {2, 4, 8, 5, 0, 9, 7, 3, 6, 1, 2, 4, 8};
-constexpr std::array<int32_t, 9>  kNipWeights    = {6, 5, 7, 2, 3, 4, 5, 6, 7};
-constexpr std::array<int32_t, 9>  kNuspWeights1  = {1, 7, 3, 5, 7, 3, 5, 7, 3};
-constexpr std::array<int32_t, 9>  kNuspWeights2  = {1, 3, 5, 7, 1, 3, 5, 7, 3};
-// The PESEL month field carries the century: MM / 20 selects it, MM % 20 is the month.
-constexpr char16_t kPeselCentury[5][2] = {{u'1', u'9'}, {u'2', u'0'}, {u'2', u'1'},
-                                          {u'2', u'2'}, {u'1', u'8'}};
+// Weights of the check sums, one per position from position 1.
+constexpr int32_t kPeselWeights[] = {1, 3, 7, 9, 1, 3, 7, 9, 1, 3};
+constexpr int32_t kRegon9Weights[] = {8, 9, 2, 3, 4, 5, 6, 7};
+constexpr int32_t kRegon14Weights[] = {2, 4, 8, 5, 0, 9, 7, 3, 6, 1, 2, 4, 8};
+constexpr int32_t kNipWeights[] = {6, 5, 7, 2, 3, 4, 5, 6, 7};
+constexpr int32_t kNuspFirstWeights[] = {1, 7, 3, 5, 7, 3, 5, 7, 3};
+constexpr int32_t kNuspSecondWeights[] = {1, 3, 5, 7, 1, 3, 5, 7, 3};
+// The PESEL month field divided by 20 gives the century of the birth year.
+constexpr Text kPeselCentury[] = {u"19", u"20", u"21", u"22", u"18"};
 // clang-format on
 
-// The REGON check value: the sum modulo 11, with 10 counting as 0.
-int32_t regon_check(int32_t sum) { return sum % 11 == 10 ? 0 : sum % 11; }
-
-// Positions 1 to `n` of a card number are series characters: no lower-case ASCII letter and
-// no digit; the rest are digits.
-bool card_form(Text t, std::size_t n) {
-  if (t.size() != 9) return false;
-  auto series = [](char16_t c) { return !(c >= u'a' && c <= u'z') && !is_digit(c); };
-  return std::all_of(t.begin(), t.begin() + n, series) &&
-         std::all_of(t.begin() + n, t.end(), is_digit);
+// The REGON check: the weighted sum modulo 11, a remainder of 10 counting as 0.
+bool regon_check(Text t, std::span<const int32_t> weights) {
+  int32_t r = weighted_sum(t, weights) % 11;
+  return digit_value(t, weights.size() + 1) == (r == 10 ? 0 : r);
 }
+
+// Positions `first` to `last` (from 1) are all digits.
+bool digits_at(Text t, std::size_t first, std::size_t last) {
+  for (std::size_t p = first; p <= last; ++p) {
+    if (!is_digit(unit_at(t, p - 1))) return false;
+  }
+  return true;
+}
+
+// An identity card's leading series unit: neither a lower-case ASCII letter nor a digit.
+bool series_unit(char16_t c) { return !(c >= u'a' && c <= u'z') && !is_digit(c); }
 
 }  // namespace
 
 int f_KVTElemT_PESEL(Text t) {
-  if (int r = f_KVTElemT_LICZBA(t); r != 0) return r;  // 1
-  // A text shorter than 11 has no eleventh position to check; it is answered as a wrong PESEL,
-  // as the PESEL field rule answers any length other than 11.
+  if (int finding = f_KVTElemT_LICZBA(t)) return finding;
+  // A shorter text has no eleventh position to check: it fails as a PESEL of a wrong length.
   if (t.size() < 11) return 60005401;
-  int32_t mm = value(t, 3, 4);  // 2
-  if (mm % 20 < 1 || mm % 20 > 12) return 60005401;
-  int32_t month = mm % 20;
-  const char16_t* century = kPeselCentury[mm / 20];
-  const char16_t date[8] = {
-      t[4], t[5], char16_t(u'0' + month / 10), char16_t(u'0' + month % 10), century[0], century[1],
-      t[0], t[1]};                                                    // 3
-  if (f_KVTElemT_DATA_DDMMRRRR(Text(date, 8)) != 0) return 60005401;  // 4
-  if (value(t, 7, 7) + value(t, 8, 8) + value(t, 9, 9) + value(t, 10, 10) == 0) {
-    return 60005401;  // 5
+  int32_t month_field = part_value(t, 3, 4);
+  int32_t century = month_field / 20;
+  int32_t month = month_field % 20;
+  if (month_field < 0 || century > 4 || month < 1 || month > 12) return 60005401;
+  std::array<char16_t, 8> date{};  // DDMMRRRR
+  date[0] = t[4];
+  date[1] = t[5];
+  date[2] = static_cast<char16_t>(u'0' + month / 10);
+  date[3] = static_cast<char16_t>(u'0' + month % 10);
+  date[4] = kPeselCentury[century][0];
+  date[5] = kPeselCentury[century][1];
+  date[6] = t[0];
+  date[7] = t[1];
+  if (f_KVTElemT_DATA_DDMMRRRR(Text(date.data(), date.size())) != 0) return 60005401;
+  if (digit_value(t, 7) + digit_value(t, 8) + digit_value(t, 9) + digit_value(t, 10) == 0) {
+    return 60005401;
   }
-  int32_t r = weighted_sum(t, kPeselWeights) % 10;  // 6
-  if (value(t, 11, 11) != (r == 0 ? 0 : 10 - r)) return 60005401;
-  return 0;  // 7
+  int32_t r = weighted_sum(t, kPeselWeights) % 10;
+  return digit_value(t, 11) == (r == 0 ? 0 : 10 - r) ? 0 : 60005401;  // later units not examined
 }
 
 int f_KVTElemT_REGON(Text t) {
-  if (int r = f_KVTElemT_LICZBA(t); r != 0) return r;
+  if (int finding = f_KVTElemT_LICZBA(t)) return finding;
   if (t.size() != 9 && t.size() != 14) return 60005201;
-  if (value(t, 9, 9) != regon_check(weighted_sum(t, kRegon9Weights))) return 60005201;
-  if (t.size() == 14 && value(t, 14, 14) != regon_check(weighted_sum(t, kRegon14Weights))) {
-    return 60005201;
-  }
+  if (!regon_check(t, kRegon9Weights)) return 60005201;  // also the first nine of fourteen
+  if (t.size() == 14 && !regon_check(t, kRegon14Weights)) return 60005201;
   return 0;
 }
 
 int f_KVTElemT_NIP(Text t) {
   if (t.empty()) return 0;
   if (t.size() < 10) return 60005101;
-  if (int r = f_KVTElemT_LICZBA(t); r != 0) return r;
+  if (int finding = f_KVTElemT_LICZBA(t)) return finding;
   if (t == u"0000000000") return 60005101;
   int32_t r = weighted_sum(t, kNipWeights) % 11;
-  return r != 10 && r == value(t, 10, 10) ? 0 : 60005101;
+  return r != 10 && r == digit_value(t, 10) ? 0 : 60005101;
 }
 
 int f_KVTElemT_NUSP(Text t) {
-  if (t.size() != 10) return 1;  // a wrong length is no finding of its own
-  // Neither sum tests for digits: any other character counts 0 at its position.
-  if (weighted_sum(t, kNuspWeights1) % 10 != value(t, 10, 10)) return 60005001;
-  if (weighted_sum(t, kNuspWeights2) % 10 != value(t, 1, 1)) return 60005001;
+  if (t.size() != 10) return 1;  // not a finding code: the number has the wrong length
+  // The units are not tested for being digits: a letter counts 0 at its position.
+  if (weighted_sum(t, kNuspFirstWeights) % 10 != digit_value(t, 10)) return 60005001;
+  if (weighted_sum(t, kNuspSecondWeights) % 10 != digit_value(t, 1)) return 60005001;
   return 0;
 }
 
-int f_KVTElemT_DOWOD_NOWY(Text t) { return card_form(t, 3) && t[2] != u' ' ? 0 : 61002201; }
+int f_KVTElemT_DOWOD_NOWY(Text t) {
+  bool ok = t.size() == 9 && series_unit(t[0]) && series_unit(t[1]) && series_unit(t[2]) &&
+            t[2] != u' ' && digits_at(t, 4, 9);
+  return ok ? 0 : 61002201;
+}
 
-int f_KVTElemT_DOWOD_STARY(Text t) { return card_form(t, 2) ? 0 : 61002201; }
+int f_KVTElemT_DOWOD_STARY(Text t) {
+  bool ok = t.size() == 9 && series_unit(t[0]) && series_unit(t[1]) && digits_at(t, 3, 9);
+  return ok ? 0 : 61002201;
+}
 
 int f_KVTElemT_DOWOD_NOWY_I_STARY(Text t) {
   return f_KVTElemT_DOWOD_NOWY(t) == 0 || f_KVTElemT_DOWOD_STARY(t) == 0 ? 0 : 61002201;
 }
 
 int f_KVTElemT_PASZPORT(Text t) {
-  return std::all_of(t.begin(), t.end(), [](char16_t c) { return is_digit(c) || is_letter(c); })
-             ? 0
-             : 60007301;
+  for (char16_t c : t) {
+    if (!is_digit(c) && !is_letter(c)) return 60007301;
+  }
+  return 0;
 }
 
 int f_KVTTypAndIdentyfikator(Text type, Text identifier) {

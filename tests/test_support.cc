@@ -42,7 +42,11 @@ void expect_rules(std::initializer_list<RuleCase> cases) {
     std::string call = std::string(c.rule) + "(";
     for (std::size_t i = 0; i < c.args.size(); ++i) {
       if (i) call += ", ";
-      call += c.args[i] ? "\"" + utf8(c.args[i]) + "\"" : "null";
+      if (c.args[i]) {
+        call.append(1, '"').append(utf8(c.args[i])).append(1, '"');
+      } else {
+        call.append("null");
+      }
     }
     EXPECT_EQ(got, c.want) << call << ") = " << got << ", want " << c.want;
   }
