@@ -131,6 +131,7 @@ TEST_F(DateFormsTest, Today) {
   std::fill(std::begin(buffer), std::end(buffer), u'#');
   EXPECT_EQ(sl_Now(buffer), 20240305);
   EXPECT_EQ(S(buffer), u"05032024");
+  EXPECT_EQ(buffer[9], u'#') << "written past the terminator";
   EXPECT_EQ(sl_Now(nullptr), 20240305);
   EXPECT_EQ(f_KVTGetCurrentTimeLong(), 20240305);
   f_KVTGetCurrentTimeStr(buffer);

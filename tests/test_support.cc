@@ -52,4 +52,13 @@ void expect_rules(std::initializer_list<RuleCase> cases) {
   }
 }
 
+void expect_texts(const char* name, int (*check)(char16_t*),
+                  std::initializer_list<TextCase> cases) {
+  for (const TextCase& c : cases) {
+    std::u16string copy = c.text;
+    EXPECT_EQ(check(copy.data()), c.want) << name << "(\"" << utf8(c.text) << "\")";
+    EXPECT_EQ(copy, c.text) << name << " changed its text";
+  }
+}
+
 }  // namespace olv::testing

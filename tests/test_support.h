@@ -23,4 +23,14 @@ struct RuleCase {
 // also checks the row's argument count against the export's arity.
 void expect_rules(std::initializer_list<RuleCase> cases);
 
+// A row of a one-text validator: the text and the answer.
+struct TextCase {
+  std::u16string text;
+  int want;
+};
+
+// Runs each row through an export that takes a writable text, as the host passes it, and
+// reports `NAME("text")` on a wrong answer or when the export changed its text.
+void expect_texts(const char* name, int (*check)(char16_t*), std::initializer_list<TextCase> cases);
+
 }  // namespace olv::testing
