@@ -96,6 +96,37 @@ int XP0175_1(const char16_t* p1, const char16_t* p2);
 int XP0176_1(const char16_t* p1);
 
 /* ---- XP 0200-0385 ---- */
+/* 61020002 when p1 is blank. */
+int XP0200_2(const char16_t* p1);
+/* 61021101 when the count p1 is blank, non-zero with p2 to p5 blank, or zero with one of them
+ * positive. */
+int XP0211_1(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5);
+/* 61021501 when the numbers p1 and p2 are both positive. */
+int XP0215_1(const char16_t* p1, const char16_t* p2);
+/* 61021801 when the title code p1 is 0113, 0213 or 0513 and the valid date p2 is before 1 July
+ * 2008. */
+int XP0218_1(const char16_t* p1, const char16_t* p2);
+/* 61021901 when the period p1 is up to December 2007, the date p2 from 1 July 2008 and p3 is filled
+ * and not "0". */
+int XP0219_1(const char16_t* p1, const char16_t* p2, const char16_t* p3);
+/* 61022002 when the period p1 is from October 2006 and p2 is a non-zero number. */
+int XP0220_2(const char16_t* p1, const char16_t* p2);
+/* 61022001 when the period p1 is from January 2010 and one of p2 to p5 is a non-zero number. */
+int XP0220_3(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5);
+/* 61038201 when p1 is not a valid PESEL and the citizenship p2 is Polish or blank. */
+int XP0382_1(const char16_t* p1, const char16_t* p2);
+/* 61038401 unless p1 is three digits and p2 four digits. */
+int XP0384_1(const char16_t* p1, const char16_t* p2);
+/* 61038501 when the year p2 is from 2011 and a filled date of p1, p3 to p9 is of another year. */
+int XP0385_1(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5, const char16_t* p6, const char16_t* p7, const char16_t* p8,
+             const char16_t* p9);
+/* 61038502 when p1 is "2010" and a filled date among p2 to p9 is not of 2009 or 2010. */
+int XP0385_2(const char16_t* p1, const char16_t* p2, const char16_t* p3, const char16_t* p4,
+             const char16_t* p5, const char16_t* p6, const char16_t* p7, const char16_t* p8,
+             const char16_t* p9);
 
 /* ---- GB ---- */
 
