@@ -171,7 +171,11 @@ class ArgFrame {
       if (now.size() >= w.buffer->size()) now.resize(w.buffer->size() - 1);
       if (now != w.before) out.push_back({w.index, now});
     }
-    for (const WatchedInteger& w : watched_integers_) out.push_back({w.index, int64_t{*w.value}});
+    for (const WatchedInteger& w : watched_integers_) {
+      OutValue& integer = out.emplace_back();
+      integer.index = w.index;
+      integer.value.emplace<int64_t>(*w.value);
+    }
     std::sort(out.begin(), out.end(),
               [](const OutValue& a, const OutValue& b) { return a.index < b.index; });
     return out;

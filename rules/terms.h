@@ -91,44 +91,111 @@ inline bool any_blank(std::initializer_list<Text> ps) { return !all_filled(ps); 
 inline bool any_filled(std::initializer_list<Text> ps) { return !all_blank(ps); }
 
 // The fields are neither all blank nor all filled.
-inline bool mixed_presence(std::initializer_list<Text> ps) { return !all_blank(ps) && !all_filled(ps); }
+inline bool mixed_presence(std::initializer_list<Text> ps) {
+  return !all_blank(ps) && !all_filled(ps);
+}
 
 // ---- words added by the XP 0002-0098 and XB rules ----
 
-// ---- words added by the XP 0130-0385 rules ----
-
-// p equals one of the literals (the trimmed comparison).
-inline bool equals_any(Text p, std::initializer_list<Text> literals) {
-  for (Text literal : literals) {
-    if (equals(p, literal)) return true;
+// Some item of the list passes the test; the walk ends at the first that does.
+template <typename Item, typename Test>
+constexpr bool some(std::initializer_list<Item> items, Test test) {
+  for (const Item& item : items) {
+    if (test(item)) return true;
   }
   return false;
 }
+
+// p equals one of the literals (trimmed comparison), tried in the order given.
+inline bool equals_one_of(Text p, std::initializer_list<Text> literals) {
+  return some(literals, [p](Text literal) { return equals(p, literal); });
+}
+
+// Exactly one of the two fields is blank.
+inline bool exactly_one_blank(Text a, Text b) { return blank(a) != blank(b); }
+
+// Exactly one of the two texts is empty (untrimmed: a text of spaces is present).
+constexpr bool exactly_one_empty(Text a, Text b) { return empty(a) != empty(b); }
+
+// A filled N-character number: filled, and an N-character number.
+inline bool filled_n_char_number(Text p, int n) { return filled(p) && n_char_number(p, n); }
+
+// A document given: the type is filled and a valid document type, and its number is filled.
+inline bool document_given(Text type, Text number) {
+  return filled(type) && valid_document_type(type) && filled(number);
+}
+
+// Some field's integer value is 1 or more.
+inline bool any_int_positive(std::initializer_list<Text> ps) {
+  return some(ps, [](Text p) { return int_value(p) >= 1; });
+}
+
+// Some field's 64-bit value is greater than 0.
+inline bool any_int64_positive(std::initializer_list<Text> ps) {
+  return some(ps, [](Text p) { return int64_value(p) > 0; });
+}
+
+// The integer value lies from low to high, both included.
+inline bool int_value_in(Text p, int32_t low, int32_t high) {
+  int32_t v = int_value(p);
+  return v >= low && v <= high;
+}
+
+// A month before a limit RRRRMM: a valid month whose month value is below the limit.
+inline bool month_before(Text p, int32_t limit) { return valid_month(p) && month_value(p) < limit; }
+
+// A month from a limit RRRRMM on: a valid month whose month value is the limit or later.
+inline bool month_from(Text p, int32_t limit) { return valid_month(p) && month_value(p) >= limit; }
+
+// A 10-character identifier: trimmed length exactly 10 (only the length counts).
+inline bool id10(Text p) { return trimmed_length(p) == 10; }
+
+// A 9-or-14-character identifier: trimmed length exactly 9 or exactly 14.
+inline bool id9_or_14(Text p) { return trimmed_length(p) == 9 || trimmed_length(p) == 14; }
+
+// An 11-character identifier: trimmed length exactly 11.
+inline bool id11(Text p) { return trimmed_length(p) == 11; }
+
+// A pair: the same field in two versions, the first and the second.
+struct Pair {
+  Text first;
+  Text second;
+};
+
+// The pair is equal: the trimmed versions are the same units (two blank texts are equal).
+inline bool equal(Pair pair) { return equals(pair.first, pair.second); }
+
+// The pair is changed: the second version is filled and not equal to the first.
+inline bool changed(Pair pair) { return filled(pair.second) && !equal(pair); }
+
+// The pair is dropped: the second version is blank while the first is filled.
+inline bool dropped(Pair pair) { return blank(pair.second) && filled(pair.first); }
+
+// Every pair is equal; the walk ends at the first unequal pair.
+inline bool all_equal(std::initializer_list<Pair> pairs) {
+  return !some(pairs, [](Pair pair) { return !equal(pair); });
+}
+
+// Some pair is changed; the walk ends at the first changed pair.
+inline bool any_changed(std::initializer_list<Pair> pairs) { return some(pairs, changed); }
+
+// Some pair is dropped; the walk ends at the first dropped pair.
+inline bool any_dropped(std::initializer_list<Pair> pairs) { return some(pairs, dropped); }
+
+// The same present value: neither text is empty (untrimmed) and the two are equal (trimmed).
+inline bool same_present_value(Text a, Text b) { return !empty(a) && !empty(b) && equals(a, b); }
+
+// ---- words added by the XP 0130-0385 rules ----
 
 // The untouched p begins with one of the prefixes, unit by unit and case-sensitively.
 constexpr bool begins_with_any(Text p, std::initializer_list<Text> prefixes) {
-  for (Text prefix : prefixes) {
-    if (p.substr(0, prefix.size()) == prefix) return true;
-  }
-  return false;
-}
-
-// Some field of the list satisfies `holds` (tested in order, stopping at the first).
-template <typename Predicate>
-bool any_field(std::initializer_list<Text> ps, Predicate holds) {
-  for (Text p : ps) {
-    if (holds(p)) return true;
-  }
-  return false;
+  return some(prefixes, [p](Text prefix) { return p.substr(0, prefix.size()) == prefix; });
 }
 
 // An n-digit text: exactly n units, all digits (so it is filled).
 inline bool n_digit_text(Text p, std::size_t n) {
   return p.size() == n && f_KVTElemT_TylkoCyfry(p);
 }
-
-// A positive number: p is filled and its integer value is above 0.
-inline bool positive_number(Text p) { return filled(p) && int_value(p) > 0; }
 
 // A non-zero number: p is filled and its integer value is not 0.
 inline bool nonzero_number(Text p) { return filled(p) && int_value(p) != 0; }
@@ -179,5 +246,78 @@ inline bool kin_degree_allows(Text code, char16_t ch) {
 }
 
 // ---- words added by the GB, WD, GP, XU and ZF rules ----
+
+// Raw length: the number of units of the untouched text.
+constexpr std::size_t raw_length(Text p) { return p.size(); }
+
+// Characters first to last (counted from 1) of the untouched text, cut at its end.
+constexpr Text chars(Text p, std::size_t first, std::size_t last) {
+  return p.substr(first - 1 < p.size() ? first - 1 : p.size(), last - first + 1);
+}
+
+// The untouched text from character `first` (counted from 1) on; empty past its end.
+constexpr Text chars_from(Text p, std::size_t first) { return chars(p, first, p.size()); }
+
+// Single-character value: character i read alone as an integer (a non-digit reads 0); the
+// value of characters i to j is the date forms' part_value.
+inline int32_t char_value(Text p, std::size_t i) { return part_value(p, i, i); }
+
+// The first n characters: units 1 to n of the untouched text, n being its trimmed length.
+inline Text first_n_chars(Text p) { return p.substr(0, trimmed_length(p)); }
+
+// p holds the unit sequence `part` somewhere.
+constexpr bool contains(Text p, Text part) { return p.find(part) != Text::npos; }
+
+// The unit c is one of the units of `set`.
+constexpr bool one_of(char16_t c, Text set) { return set.find(c) != Text::npos; }
+
+// Every unit of p passes `ok` (true for an empty text).
+template <typename Predicate>
+constexpr bool all_chars(Text p, Predicate ok) {
+  for (char16_t c : p) {
+    if (!ok(c)) return false;
+  }
+  return true;
+}
+
+// lo <= v <= hi.
+constexpr bool between(int64_t v, int64_t lo, int64_t hi) { return lo <= v && v <= hi; }
+
+// A letter: f_KVTElemT_LITERA accepts the unit (the wide letter test).
+inline bool letter(char16_t c) { return f_KVTElemT_LITERA(c) == 0; }
+
+// All digits: f_KVTElemT_TylkoCyfry (at least one unit, each '0' to '9').
+inline bool all_digits(Text p) { return f_KVTElemT_TylkoCyfry(p); }
+
+// A number text: f_KVTElemT_LICZBA accepts p (spaces, digits, spaces; empty and all spaces too).
+inline bool number_text(Text p) { return f_KVTElemT_LICZBA(p) == 0; }
+
+// A valid element date: f_KVTElemT_DATA_DDMMRRRR accepts p (eight spaces included).
+inline bool valid_element_date(Text p) { return f_KVTElemT_DATA_DDMMRRRR(p) == 0; }
+
+// A full date: trimmed length 8 and a valid element date.
+inline bool full_date(Text p) { return trimmed_length(p) == 8 && valid_element_date(p); }
+
+// Raw date number: RRRRMMDD read from the positions of an 8-unit text by atod, unvalidated
+// (0 for any other length).
+inline int32_t raw_date_number(Text p) { return atod(p); }
+
+// Both are full dates and a's raw date number is greater than b's (a after b).
+inline bool full_date_after(Text a, Text b) {
+  return full_date(a) && full_date(b) && raw_date_number(a) > raw_date_number(b);
+}
+
+// Both are full dates and a's raw date number is at least b's (a on or after b).
+inline bool full_date_on_or_after(Text a, Text b) {
+  return full_date(a) && full_date(b) && raw_date_number(a) >= raw_date_number(b);
+}
+
+// Both are full dates and a's raw date number is at most b's (a on or before b).
+inline bool full_date_on_or_before(Text a, Text b) {
+  return full_date(a) && full_date(b) && raw_date_number(a) <= raw_date_number(b);
+}
+
+// Both are filled and they are equal after trimming.
+inline bool filled_and_equal(Text a, Text b) { return filled(a) && filled(b) && equals(a, b); }
 
 }  // namespace olv::terms

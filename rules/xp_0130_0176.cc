@@ -38,7 +38,8 @@ class TitleKey {
 // October 2003 the four keys 012x1 are, from then on only "01201".
 bool excluded_title(Text title, Text code, bool before_october_2003) {
   const TitleKey key(title, code);
-  if (before_october_2003) return equals_any(key.text(), {u"01201", u"01211", u"01221", u"01231"});
+  if (before_october_2003)
+    return equals_one_of(key.text(), {u"01201", u"01211", u"01221", u"01231"});
   return equals(key.text(), u"01201");
 }
 
@@ -46,15 +47,15 @@ bool excluded_title(Text title, Text code, bool before_october_2003) {
 // first two characters and a year 1901 to 2199 from the third on. Any other p is not before.
 bool period_before_october_2003(Text p) {
   if (trimmed_length(p) != 6) return false;
-  const int32_t month = int_value(p.substr(0, 2));
-  const int32_t year = int_value(p.substr(2));
-  return 1 <= month && month <= 12 && 1901 <= year && year <= 2199 && year * 100 + month < 200310;
+  const int32_t month = int_value(chars(p, 1, 2));
+  const int32_t year = int_value(chars_from(p, 3));
+  return between(month, 1, 12) && between(year, 1901, 2199) && year * 100 + month < 200310;
 }
 
 // The earliest valid date of the list (1 October 2003 when none is valid) lies before October 2003.
 // A null field ends the list, as a null pointer ends the exported list.
 bool earliest_before_october_2003(std::initializer_list<Text> dates) {
-  return atod(sl_NajwczesniejszaData(u"01102003", dates)) < 20031001;
+  return raw_date_number(sl_NajwczesniejszaData(u"01102003", dates)) < 20031001;
 }
 
 // The day before the date p (of 1 October 2003 when p is not a valid date) lies before October
@@ -68,16 +69,13 @@ bool day_before_is_before_october_2003(Text p) {
 // p1 is exactly "1", p2 is a two-character kinship code with a disability degree and p3 and p4 are
 // valid dates: the common condition of the XP 0134 rules.
 bool disabled_kin_with_dates(Text p1, Text p2, Text p3, Text p4) {
-  return is_exactly(p1, u"1") && p2.size() == 2 && kin_with_disability_degree(p2) &&
+  return is_exactly(p1, u"1") && raw_length(p2) == 2 && kin_with_disability_degree(p2) &&
          valid_date(p3) && valid_date(p4);
 }
 
 // At least one of the groups of fields is complete: each of its fields is filled.
 bool any_complete(std::initializer_list<std::initializer_list<Text>> groups) {
-  for (std::initializer_list<Text> group : groups) {
-    if (all_filled(group)) return true;
-  }
-  return false;
+  return some(groups, all_filled);
 }
 
 // The period p when valid, else October 2003.
@@ -113,34 +111,28 @@ int XP0167_1(Text p1, Text p2) { return code_when(filled(p1)              && fai
 
 // Character forms of one field.
 
-int XP0136_1(Text p1) {
-  const char16_t first = first_char(p1);
-  return code_when(filled(p1) && first != u'A' && first != u'B' && first != u'0', 61013601);
-}
+int XP0136_1(Text p1) { return code_when(filled(p1) && !one_of(first_char(p1), u"AB0"), 61013601); }
 
 int XP0137_1(Text p1) {
-  if (first_char(p1) != u'A' && first_char(p1) != u'B') return 0;
+  if (!one_of(first_char(p1), u"AB")) return 0;
   if (trimmed_length(p1) < 7) return 61013701;
-  const int32_t number = int_value(p1.substr(5, 2));
-  return code_when(number < 1 || number > 47, 61013701);
+  return code_when(!int_value_in(chars(p1, 6, 7), 1, 47), 61013701);
 }
 
 // An element code, 60008101, is intended.
 int XP0150_2(Text p1) {
-  return code_when(
-      filled(p1) && !(n_digit_text(p1, 2) && int_value(p1) >= 1 && int_value(p1) <= 99), 60008101);
+  return code_when(filled(p1) && !(n_digit_text(p1, 2) && int_value_in(p1, 1, 99)), 60008101);
 }
 
 // Two characters that hold white space are no month and pass; 61015103 is intended.
 int XP0157_1(Text p1) {
-  const Text head = p1.substr(0, 2);
-  return code_when(trimmed_length(p1) >= 2 && trimmed_length(head) == 2 &&
-                       (int_value(head) < 1 || int_value(head) > 12),
-                   61015103);
+  const Text head = chars(p1, 1, 2);
+  return code_when(
+      trimmed_length(p1) >= 2 && trimmed_length(head) == 2 && !int_value_in(head, 1, 12), 61015103);
 }
 
 int XP0161_1(Text p1) {
-  return code_when(trimmed_length(p1) != 3 || p1.substr(0, 3).find(u' ') != Text::npos, 61016101);
+  return code_when(trimmed_length(p1) != 3 || contains(chars(p1, 1, 3), u" "), 61016101);
 }
 
 // An element code, 60004101, is intended.
@@ -150,11 +142,11 @@ int XP0148_1(Text p1, Text p2) {
 
 int XP0176_1(Text p1) {
   if (blank(p1)) return 0;  // 1
-  if (!equals_any(p1, {u"PL", u"RP"}) &&
+  if (!equals_one_of(p1, {u"PL", u"RP"}) &&
       !begins_with_any(p1, {u"RZECZ", u"POLS", u"POLK", u"POLO", u"POLA"}))
-    return 0;                                                                 // 2
-  if (equals_any(p1, {u"POLSKIE", u"POLSKA", u"POLAK", u"POLKA"})) return 0;  // 3
-  return 61017601;                                                            // 4
+    return 0;                                                                    // 2
+  if (equals_one_of(p1, {u"POLSKIE", u"POLSKA", u"POLAK", u"POLKA"})) return 0;  // 3
+  return 61017601;                                                               // 4
 }
 
 // Kinship codes.
@@ -200,9 +192,8 @@ int XP0147_5(Text p1, Text p2, Text p3) {
 int XP0156_5(Text p1, Text p2, Text p3) {
   if (trimmed_length(p1) != 4 || trimmed_length(p2) != 1 || trimmed_length(p3) != 1)
     return 61015605;  // 1
-  return code_when(
-      !(f_KVTElemT_TylkoCyfry(p1) && f_KVTElemT_TylkoCyfry(p2) && f_KVTElemT_TylkoCyfry(p3)),
-      61015605);  // 2
+  return code_when(!(all_digits(p1) && all_digits(p2) && all_digits(p3)),
+                   61015605);  // 2
 }
 
 // Groups of fields that must be complete.

@@ -17,7 +17,7 @@ using olv::testing::utf8;
 namespace chr = std::chrono;
 
 // The decorated exports take char16_t* and, except f_KVTDataMinus1, only read it.
-char16_t* w(const char16_t* t) { return const_cast<char16_t*>(t); }
+char16_t *w(const char16_t *t) { return const_cast<char16_t *>(t); }
 
 std::u16string ddmmrrrr(chr::year_month_day d) {
   char b[16];
@@ -78,19 +78,21 @@ TEST(ArithmeticTest, DayCountsWithinAPeriod) {
   }
 }
 
+// The two exports that read one text into a number.
 TEST(ArithmeticTest, PeselBirthDateAndMonthLength) {
   const struct {
-    const char16_t* pesel;
+    int (*f)(char16_t *);
+    const char16_t *text;
     int want;
-  } rows[] = {{u"02270812345", 20020708}, {u"84811512345", 18840115}, {u"85010112345", 19850101},
-              {u"00410112345", 21000101}, {u"00610112345", 22000101}, {u"85130112345", 19851301}};
-  for (auto r : rows) EXPECT_EQ(f_PeselToDate(w(r.pesel)), r.want) << utf8(r.pesel);
-  const struct {
-    const char16_t* month;
-    int want;
-  } months[] = {{u"022024", 29}, {u"021900", 28}, {u"022000", 29},
-                {u"132024", 0},  {u"002024", 0},  {u"042023", 30}};
-  for (auto m : months) EXPECT_EQ(f_KVTLiczbaDniWMiesiacu(w(m.month)), m.want) << utf8(m.month);
+  } rows[] = {
+      {f_PeselToDate, u"02270812345", 20020708}, {f_PeselToDate, u"84811512345", 18840115},
+      {f_PeselToDate, u"85010112345", 19850101}, {f_PeselToDate, u"00410112345", 21000101},
+      {f_PeselToDate, u"00610112345", 22000101}, {f_PeselToDate, u"85130112345", 19851301},
+      {f_KVTLiczbaDniWMiesiacu, u"022024", 29},  {f_KVTLiczbaDniWMiesiacu, u"021900", 28},
+      {f_KVTLiczbaDniWMiesiacu, u"022000", 29},  {f_KVTLiczbaDniWMiesiacu, u"132024", 0},
+      {f_KVTLiczbaDniWMiesiacu, u"002024", 0},   {f_KVTLiczbaDniWMiesiacu, u"042023", 30},
+  };
+  for (auto r : rows) EXPECT_EQ(r.f(w(r.text)), r.want) << utf8(r.text);
 }
 
 TEST(ArithmeticTest, TwentySixYears) {
@@ -113,7 +115,7 @@ TEST(ArithmeticTest, DayBeforeInPlace) {
   const struct {
     std::u16string date;
     int32_t want;
-    const char16_t* after;
+    const char16_t *after;
   } rows[] = {
       {u"01132024", 20241231, u"31122024"},
       // Not 8 units, or no eight-digit day before: unchanged, 0.

@@ -1,0 +1,115 @@
+// Tests of the XB rules through the exports registry.
+#include <gtest/gtest.h>
+
+#include "tests/rule_fields.h"
+#include "tests/test_support.h"
+
+namespace olv {
+namespace {
+
+using testing::expect_rules;
+using testing::fields;
+
+// `n` fields all holding "v", with the listed positions set.
+std::vector<const char16_t*> same(int n,
+                                  std::initializer_list<std::pair<int, const char16_t*>> set) {
+  return testing::fields_of(u"v", n, set);
+}
+
+TEST(XbRules, PresenceRules) {
+  expect_rules({
+      {"XB0001_1", {u" 0111 ", u"x", u""}, 63000101},
+      {"XB0001_1", {u"0110", nullptr, u"z"}, 63000101},
+      {"XB0001_1", {u"0110", u"y", u"z"}, 0},
+      {"XB0001_1", {u"0112", u"", u""}, 0},
+      {"XB0004_1", {u"a", u"", u"c", u"d"}, 63000401},
+      {"XB0004_1", {u"a", u"b", u"", u" "}, 63000401},
+      {"XB0004_1", {u"a", u"b", u"", u"d"}, 0},
+      {"XB0004_1", {u"", u"", u"", u""}, 0},
+      {"XB0005_1", {u"a", u"", u"", u"d"}, 63000501},
+      {"XB0005_1", {u"a", u"", u"", u""}, 0},
+      {"XB0005_1", {u"a", u"b", u"c", u""}, 0},
+      {"XB0082_2", {u"", u"", u""}, 0},
+      {"XB0082_2", {u"", u"", u"z"}, 63008202},
+      {"XB0082_2", {u"x", u"", u""}, 63008202},
+      {"XB0082_2", {u"", u"y", u"z"}, 0},
+      {"XB0023_1", {u"2", u"123456789"}, 0},
+      {"XB0023_1", {u" 2", u" 1234567890 "}, 63002301},
+      {"XB0023_1", {u"3", u"1234567890"}, 0},
+  });
+}
+
+TEST(XbRules, UntrimmedAndNullTexts) {
+  expect_rules({
+      {"XB0002_1", {u"", u"P"}, 63000201},
+      {"XB0002_1", {u"  ", u"P"}, 0},
+      {"XB0002_1", {u"", u" P"}, 0},
+      {"XB0002_1", {nullptr, u"P"}, 0},
+      {"XB0002_1", {u"", nullptr}, 0},
+      {"XB0081_1", fields(6, {}), 0},
+      {"XB0081_1", fields(6, {{1, u"a"}, {2, u" a "}}), 63008101},
+      {"XB0081_1", fields(6, {{5, u"z"}, {6, u"z"}}), 63008101},
+      {"XB0081_1", fields(6, {{1, u" "}, {2, u"  "}, {3, u"x"}}), 63008101},
+      {"XB0081_1", fields(6, {{2, u" "}, {3, u"x"}}), 0},
+      {"XB0081_1", fields(6, {{1, u"a"}, {2, u"b"}, {3, u"c"}, {4, u"d"}}), 0},
+  });
+}
+
+TEST(XbRules, WholeNumberRanges) {
+  expect_rules({
+      {"XB0083_1", {u"0", u"0", u"0"}, 0},
+      {"XB0083_1", {u"0", u"0", u"5"}, 63008301},
+      {"XB0083_1", {u"2", u"0", u"0"}, 63008301},
+      {"XB0083_1", {u"0", u"1", u"1"}, 0},
+      {"XB0083_1", {u"x", u"-4", u""}, 0},
+      {"XB0083_1", {nullptr, u"1", u"0"}, 0},
+      {"XB0083_1", {u"1", nullptr, u"0"}, 0},
+      {"XB0084_1", {u"0431", u"39"}, 63008401},
+      {"XB0084_1", {u"0431", u"40"}, 0},
+      {"XB0084_1", {u" 0430", u"49"}, 0},
+      {"XB0084_1", {u"0430", u"50"}, 63008401},
+      {"XB0084_1", {u"0430", u"x"}, 63008401},
+      {"XB0084_1", {u"0430", u" "}, 0},
+      {"XB0084_1", {u"0432", u"1"}, 0},
+      {"XB0085_1", {u"0430", u"39"}, 63008501},
+      {"XB0085_1", {u"0430", u"45"}, 0},
+      {"XB0085_1", {u"0431", u"39"}, 0},
+  });
+}
+
+TEST(XbRules, UnchangedGroupsEndAtTheFirstUnequalPair) {
+  expect_rules({
+      {"XB0061_1", fields(18, {}), 63006101},
+      {"XB0061_1", same(18, {{1, u" v "}}), 63006101},
+      {"XB0061_1", same(18, {{18, u"w"}}), 0},
+      {"XB0061_1", same(18, {{9, u"V"}}), 0},
+      {"XB0060_1", same(14, {}), 63006001},
+      {"XB0060_1", same(14, {{14, u""}}), 0},
+      {"XB0060_1", same(14, {{12, u"w"}}), 0},
+      {"XB0060_1", same(14, {{13, u""}, {14, u" "}}), 63006001},
+      {"XB0060_2", same(10, {}), 63006002},
+      {"XB0060_2", same(10, {{8, u"w"}}), 0},
+      {"XB0060_2", same(10, {{5, u""}, {10, nullptr}}), 63006002},
+  });
+}
+
+TEST(XbRules, DroppedValuesUnlessAValueChanged) {
+  expect_rules({
+      {"XB0062_1", same(14, {{4, u""}}), 63006201},
+      {"XB0062_1", same(14, {{14, u" "}}), 63006201},
+      {"XB0062_1", same(14, {{6, u""}}), 0},
+      {"XB0062_1", same(14, {{8, u""}}), 0},
+      {"XB0062_1", same(14, {{2, u"w"}, {4, u""}}), 0},
+      {"XB0062_1", same(14, {{13, u""}, {14, u"new"}, {4, u""}}), 0},
+      {"XB0062_1", same(14, {}), 0},
+      {"XB0063_1", same(18, {{2, u""}}), 63006301},
+      {"XB0063_1", same(18, {{18, u""}}), 63006301},
+      {"XB0063_1", same(18, {{10, u""}}), 0},
+      {"XB0063_1", same(18, {{12, u""}}), 0},
+      {"XB0063_1", same(18, {{12, u"w"}, {2, u""}}), 0},
+      {"XB0063_1", fields(18, {}), 0},
+  });
+}
+
+}  // namespace
+}  // namespace olv
