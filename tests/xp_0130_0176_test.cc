@@ -59,7 +59,6 @@ TEST(Xp0130To0176Test, CodesFailingTheirDictionaryFormat) {
 TEST(Xp0130To0176Test, FirstCharacters) {
   expect_rules({
       {"XP0136_1", {u" A"}, 61013601},  // the untouched first character counts
-      {"XP0136_1", {u"C"}, 61013601},
       {"XP0136_1", {u"a"}, 61013601},
       {"XP0136_1", {u"A"}, 0},
       {"XP0136_1", {u"0"}, 0},
@@ -92,7 +91,6 @@ TEST(Xp0130To0176Test, DigitForms) {
       {"XP0157_1", {u"1"}, 0},
       {"XP0157_1", {u"00"}, 61015103},
       {"XP0157_1", {u"13AB"}, 61015103},
-      {"XP0157_1", {u"AB"}, 61015103},
       {"XP0161_1", {u"ABC"}, 0},
       {"XP0161_1", {u"ABC  "}, 0},
       {"XP0161_1", {u"AB "}, 61016101},
@@ -121,7 +119,6 @@ TEST(Xp0130To0176Test, CitizenshipText) {
       {"XP0176_1", {u"POLSKI"}, 61017601},
       {"XP0176_1", {u"POLAND"}, 61017601},
       {"XP0176_1", {u" PL "}, 61017601},
-      {"XP0176_1", {u"RP"}, 61017601},
       {"XP0176_1", {u"RZECZPOSPOLITA"}, 61017601},
       {"XP0176_1", {u" POLSKI"}, 0},  // the prefixes are tested on the untouched text
       {"XP0176_1", {u"polski"}, 0},
@@ -244,7 +241,6 @@ TEST_F(Xp0130To0176ServiceTest, KinshipCodes) {
       {"XP0132_2", {u"1", u"11", u""}, 61013201},
       {"XP0132_2", {u" 1 ", u"11", u" "}, 61013201},
       {"XP0132_2", {u"1", u"12", u""}, 0},
-      {"XP0132_2", {u"1", u"11", u"x"}, 0},
       {"XP0134_2", {u"1", u"22", u"15032016", u"15031990", u"2"}, 0},
       {"XP0134_2", {u"1", u"22", u"15032016", u"15031990", u"3"}, 61013401},
       {"XP0134_2", {u"1", u"23", u"15032016", u"15031990", u"3"}, 61013401},
