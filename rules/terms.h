@@ -6,9 +6,12 @@
 #include <initializer_list>
 
 #include "dates/amounts.h"
+#include "dates/arithmetic.h"
 #include "dates/date_forms.h"
+#include "dictionaries/dictionaries.h"
 #include "elements/dispatcher.h"
 #include "elements/general.h"
+#include "elements/identity.h"
 #include "frame/frame.h"
 #include "platform/text.h"
 
@@ -183,6 +186,64 @@ inline bool any_dropped(std::initializer_list<Pair> pairs) { return some(pairs, 
 inline bool same_present_value(Text a, Text b) { return !empty(a) && !empty(b) && equals(a, b); }
 
 // ---- words added by the XP 0130-0385 rules ----
+
+// The untouched p begins with one of the prefixes, unit by unit and case-sensitively.
+constexpr bool begins_with_any(Text p, std::initializer_list<Text> prefixes) {
+  return some(prefixes, [p](Text prefix) { return p.substr(0, prefix.size()) == prefix; });
+}
+
+// An n-digit text: exactly n units, all digits (so it is filled).
+inline bool n_digit_text(Text p, std::size_t n) {
+  return p.size() == n && f_KVTElemT_TylkoCyfry(p);
+}
+
+// A non-zero number: p is filled and its integer value is not 0.
+inline bool nonzero_number(Text p) { return filled(p) && int_value(p) != 0; }
+
+// A valid PESEL: f_KVTElemT_PESEL accepts p.
+inline bool valid_pesel(Text p) { return f_KVTElemT_PESEL(p) == 0; }
+
+// The year of a date: its date value divided by 10000 (today's year for an invalid date).
+inline int32_t date_year(Text p) { return date_value(p) / 10000; }
+
+// The month of a date: its date value modulo 10000, divided by 100.
+inline int32_t date_month(Text p) { return date_value(p) % 10000 / 100; }
+
+// Aged 26 or more: on the date `on` the person born on `birth` has reached the 26th birthday
+// (KVTMaWiecejRowno26lat gives 0).
+inline bool aged_26_or_more(Text birth, Text on) { return KVTMaWiecejRowno26lat(birth, on) == 0; }
+
+// Older than 26: the date `on` falls after the 26th birthday of the person born on `birth`
+// (KVTMaWiecejNiz26lat gives 0).
+inline bool older_than_26(Text birth, Text on) { return KVTMaWiecejNiz26lat(birth, on) == 0; }
+
+// No date: the null date text that checks a code without a date.
+inline constexpr Text kNoDate{};
+
+// The code fails the check of dictionary `number` at the date text (or kNoDate):
+// fb_KVTKodSprawdzArkusze gives a non-zero value.
+inline bool fails_dictionary(int number, Text code, Text date) {
+  return fb_KVTKodSprawdzArkusze(number, code, date) != 0;
+}
+
+// The default date of a dictionary check: p when filled and a valid date, else 1 January 2005.
+inline Text default_date(Text p) { return filled(p) && valid_date(p) ? p : Text(u"01012005"); }
+
+// Household kin: the kinship code's row marks a member of the insured's household
+// (fb_KVTKodPokrewienstwa with kind 1 and a space gives 0).
+inline bool household_kin(Text code) { return fb_KVTKodPokrewienstwa(code, 1, u' ') == 0; }
+
+// Kin with a disability degree: the kinship code's disability-degree column begins with a space
+// or is not empty (fb_KVTKodPokrewienstwaJest with kind 3 and a space gives 0).
+inline bool kin_with_disability_degree(Text code) {
+  return fb_KVTKodPokrewienstwaJest(code, 3, u' ') == 0;
+}
+
+// The kinship code's disability degree allows ch: its disability-degree column begins with ch or
+// is empty (fb_KVTKodPokrewienstwa with kind 3 and ch gives 0).
+inline bool kin_degree_allows(Text code, char16_t ch) {
+  return fb_KVTKodPokrewienstwa(code, 3, ch) == 0;
+}
 
 // ---- words added by the GB, WD, GP, XU and ZF rules ----
 

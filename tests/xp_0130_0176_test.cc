@@ -1,0 +1,284 @@
+// Tests of the XP rules 0130 to 0176 through the exports table, with a fake dictionary service
+// and with none registered (code checks then rest on their local format tests, lookups give "-1").
+#include <initializer_list>
+#include <vector>
+
+#include "exports/registry.h"
+#include "tests/fake_service.h"
+#include "tests/test_support.h"
+
+namespace olv {
+namespace {
+
+using testing::expect_rules;
+
+TEST(Xp0130To0176Test, RequiredFields) {
+  expect_rules({
+      {"XP0131_1", {u""}, 61013101},
+      {"XP0131_1", {u" \t "}, 61013101},
+      {"XP0131_1", {nullptr}, 61013101},
+      {"XP0131_1", {u"x"}, 0},
+      {"XP0149_4", {u"  "}, 61014902},
+  });
+}
+
+TEST(Xp0130To0176Test, CodesFailingTheirDictionaryFormat) {
+  expect_rules({
+      {"XP0130_1", {u"1a"}, 61013001},
+      {"XP0130_1", {u" 12"}, 61013001},  // the code goes to the check untrimmed
+      {"XP0130_1", {u"12"}, 0},
+      {"XP0130_1", {u"   "}, 0},
+      {"XP0138_1", {u"0A"}, 61013801},
+      {"XP0138_1", {u"01"}, 0},
+      {"XP0138_1", {u"A1"}, 0},  // guarded by the first character alone
+      {"XP0138_1", {u" 0A"}, 0},
+      {"XP0138_1", {nullptr}, 0},
+      {"XP0138_2", {u"1 "}, 61013802},
+      {"XP0138_2", {u""}, 0},
+      {"XP0159_2", {u"1X"}, 61015902},
+      {"XP0159_2", {u"12X"}, 0},  // only its first two units must be digits
+      {"XP0159_2", {u" "}, 0},
+      {"XP0162_2", {u"12A", u""}, 61016201},
+      {"XP0162_2", {u" 12A ", u"052004"}, 61016201},
+      {"XP0162_2", {u"123", u""}, 0},
+      {"XP0162_2", {u"12A4", u""}, 0},      // guarded by a trimmed length of 3
+      {"XP0163_2", {u" ", u""}, 61016301},  // spaces alone are still checked
+      {"XP0163_2", {u"", u""}, 0},
+      {"XP0163_2", {u"12", u"31022024"}, 0},
+      {"XP0164_2", {u"1a", u""}, 61016401},
+      {"XP0164_2", {u" ", u""}, 0},
+      {"XP0165_2", {u"1a", u"01012005"}, 61016501},
+      {"XP0175_1", {u"1 2", u""}, 61017501},
+      {"XP0175_1", {u"\t", u""}, 0},
+      {"XP0167_1", {u"1a", u"31122004"}, 61016703},
+      {"XP0167_1", {u"12", u"01012005"}, 0},
+      {"XP0167_1", {u"", u"01012005"}, 0},
+  });
+}
+
+TEST(Xp0130To0176Test, FirstCharacters) {
+  expect_rules({
+      {"XP0136_1", {u" A"}, 61013601},  // the untouched first character counts
+      {"XP0136_1", {u"a"}, 61013601},
+      {"XP0136_1", {u"A"}, 0},
+      {"XP0136_1", {u"0"}, 0},
+      {"XP0136_1", {u""}, 0},
+      {"XP0137_1", {u"A000001"}, 0},
+      {"XP0137_1", {u"A000000"}, 61013701},
+      {"XP0137_1", {u"A000048"}, 61013701},
+      {"XP0137_1", {u"A12"}, 61013701},
+      {"XP0137_1", {u"A12345 "}, 61013701},   // seven units, six once trimmed
+      {"XP0137_1", {u"A     01"}, 61013701},  // characters 6 and 7 are " 0"
+      {"XP0137_1", {u"A00001x"}, 0},          // "1x" reads as 1
+      {"XP0137_1", {u"D12"}, 0},
+      {"XP0137_1", {u" A12"}, 0},
+      {"XP0137_1", {nullptr}, 0},
+  });
+}
+
+TEST(Xp0130To0176Test, DigitForms) {
+  expect_rules({
+      {"XP0150_2", {u"99"}, 0},
+      {"XP0150_2", {u"00"}, 60008101},
+      {"XP0150_2", {u"1"}, 60008101},
+      {"XP0150_2", {u" 1"}, 60008101},
+      {"XP0150_2", {u"100"}, 60008101},
+      {"XP0150_2", {u"  "}, 0},
+      {"XP0157_1", {u"07"}, 0},
+      {"XP0157_1", {u"1A"}, 0},  // reads as 1
+      {"XP0157_1", {u"1 2"}, 0},
+      {"XP0157_1", {u" 13"}, 0},
+      {"XP0157_1", {u"1"}, 0},
+      {"XP0157_1", {u"00"}, 61015103},
+      {"XP0157_1", {u"13AB"}, 61015103},
+      {"XP0161_1", {u"ABC"}, 0},
+      {"XP0161_1", {u"ABC  "}, 0},
+      {"XP0161_1", {u"AB "}, 61016101},
+      {"XP0161_1", {u" ABC"}, 61016101},
+      {"XP0161_1", {u"A B"}, 61016101},
+      {"XP0161_1", {u""}, 61016101},
+      {"XP0148_1", {u"12", u"123456"}, 0},
+      {"XP0148_1", {u"1", u"123456"}, 60004101},
+      {"XP0148_1", {u"  ", u"123456"}, 60004101},
+      {"XP0148_1", {u"1a", u"123456"}, 60004101},
+      {"XP0148_1", {u"12", u"12345 "}, 60004101},
+      {"XP0156_5", {u"0110", u"0", u"0"}, 0},
+      {"XP0156_5", {u"01 0", u"0", u"0"}, 61015605},
+      {"XP0156_5", {u" 0110", u"0", u"0"}, 61015605},
+      {"XP0156_5", {u"0110", u"0 ", u"0"}, 61015605},
+      {"XP0156_5", {u"011", u"0", u"0"}, 61015605},
+      {"XP0156_5", {u"011A", u"0", u"0"}, 61015605},
+      {"XP0156_5", {u"0110", u"0", u""}, 61015605},
+  });
+}
+
+TEST(Xp0130To0176Test, CitizenshipText) {
+  expect_rules({
+      {"XP0176_1", {u"POLSKA"}, 0},
+      {"XP0176_1", {u"POLKA "}, 0},  // the full forms compare trimmed
+      {"XP0176_1", {u"POLSKI"}, 61017601},
+      {"XP0176_1", {u"POLAND"}, 61017601},
+      {"XP0176_1", {u" PL "}, 61017601},
+      {"XP0176_1", {u"RZECZPOSPOLITA"}, 61017601},
+      {"XP0176_1", {u" POLSKI"}, 0},  // the prefixes are tested on the untouched text
+      {"XP0176_1", {u"polski"}, 0},
+      {"XP0176_1", {u"P L"}, 0},
+      {"XP0176_1", {u"NIEMCY"}, 0},
+      {"XP0176_1", {u""}, 0},
+  });
+}
+
+// With no service the kinship lookup answers "-1": not a household member, a disability degree
+// column that is not empty and begins with '-'.
+TEST(Xp0130To0176Test, KinshipCodesWithoutTheService) {
+  expect_rules({
+      {"XP0132_2", {u"1", u"11", u""}, 0},
+      {"XP0134_2", {u"1", u"11", u"15032016", u"15031990", u"X"}, 61013401},  // 26 on the day
+      {"XP0134_2", {u"1", u"11", u"16032016", u"15031990", u""}, 61013401},
+      {"XP0134_2", {u"1", u"11", u"15032016", u"15031990", u"-"}, 0},
+      {"XP0134_2", {u"1", u"11", u"14032016", u"15031990", u"X"}, 0},
+      {"XP0134_2", {u" 1", u"11", u"15032016", u"15031990", u"X"}, 0},  // exactly "1"
+      {"XP0134_2", {u"1", u"111", u"15032016", u"15031990", u"X"}, 0},
+      {"XP0134_2", {u"1", u"11", u"15032016", u"32031990", u"X"}, 0},
+      {"XP0134_2", {u"1", u"11", u"", u"15031990", u"X"}, 0},
+      {"XP0134_3", {u"1", u"11", u"14032016", u"15031990", u""}, 61013403},
+      {"XP0134_3", {u"1", u"11", u"14032016", u"15031990", u" "}, 0},
+      {"XP0134_3", {u"1", u"11", u"15032016", u"15031990", u""}, 0},
+      {"XP0134_3", {u"1", u"1a", u"14032016", u"15031990", u""}, 0},
+      {"XP0134_4", {u"1", u"1a", u""}, 61013404},
+      {"XP0134_4", {u"1", u"", u""}, 61013404},
+      {"XP0134_4", {u"1", u"1a", u" "}, 0},
+      {"XP0134_4", {u"1 ", u"1a", u""}, 0},
+      {"XP0134_4", {u"1", u"11", u""}, 0},
+  });
+}
+
+TEST(Xp0130To0176Test, TitleKeyAgainstAPeriod) {
+  expect_rules({
+      {"XP0147_1", {u"0121", u"1", u"092003"}, 61014701},
+      {"XP0147_1", {u"0123", u"1", u"012003"}, 61014701},
+      {"XP0147_1", {u"0121", u"1", u"102003"}, 0},
+      {"XP0147_1", {u"0121", u"1", u"132003"}, 0},  // no month: not before
+      {"XP0147_1", {u"0121", u"1", u"091900"}, 0},
+      {"XP0147_1", {u"0121", u"1", u"091901"}, 61014701},
+      {"XP0147_1", {u"0121", u"1", u""}, 0},
+      {"XP0147_1", {u"0120", u"1", u""}, 61014701},
+      {"XP0147_1", {u"012", u"01", u"102003"}, 61014701},  // joined then cut to five
+      {"XP0147_1", {u"01201", u"9", u"102003"}, 61014701},
+      {"XP0147_1", {u"0120 ", u"1", u"102003"}, 0},
+      {"XP0147_1", {u"0120", u"0", u"092003"}, 0},
+      {"XP0147_1", {u" ", u"01201", u"092003"}, 0},  // a blank title code
+  });
+}
+
+TEST(Xp0130To0176Test, TitleKeyAgainstDates) {
+  expect_rules({
+      {"XP0147_3", {u"", u"", u"", u"", u"", u"", u"0120", u"1"}, 61014701},
+      {"XP0147_3", {u"", u"", u"", u"", u"", u"", u"0121", u"1"}, 0},
+      {"XP0147_3", {u"30092003", u"", u"", u"", u"", u"", u"0121", u"1"}, 61014701},
+      {"XP0147_3", {u"01102003", u"", u"", u"", u"", u"15082003", u"0131", u"1"}, 0},
+      {"XP0147_3", {u"01102003", u"", u"", u"", u"", u"15082003", u"0122", u"1"}, 61014701},
+      {"XP0147_3", {u"01102003", u"32092003", u"", u"", u"", u"", u"0121", u"1"}, 0},
+      {"XP0147_5", {u"01102003", u"0121", u"1"}, 61014701},  // the day before is 30 September
+      {"XP0147_5", {u"02102003", u"0121", u"1"}, 0},
+      {"XP0147_5", {u"", u"0121", u"1"}, 61014701},  // the fallback's day before
+      {"XP0147_5", {u"01012004", u"0120", u"1"}, 61014701},
+      {"XP0147_5", {u"01012004", u"0121", u"1"}, 0},
+  });
+}
+
+using Xp0130To0176ServiceTest = testing::ServiceFixture;
+
+TEST_F(Xp0130To0176ServiceTest, CodesKnownToTheDictionary) {
+  fake_.state.codes = {u"12", u"123"};
+  expect_rules({
+      {"XP0130_1", {u"12"}, 0},
+      {"XP0130_1", {u"13"}, 61013001},
+      {"XP0138_1", {u"01"}, 61013801},
+      {"XP0159_2", {u"12"}, 0},
+      {"XP0162_2", {u"124", u""}, 61016201},
+      {"XP0175_1", {u"123", u""}, 0},
+  });
+}
+
+// The dictionary number and the dictionary date each rule's code check goes with.
+TEST_F(Xp0130To0176ServiceTest, DatesOfTheCodeChecks) {
+  struct Case {
+    const char* rule;
+    std::vector<const char16_t*> args;
+    int number;
+    int date;
+  };
+  const Case cases[] = {
+      {"XP0130_1", {u"1"}, 10006, 0},
+      {"XP0138_1", {u"0"}, 10010, 0},
+      {"XP0138_2", {u"1"}, 10049, 0},
+      {"XP0159_2", {u"12"}, 10005, 0},
+      {"XP0162_2", {u"123", u"052004"}, 10019, 200405},
+      {"XP0162_2", {u"123", u"132004"}, 10019, 200310},
+      {"XP0163_2", {u"1", u"15032024"}, 10009, 20240315},
+      {"XP0163_2", {u"1", u""}, 10009, 20050101},
+      {"XP0164_2", {u"1", u"31022024"}, 10008, 20050101},
+      {"XP0165_2", {u"1", u"15032024"}, 10012, 20240315},
+      {"XP0175_1", {u"1", u"  "}, 10013, 20050101},
+      {"XP0167_1", {u"1", u"01012005"}, 10004, 20050101},
+      {"XP0167_1", {u"1", u"31122004"}, 10004, 0},
+  };
+  for (const Case& c : cases) {
+    call_rule(*find_export(c.rule), c.args.data());
+    ASSERT_FALSE(calls().empty()) << c.rule;
+    EXPECT_EQ(calls().back().number, c.number) << c.rule;
+    EXPECT_EQ(calls().back().date, c.date)
+        << c.rule << "(\"" << testing::utf8(c.args.back()) << "\")";
+  }
+}
+
+// Kinship rows by code: "11" lives in the household, "21" has an empty degree column, "22" and
+// "23" the degrees 2 and space; "99" has no row.
+TEST_F(Xp0130To0176ServiceTest, KinshipCodes) {
+  fake_.state.answers = {{u"11", u"1"}, {u"12", u"0"}, {u"21", u""}, {u"22", u"2"}, {u"23", u" "}};
+  expect_rules({
+      {"XP0132_2", {u"1", u"11", u""}, 61013201},
+      {"XP0132_2", {u" 1 ", u"11", u" "}, 61013201},
+      {"XP0132_2", {u"1", u"12", u""}, 0},
+      {"XP0134_2", {u"1", u"22", u"15032016", u"15031990", u"2"}, 0},
+      {"XP0134_2", {u"1", u"22", u"15032016", u"15031990", u"3"}, 61013401},
+      {"XP0134_2", {u"1", u"23", u"15032016", u"15031990", u"3"}, 61013401},
+      {"XP0134_2", {u"1", u"21", u"15032016", u"15031990", u"3"}, 0},
+      {"XP0134_3", {u"1", u"22", u"14032016", u"15031990", u""}, 61013403},
+      {"XP0134_3", {u"1", u"21", u"14032016", u"15031990", u""}, 0},
+      {"XP0134_4", {u"1", u"21", u""}, 61013404},
+      {"XP0134_4", {u"1", u"99", u""}, 61013404},
+      {"XP0134_4", {u"1", u"22", u""}, 0},
+      {"XP0134_4", {u"1", u"23", u""}, 0},
+  });
+}
+
+// The 18 fields of XP0149_10 and XP0149_11: p1, p2, "a" in the fields numbered, spaces elsewhere.
+std::vector<const char16_t*> fields(const char16_t* p1, const char16_t* p2,
+                                    std::initializer_list<int> filled) {
+  std::vector<const char16_t*> ps(18, u" ");
+  ps[0] = p1;
+  ps[1] = p2;
+  for (int k : filled) ps[k - 1] = u"a";
+  return ps;
+}
+
+TEST(Xp0130To0176Test, GroupsThatMustBeComplete) {
+  expect_rules({
+      {"XP0149_10", fields(u"x", u"", {3, 4, 5, 15}), 61014910},
+      {"XP0149_10", fields(u"", u"", {}), 0},
+      {"XP0149_10", fields(u"x", u"y", {3, 4, 5, 15}), 0},
+      {"XP0149_10", fields(u"x", u"y", {12, 13, 14, 18}), 0},
+      {"XP0149_10", fields(u"x", u"y", {3, 4, 5, 16, 17, 18}), 61014910},  // p15 leads group 1
+      {"XP0149_11", fields(u"x", u"", {}), 0},
+      {"XP0149_11", fields(u"x", u"y", {3, 4, 5, 7, 8, 10}), 61014911},
+      {"XP0149_11", fields(u"x", u"y", {15, 16, 17, 18}), 0},
+      {"XP0149_12", {u"x", u"a", u"b", u"c"}, 0},
+      {"XP0149_12", {u"x", u"a", u" ", u"c"}, 61014912},
+      {"XP0149_12", {u"", u"", u"", u""}, 0},
+  });
+}
+
+}  // namespace
+}  // namespace olv
