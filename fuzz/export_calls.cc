@@ -93,7 +93,8 @@ stGrupaKodow* Source::code_table() {
   return groups_.back().get();
 }
 
-namespace {
+// Named, not anonymous: a trait no row uses yet is not an unused declaration.
+namespace detail {
 
 // What the harness draws for a parameter of type T; rows with any other type are not called.
 template <typename T>
@@ -154,6 +155,12 @@ struct Draw<_stOpisKodu*> {
   static constexpr bool kText = false;
   static _stOpisKodu* from(Source&) { return nullptr; }
 };
+
+}  // namespace detail
+
+namespace {
+
+using detail::Draw;
 
 // A variadic list: the drawn texts, then null pointers to the end of the array, so that a callee
 // reading a fixed number of list texts before its null still reads only what was passed.
