@@ -150,10 +150,23 @@ template <>
 struct Draw<const stGrupaKodow*> : Draw<stGrupaKodow*> {};
 // The host's code descriptions are opaque to the library; none is passed.
 template <>
+struct Draw<const _stOpisKodu*> {
+  static constexpr bool kSupported = true;
+  static constexpr bool kText = false;
+  static const _stOpisKodu* from(Source&) { return nullptr; }
+};
+template <>
 struct Draw<_stOpisKodu*> {
   static constexpr bool kSupported = true;
   static constexpr bool kText = false;
   static _stOpisKodu* from(Source&) { return nullptr; }
+};
+// An argument the export ignores: a text serves as well as anything.
+template <>
+struct Draw<const void*> {
+  static constexpr bool kSupported = true;
+  static constexpr bool kText = false;
+  static const void* from(Source& s) { return s.text(); }
 };
 
 }  // namespace detail
@@ -263,10 +276,15 @@ struct Preparer<F, kReturnsBstr, std::tuple<A...>> {
   }
 };
 
+// The component runtime's own entry points (olvenir_ names) are a calling protocol, not checks:
+// they free what they are given and must be called in balanced pairs, so none is called here.
+constexpr bool is_runtime(std::string_view name) { return name.starts_with("olvenir_"); }
+
 template <typename F, bool kReturnsBstr>
 constexpr RowCaller caller(const char* name) {
   using S = Signature<F>;
   if constexpr (S::kSupported) {
+    if (is_runtime(name)) return {name, false, false, nullptr};
     return {name, true, S::kText, &Preparer<F, kReturnsBstr, typename S::Args>::prepare};
   } else {
     return {name, false, false, nullptr};
