@@ -230,7 +230,16 @@ int64_t as_number(const T& value) {
   }
 }
 
-template <typename F, bool kReturnsBstr>
+template <typename T>
+bool is_pointer_to(const T& value, const void* p) {
+  if constexpr (std::is_pointer_v<T>) {
+    return static_cast<const void*>(value) == p;
+  } else {
+    return false;
+  }
+}
+
+template <typename F>
 class TypedCalls final : public Calls {
   using S = Signature<F>;
   using R = typename S::Result;
@@ -246,12 +255,23 @@ class TypedCalls final : public Calls {
     } else {
       R result = S::call(address_, args_[i], extras_[i]);
       const int64_t n = as_number(result);
-      if constexpr (kReturnsBstr) olvenir_SysFreeString(result);
+      if constexpr (std::is_same_v<R, char16_t*>) {
+        if (result && !is_argument(result, args_[i], extras_[i])) olvenir_SysFreeString(result);
+      }
       return n;
     }
   }
 
   bool result_is_code() const override { return std::is_integral_v<R>; }
+
+  // A writable text that is none of the arguments is a new automation string, which the caller
+  // releases (a lookup's value); a pointer to an argument (the earliest of some dates) is not.
+  static bool is_argument(const char16_t* result, const typename S::Args& args,
+                          const Extras& extras) {
+    const bool in_args =
+        std::apply([&](const auto&... a) { return (is_pointer_to(a, result) || ...); }, args);
+    return in_args || std::find(extras.begin(), extras.end(), result) != extras.end();
+  }
 
   std::vector<typename S::Args> args_;
   std::vector<Extras> extras_;
@@ -260,12 +280,12 @@ class TypedCalls final : public Calls {
   void (*address_)();
 };
 
-template <typename F, bool kReturnsBstr, typename Args>
+template <typename F, typename Args>
 struct Preparer;
-template <typename F, bool kReturnsBstr, typename... A>
-struct Preparer<F, kReturnsBstr, std::tuple<A...>> {
+template <typename F, typename... A>
+struct Preparer<F, std::tuple<A...>> {
   static std::unique_ptr<Calls> prepare(const Export& row, Source& s, std::size_t count) {
-    auto calls = std::make_unique<TypedCalls<F, kReturnsBstr>>(row.address);
+    auto calls = std::make_unique<TypedCalls<F>>(row.address);
     for (std::size_t i = 0; i < std::max<std::size_t>(count, 1); ++i) {
       // Braced initialisation draws the parameters from left to right, so the count that goes
       // with a list of conditions is drawn right after them.
@@ -280,29 +300,24 @@ struct Preparer<F, kReturnsBstr, std::tuple<A...>> {
 // they free what they are given and must be called in balanced pairs, so none is called here.
 constexpr bool is_runtime(std::string_view name) { return name.starts_with("olvenir_"); }
 
-template <typename F, bool kReturnsBstr>
+template <typename F>
 constexpr RowCaller caller(const char* name) {
   using S = Signature<F>;
   if constexpr (S::kSupported) {
     if (is_runtime(name)) return {name, false, false, nullptr};
-    return {name, true, S::kText, &Preparer<F, kReturnsBstr, typename S::Args>::prepare};
+    return {name, true, S::kText, &Preparer<F, typename S::Args>::prepare};
   } else {
     return {name, false, false, nullptr};
   }
 }
 
-#define OLV_BSTR_RESULT(result) (std::string_view(#result) == "BSTR")
-
 const RowCaller kCallers[] = {
-#define OLV_C(name, result, params, results) caller<result params, OLV_BSTR_RESULT(result)>(#name),
-#define OLV_CXX(name, symbol, result, params, results) \
-  caller<result params, OLV_BSTR_RESULT(result)>(#name),
-#define OLV_RULE(name, arity, ...) caller<int(OLV_P##arity), false>(#name),
-#define OLV_FIXED(name, result, params, answer) \
-  caller<result params, OLV_BSTR_RESULT(result)>(#name),
-#define OLV_FIXED_CXX(name, symbol, result, params, answer) \
-  caller<result params, OLV_BSTR_RESULT(result)>(#name),
-#define OLV_SAME(name, target) caller<__typeof__(::target), false>(#name),
+#define OLV_C(name, result, params, results) caller<result params>(#name),
+#define OLV_CXX(name, symbol, result, params, results) caller<result params>(#name),
+#define OLV_RULE(name, arity, ...) caller<int(OLV_P##arity)>(#name),
+#define OLV_FIXED(name, result, params, answer) caller<result params>(#name),
+#define OLV_FIXED_CXX(name, symbol, result, params, answer) caller<result params>(#name),
+#define OLV_SAME(name, target) caller<__typeof__(::target)>(#name),
 #include "exports/exports.def"
 };
 
