@@ -9,6 +9,12 @@
 #include "bench/benchmarks.h"
 #include "olvenir_p.h"
 
+// The dictionary benchmark uses the tests' fake service, which comes with the component runtime.
+#if __has_include("tests/fake_service.h")
+#include "tests/fake_service.h"
+#define OLV_HAVE_FAKE_SERVICE 1
+#endif
+
 namespace olv::bench {
 namespace {
 
@@ -51,6 +57,26 @@ void trim(benchmark::State& state) {
   std::size_t i = 0;
   measure(state, [&] { benchmark::DoNotOptimize(KVTDelSpacje(texts[i++])); });
 }
+
+#ifdef OLV_HAVE_FAKE_SERVICE
+// A code check through the component runtime: initialisation, creation of the in-process fake
+// service, one call, release.
+void dictionary_code_check(benchmark::State& state) {
+  olv::testing::ScopedFakeService service;
+  service.state.codes = {u"A1"};
+  Texts codes({u"A1", u"B2", u"A1", u"C3"});
+  std::size_t i = 0;
+  measure(state, [&] {
+    benchmark::DoNotOptimize(fb_KVTKodSprawdz(10024, codes[i++], 0));
+    // The fake records each call; dropping the record keeps its memory out of the loop's cost.
+    if ((i & 1023) == 0) {
+      state.PauseTiming();
+      service.state.calls.clear();
+      state.ResumeTiming();
+    }
+  });
+}
+#endif
 
 // The validators and rules a host runs for a field, on one thread or on two at once.
 void threads(benchmark::State& state) {
@@ -110,6 +136,9 @@ void register_hot_benchmarks() {
   // clang-format on
   benchmark::RegisterBenchmark("hot/KVTDelSpacjeStrcmp", trimmed_compare);
   benchmark::RegisterBenchmark("hot/KVTDelSpacje", trim);
+#ifdef OLV_HAVE_FAKE_SERVICE
+  benchmark::RegisterBenchmark("hot/dictionary_code_check/fake_service", dictionary_code_check);
+#endif
   benchmark::RegisterBenchmark("threads/field_mix", threads)->Threads(1)->Threads(2)->UseRealTime();
 }
 

@@ -14,6 +14,13 @@
 #include "fuzz/fuzz_source.h"
 #include "olvenir_p.h"
 
+// The dictionary queries need the tests' fake service, which comes with the component runtime.
+#if __has_include("tests/fake_service.h")
+#include "platform/runtime.h"
+#include "tests/fake_service.h"
+#define OLV_HAVE_FAKE_SERVICE 1
+#endif
+
 namespace {
 
 using olv::harness::FuzzSource;
@@ -102,5 +109,57 @@ TEST(ConcurrencyTest, ThreadsGetTheAnswersOfOneThreadWhileTheCodePageChanges) {
   EXPECT_EQ(mismatches.load(), 0);
   for (const auto& m : first_mismatch) EXPECT_TRUE(m.empty()) << m;
 }
+
+#ifdef OLV_HAVE_FAKE_SERVICE
+// Queries on many threads while another thread keeps replacing the service's registration with
+// an equal service: every answer stays right, every instance is released, every thread's
+// initialisation balance returns to zero.
+TEST(ConcurrencyTest, DictionaryQueriesWhileTheRegistrationIsReplaced) {
+  constexpr int kQueries = 300;
+  olv::testing::ScopedFakeService first;
+  first.state.codes = {u"A1"};
+  first.state.answers = {{u"11", u"1"}};
+  olv::testing::FakeServiceState second_state;
+  second_state.codes = first.state.codes;
+  second_state.answers = first.state.answers;
+  olv::testing::FakeFactory second(second_state);
+
+  std::atomic<int> running{kWorkers};
+  std::atomic<int> wrong{0};
+  std::vector<std::thread> threads;
+  for (int w = 0; w < kWorkers; ++w) {
+    threads.emplace_back([&] {
+      std::u16string valid = u"A1", invalid = u"B2";
+      std::u16string dictionary = u"slU_KodPokrew", key_column = u"STP_KODPOKREW", key = u"11",
+                     column = u"STP_WGOSPZOSUBEZP";
+      for (int q = 0; q < kQueries; ++q) {
+        if (fb_KVTKodSprawdz(10024, valid.data(), 0) != 0) ++wrong;
+        if (fb_KVTKodSprawdz(10024, invalid.data(), 0) != -1) ++wrong;
+        char16_t* value = sl_DajWartoscZeSlownika(dictionary.data(), key_column.data(), key.data(),
+                                                  column.data());
+        if (!value || std::u16string_view(value) != u"1") ++wrong;
+        olvenir_SysFreeString(value);
+        if (olv::initialisation_depth() != 0) ++wrong;
+      }
+      running.fetch_sub(1);
+    });
+  }
+  std::thread replacer([&] {
+    for (bool use_second = true; running.load() > 0; use_second = !use_second) {
+      olvenir_RegisterClassFactory(&CLSID_OlvenirDictionaryService,
+                                   use_second ? &second : &first.factory);
+    }
+    olvenir_RegisterClassFactory(&CLSID_OlvenirDictionaryService, &first.factory);
+  });
+  for (auto& t : threads) t.join();
+  replacer.join();
+
+  EXPECT_EQ(wrong.load(), 0);
+  EXPECT_EQ(first.state.live.load(), 0);
+  EXPECT_EQ(second_state.live.load(), 0);
+  EXPECT_EQ(second.references.load(), 0u);
+  EXPECT_GT(first.state.created.load() + second_state.created.load(), 0);
+}
+#endif
 
 }  // namespace
