@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 
 #include "olvenir_p/types.h"
 #include "platform/text.h"
@@ -20,5 +21,17 @@ int fb_KVTKodSprawdz(int number, Text code, int ignored);
 int fb_KVTZasadyPodleganiaUb(Text a, Text b, Text c, Text date);
 int fb_KVTKodPokrewienstwa(Text code, int kind, int ch);
 int fb_KVTKodPokrewienstwaJest(Text code, int kind, int ch);
+
+// The dictionary date of a date text: RRRRMMDD of a valid DDMMRRRR text, RRRRMM of a valid
+// MMRRRR text, else 0 (a null view included).
+int32_t dictionary_date(Text date);
+// The lookups answer a new automation string that the caller releases.
+BSTR sl_DajWartoscZeSlownika(Text dictionary, Text key_column, Text key, Text column);
+BSTR sl_DajWartoscZeSlownikaW(Text dictionary, stWarunekY* conditions, int32_t count, Text column);
+// `dates` ends at its first null pointer; a null `dates` is the empty list.
+int fb_KVT_KodTyt_WypDok_ONE_XML(Text dictionary, Text column, stWarunekY* conditions, int count,
+                                 const char16_t* const* dates);
+// The list of dates ends at its first null view, as the exported list ends at a null pointer.
+int fb_KVT_KodTyt_WypDok_RSA_ONE(Text code, Text digit, std::initializer_list<Text> dates);
 
 }  // namespace olv

@@ -2,6 +2,7 @@
 // olv::NAME is the internal twin of the export NAME.
 #pragma once
 
+#include "platform/char_class.h"
 #include "platform/text.h"
 
 namespace olv {

@@ -1,6 +1,7 @@
 // Generates platform/char_class_table.cc from ICU: the letter (general category L) and
 // White_Space bitmaps of all 65,536 UTF-16 units.
-// Build and run: g++ -std=c++20 tools/gen_char_classes.cc -licuuc -o gen && ./gen > platform/char_class_table.cc
+// Build and run: g++ -std=c++20 tools/gen_char_classes.cc -licuuc -o gen && ./gen >
+// platform/char_class_table.cc
 #include <unicode/uchar.h>
 
 #include <cstdint>

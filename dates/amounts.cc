@@ -1,0 +1,74 @@
+// Amount texts: conversion, the amount test over a list, the empty amount, 64-bit reading.
+#include "dates/amounts.h"
+
+#include <cstdarg>
+
+#include "elements/general.h"
+#include "olvenir_p.h"
+
+namespace olv {
+
+double f_KVTKwotaVamoToFloat(Text amount) { return to_double(amount) / 100.0; }
+
+int f_KVTSprKwoty(std::initializer_list<Text> amounts) {
+  for (Text amount : amounts) {
+    if (is_null(amount)) break;
+    if (f_KVTElemT_KWOTA(amount) != 0) return 60006701;
+  }
+  return 0;
+}
+
+int bw_PustaKwota(Text t) {
+  for (char16_t c : t) {
+    if (c != u' ' && c != u'\t' && c != u'\n') return 0;
+  }
+  return 1;
+}
+
+int64_t bw_GetSafeAtol64(Text t) { return bw_PustaKwota(t) ? 0 : to_int64(t); }
+
+int ZamienStala(Text code, int constant) {
+  // clang-format off
+  static constexpr Text kFor107[] = {u"05", u"10"};
+  static constexpr Text kFor106[] = {u"05", u"10", u"0125", u"0126", u"0426", u"0427", u"0428", u"0429"};
+  // clang-format on
+  auto begins_with_any = [code](auto& prefixes) {
+    for (Text prefix : prefixes) {
+      if (code.substr(0, prefix.size()) == prefix) return true;
+    }
+    return false;
+  };
+  if (constant == 107) return begins_with_any(kFor107) ? 105 : constant;
+  if (constant == 106) return begins_with_any(kFor106) ? 105 : constant;
+  return constant;
+}
+
+}  // namespace olv
+
+// ---- exports ----------------------------------------------------------------------------------
+
+double f_KVTKwotaVamoToFloat(char16_t* amount) {
+  return olv::f_KVTKwotaVamoToFloat(olv::text(amount));
+}
+
+// The exported list is walked here, one amount at a time, with the test of the twin's list.
+int f_KVTSprKwoty(char16_t* first, ...) {
+  va_list rest;
+  va_start(rest, first);
+  int code = 0;
+  for (char16_t* amount = first; amount; amount = va_arg(rest, char16_t*)) {
+    code = olv::f_KVTSprKwoty({olv::text(amount)});
+    if (code != 0) break;
+  }
+  va_end(rest);
+  return code;
+}
+
+extern "C" int bw_PustaKwota(const char16_t* t) { return olv::bw_PustaKwota(olv::text(t)); }
+extern "C" int64_t bw_GetSafeAtol64(const char16_t* t) {
+  return olv::bw_GetSafeAtol64(olv::text(t));
+}
+
+int ZamienStala(const char16_t* code, int constant) {
+  return olv::ZamienStala(olv::text(code), constant);
+}

@@ -1,0 +1,289 @@
+// Date text forms: validation, conversion to date numbers, today, earliest and latest dates.
+#include "dates/date_forms.h"
+
+#include <cstdarg>
+
+#include "elements/general.h"
+#include "olvenir_p.h"
+#include "platform/clock.h"
+
+namespace olv {
+namespace {
+
+constexpr int32_t kFirstYear = 1850;
+constexpr int32_t kLastYear = 2050;
+
+// What the shared first tests of every date form see in a text of the form's length.
+enum class Shape { kWrongLength, kSpaces, kNotDigits, kDigits };
+
+Shape shape(Text t, std::size_t length) {
+  if (t.size() != length) return Shape::kWrongLength;
+  if (t.find_first_not_of(u' ') == Text::npos) return Shape::kSpaces;
+  for (char16_t c : t) {
+    if (!is_digit(c)) return Shape::kNotDigits;
+  }
+  // The number-text rule is applied as well; on a text of digits it cannot fail.
+  return f_KVTElemT_LICZBA(t) == 0 ? Shape::kDigits : Shape::kNotDigits;
+}
+
+constexpr bool month_ok(int32_t month) { return month >= 1 && month <= 12; }
+constexpr bool day_ok(int32_t day, int32_t month, int32_t year) {
+  return day >= 1 && day <= days_in_month(month, year);
+}
+constexpr bool year_in_range(int32_t year) { return year >= kFirstYear && year <= kLastYear; }
+
+// A DDMM text has no year: its February has 29 days, as in a leap year.
+constexpr int32_t kLeapYear = 2000;
+
+// The shared tests of a DDMMRRRR text of digits: 0, or the month or day finding.
+int32_t ddmmrrrr_fields(Text t) {
+  int32_t month = part_value(t, 3, 4);
+  if (!month_ok(month)) return 60005701;
+  return day_ok(part_value(t, 1, 2), month, part_value(t, 5, 8)) ? 0 : 60005801;
+}
+
+int32_t ddmm_fields(Text t) {
+  int32_t month = part_value(t, 3, 4);
+  if (!month_ok(month)) return 60005701;
+  return day_ok(part_value(t, 1, 2), month, kLeapYear) ? 0 : 60005801;
+}
+
+int32_t mmrrrr_fields(Text t) {
+  if (!month_ok(part_value(t, 1, 2))) return 60005701;
+  return year_in_range(part_value(t, 3, 6)) ? 0 : 60006301;
+}
+
+// Writes `value` as `digits` decimal digits with leading zeros ("%.Nd" for 0 to 10^N - 1).
+char16_t* put_digits(char16_t* out, int32_t value, int digits) {
+  for (int i = digits - 1; i >= 0; --i) {
+    out[i] = static_cast<char16_t>(u'0' + value % 10);
+    value /= 10;
+  }
+  return out + digits;
+}
+
+// Writes `value` in decimal without leading zeros.
+char16_t* put_number(char16_t* out, int32_t value) {
+  int digits = 1;
+  for (int32_t rest = value / 10; rest > 0; rest /= 10) ++digits;
+  return put_digits(out, value, digits);
+}
+
+// The earliest or latest valid date of a list that ends at its first null view, else the
+// fallback; of equal dates the first listed wins.
+template <typename Next>
+Text pick_date(Text fallback, bool earliest, Next next) {
+  const int32_t start = earliest ? 999999999 : 0;
+  int32_t best = start;
+  Text best_text = fallback;
+  for (Text t = next(); !is_null(t); t = next()) {
+    if (sl_PoprawnaData_DDMMRRRR(t) != 0) continue;
+    int32_t value = sl_PrzeksztalcDate_DDMMRRRR(t);
+    if (earliest ? value < best : value > best) {
+      best = value;
+      best_text = t;
+    }
+  }
+  return best == start ? fallback : best_text;
+}
+
+template <typename List>
+Text pick_from_list(Text fallback, bool earliest, List dates) {
+  auto it = dates.begin();
+  return pick_date(fallback, earliest, [&]() { return it == dates.end() ? Text() : *it++; });
+}
+
+const char16_t* pick_from_args(const char16_t* fallback, bool earliest, va_list args) {
+  Text picked =
+      pick_date(text(fallback), earliest, [&]() { return text(va_arg(args, const char16_t*)); });
+  return picked.data();
+}
+
+}  // namespace
+
+int32_t sl_PoprawnaData_DDMMRRRR(Text t) {
+  if (shape(t, 8) != Shape::kDigits) return 60006201;
+  return ddmmrrrr_fields(t);  // the year is not range-tested: 31120000 is valid
+}
+
+int32_t sl_PoprawnaData_MMRRRR(Text t) {
+  if (shape(t, 6) != Shape::kDigits) return 60006201;
+  return mmrrrr_fields(t);
+}
+
+int32_t sl_PoprawnaData_DDMM(Text t) {
+  if (shape(t, 4) != Shape::kDigits) return 60006201;
+  return ddmm_fields(t);
+}
+
+int f_KVTElemT_DATA_DDMMRRRR(Text t) {
+  switch (shape(t, 8)) {
+    case Shape::kSpaces: return 0;  // an empty date field passes
+    case Shape::kDigits: break;
+    default: return 60006201;
+  }
+  if (int32_t finding = ddmmrrrr_fields(t)) return finding;
+  return year_in_range(part_value(t, 5, 8)) ? 0 : 60006201;
+}
+
+int f_KVTElemT_DATA_MMRRRR(Text t) {
+  switch (shape(t, 6)) {
+    case Shape::kSpaces: return 0;
+    case Shape::kDigits: return mmrrrr_fields(t);
+    default: return 60006201;
+  }
+}
+
+int f_KVTElemT_DATA_DDMM(Text t) {
+  switch (shape(t, 4)) {
+    case Shape::kSpaces: return 0;
+    case Shape::kDigits: return ddmm_fields(t);
+    default: return 60006201;
+  }
+}
+
+int f_KVTElemT_DATA_DDMMRRRRNN(Text t) {
+  switch (shape(t, 10)) {
+    case Shape::kSpaces: return 0;
+    case Shape::kDigits: break;
+    default: return 60008101;
+  }
+  if (part_value(t, 9, 10) < 1) return 60008101;  // two digits are never above 99
+  if (int32_t finding = ddmmrrrr_fields(t)) return finding;
+  return year_in_range(part_value(t, 5, 8)) ? 0 : 60008101;
+}
+
+int f_KVTElemT_NNMMRRRR_RAP(Text t) {
+  char16_t second = unit_at(t, 1);
+  if (!is_digit(second) && second != u' ') return 60007401;  // 1
+  if (f_KVTElemT_LICZBA(t) != 0) return 60007401;             // 2
+  int32_t ordinal = part_value(t, 1, 2);                      // a space then 1 is ordinal 1
+  if (ordinal < 1 || ordinal > 99) return 60007401;           // 3
+  return f_KVTElemT_DATA_MMRRRR(t.substr(2));                 // 4
+}
+
+int f_KVTZakresRoku(Text year) {
+  // As an unsigned difference from 1850, every year outside 1850-2050 exceeds 200.
+  return static_cast<uint32_t>(to_int32(year)) - uint32_t{kFirstYear} > 200u ? 1 : 0;
+}
+
+int32_t sl_PrzeksztalcDate_DDMMRRRR(Text t) {
+  if (sl_PoprawnaData_DDMMRRRR(t) != 0) return today_number();  // intended: never fails
+  return part_value(t, 5, 8) * 10000 + part_value(t, 3, 4) * 100 + part_value(t, 1, 2);
+}
+
+int32_t sl_PrzeksztalcDate_MMRRRR(Text t) {
+  if (sl_PoprawnaData_MMRRRR(t) != 0) return today_number() / 100;
+  return part_value(t, 3, 6) * 100 + part_value(t, 1, 2);
+}
+
+int32_t sl_PrzeksztalcDate_DDMM(Text t) {
+  if (sl_PoprawnaData_DDMM(t) != 0) return today_number() % 10000;
+  return part_value(t, 3, 4) * 100 + part_value(t, 1, 2);
+}
+
+int32_t DataStr2Long(Text t) {
+  if (t.size() != 8) return -1;
+  return part_value(t, 1, 2) + part_value(t, 3, 4) * 100 + part_value(t, 5, 8) * 10000;
+}
+
+int32_t atod(Text t) {
+  if (t.size() != 8) return 0;
+  return part_value(t, 5, 8) * 10000 + part_value(t, 3, 4) * 100 + part_value(t, 1, 2);
+}
+
+int32_t DDMMtol(Text t) {
+  if (t.size() != 4) return 0;
+  return part_value(t, 1, 2) + part_value(t, 3, 4) * 100;
+}
+
+int32_t sl_Now(char16_t* buffer) {
+  CalendarDate now = today();
+  if (buffer) {
+    char16_t* out = put_digits(buffer, now.day, 2);
+    out = put_digits(out, now.month, 2);
+    *put_digits(out, now.year, 4) = u'\0';
+  }
+  return now.year * 10000 + now.month * 100 + now.day;
+}
+
+int32_t f_KVTGetCurrentTimeLong() { return today_number(); }
+
+void f_KVTGetCurrentTimeStr(char16_t* buffer) {
+  if (!buffer) return;
+  CalendarDate now = today();
+  *put_number(put_number(put_number(buffer, now.day), now.month), now.year) = u'\0';
+}
+
+void bw_DajBiezOkrRozl(char16_t* buffer) {
+  if (!buffer) return;
+  CalendarDate now = today(/*refresh_time_zone=*/true);
+  *put_digits(put_digits(buffer, now.month, 2), now.year, 4) = u'\0';
+}
+
+Text sl_NajwczesniejszaData(Text fallback, std::initializer_list<Text> dates) {
+  return pick_from_list(fallback, /*earliest=*/true, dates);
+}
+
+Text sl_NajpozniejszaData(Text fallback, std::initializer_list<Text> dates) {
+  return pick_from_list(fallback, /*earliest=*/false, dates);
+}
+
+}  // namespace olv
+
+// ---- exports ----------------------------------------------------------------------------------
+
+extern "C" int32_t sl_PoprawnaData_DDMMRRRR(const char16_t* t) {
+  return t ? olv::sl_PoprawnaData_DDMMRRRR(olv::text(t)) : -1;
+}
+extern "C" int32_t sl_PoprawnaData_MMRRRR(const char16_t* t) {
+  return t ? olv::sl_PoprawnaData_MMRRRR(olv::text(t)) : -1;
+}
+// A null text is treated as the empty text (a wrong length).
+extern "C" int32_t sl_PoprawnaData_DDMM(const char16_t* t) {
+  return olv::sl_PoprawnaData_DDMM(olv::text(t));
+}
+int f_KVTElemT_DATA_DDMMRRRR(const char16_t* t) {
+  return olv::f_KVTElemT_DATA_DDMMRRRR(olv::text(t));
+}
+int f_KVTElemT_DATA_MMRRRR(const char16_t* t) { return olv::f_KVTElemT_DATA_MMRRRR(olv::text(t)); }
+int f_KVTElemT_DATA_DDMM(char16_t* t) { return olv::f_KVTElemT_DATA_DDMM(olv::text(t)); }
+int f_KVTElemT_DATA_DDMMRRRRNN(char16_t* t) {
+  return olv::f_KVTElemT_DATA_DDMMRRRRNN(olv::text(t));
+}
+int f_KVTElemT_NNMMRRRR_RAP(char16_t* t) { return olv::f_KVTElemT_NNMMRRRR_RAP(olv::text(t)); }
+int f_KVTZakresRoku(const char16_t* year) { return olv::f_KVTZakresRoku(olv::text(year)); }
+
+extern "C" int32_t sl_PrzeksztalcDate_DDMMRRRR(const char16_t* t) {
+  return t ? olv::sl_PrzeksztalcDate_DDMMRRRR(olv::text(t)) : -1;
+}
+extern "C" int32_t sl_PrzeksztalcDate_MMRRRR(const char16_t* t) {
+  return t ? olv::sl_PrzeksztalcDate_MMRRRR(olv::text(t)) : -1;
+}
+extern "C" int32_t sl_PrzeksztalcDate_DDMM(const char16_t* t) {
+  return t ? olv::sl_PrzeksztalcDate_DDMM(olv::text(t)) : -1;
+}
+int32_t DataStr2Long(const char16_t* t) { return t ? olv::DataStr2Long(olv::text(t)) : -1; }
+int32_t atod(const char16_t* t) { return olv::atod(olv::text(t)); }
+int32_t DDMMtol(const char16_t* t) { return olv::DDMMtol(olv::text(t)); }
+
+extern "C" int32_t sl_Now(char16_t* buffer) { return olv::sl_Now(buffer); }
+int32_t f_KVTGetCurrentTimeLong() { return olv::f_KVTGetCurrentTimeLong(); }
+void f_KVTGetCurrentTimeStr(char16_t* buffer) { olv::f_KVTGetCurrentTimeStr(buffer); }
+extern "C" void bw_DajBiezOkrRozl(char16_t* buffer) { olv::bw_DajBiezOkrRozl(buffer); }
+
+extern "C" const char16_t* sl_NajwczesniejszaData(const char16_t* fallback, ...) {
+  va_list args;
+  va_start(args, fallback);
+  const char16_t* picked = olv::pick_from_args(fallback, /*earliest=*/true, args);
+  va_end(args);
+  return picked;
+}
+
+extern "C" const char16_t* sl_NajpozniejszaData(const char16_t* fallback, ...) {
+  va_list args;
+  va_start(args, fallback);
+  const char16_t* picked = olv::pick_from_args(fallback, /*earliest=*/false, args);
+  va_end(args);
+  return picked;
+}

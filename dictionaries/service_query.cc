@@ -1,0 +1,187 @@
+// One query of the dictionary service: initialise, create, one operation, release, uninitialise.
+#include "dictionaries/service_query.h"
+
+#include <string>
+
+#include "olvenir_p/runtime.h"
+
+namespace olv {
+namespace {
+
+// UTF-8 of a description for what(); a lone surrogate becomes U+FFFD.
+std::string utf8_of(const std::u16string& t) {
+  std::string out;
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    char32_t c = t[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < t.size() && t[i + 1] >= 0xDC00 &&
+        t[i + 1] <= 0xDFFF) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (t[++i] - 0xDC00);
+    } else if (c >= 0xD800 && c <= 0xDFFF) {
+      c = 0xFFFD;
+    }
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else if (c < 0x800) {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      out += static_cast<char>(0xE0 | (c >> 12));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out += static_cast<char>(0xF0 | (c >> 18));
+      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+// Throws the failure with the description the service left on this thread, if any.
+[[noreturn]] void throw_failure(HRESULT hr) {
+  BSTR info = nullptr;
+  std::u16string description;
+  if (olvenir_GetErrorInfo(&info) == S_OK) {
+    description.assign(info, olvenir_SysStringLen(info));
+    olvenir_SysFreeString(info);
+  }
+  std::string message;
+  if (description.empty()) {
+    static const char kHex[] = "0123456789ABCDEF";
+    message = "dictionary service failure 0x";
+    for (int shift = 28; shift >= 0; shift -= 4) {
+      message += kHex[(static_cast<uint32_t>(hr) >> shift) & 0xF];
+    }
+  } else {
+    message = utf8_of(description);
+  }
+  throw olvenir_p::ServiceError(hr, std::move(description), std::move(message));
+}
+
+void check(HRESULT hr) {
+  if (FAILED(hr)) throw_failure(hr);
+}
+
+// An automation string owned for the length of a scope.
+class OwnedString {
+ public:
+  OwnedString() = default;
+  explicit OwnedString(BSTR s) : s_(s) {}
+  OwnedString(const OwnedString&) = delete;
+  OwnedString& operator=(const OwnedString&) = delete;
+  ~OwnedString() { olvenir_SysFreeString(s_); }
+  BSTR get() const { return s_; }
+  BSTR* out() { return &s_; }
+
+ private:
+  BSTR s_ = nullptr;
+};
+
+// The copy of an argument text handed to the service.
+OwnedString copy_of(Text t) { return OwnedString(string_copy(t)); }
+
+// The scope of one query: the thread's initialisation and the service instance, both undone
+// when the scope ends, whether by return or by exception.
+class Query {
+ public:
+  Query() {
+    olvenir_CoInitialize(nullptr);
+    // Error information left by an earlier call must not describe this query's failure.
+    olvenir_SetErrorInfo(nullptr);
+    void* object = nullptr;
+    if (SUCCEEDED(olvenir_CoCreateInstance(&CLSID_OlvenirDictionaryService, nullptr,
+                                           CLSCTX_INPROC_SERVER, &IID_IOlvenirDictionaryService,
+                                           &object))) {
+      service_ = static_cast<IOlvenirDictionaryService*>(object);
+    }
+  }
+  Query(const Query&) = delete;
+  Query& operator=(const Query&) = delete;
+  ~Query() {
+    if (service_) service_->Release();
+    olvenir_CoUninitialize();
+  }
+  // Null when the service could not be created.
+  IOlvenirDictionaryService* service() const { return service_; }
+
+ private:
+  IOlvenirDictionaryService* service_ = nullptr;
+};
+
+// The library's own copy of a text the service returned; the service's string is released.
+BSTR take_result(OwnedString& value) {
+  if (!value.get()) return nullptr;
+  BSTR copy = olvenir_SysAllocString(value.get());
+  if (!copy) throw_failure(E_OUTOFMEMORY);
+  return copy;
+}
+
+BSTR not_available() {
+  BSTR s = olvenir_SysAllocString(u"-1");
+  if (!s) throw_failure(E_OUTOFMEMORY);
+  return s;
+}
+
+}  // namespace
+
+BSTR string_copy(Text t) {
+  if (is_null(t)) return nullptr;
+  BSTR s = t.size() > UINT32_MAX
+               ? nullptr
+               : olvenir_SysAllocStringLen(t.data(), static_cast<uint32_t>(t.size()));
+  if (!s) throw_failure(E_OUTOFMEMORY);
+  return s;
+}
+
+int32_t service_rule_check(Text field) {
+  Query query;
+  if (!query.service()) return -1;
+  OwnedString arg = copy_of(field);
+  int64_t result = 0;
+  check(query.service()->CheckRule(arg.get(), &result));
+  return static_cast<int32_t>(result);
+}
+
+int32_t service_rule_check(Text first, Text second) {
+  Query query;
+  if (!query.service()) return -1;
+  OwnedString a = copy_of(first);
+  OwnedString b = copy_of(second);
+  int64_t result = 0;
+  check(query.service()->CheckRulePair(a.get(), b.get(), &result));
+  return static_cast<int32_t>(result);
+}
+
+bool service_code_check(int32_t number, Text code, int32_t dictionary_date) {
+  Query query;
+  if (!query.service()) return true;
+  OwnedString arg = copy_of(code);
+  int16_t valid = 0;
+  check(query.service()->CheckCode(number, arg.get(), dictionary_date, &valid));
+  return valid != 0;
+}
+
+BSTR service_lookup(Text dictionary, Text key_column, Text key, Text column) {
+  Query query;
+  if (!query.service()) return not_available();
+  OwnedString d = copy_of(dictionary);
+  OwnedString kc = copy_of(key_column);
+  OwnedString k = copy_of(key);
+  OwnedString c = copy_of(column);
+  OwnedString value;
+  check(query.service()->LookupValue(d.get(), kc.get(), k.get(), c.get(), value.out()));
+  return take_result(value);
+}
+
+BSTR service_lookup_where(Text dictionary, stWarunekY* conditions, int32_t count, Text column) {
+  Query query;
+  if (!query.service()) return not_available();
+  OwnedString d = copy_of(dictionary);
+  OwnedString c = copy_of(column);
+  OwnedString value;
+  check(query.service()->LookupValueWhere(d.get(), conditions, count, c.get(), value.out()));
+  return take_result(value);
+}
+
+}  // namespace olv

@@ -1,0 +1,199 @@
+// Bank account numbers: the NRB and IBAN form tests, the NRB check digits, the free form.
+#include "elements/bank_account.h"
+
+#include <array>
+#include <cstddef>
+#include <cstring>
+
+#include "frame/frame.h"
+#include "olvenir_p.h"
+#include "platform/char_class.h"
+
+namespace olv {
+namespace {
+
+constexpr std::size_t kNrbDigits = 26;
+constexpr std::size_t kIbanUnits = 28;
+constexpr std::size_t kSpacedNrbUnits = 32;
+
+// The working copy of the form tests holds 39 units. What trails the number is cut before it is
+// copied (the account form test drops trailing spaces, the NRB form test never looks past the
+// trimmed length), so a padded field of any length still fits. A text whose remainder is longer
+// than 39 units is taken for no account number: both form tests answer false for it.
+class WorkingCopy {
+ public:
+  static constexpr std::size_t kCapacity = 39;
+
+  // Copies `t`; false (and an empty copy) when it is longer than kCapacity units.
+  bool assign(Text t) {
+    if (t.size() > kCapacity) return false;
+    for (std::size_t i = 0; i < t.size(); ++i) units_[i] = t[i];
+    size_ = t.size();
+    return true;
+  }
+  Text view() const { return Text(units_.data(), size_); }
+
+ private:
+  std::array<char16_t, kCapacity> units_{};
+  std::size_t size_ = 0;
+};
+
+Text without_trailing_spaces(Text t) {
+  std::size_t end = t.find_last_not_of(u' ');
+  return end == Text::npos ? Text() : t.substr(0, end + 1);
+}
+
+Text without_trailing_white_space(Text t) {
+  std::size_t end = t.size();
+  while (end > 0 && is_space(t[end - 1])) --end;
+  return t.substr(0, end);
+}
+
+// The spaced forms put a space at every fifth position: the NRB at 3, 8, ..., 28, the IBAN at 5,
+// 10, ..., 30; digits everywhere else. Compares positions `first` to 32 (1-based); a copy that
+// ends before position 32 fails at its end.
+enum class Spacing { kNrb = 3, kIban = 0 };
+
+bool matches_spaced_form(Text copy, std::size_t first, Spacing spacing) {
+  for (std::size_t pos = first; pos <= kSpacedNrbUnits; ++pos) {
+    char16_t c = unit_at(copy, pos - 1);
+    bool space_here = pos % 5 == static_cast<std::size_t>(spacing);
+    if (space_here ? c != u' ' : !is_digit(c)) return false;
+  }
+  return true;
+}
+
+// The number of digits among the first N units, N being the trimmed length. Only the count up
+// to 27 matters to the callers, so counting stops there.
+template <typename Visit>
+std::size_t collect_window_digits(Text t, Visit visit) {
+  std::size_t window = KVTDelSpacje(t).size();
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < window && count <= kNrbDigits; ++i) {
+    if (!is_digit(t[i])) continue;
+    if (count < kNrbDigits) visit(count, t[i]);
+    ++count;
+  }
+  return count;
+}
+
+// The check-digit weights: 10^k mod 97 for the digit k places from the right of 30 digits.
+// clang-format off
+constexpr int kWeights[30] = {1,  10, 3,  30, 9,  90, 27, 76, 81, 34, 49, 5,  50, 15, 53,
+                              45, 62, 38, 89, 17, 73, 51, 25, 56, 75, 71, 31, 19, 93, 57};
+// clang-format on
+
+// The NRB check digits: digits 3 to 26, the country digits of PL ("2521"), digits 1 and 2,
+// read as one 30-digit number, must leave 1 modulo 97.
+int nrb_check_digits(Text t) {
+  std::array<int, 30> r{};
+  std::size_t found = collect_window_digits(t, [&r](std::size_t i, char16_t c) {
+    std::size_t at = i < 2 ? 28 + i : i - 2;
+    r[at] = c - u'0';
+  });
+  if (found != kNrbDigits) return 0;
+  r[24] = 2;
+  r[25] = 5;
+  r[26] = 2;
+  r[27] = 1;
+  int sum = 0;
+  for (std::size_t i = 0; i < r.size(); ++i) sum += r[i] * kWeights[r.size() - 1 - i];
+  return sum % 97 == 1 ? 0 : 62000401;
+}
+
+// The account form of the flag-false test: an empty text, and a text whose leading run of
+// spaces reaches its end or covers more than 40 units, pass without a form test.
+int account_form(Text t) {
+  constexpr std::size_t kSpaceRun = 41;
+  std::size_t spaces = t.find_first_not_of(u' ');
+  if (spaces == Text::npos || spaces >= kSpaceRun) return 0;
+  return KVT_CzyRachBank_IBAN_lub_NRB(t) ? 0 : 60007602;
+}
+
+bool is_separator(char16_t c) { return c == u'-' || c == u'/' || c == u'.'; }
+
+}  // namespace
+
+bool KVT_CzyRachBank_IBAN_lub_NRB(Text t) {
+  WorkingCopy copy;
+  if (!copy.assign(without_trailing_spaces(t))) return false;
+  Text c = copy.view();
+  std::array<char16_t, WorkingCopy::kCapacity> packed{};  // B: the copy without its spaces
+  std::size_t packed_size = 0;
+  for (char16_t u : c) {
+    if (u != u' ') packed[packed_size++] = u;
+  }
+  Text b(packed.data(), packed_size);
+  auto all_digits = [](Text s) {
+    for (char16_t u : s) {
+      if (!is_digit(u)) return false;
+    }
+    return true;
+  };
+  if (b.size() == kNrbDigits) {
+    if (!all_digits(b)) return false;
+    return c.size() == kNrbDigits || matches_spaced_form(c, 1, Spacing::kNrb);
+  }
+  if (b.size() == kIbanUnits) {
+    // The two country characters are not examined.
+    if (!all_digits(b.substr(2))) return false;
+    return c.size() == kIbanUnits || matches_spaced_form(c, 3, Spacing::kIban);
+  }
+  return false;
+}
+
+bool KVT_CzyFormRachBank_NRB(Text t) {
+  WorkingCopy copy;
+  if (!copy.assign(without_trailing_white_space(t))) return false;
+  Text c = copy.view();
+  if (collect_window_digits(c, [](std::size_t, char16_t) {}) != kNrbDigits) return true;
+  if (KVTDelSpacje(c).size() == kNrbDigits) return true;
+  // 26 digits among other units: only the spaced NRB form is accepted, as the account form
+  // test does; a two-character prefix (an IBAN) is not an NRB form.
+  return matches_spaced_form(c, 1, Spacing::kNrb);
+}
+
+int f_KVTElemT_NR_RACH_BANKOWEGO(Text t) {
+  constexpr std::size_t kHead = 8;
+  if (t.size() < kHead) return 60007601;
+  for (std::size_t i = 0; i < kHead; ++i) {
+    if (!is_digit(t[i]) && !(i == 2 && t[i] == u'-')) return 60007601;
+  }
+  for (std::size_t i = kHead; i < t.size(); ++i) {
+    char16_t c = t[i];
+    if (!is_letter(c) && !is_digit(c) && !is_separator(c)) return 60007601;
+    if (i > kHead && is_separator(c) && is_separator(t[i - 1])) return 60007601;
+  }
+  return is_separator(t.back()) ? 60007601 : 0;
+}
+
+int TestNrRachBank(Text t, bool flag) { return flag ? nrb_check_digits(t) : account_form(t); }
+
+int TestNrRachBankNrDecyzji(Text first, Text second) {
+  if (first.empty() || first == u"S" || first == u"M") return 0;
+  return KVTDelSpacjeStrcmp(second, u"") == 0 ? 62001502 : 0;
+}
+
+}  // namespace olv
+
+// ---- exports ----------------------------------------------------------------------------------
+
+bool KVT_CzyRachBank_IBAN_lub_NRB(const char16_t* t) {
+  return olv::KVT_CzyRachBank_IBAN_lub_NRB(olv::text(t));
+}
+bool KVT_CzyFormRachBank_NRB(const char16_t* t) {
+  return olv::KVT_CzyFormRachBank_NRB(olv::text(t));
+}
+int f_KVTElemT_NR_RACH_BANKOWEGO(char16_t* t) {
+  return olv::f_KVTElemT_NR_RACH_BANKOWEGO(olv::text(t));
+}
+
+extern "C" int TestNrRachBank(char16_t* t, bool flag) {
+  // Hosts pass the flag as one byte and mean true by any non-zero byte, not only by 1.
+  unsigned char byte = 0;
+  std::memcpy(&byte, &flag, 1);
+  return olv::TestNrRachBank(olv::text(t), byte != 0);
+}
+extern "C" int TestNrRachBankNrDecyzji(char16_t* first, char16_t* second) {
+  return olv::TestNrRachBankNrDecyzji(olv::text(first), olv::text(second));
+}

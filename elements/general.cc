@@ -1,0 +1,203 @@
+// Validators of the general element types: texts, names, numbers, flags, e-mail, telephone.
+#include "elements/general.h"
+
+#include <algorithm>
+
+#include "frame/code_page.h"
+#include "frame/frame.h"
+#include "olvenir_p.h"
+
+namespace olv {
+namespace {
+
+constexpr char16_t kSpace = u' ';
+constexpr char16_t kApostrophe = u'\'';
+constexpr char16_t kHyphen = u'-';
+constexpr char16_t kFullStop = u'.';
+constexpr char16_t kSolidus = u'/';
+constexpr char16_t kAt = u'@';
+constexpr char16_t kLowLine = u'_';
+constexpr char16_t kPlus = u'+';
+constexpr char16_t kLeftParen = u'(';
+constexpr char16_t kRightParen = u')';
+
+// The first unit that fails `accepted`, or none: the shape of the one-class validators.
+template <typename Accepted>
+bool every_unit(Text t, Accepted accepted) {
+  return std::all_of(t.begin(), t.end(), accepted);
+}
+
+// A letter of the code page by its low 8 bits, or an ASCII letter.
+bool ascii_or_polish_letter(char16_t c, int code_page) {
+  return is_ascii_letter(c) || is_polish_lower(c, code_page) || is_polish_upper(c, code_page);
+}
+
+// The narrow letter-or-digit test: only A-Z, a-z and 0-9 pass, and nothing above U+00FF.
+constexpr bool narrow_alnum(char16_t c) { return is_ascii_letter(c) || is_digit(c); }
+
+}  // namespace
+
+int f_KVTElemT_LICZBA(Text t) {
+  std::size_t i = 0;
+  while (i < t.size() && t[i] == kSpace) ++i;
+  if (i == t.size()) return 0;  // empty, or spaces alone
+  while (i < t.size() && is_digit(t[i])) ++i;
+  while (i < t.size() && t[i] == kSpace) ++i;
+  return i == t.size() ? 0 : 60005901;
+}
+
+int f_KVTElemT_KWOTA(Text t) { return f_KVTElemT_LICZBA(t) != 0 ? 60006101 : 0; }
+
+bool f_KVTElemT_TylkoCyfry(Text t) { return !t.empty() && every_unit(t, is_digit); }
+
+int f_KVTIsZnakAndLenght(Text t, int length) {
+  bool n_units = length >= 0 && t.size() == static_cast<std::size_t>(length);
+  return !t.empty() && n_units && f_KVTElemT_LICZBA(t) == 0 ? 0 : 1;
+}
+
+int f_KVTElemT_LITERA(char16_t c) { return is_letter(c) ? 0 : 60006701; }
+
+int f_KVTElemT_LOGICZNE(Text t) { return t.empty() || t == u"X" ? 0 : 60006001; }
+
+int f_KVTElemT_LANCUCH_OGOLNY(Text t) { return every_unit(t, is_letter) ? 0 : 60006701; }
+
+int f_KVTElemT_KRAJ(Text t) {
+  return every_unit(t, [](char16_t c) { return is_letter(c) || c == kSpace; }) ? 0 : 60006701;
+}
+
+int f_KVTElemT_LANCUCH_IMIE(Text t) {
+  if (t.empty()) return 60006401;
+  auto accepted = [](char16_t c) { return is_letter(c) || c == kApostrophe || c == kSpace; };
+  return every_unit(t, accepted) ? 0 : 60006401;
+}
+
+int f_KVTElemT_NAZWA_NUMER(Text t) {
+  auto accepted = [](char16_t c) {
+    return is_letter(c) || is_digit(c) || c == kSpace || c == kHyphen;
+  };
+  return every_unit(t, accepted) ? 0 : 62001201;
+}
+
+int f_KVTElemT_LANCUCH_LICZBYZNAKI(Text t) {
+  if (t.empty()) return 0;
+  if (t.front() == kSolidus) return 60007501;
+  auto accepted = [](char16_t c) { return is_letter(c) || is_digit(c) || c == kSolidus; };
+  if (!every_unit(t, accepted)) return 60007501;
+  return t.back() == kSolidus ? 60007501 : 0;  // two solidi in a row are accepted
+}
+
+int f_KVTElemT_LANCUCH_LICZBYZNAKISEPARATORY(Text t) {
+  auto separator = [](char16_t c) { return c == kHyphen || c == kSolidus; };
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    char16_t c = t[i];
+    if (!is_ascii_letter(c) && !is_digit(c) && !separator(c)) return 60007701;
+    // A separator may come first, but not last nor before another separator.
+    if (separator(c) && (i + 1 == t.size() || separator(t[i + 1]))) return 60007701;
+  }
+  return 0;
+}
+
+int f_KVTElemT_LANCUCH_NAZWA(Text t) {
+  const int page = code_page();
+  auto accepted = [page](char16_t c) {
+    return ascii_or_polish_letter(c, page) || f_KVTIsZnakKropkaKreskaOdstep(c) == 0 ||
+           f_KVTIsZnakSpecjalny(c) == 0 || is_digit(c);
+  };
+  return every_unit(t, accepted) ? 0 : 60006501;
+}
+
+int f_KVTElemT_LANCUCH_NAZWISKO(Text t) {
+  const int page = code_page();
+  if (f_KVTElemT_LANCUCH_OGOLNY(t) == 0) return 0;
+  int hyphens = 0;
+  // The first unit is not examined once the text is not letters alone.
+  for (std::size_t i = 1; i < t.size(); ++i) {
+    char16_t c = t[i];
+    if (ascii_or_polish_letter(c, page) || c == kSpace || c == kApostrophe) continue;
+    if (c != kHyphen) return 60006601;
+    if (++hyphens > 1) return 60006601;
+    char16_t next = unit_at(t, i + 1);  // the terminator after the last unit
+    bool joins = ascii_or_polish_letter(next, page) || next == kSpace || t[i - 1] == kHyphen;
+    if (!joins) return 60006601;
+  }
+  return 0;
+}
+
+int f_KVTElemT_EMAIL(Text t) {
+  if (t.empty()) return 60005301;
+  if (std::count(t.begin(), t.end(), kAt) != 1) return 60005301;
+  for (char16_t edge : {t.front(), t.back()}) {
+    if (edge == kAt || edge == kFullStop) return 60005301;
+  }
+  auto accepted = [](char16_t c) {
+    return narrow_alnum(c) || c == kFullStop || c == kAt || c == kLowLine || c == kHyphen;
+  };
+  if (!every_unit(t, accepted)) return 60005301;
+  for (Text pair : {Text(u".."), Text(u"@."), Text(u".@")}) {
+    if (t.find(pair) != Text::npos) return 60005301;
+  }
+  return 0;
+}
+
+int f_KVTElemT_NR_TELEFONU(Text t) {
+  auto allowed = [](char16_t c) {
+    return is_digit(c) || c == kHyphen || c == kPlus || c == kLeftParen || c == kRightParen ||
+           c == kSpace;
+  };
+  if (!every_unit(t, allowed)) return 60007901;                                      // 1
+  char16_t first = unit_at(t, 0);
+  if (!is_digit(first) && first != kPlus && first != kLeftParen && first != kSpace) {  // 2
+    return 60007901;
+  }
+  std::size_t lefts = 0, rights = 0, last_left = 0, last_right = 0;
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    char16_t c = t[i];
+    if (i > 0 && c == kPlus) return 60007901;  // 3
+    if (i > 0 && c == kHyphen) {               // 4
+      if (i + 1 == t.size()) return 60007901;
+      if (!is_digit(t[i - 1]) && !is_digit(t[i + 1])) return 60007901;
+    }
+    if (c == kLeftParen) ++lefts, last_left = i;
+    if (c == kRightParen) ++rights, last_right = i;
+  }
+  if (lefts == 0) return rights == 0 ? 0 : 60007901;  // 5
+  if (lefts > 1 || rights != 1 || last_right <= last_left + 1) return 60007901;
+  Text inside = t.substr(last_left + 1, last_right - last_left - 1);
+  return std::any_of(inside.begin(), inside.end(), is_digit) ? 0 : 60007901;
+}
+
+int f_KVTElemT_ULAMEK33(Text t) {
+  if (to_int32(t) == 0) return 0;  // also every text that does not begin with a non-zero number
+  if (!every_unit(t, is_digit) || t.size() != 3) return 60003901;
+  return to_int32(t) == 0 ? 60003901 : 0;
+}
+
+}  // namespace olv
+
+// ---- exports ----------------------------------------------------------------------------------
+
+int f_KVTElemT_LANCUCH_NAZWA(char16_t* t) { return olv::f_KVTElemT_LANCUCH_NAZWA(olv::text(t)); }
+int f_KVTElemT_LANCUCH_NAZWISKO(char16_t* t) {
+  return olv::f_KVTElemT_LANCUCH_NAZWISKO(olv::text(t));
+}
+int f_KVTElemT_LANCUCH_IMIE(char16_t* t) { return olv::f_KVTElemT_LANCUCH_IMIE(olv::text(t)); }
+int f_KVTElemT_LANCUCH_OGOLNY(char16_t* t) { return olv::f_KVTElemT_LANCUCH_OGOLNY(olv::text(t)); }
+int f_KVTElemT_LANCUCH_LICZBYZNAKI(char16_t* t) {
+  return olv::f_KVTElemT_LANCUCH_LICZBYZNAKI(olv::text(t));
+}
+int f_KVTElemT_LANCUCH_LICZBYZNAKISEPARATORY(char16_t* t) {
+  return olv::f_KVTElemT_LANCUCH_LICZBYZNAKISEPARATORY(olv::text(t));
+}
+int f_KVTElemT_LICZBA(const char16_t* t) { return olv::f_KVTElemT_LICZBA(olv::text(t)); }
+bool f_KVTElemT_TylkoCyfry(const char16_t* t) { return olv::f_KVTElemT_TylkoCyfry(olv::text(t)); }
+int f_KVTElemT_LITERA(char16_t c) { return olv::f_KVTElemT_LITERA(c); }
+int f_KVTElemT_LOGICZNE(char16_t* t) { return olv::f_KVTElemT_LOGICZNE(olv::text(t)); }
+int f_KVTElemT_EMAIL(char16_t* t) { return olv::f_KVTElemT_EMAIL(olv::text(t)); }
+int f_KVTElemT_NR_TELEFONU(char16_t* t) { return olv::f_KVTElemT_NR_TELEFONU(olv::text(t)); }
+int f_KVTElemT_NAZWA_NUMER(char16_t* t) { return olv::f_KVTElemT_NAZWA_NUMER(olv::text(t)); }
+int f_KVTElemT_KRAJ(char16_t* t) { return olv::f_KVTElemT_KRAJ(olv::text(t)); }
+int f_KVTElemT_KWOTA(char16_t* t) { return olv::f_KVTElemT_KWOTA(olv::text(t)); }
+int f_KVTElemT_ULAMEK33(char16_t* t) { return olv::f_KVTElemT_ULAMEK33(olv::text(t)); }
+int f_KVTIsZnakAndLenght(char16_t* t, int length) {
+  return olv::f_KVTIsZnakAndLenght(olv::text(t), length);
+}

@@ -1,0 +1,155 @@
+// Validators of the identity numbers: PESEL, REGON, NIP, NUSP, identity cards, passports.
+#include "elements/identity.h"
+
+#include <array>
+#include <span>
+
+#include "dates/date_forms.h"
+#include "elements/general.h"
+#include "olvenir_p.h"
+
+namespace olv {
+namespace {
+
+// The value of the unit at a position (from 1) read on its own: a digit's value, else 0.
+// A position past the end is absent and counts 0.
+int32_t digit_value(Text t, std::size_t position) {
+  char16_t c = unit_at(t, position - 1);
+  return is_digit(c) ? c - u'0' : 0;
+}
+
+// The weighted sum of positions 1, 2, ... with one weight per position.
+int32_t weighted_sum(Text t, std::span<const int32_t> weights) {
+  int32_t sum = 0;
+  for (std::size_t i = 0; i < weights.size(); ++i) sum += weights[i] * digit_value(t, i + 1);
+  return sum;
+}
+
+// clang-format off
+// Weights of the check sums, one per position from position 1.
+constexpr int32_t kPeselWeights[] = {1, 3, 7, 9, 1, 3, 7, 9, 1, 3};
+constexpr int32_t kRegon9Weights[] = {8, 9, 2, 3, 4, 5, 6, 7};
+constexpr int32_t kRegon14Weights[] = {2, 4, 8, 5, 0, 9, 7, 3, 6, 1, 2, 4, 8};
+constexpr int32_t kNipWeights[] = {6, 5, 7, 2, 3, 4, 5, 6, 7};
+constexpr int32_t kNuspFirstWeights[] = {1, 7, 3, 5, 7, 3, 5, 7, 3};
+constexpr int32_t kNuspSecondWeights[] = {1, 3, 5, 7, 1, 3, 5, 7, 3};
+// The PESEL month field divided by 20 gives the century of the birth year.
+constexpr Text kPeselCentury[] = {u"19", u"20", u"21", u"22", u"18"};
+// clang-format on
+
+// The REGON check: the weighted sum modulo 11, a remainder of 10 counting as 0.
+bool regon_check(Text t, std::span<const int32_t> weights) {
+  int32_t r = weighted_sum(t, weights) % 11;
+  return digit_value(t, weights.size() + 1) == (r == 10 ? 0 : r);
+}
+
+// Positions `first` to `last` (from 1) are all digits.
+bool digits_at(Text t, std::size_t first, std::size_t last) {
+  for (std::size_t p = first; p <= last; ++p) {
+    if (!is_digit(unit_at(t, p - 1))) return false;
+  }
+  return true;
+}
+
+// An identity card's leading series unit: neither a lower-case ASCII letter nor a digit.
+bool series_unit(char16_t c) { return !(c >= u'a' && c <= u'z') && !is_digit(c); }
+
+}  // namespace
+
+int f_KVTElemT_PESEL(Text t) {
+  if (int finding = f_KVTElemT_LICZBA(t)) return finding;
+  // A shorter text has no eleventh position to check: it fails as a PESEL of a wrong length.
+  if (t.size() < 11) return 60005401;
+  int32_t month_field = part_value(t, 3, 4);
+  int32_t century = month_field / 20;
+  int32_t month = month_field % 20;
+  if (month_field < 0 || century > 4 || month < 1 || month > 12) return 60005401;
+  std::array<char16_t, 8> date{};  // DDMMRRRR
+  date[0] = t[4];
+  date[1] = t[5];
+  date[2] = static_cast<char16_t>(u'0' + month / 10);
+  date[3] = static_cast<char16_t>(u'0' + month % 10);
+  date[4] = kPeselCentury[century][0];
+  date[5] = kPeselCentury[century][1];
+  date[6] = t[0];
+  date[7] = t[1];
+  if (f_KVTElemT_DATA_DDMMRRRR(Text(date.data(), date.size())) != 0) return 60005401;
+  if (digit_value(t, 7) + digit_value(t, 8) + digit_value(t, 9) + digit_value(t, 10) == 0) {
+    return 60005401;
+  }
+  int32_t r = weighted_sum(t, kPeselWeights) % 10;
+  return digit_value(t, 11) == (r == 0 ? 0 : 10 - r) ? 0 : 60005401;  // later units not examined
+}
+
+int f_KVTElemT_REGON(Text t) {
+  if (int finding = f_KVTElemT_LICZBA(t)) return finding;
+  if (t.size() != 9 && t.size() != 14) return 60005201;
+  if (!regon_check(t, kRegon9Weights)) return 60005201;  // also the first nine of fourteen
+  if (t.size() == 14 && !regon_check(t, kRegon14Weights)) return 60005201;
+  return 0;
+}
+
+int f_KVTElemT_NIP(Text t) {
+  if (t.empty()) return 0;
+  if (t.size() < 10) return 60005101;
+  if (int finding = f_KVTElemT_LICZBA(t)) return finding;
+  if (t == u"0000000000") return 60005101;
+  int32_t r = weighted_sum(t, kNipWeights) % 11;
+  return r != 10 && r == digit_value(t, 10) ? 0 : 60005101;
+}
+
+int f_KVTElemT_NUSP(Text t) {
+  if (t.size() != 10) return 1;  // not a finding code: the number has the wrong length
+  // The units are not tested for being digits: a letter counts 0 at its position.
+  if (weighted_sum(t, kNuspFirstWeights) % 10 != digit_value(t, 10)) return 60005001;
+  if (weighted_sum(t, kNuspSecondWeights) % 10 != digit_value(t, 1)) return 60005001;
+  return 0;
+}
+
+int f_KVTElemT_DOWOD_NOWY(Text t) {
+  bool ok = t.size() == 9 && series_unit(t[0]) && series_unit(t[1]) && series_unit(t[2]) &&
+            t[2] != u' ' && digits_at(t, 4, 9);
+  return ok ? 0 : 61002201;
+}
+
+int f_KVTElemT_DOWOD_STARY(Text t) {
+  bool ok = t.size() == 9 && series_unit(t[0]) && series_unit(t[1]) && digits_at(t, 3, 9);
+  return ok ? 0 : 61002201;
+}
+
+int f_KVTElemT_DOWOD_NOWY_I_STARY(Text t) {
+  return f_KVTElemT_DOWOD_NOWY(t) == 0 || f_KVTElemT_DOWOD_STARY(t) == 0 ? 0 : 61002201;
+}
+
+int f_KVTElemT_PASZPORT(Text t) {
+  for (char16_t c : t) {
+    if (!is_digit(c) && !is_letter(c)) return 60007301;
+  }
+  return 0;
+}
+
+int f_KVTTypAndIdentyfikator(Text type, Text identifier) {
+  if (type == u"1") return f_KVTElemT_DOWOD_NOWY_I_STARY(identifier);
+  if (type == u"2") return f_KVTElemT_PASZPORT(identifier);
+  if (type == u"P") return f_KVTElemT_PESEL(identifier);
+  if (type == u"N") return f_KVTElemT_NIP(identifier);
+  return 1;
+}
+
+}  // namespace olv
+
+// ---- exports ----------------------------------------------------------------------------------
+
+int f_KVTElemT_PESEL(char16_t* t) { return olv::f_KVTElemT_PESEL(olv::text(t)); }
+int f_KVTElemT_REGON(char16_t* t) { return olv::f_KVTElemT_REGON(olv::text(t)); }
+int f_KVTElemT_NIP(char16_t* t) { return olv::f_KVTElemT_NIP(olv::text(t)); }
+int f_KVTElemT_NUSP(char16_t* t) { return olv::f_KVTElemT_NUSP(olv::text(t)); }
+int f_KVTElemT_DOWOD_NOWY(char16_t* t) { return olv::f_KVTElemT_DOWOD_NOWY(olv::text(t)); }
+int f_KVTElemT_DOWOD_STARY(char16_t* t) { return olv::f_KVTElemT_DOWOD_STARY(olv::text(t)); }
+int f_KVTElemT_DOWOD_NOWY_I_STARY(char16_t* t) {
+  return olv::f_KVTElemT_DOWOD_NOWY_I_STARY(olv::text(t));
+}
+int f_KVTElemT_PASZPORT(char16_t* t) { return olv::f_KVTElemT_PASZPORT(olv::text(t)); }
+int f_KVTTypAndIdentyfikator(char16_t* type, char16_t* identifier) {
+  return olv::f_KVTTypAndIdentyfikator(olv::text(type), olv::text(identifier));
+}

@@ -1,0 +1,167 @@
+// The service's instances and factory. Every operation turns a failure into an HRESULT with
+// the thread's error information set, so nothing is thrown across the interface.
+#include "service/dictionary_service.h"
+
+#include <atomic>
+#include <mutex>
+#include <new>
+#include <vector>
+
+namespace olv::service {
+namespace {
+
+// A text as the library passes it; a null string is the empty text. The terminator is used,
+// not the length prefix, so that a host's plain text in a condition is read safely too.
+std::u16string_view view(BSTR b) { return b ? std::u16string_view(b) : std::u16string_view(); }
+
+HRESULT failure(HRESULT hr, const std::string& message) {
+  std::u16string description(message.begin(), message.end());
+  olvenir_SetErrorInfo(description.c_str());
+  return hr;
+}
+
+// Runs an operation, turning what it throws into a failure HRESULT with its description.
+template <typename F>
+HRESULT guarded(F&& operation) {
+  try {
+    return operation();
+  } catch (const DictionaryError& e) {
+    return failure(e.bad_request() ? E_INVALIDARG : E_FAIL, e.what());
+  } catch (const std::bad_alloc&) {
+    return failure(E_OUTOFMEMORY, "out of memory");
+  } catch (const std::exception& e) {
+    return failure(E_FAIL, e.what());
+  }
+}
+
+HRESULT answer_text(const std::optional<std::u16string>& text, BSTR* value) {
+  const std::u16string& t = text ? *text : std::u16string();
+  *value = olvenir_SysAllocStringLen(t.data(), static_cast<uint32_t>(t.size()));
+  return *value ? S_OK : failure(E_OUTOFMEMORY, "out of memory");
+}
+
+// IUnknown for one interface: its identity, and a reference count that deletes the object at
+// the last release.
+template <typename Interface, const IID* kInterface>
+class Unknown : public Interface {
+ public:
+  HRESULT QueryInterface(const IID& iid, void** object) override {
+    if (!object) return E_POINTER;
+    if (iid == IID_IUnknown || iid == *kInterface) {
+      *object = static_cast<Interface*>(this);
+      this->AddRef();
+      return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  uint32_t AddRef() override { return ++references_; }
+  uint32_t Release() override {
+    uint32_t left = --references_;
+    if (left == 0) delete this;
+    return left;
+  }
+
+ protected:
+  virtual ~Unknown() = default;
+
+ private:
+  std::atomic<uint32_t> references_{1};
+};
+
+class DictionaryService final
+    : public Unknown<IOlvenirDictionaryService, &IID_IOlvenirDictionaryService> {
+ public:
+  explicit DictionaryService(std::shared_ptr<SqliteDictionary> d) : dictionary_(std::move(d)) {}
+
+  // The reference service judges no rule: every field passes.
+  HRESULT CheckRule(BSTR, int64_t* result) override {
+    if (!result) return E_POINTER;
+    *result = 0;
+    return S_OK;
+  }
+  HRESULT CheckRulePair(BSTR, BSTR, int64_t* result) override {
+    if (!result) return E_POINTER;
+    *result = 0;
+    return S_OK;
+  }
+
+  HRESULT LookupValue(BSTR dictionary, BSTR key_column, BSTR key, BSTR column,
+                      BSTR* value) override {
+    if (!value) return E_POINTER;
+    *value = nullptr;
+    return guarded([&] {
+      LookupCondition condition{view(key_column), kEqual, view(key)};
+      return answer_text(dictionary_->lookup(view(dictionary), {&condition, 1}, view(column)),
+                         value);
+    });
+  }
+
+  HRESULT LookupValueWhere(BSTR dictionary, stWarunekY* conditions, int32_t count, BSTR column,
+                           BSTR* value) override {
+    if (!value) return E_POINTER;
+    *value = nullptr;
+    if (count < 0) return failure(E_INVALIDARG, "a negative number of conditions");
+    if (count > 0 && !conditions) return failure(E_POINTER, "no conditions array");
+    return guarded([&] {
+      std::vector<LookupCondition> cs;
+      for (int32_t i = 0; i < count; ++i) {
+        cs.push_back({view(conditions[i].column), conditions[i].op, view(conditions[i].value)});
+      }
+      return answer_text(dictionary_->lookup(view(dictionary), cs, view(column)), value);
+    });
+  }
+
+  HRESULT CheckCode(int32_t number, BSTR code, int32_t date, int16_t* valid) override {
+    if (!valid) return E_POINTER;
+    *valid = 0;
+    return guarded([&] {
+      *valid = dictionary_->check_code(number, view(code), date) ? 1 : 0;
+      return S_OK;
+    });
+  }
+
+ private:
+  std::shared_ptr<SqliteDictionary> dictionary_;
+};
+
+class Factory final : public Unknown<IClassFactory, &IID_IClassFactory> {
+ public:
+  explicit Factory(DictionaryOpener open) : open_(std::move(open)) {}
+
+  HRESULT CreateInstance(IUnknown* outer, const IID& iid, void** object) override {
+    if (!object) return E_POINTER;
+    *object = nullptr;
+    if (outer) return CLASS_E_NOAGGREGATION;
+    return guarded([&] {
+      auto* service = new DictionaryService(dictionary());
+      HRESULT hr = service->QueryInterface(iid, object);
+      service->Release();
+      return hr;
+    });
+  }
+  HRESULT LockServer(int32_t) override { return S_OK; }
+
+ private:
+  std::shared_ptr<SqliteDictionary> dictionary() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!dictionary_) dictionary_ = open_();
+    return dictionary_;
+  }
+
+  DictionaryOpener open_;
+  std::mutex mutex_;
+  std::shared_ptr<SqliteDictionary> dictionary_;
+};
+
+}  // namespace
+
+IClassFactory* new_dictionary_factory(DictionaryOpener open) {
+  return new Factory(std::move(open));
+}
+
+IClassFactory* new_dictionary_factory(std::shared_ptr<SqliteDictionary> dictionary) {
+  return new Factory([d = std::move(dictionary)] { return d; });
+}
+
+}  // namespace olv::service

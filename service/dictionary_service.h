@@ -1,0 +1,23 @@
+// The dictionary service as a component: the five operations over a SqliteDictionary, and
+// the class factory that makes its instances.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "olvenir_p.h"
+#include "service/sqlite_dictionary.h"
+
+namespace olv::service {
+
+// Opens the dictionary a factory serves; throws DictionaryError when it cannot.
+using DictionaryOpener = std::function<std::shared_ptr<SqliteDictionary>()>;
+
+// A new class factory (one reference, the caller's) whose instances answer from the dictionary
+// that `open` gives; it is opened on the first creation, and a creation fails while it cannot be.
+IClassFactory* new_dictionary_factory(DictionaryOpener open);
+
+// The same over a dictionary already open.
+IClassFactory* new_dictionary_factory(std::shared_ptr<SqliteDictionary> dictionary);
+
+}  // namespace olv::service

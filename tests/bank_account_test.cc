@@ -1,0 +1,150 @@
+// Bank account numbers at the exports: the form tests, the check digits, the free form.
+#include "elements/bank_account.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "olvenir_p.h"
+#include "tests/test_support.h"
+
+namespace {
+
+using olv::testing::utf8;
+using S = std::u16string;
+
+const S kNrb = u"39111122223333444455556666";  // check digits 39 are right
+const S kBadNrb = u"00" + kNrb.substr(2);
+const S kSpacedNrb = u"39 1111 2222 3333 4444 5555 6666";
+
+TEST(BankAccountTest, FormTests) {
+  const struct {
+    S text;
+    bool iban_or_nrb, nrb_form;
+  } rows[] = {
+      {kNrb, true, true},
+      {kSpacedNrb, true, true},
+      {u"39 11112222 3333 4444 5555 6666", false, false},    // a space too few
+      {u"39  1111 2222 3333 4444 5555 6666", false, false},  // a space too many
+      {u"39 1111 2222 3333 4444 5555 66 66", false, false},  // a space inside a group
+      {u" " + kNrb, false, true},                            // the NRB window loses the last digit
+      {kNrb.substr(1), false, true},
+      {u"PL" + kNrb, true, false},
+      {u"PL" + kSpacedNrb, true, false},
+      {u"12" + kNrb, true, true},  // 28 digits: the country characters are not examined
+      {u"PL39 111122223333444455556666", false, false},
+      {u"PL39 1111 2222 3333 4444 5555 66 66", true, false},  // past position 32: not compared
+      {u"PL39 1111 2222 3333 4444 5555 666A", false, true},
+      {kNrb + u"\t", false, true},  // only spaces trail the account form
+      {u"", false, true},
+      {u"\xD800" + kNrb.substr(1), false, true},
+  };
+  for (const auto& r : rows) {
+    EXPECT_EQ(KVT_CzyRachBank_IBAN_lub_NRB(r.text.c_str()), r.iban_or_nrb) << utf8(r.text);
+    EXPECT_EQ(KVT_CzyFormRachBank_NRB(r.text.c_str()), r.nrb_form) << utf8(r.text);
+  }
+  EXPECT_FALSE(KVT_CzyRachBank_IBAN_lub_NRB(nullptr));
+  EXPECT_TRUE(KVT_CzyFormRachBank_NRB(nullptr));
+}
+
+// The working copy holds 39 units after what trails the number is cut; longer texts are false.
+TEST(BankAccountTest, WorkingCopyLimit) {
+  S padded = kNrb + S(1000, u' ');
+  EXPECT_TRUE(KVT_CzyRachBank_IBAN_lub_NRB(padded.c_str()));
+  EXPECT_TRUE(KVT_CzyFormRachBank_NRB(padded.c_str()));
+  S split = u"PL39 1111 2222 3333 4444 5555 66";
+  EXPECT_TRUE(KVT_CzyRachBank_IBAN_lub_NRB((split + u"     66").c_str()));  // 39 units
+  EXPECT_FALSE(KVT_CzyRachBank_IBAN_lub_NRB((split + u"      66").c_str()));
+  EXPECT_TRUE(KVT_CzyFormRachBank_NRB((kSpacedNrb + u" note").c_str()));
+  EXPECT_FALSE(KVT_CzyFormRachBank_NRB((kSpacedNrb + u" note and more").c_str()));
+  S huge(1'000'000, u'7');
+  EXPECT_FALSE(KVT_CzyRachBank_IBAN_lub_NRB(huge.c_str()));
+  EXPECT_FALSE(KVT_CzyFormRachBank_NRB(huge.c_str()));
+  EXPECT_EQ(TestNrRachBank(huge.data(), true), 0);
+}
+
+// MOD 97-10 computed digit by digit on the rearranged text, independently of the weights.
+int independent_check(const S& digits) {
+  int rem = 0;
+  for (char16_t c : digits.substr(2) + u"2521" + digits.substr(0, 2)) {
+    rem = (rem * 10 + (c - u'0')) % 97;
+  }
+  return rem == 1 ? 0 : 62000401;
+}
+
+TEST(BankAccountTest, CheckDigits) {
+  std::mt19937 random(97);
+  for (int n = 0; n < 2000; ++n) {
+    S digits;
+    for (int i = 0; i < 26; ++i) digits += static_cast<char16_t>(u'0' + random() % 10);
+    EXPECT_EQ(TestNrRachBank(digits.data(), true), independent_check(digits)) << utf8(digits);
+  }
+  for (std::size_t i = 0; i < kNrb.size(); ++i) {
+    S changed = kNrb;
+    changed[i] = static_cast<char16_t>(u'0' + (changed[i] - u'0' + 1) % 10);
+    EXPECT_EQ(TestNrRachBank(changed.data(), true), 62000401) << utf8(changed);
+  }
+  // Applies to exactly 26 digits within the trimmed length, whatever stands between them.
+  for (S t : {kNrb, kSpacedNrb, u"PL" + kNrb, u"x" + kNrb + u"y", kBadNrb.substr(1), kBadNrb + u"1",
+              u"  " + kBadNrb, S(), S(u"   ")}) {
+    EXPECT_EQ(TestNrRachBank(t.data(), true), 0) << utf8(t);
+  }
+  EXPECT_EQ(TestNrRachBank(nullptr, true), 0);
+}
+
+TEST(BankAccountTest, FlagFalseIsTheAccountForm) {
+  const struct {
+    S text;
+    int want;
+  } rows[] = {
+      {u"", 0},     {S(40, u' '), 0},  {S(41, u' ') + u"x", 0}, {S(40, u' ') + u"x", 60007602},
+      {kBadNrb, 0}, {u"\t", 60007602}, {u"abc", 60007602},
+  };
+  for (auto r : rows) {
+    EXPECT_EQ(TestNrRachBank(r.text.data(), false), r.want) << '"' << utf8(r.text) << '"';
+  }
+  EXPECT_EQ(TestNrRachBank(nullptr, false), 0);
+  // Any non-zero byte is true.
+  auto by_byte = reinterpret_cast<int (*)(char16_t*, unsigned char)>(
+      reinterpret_cast<void (*)()>(&TestNrRachBank));
+  S bad = kBadNrb;
+  EXPECT_EQ(by_byte(bad.data(), 2), 62000401);
+  EXPECT_EQ(by_byte(bad.data(), 0x80), 62000401);
+  EXPECT_EQ(by_byte(bad.data(), 0), 0);
+}
+
+TEST(BankAccountTest, DecisionNumber) {
+  const struct {
+    const char16_t *first, *second;
+    int want;
+  } rows[] = {
+      {nullptr, u"", 0},       {u"", u"", 0},
+      {u"S", u" ", 0},         {u"M", nullptr, 0},
+      {u" S", u"", 62001502},  {u"s", u"", 62001502},
+      {u"X", u"\t", 62001502}, {u"   ", nullptr, 62001502},
+      {u"SM", u" 1 ", 0},
+  };
+  for (auto r : rows) {  // the test only reads its texts
+    EXPECT_EQ(
+        TestNrRachBankNrDecyzji(const_cast<char16_t*>(r.first), const_cast<char16_t*>(r.second)),
+        r.want)
+        << utf8(r.first ? r.first : u"(null)") << ", " << utf8(r.second ? r.second : u"(null)");
+  }
+}
+
+TEST(BankAccountTest, FreeForm) {
+  for (S ok :
+       std::initializer_list<S>{u"12345678", u"12-345678-AB/12", u"12-45678", u"12345678-x",
+                                u"12345678\u0104\u017B1", u"12345678" + S(1'000'000, u'a')}) {
+    EXPECT_EQ(f_KVTElemT_NR_RACH_BANKOWEGO(ok.data()), 0) << utf8(ok.substr(0, 20));
+  }
+  for (S bad : std::initializer_list<S>{u"1234567", u"12345678--", u"12345678.", u"12345678-/1",
+                                        u"1234A678", u"1-345678", u"1234567-", u"12345678 1",
+                                        u"12345678_1", u"12345678\xDC00", u""}) {
+    EXPECT_EQ(f_KVTElemT_NR_RACH_BANKOWEGO(bad.data()), 60007601) << utf8(bad);
+  }
+  EXPECT_EQ(f_KVTElemT_NR_RACH_BANKOWEGO(nullptr), 60007601);
+}
+
+}  // namespace

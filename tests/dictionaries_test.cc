@@ -1,0 +1,325 @@
+// Dictionary code checks, lookups, names, the host's code table and the fixed answers.
+#include "dictionaries/dictionaries.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "exports/registry.h"
+#include "olvenir_p.h"
+#include "platform/clock.h"
+#include "tests/fake_service.h"
+#include "tests/test_support.h"
+
+namespace {
+
+using olv::testing::ScopedFakeService;
+using olv::testing::ServiceCall;
+using olv::testing::utf8;
+using Texts = std::vector<std::u16string>;
+
+class DictionariesTest : public olv::testing::ServiceFixture {
+ protected:
+  void TearDown() override {
+    ServiceFixture::TearDown();
+    olv::clear_today_for_testing();
+  }
+};
+
+TEST_F(DictionariesTest, LocalFormatTestsDecideBeforeTheService) {
+  struct Case {
+    int number;
+    const char16_t* code;
+    int want;
+    bool asks;
+  };
+  fake_.state.codes = {u"12", u"123456", u"12X", u"A", u"", u"0"};
+  const Case cases[] = {
+      {10000, u"12", -1, false},     {10057, u"12", -1, false},
+      {10060, u"12", -1, false},     {10003, u"12345", -1, false},
+      {10003, u"12345a", -1, false}, {10003, u"123456", 0, false},  // no date: accepted unasked
+      {10005, u"12X", 0, true},      {10014, u"1X2", -1, false},
+      {10005, u"1", -1, false},      {10024, u"A", 0, true},
+      {10034, u"A", 0, true},        {10052, u"A", 0, true},
+      {10026, u"12", -1, false},     {10040, u"12", -1, false},
+      {10044, u"0", -1, false},      {10006, u"1a", -1, false},
+      {10006, u"12", 0, true},       {10006, u"13", -1, true},
+      {10006, u"", 0, true},         {10001, u"0", 0, true},
+      {10056, u" 0", -1, false},
+  };
+  for (const Case& c : cases) {
+    const size_t before = calls().size();
+    EXPECT_EQ(olv::fb_KVTKodSprawdzArkusze(c.number, c.code, olv::Text()), c.want)
+        << c.number << " " << utf8(c.code);
+    EXPECT_EQ(calls().size() - before, c.asks ? 1u : 0u) << c.number << " " << utf8(c.code);
+  }
+  // The whole code goes to the service, not only the part the local test reads.
+  EXPECT_EQ(calls()[0].texts, Texts{u"12X"});
+  EXPECT_EQ(calls()[0].number, 10005);
+}
+
+TEST_F(DictionariesTest, DictionaryDateOfEachDateForm) {
+  struct Case {
+    const char16_t* date;
+    int32_t want;
+  };
+  const Case cases[] = {
+      {nullptr, 0},        {u"", 0},         {u"15032024", 20240315}, {u"29022024", 20240229},
+      {u"032024", 202403}, {u"31022024", 0}, {u"132024", 0},          {u"122051", 0},
+      {u"1503202", 0},     {u"        ", 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(olv::dictionary_date(olv::text(c.date)), c.want) << utf8(olv::text(c.date));
+    fb_KVTKodSprawdzArkusze(10006, const_cast<char16_t*>(u"1"), const_cast<char16_t*>(c.date));
+    EXPECT_EQ(calls().back().date, c.want) << utf8(olv::text(c.date));
+  }
+  // Dictionary 10003 with a date is asked, with the date.
+  EXPECT_EQ(olv::fb_KVTKodSprawdzArkusze(10003, u"123456", u"15032024"), -1);
+  EXPECT_EQ(calls().back().date, 20240315);
+  // The code check with a dictionary date makes no format test.
+  fake_.state.codes = {u"x y"};
+  EXPECT_TRUE(fb_KVTKodSprawdzArkusze(10040, u"x y", 7));
+  EXPECT_EQ(calls().back().number, 10040);
+  EXPECT_EQ(calls().back().date, 7);
+}
+
+TEST_F(DictionariesTest, JoinedInsuranceRulesCode) {
+  EXPECT_EQ(olv::fb_KVTZasadyPodleganiaUb(u"12", u"34", u"56", olv::Text()), 0);
+  EXPECT_TRUE(calls().empty());
+  EXPECT_EQ(olv::fb_KVTZasadyPodleganiaUb(u"12", u"34", u"567", u"15032024"), -1);
+  EXPECT_EQ(olv::fb_KVTZasadyPodleganiaUb(u"1234567", u"", u"", u"15032024"), -1);
+  EXPECT_TRUE(calls().empty());
+  fake_.state.codes = {u"123456"};
+  EXPECT_EQ(olv::fb_KVTZasadyPodleganiaUb(u"1", u"23", u"456", u"032024"), 0);
+  ASSERT_EQ(calls().size(), 1u);
+  EXPECT_EQ(calls()[0].number, 10003);
+  EXPECT_EQ(calls()[0].texts, Texts{u"123456"});
+  EXPECT_EQ(calls()[0].date, 202403);
+  EXPECT_EQ(fb_KVTZasadyPodleganiaUb(nullptr, nullptr, nullptr, nullptr), -1);
+}
+
+TEST_F(DictionariesTest, KinshipCodes) {
+  fake_.state.answers = {{u"11", u"1"}, {u"12", u""}, {u"13", u" x"}, {u"14", u"2"}};
+  struct Case {
+    const char16_t* code;
+    int kind;
+    int ch;
+    int want_plain;
+    int want_is;
+  };
+  const Case cases[] = {
+      {u"11", 1, 32, 0, 0},   {u"14", 1, 32, -1, -1},  {u"12", 1, 32, -1, -1},
+      {u"13", 3, 32, 0, 0},   {u"12", 3, 32, 0, -1},   {u"14", 3, 32, -1, 0},
+      {u"14", 3, '2', 0, 0},  {u"15", 3, 32, -1, -1},  // not in the dictionary: a null value
+      {u"11", 2, 32, -1, -1}, {u"111", 3, 32, -1, -1}, {u"1a", 1, 32, -1, -1},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(olv::fb_KVTKodPokrewienstwa(c.code, c.kind, c.ch), c.want_plain)
+        << utf8(c.code) << " kind " << c.kind;
+    EXPECT_EQ(olv::fb_KVTKodPokrewienstwaJest(c.code, c.kind, c.ch), c.want_is)
+        << utf8(c.code) << " kind " << c.kind;
+  }
+  // Only well-formed codes of known kinds reach the service, with the kind's column.
+  EXPECT_EQ(calls().size(), 16u);
+  EXPECT_EQ(calls()[0].texts,
+            (Texts{u"slU_KodPokrew", u"STP_KODPOKREW", u"11", u"STP_WGOSPZOSUBEZP"}));
+  EXPECT_EQ(calls()[6].texts[3], u"STP_KOD_ST_NIEPEL");
+}
+
+TEST_F(DictionariesTest, DefaultsWithNothingRegistered) {
+  olvenir_RevokeClass(&CLSID_OlvenirDictionaryService);
+  EXPECT_EQ(fb_KVTKodSprawdz(10006, const_cast<char16_t*>(u"99"), 0), 0);
+  EXPECT_EQ(fb_KVTKodSprawdzArkusze(10006, const_cast<char16_t*>(u"99"), nullptr), 0);
+  EXPECT_EQ(fb_KVTKodSprawdzArkusze(10040, const_cast<char16_t*>(u"99"), nullptr), -1);
+  EXPECT_TRUE(fb_KVTKodSprawdzArkusze(10006, u"99", 0));
+  char16_t* value = sl_DajWartoscZeSlownika(nullptr, nullptr, nullptr, nullptr);
+  EXPECT_EQ(std::u16string(value), u"-1");
+  olvenir_SysFreeString(value);
+  value = sl_DajWartoscZeSlownikaW(nullptr, nullptr, 0, nullptr);
+  EXPECT_EQ(std::u16string(value), u"-1");
+  olvenir_SysFreeString(value);
+  // The "-1" of a missing service begins with neither "1" nor a space.
+  EXPECT_EQ(olv::fb_KVTKodPokrewienstwa(u"11", 1, 32), -1);
+  EXPECT_EQ(olv::fb_KVTKodPokrewienstwaJest(u"11", 3, 32), 0);
+  const char16_t* dates[] = {u"15032024", nullptr};
+  EXPECT_EQ(olv::fb_KVT_KodTyt_WypDok_ONE_XML(u"d", u"c", nullptr, 0, dates), 0);
+}
+
+TEST_F(DictionariesTest, ServiceFailureLeavesTheExport) {
+  fake_.state.failure = static_cast<HRESULT>(0x80040005u);
+  fake_.state.description = u"brak połączenia";
+  try {
+    fb_KVTKodSprawdz(10006, const_cast<char16_t*>(u"1"), 0);
+    FAIL() << "no exception";
+  } catch (const olvenir_p::ServiceError& e) {
+    EXPECT_EQ(e.description(), u"brak połączenia");
+  }
+  EXPECT_THROW(olv::fb_KVTKodPokrewienstwa(u"11", 1, 32), olvenir_p::ServiceError);
+  const char16_t* dates[] = {u"15032024", nullptr};
+  EXPECT_THROW(olv::fb_KVT_KodTyt_WypDok_ONE_XML(u"d", u"c", nullptr, 0, dates),
+               olvenir_p::ServiceError);
+}
+
+TEST_F(DictionariesTest, LookupAtDatesTriesEachValidDateInTurn) {
+  olv::set_today_for_testing({2024, 3, 5});
+  fake_.state.answers = {{u"01042024", u"tak"}, {u"05032024", u"dziś"}};
+  BSTR first_value = olvenir_SysAllocString(u"kept");
+  stWarunekY conditions[2] = {{nullptr, -2, nullptr}, {nullptr, 2, first_value}};
+  struct Case {
+    std::vector<const char16_t*> dates;
+    int want;
+    Texts asked;  // the second condition's value in each lookup
+  };
+  const Case cases[] = {
+      {{nullptr}, -1, {}},
+      {{u"15032024", u"xx", u"01042024", u"02042024", nullptr}, 0, {u"15032024", u"01042024"}},
+      {{u"032024", nullptr}, -1, {u"032024"}},
+      {{u"xx", u"", nullptr}, 0, {u"05032024"}},  // no valid date: today's, for each text
+      {{u"31022024", u"zz", nullptr}, 0, {u"05032024"}},
+  };
+  for (const Case& c : cases) {
+    const size_t before = calls().size();
+    EXPECT_EQ(olv::fb_KVT_KodTyt_WypDok_ONE_XML(u"slU_T", u"KOL", conditions, 2, c.dates.data()),
+              c.want);
+    Texts asked;
+    for (size_t i = before; i < calls().size(); ++i) asked.push_back(calls()[i].texts[7]);
+    EXPECT_EQ(asked, c.asked) << "case with " << c.dates.size() - 1 << " dates";
+    EXPECT_EQ(conditions[1].value, first_value) << "the host's condition was not given back";
+  }
+  EXPECT_EQ(calls()[0].texts[0], u"slU_T");
+  EXPECT_EQ(calls()[0].texts[1], u"KOL");
+  EXPECT_EQ(calls()[0].count, 2);
+  EXPECT_EQ(olv::fb_KVT_KodTyt_WypDok_ONE_XML(u"d", u"c", conditions, 2, nullptr), -1);
+  olvenir_SysFreeString(first_value);
+}
+
+TEST_F(DictionariesTest, InsuranceTitleNotOnTheRsaForm) {
+  fake_.state.answers = {{u"15032024", u"0110"}};
+  EXPECT_EQ(fb_KVT_KodTyt_WypDok_RSA_ONE(nullptr, u"0110", u"1", u"xx", u"15032024", nullptr), 0);
+  ASSERT_EQ(calls().size(), 1u);
+  EXPECT_EQ(calls()[0].texts,
+            (Texts{u"slU_KodTytNieNaFormularzu", u"KOD_TYT_UBEZ", u"DATA_OD", u"-2", u"",
+                   u"DATA_DO", u"2", u"15032024", u"KOD_TYT_UBEZ", u"0", u"0110", u"PR_EM_RENT",
+                   u"0", u"1", u"RODZ_FORM", u"0", u"RSA"}));
+  EXPECT_EQ(fb_KVT_KodTyt_WypDok_RSA_ONE(nullptr, u"0110", u"1", u"01012020", nullptr), -1);
+  EXPECT_EQ(fb_KVT_KodTyt_WypDok_RSA_ONE(nullptr, u"0110", u"1", nullptr), 0);
+  EXPECT_EQ(olv::fb_KVT_KodTyt_WypDok_RSA_ONE(u"0110", u"1", {olv::Text()}), 0);
+  EXPECT_EQ(olv::fb_KVT_KodTyt_WypDok_RSA_ONE(u"0110", u"1", {u"15032024", olv::Text()}), 0);
+  const size_t asked = calls().size();
+  EXPECT_EQ(fb_KVT_KodTyt_WypDok_RSA_ONE(nullptr, u"011", u"1", u"15032024", nullptr), -1);
+  EXPECT_EQ(fb_KVT_KodTyt_WypDok_RSA_ONE(nullptr, u"01a0", u"1", u"15032024", nullptr), -1);
+  EXPECT_EQ(fb_KVT_KodTyt_WypDok_RSA_ONE(nullptr, nullptr, nullptr, nullptr), -1);
+  EXPECT_EQ(calls().size(), asked);
+}
+
+// A host's table: groups in arrays of 10, children hanging off a group.
+TEST(DictionariesCodeTableTest, CodesMatchExactlyUpTo22Units) {
+  stPozycjaKodu child_codes[] = {{u"DEEP", 0, 0, 0, nullptr}};
+  stGrupaKodow children[10] = {};
+  children[3] = {1, child_codes, nullptr};
+  stPozycjaKodu codes[] = {
+      {u"AB", 20240315, 20240415, 0, nullptr},
+      {u"IGNORED", 0, 0, 0, u"ALT"},
+      {u"EMPTYALT", 0, 0, 0, u""},
+      {u"ABCDEFGHIJKLMNOPQRSTUV", 0, 0, 0, nullptr},     // 22 units
+      {u"ABCDEFGHIJKLMNOPQRSTU XYZ", 0, 0, 0, nullptr},  // 22nd unit a space
+  };
+  stGrupaKodow groups[10] = {};
+  groups[0] = {0, nullptr, nullptr};
+  groups[9] = {5, codes, children};
+  struct Case {
+    const char16_t* code;
+    int date;
+    int want;
+  };
+  const Case cases[] = {
+      {u"AB", 0, 0},
+      {u"AB", -5, 0},
+      {u"A", 0, -1},
+      {u"ABC", 0, -1},
+      {u"AB", 202403, 0},
+      {u"AB", 202404, 0},
+      {u"AB", 202402, -1},
+      {u"AB", 202405, -1},
+      {u"AB", 20240315, 0},
+      {u"AB", 20240314, -1},
+      {u"AB", 20240415, 0},
+      {u"AB", 20240416, -1},
+      {u"ALT", 0, 0},
+      {u"IGNORED", 0, -1},
+      {u"EMPTYALT", 0, 0},
+      {u"DEEP", 0, 0},
+      {u"", 0, -1},
+      {u"ABCDEFGHIJKLMNOPQRSTUV", 0, 0},
+      {u"ABCDEFGHIJKLMNOPQRSTUVWXYZ", 0, 0},  // longer codes match on their first 22 units
+      {u"ABCDEFGHIJKLMNOPQRSTU", 0, 0},       // 21 units against a key whose 22nd is a space
+      {u"ABCDEFGHIJKLMNOPQRST", 0, -1},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(sl_CzyPrawidlowyKodLiterowy(groups, const_cast<char16_t*>(c.code), c.date), c.want)
+        << utf8(c.code) << " at " << c.date;
+  }
+  EXPECT_EQ(sl_CzyPrawidlowyKodLiterowy(groups, nullptr, 0), -1);
+  EXPECT_EQ(sl_CzyPrawidlowyKodLiterowy(nullptr, const_cast<char16_t*>(u"AB"), 0), -1);
+}
+
+TEST(DictionariesCodeTableTest, CyclicTableEndsTheSearch) {
+  stGrupaKodow groups[10] = {};
+  groups[0].children = groups;
+  EXPECT_EQ(olv::sl_CzyPrawidlowyKodLiterowy(groups, u"X", 0), -1);
+}
+
+TEST(DictionariesTextTest, DigitCodes) {
+  struct Case {
+    const char16_t* code;
+    int length;
+    int want;
+  };
+  const Case cases[] = {
+      {u"", 0, 0},     {u"123", 0, 0}, {u"123", 3, 0}, {u"123", 2, -1},    {u"12a", 3, -1},
+      {u"12 ", 0, -1}, {u"", 1, -1},   {u"1", -1, -1}, {u"\x0661", 0, -1},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(sl_PoprawnyKod(const_cast<char16_t*>(c.code), c.length), c.want)
+        << utf8(c.code) << " " << c.length;
+  }
+  EXPECT_EQ(sl_PoprawnyKod(nullptr, 0), 0);
+}
+
+TEST(DictionariesTextTest, DictionaryNames) {
+  EXPECT_EQ(sl_PobierzNazweSlownika(10003), nullptr);
+  EXPECT_EQ(sl_PobierzNazweSlownika(10001), nullptr);
+  EXPECT_EQ(sl_PobierzNazweSlownika(10050), nullptr);
+  EXPECT_EQ(std::u16string(sl_PobierzNazweSlownika(10034)), u"Płeć");
+  EXPECT_EQ(std::u16string(sl_PobierzNazweSlownika(10021)),
+            std::u16string(sl_PobierzNazweSlownika(10013)));
+  EXPECT_EQ(std::u16string(sl_PobierzNazweSlownika(10037)), u"Typ identyfikatora");
+  EXPECT_EQ(std::u16string(sl_PobierzNazweSlownika(10040)), u"Kod tytułu ubezpieczenia");
+  int named = 0;
+  for (int n = 10000; n <= 10060; ++n) named += sl_PobierzNazweSlownika(n) != nullptr;
+  EXPECT_EQ(named, 41);
+}
+
+TEST(DictionariesTextTest, FixedAnswers) {
+  EXPECT_EQ(fb_KodWyrPlatnikaTyp(1, u"x"), -1);
+  EXPECT_EQ(fb_KVT_KodTyt_WypDok_ONE(u"x", nullptr, nullptr), -1);
+  EXPECT_FALSE(fb_KVTKodySwiadMogaBycRazem(1, 2));
+  EXPECT_EQ(ZF0001_1(u"a", u"b"), 0);
+  EXPECT_EQ(sl_SprawdzSlownikNIPVUK(), 0);
+  EXPECT_EQ(sl_PobierzOpisOkresu(10006, nullptr), nullptr);
+  const auto* description = reinterpret_cast<const _stOpisKodu*>(u"opis");
+  EXPECT_EQ(sl_PobierzOpisKodu(description, 1), description);
+  EXPECT_EQ(std::u16string(sl_KVTSlownikGetKodMsg(1)), u"opis kodu ze słownika");
+  EXPECT_EQ(std::u16string(KVTSlownikGetKodMsg()), u"");
+  // Every fixed row answers its listed value, whatever it is given.
+  for (const olv::Export& row : olv::exports()) {
+    if (row.kind != olv::ExportKind::kFixed || row.results[0] == 0 ||
+        std::string_view(row.name) == "sl_PobierzOpisOkresu") {
+      continue;
+    }
+    EXPECT_EQ(reinterpret_cast<int (*)(...)>(row.address)(1, u"x", nullptr), row.results[0])
+        << row.name;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,148 @@
+// The element dispatcher: the types without a test, the dictionary types, the validated types
+// with their length test, the unknown types, and the document-type field.
+#include "elements/dispatcher.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dates/date_forms.h"
+#include "elements/general.h"
+#include "elements/identity.h"
+#include "olvenir_p.h"
+#include "tests/fake_service.h"
+#include "tests/test_support.h"
+
+namespace {
+
+using olv::testing::ScopedFakeService;
+using olv::testing::utf8;
+
+// Texts on which the validators differ from one another.
+const char16_t* const kSamples[] = {
+    u"",          u"   ",  u"1",          u"A",        u"Kowalski",         u"ab@cd.pl",
+    u"15032024",  u"1503", u"1503202401", u"01032024", u"44051401359",      u"1234567890",
+    u"ABC123456", u"PL",   u"T",          u"12.50",    u"+48 22 123 45 67", u"Firma-1 Sp.",
+    u"x\xD800",   u"ŻÓŁW",
+};
+
+TEST(DispatcherTest, EachValidatedTypeReachesItsValidator) {
+  struct Row {
+    short type;
+    int (*validator)(olv::Text);
+  };
+  const Row rows[] = {
+      {101, olv::f_KVTElemT_DATA_DDMM},
+      {102, olv::f_KVTElemT_DATA_DDMMRRRR},
+      {104, olv::f_KVTElemT_DATA_DDMMRRRRNN},
+      {105, olv::f_KVTElemT_EMAIL},
+      {106, [](olv::Text t) { return olv::f_KVTElemT_LICZBA(t) ? 60006101 : 0; }},
+      {107, olv::f_KVTElemT_LANCUCH_IMIE},
+      {108, olv::f_KVTElemT_LANCUCH_LICZBYZNAKI},
+      {109, olv::f_KVTElemT_LANCUCH_LICZBYZNAKISEPARATORY},
+      {110, olv::f_KVTElemT_LANCUCH_NAZWA},
+      {112, olv::f_KVTElemT_LANCUCH_NAZWISKO},
+      {113, olv::f_KVTElemT_LANCUCH_OGOLNY},
+      {114, olv::f_KVTElemT_LICZBA},
+      {115, [](olv::Text t) { return olv::f_KVTElemT_LITERA(olv::unit_at(t, 0)); }},
+      {116, olv::f_KVTElemT_LOGICZNE},
+      {117, olv::f_KVTElemT_NIP},
+      {118, olv::f_KVTElemT_NNMMRRRR_RAP},
+      {120, olv::f_KVTElemT_NR_TELEFONU},
+      {121, olv::f_KVTElemT_PESEL},
+      {122, olv::f_KVTElemT_REGON},
+      {125, olv::f_KVTElemT_DOWOD_NOWY_I_STARY},
+      {126, olv::f_KVTElemT_PASZPORT},
+      {128, olv::f_KVTElemT_NUSP},
+      {129, olv::f_KVTElemT_NAZWA_NUMER},
+      {130, olv::f_KVTElemT_KRAJ},
+  };
+  for (const Row& row : rows) {
+    for (const char16_t* sample : kSamples) {
+      EXPECT_EQ(f_KVTElem(row.type, const_cast<char16_t*>(sample), 100), row.validator(sample))
+          << "type " << row.type << " on " << utf8(sample);
+    }
+  }
+}
+
+TEST(DispatcherTest, LongerTextThanTheMaximumIsRefusedFirst) {
+  struct Case {
+    short type;
+    const char16_t* text;
+    int max_length;
+    bool refused;
+  };
+  const Case cases[] = {
+      {121, u"440514013591", 11, true},
+      {121, u"44051401359", 11, false},
+      {121, u"440514013591", -1, false},  // a negative maximum is a huge unsigned one
+      {102, u"15032024", 7, true},
+      {102, u"", 0, false},
+      {113, u"x", 0, true},
+      {113, u"x", INT32_MIN, false},
+      {130, u"PL", 1, true},
+  };
+  for (const Case& c : cases) {
+    const int got = olv::f_KVTElem(c.type, c.text, c.max_length);
+    if (c.refused) {
+      EXPECT_EQ(got, 60004001) << c.type << " " << utf8(c.text) << " max " << c.max_length;
+    } else {
+      EXPECT_NE(got, 60004001) << c.type << " " << utf8(c.text) << " max " << c.max_length;
+    }
+  }
+  const std::u16string million(1000000, u'a');
+  EXPECT_EQ(olv::f_KVTElem(110, million, 999999), 60004001);
+}
+
+TEST(DispatcherTest, TypesWithoutATestPassAnything) {
+  for (int type : {0, 103, 119, 123, 10006, 10010, 10017, 10019, 10021}) {
+    EXPECT_EQ(f_KVTElem(static_cast<short>(type), nullptr, -5), 0) << type;
+    EXPECT_EQ(f_KVTElem(static_cast<short>(type), const_cast<char16_t*>(u"@@@"), 0), 0) << type;
+  }
+}
+
+TEST(DispatcherTest, DictionaryTypesAskTheDictionaryOfTheirNumber) {
+  ScopedFakeService fake;
+  fake.state.codes = {u"1"};
+  const std::vector<int> types = {10020, 10023, 10024, 10025, 10027, 10028, 10029,
+                                  10030, 10031, 10032, 10033, 10034, 10035, 10036};
+  for (int type : types) {
+    EXPECT_EQ(olv::f_KVTElem(static_cast<short>(type), u"1", 0), 0) << type;  // no length test
+    EXPECT_EQ(olv::f_KVTElem(static_cast<short>(type), u"2", 100), -1) << type;
+  }
+  std::vector<olv::testing::ServiceCall> calls = fake.state.taken();
+  ASSERT_EQ(calls.size(), 2 * types.size());
+  for (size_t i = 0; i < types.size(); ++i) {
+    EXPECT_EQ(calls[2 * i].number, types[i]);
+    EXPECT_EQ(calls[2 * i].date, 0);
+  }
+  // 24 and 37 are no dictionary numbers: always -1, without asking.
+  EXPECT_EQ(olv::f_KVTElem(24, u"1", 100), -1);
+  EXPECT_EQ(olv::f_KVTElem(37, u"", 100), -1);
+  EXPECT_EQ(fake.state.taken().size(), calls.size());
+}
+
+TEST(DispatcherTest, UnknownTypesAnswerMinus1000MinusTheType) {
+  for (int type : {1,   5,    23,    25,    36,    38,    100,   111,   124, 127,
+                   131, 5000, 10005, 10018, 10022, 10026, 10037, 32767, -1,  -32768}) {
+    EXPECT_EQ(f_KVTElem(static_cast<short>(type), const_cast<char16_t*>(u"1"), 100), -1000 - type)
+        << type;
+  }
+}
+
+TEST(DispatcherTest, DocumentTypeField) {
+  ScopedFakeService fake;
+  fake.state.codes = {u"1"};
+  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u""), 0);
+  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(nullptr), 0);
+  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u"12"), 1);
+  EXPECT_TRUE(fake.state.taken().empty());
+  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u"1"), 0);
+  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u"2"), -1);
+  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u"A"), -1);  // not digits: refused before the service
+  ASSERT_EQ(fake.state.taken().size(), 2u);
+  EXPECT_EQ(fake.state.taken()[0].number, 10023);
+}
+
+}  // namespace

@@ -1,0 +1,198 @@
+// A dictionary service for the tests: records every call as it arrives, counts its live
+// instances, answers from small tables written in each test, and can refuse creation or fail.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <map>
+#include <mutex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "olvenir_p/runtime.h"
+#include "platform/runtime.h"
+
+namespace olv::testing {
+
+// One call as the service saw it.
+struct ServiceCall {
+  std::string operation;
+  std::vector<std::u16string> texts;  // text arguments in order; a null string as "<null>"
+  int32_t number = 0;                 // the dictionary number of a code check
+  int32_t date = 0;                   // the dictionary date of a code check
+  int32_t count = 0;                  // the condition count of a conditional lookup
+  int depth = 0;                      // the calling thread's initialisation depth
+};
+
+inline std::u16string recorded(BSTR s) { return s ? std::u16string(s) : u"<null>"; }
+
+struct FakeServiceState {
+  std::mutex mutex;
+  std::vector<ServiceCall> calls;
+  std::atomic<int> live{0};
+  std::atomic<int> created{0};
+  bool refuse_creation = false;
+  HRESULT failure = S_OK;                 // returned by every operation when a failure
+  const char16_t* description = nullptr;  // left as error information with the failure
+  std::set<std::u16string> codes;         // codes the code check accepts
+  int64_t rule_result = 0;                // the out-value of both rule checks
+  // Lookup answers by key (value lookup) or by the second condition's value (conditional).
+  std::map<std::u16string, std::u16string> answers;
+
+  std::vector<ServiceCall> taken() {
+    std::lock_guard<std::mutex> lock(mutex);
+    return calls;
+  }
+};
+
+class FakeService final : public IOlvenirDictionaryService {
+ public:
+  explicit FakeService(FakeServiceState& state) : state_(state) {
+    ++state_.live;
+    ++state_.created;
+  }
+
+  HRESULT QueryInterface(const IID& iid, void** object) override {
+    if (iid == IID_IUnknown || iid == IID_IOlvenirDictionaryService) {
+      *object = this;
+      AddRef();
+      return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  uint32_t AddRef() override { return ++references_; }
+  uint32_t Release() override {
+    const uint32_t left = --references_;
+    if (left == 0) delete this;
+    return left;
+  }
+
+  HRESULT CheckRule(BSTR field, int64_t* result) override {
+    record({"CheckRule", {recorded(field)}});
+    return answer([&] { *result = state_.rule_result; });
+  }
+  HRESULT CheckRulePair(BSTR first, BSTR second, int64_t* result) override {
+    record({"CheckRulePair", {recorded(first), recorded(second)}});
+    return answer([&] { *result = state_.rule_result; });
+  }
+  HRESULT LookupValue(BSTR dictionary, BSTR key_column, BSTR key, BSTR column,
+                      BSTR* value) override {
+    record({"LookupValue",
+            {recorded(dictionary), recorded(key_column), recorded(key), recorded(column)}});
+    return answer([&] {
+      auto it = state_.answers.find(recorded(key));
+      *value = it == state_.answers.end() ? nullptr : olvenir_SysAllocString(it->second.c_str());
+    });
+  }
+  HRESULT LookupValueWhere(BSTR dictionary, stWarunekY* conditions, int32_t count, BSTR column,
+                           BSTR* value) override {
+    ServiceCall call{"LookupValueWhere", {recorded(dictionary), recorded(column)}};
+    call.count = count;
+    for (int32_t i = 0; i < count; ++i) {
+      call.texts.push_back(recorded(conditions[i].column));
+      const std::string op = std::to_string(conditions[i].op);
+      call.texts.push_back(std::u16string(op.begin(), op.end()));
+      call.texts.push_back(recorded(conditions[i].value));
+    }
+    record(call);
+    return answer([&] {
+      auto it =
+          count >= 2 ? state_.answers.find(recorded(conditions[1].value)) : state_.answers.end();
+      *value = olvenir_SysAllocString(it == state_.answers.end() ? u"" : it->second.c_str());
+    });
+  }
+  HRESULT CheckCode(int32_t number, BSTR code, int32_t date, int16_t* valid) override {
+    ServiceCall call{"CheckCode", {recorded(code)}};
+    call.number = number;
+    call.date = date;
+    record(call);
+    return answer([&] { *valid = state_.codes.count(recorded(code)) ? -1 : 0; });
+  }
+
+ private:
+  ~FakeService() { --state_.live; }
+
+  void record(ServiceCall call) {
+    call.depth = olv::initialisation_depth();
+    std::lock_guard<std::mutex> lock(state_.mutex);
+    state_.calls.push_back(std::move(call));
+  }
+  template <typename F>
+  HRESULT answer(F write) {
+    if (FAILED(state_.failure)) {
+      if (state_.description) olvenir_SetErrorInfo(state_.description);
+      return state_.failure;
+    }
+    write();
+    return S_OK;
+  }
+
+  FakeServiceState& state_;
+  std::atomic<uint32_t> references_{0};
+};
+
+class FakeFactory final : public IClassFactory {
+ public:
+  explicit FakeFactory(FakeServiceState& state) : state_(state) {}
+  HRESULT QueryInterface(const IID& iid, void** object) override {
+    if (iid == IID_IUnknown || iid == IID_IClassFactory) {
+      *object = this;
+      AddRef();
+      return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  // The factory lives in the test's scope; the counts only show that references balance.
+  uint32_t AddRef() override { return ++references; }
+  uint32_t Release() override { return --references; }
+  HRESULT CreateInstance(IUnknown* outer, const IID& iid, void** object) override {
+    *object = nullptr;
+    if (outer) return CLASS_E_NOAGGREGATION;
+    if (state_.refuse_creation) return E_FAIL;
+    FakeService* service = new FakeService(state_);
+    service->AddRef();
+    HRESULT hr = service->QueryInterface(iid, object);
+    service->Release();
+    return hr;
+  }
+  HRESULT LockServer(int32_t) override { return S_OK; }
+
+  std::atomic<uint32_t> references{0};
+
+ private:
+  FakeServiceState& state_;
+};
+
+// Registers a fake service as the dictionary service for one test's scope.
+class ScopedFakeService {
+ public:
+  ScopedFakeService() { olvenir_RegisterClassFactory(&CLSID_OlvenirDictionaryService, &factory); }
+  ~ScopedFakeService() { olvenir_RevokeClass(&CLSID_OlvenirDictionaryService); }
+  ScopedFakeService(const ScopedFakeService&) = delete;
+  ScopedFakeService& operator=(const ScopedFakeService&) = delete;
+
+  FakeServiceState state;
+  FakeFactory factory{state};
+};
+
+// A fixture with a fake service registered that checks, after each test, that no instance,
+// string or initialisation outlived the queries.
+class ServiceFixture : public ::testing::Test {
+ protected:
+  void SetUp() override { strings_before_ = olv::live_strings(); }
+  void TearDown() override {
+    EXPECT_EQ(fake_.state.live, 0) << "a service instance outlived its query";
+    EXPECT_EQ(olv::live_strings(), strings_before_) << "a string outlived its query";
+    EXPECT_EQ(olv::initialisation_depth(), 0) << "the thread's initialisation was not undone";
+  }
+  std::vector<ServiceCall> calls() { return fake_.state.taken(); }
+
+  ScopedFakeService fake_;
+  int64_t strings_before_ = 0;
+};
+
+}  // namespace olv::testing

@@ -1,0 +1,121 @@
+// The identity-number validators at the exports: PESEL, REGON, NIP, NUSP, cards, passports.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "olvenir_p.h"
+#include "tests/test_support.h"
+
+namespace {
+
+using olv::testing::utf8;
+using S = std::u16string;
+
+struct Row {
+  S text;
+  int want;
+};
+
+void expect_all(const char* name, int (*validator)(char16_t*), std::initializer_list<Row> rows) {
+  for (const Row& r : rows) {
+    S copy = r.text;
+    EXPECT_EQ(validator(copy.data()), r.want) << name << "(\"" << utf8(r.text) << "\")";
+  }
+}
+
+// A PESEL with the check digit computed independently of the library.
+S pesel(const char* first_ten) {
+  static const int kWeights[] = {1, 3, 7, 9, 1, 3, 7, 9, 1, 3};
+  int sum = 0;
+  S out;
+  for (int i = 0; i < 10; ++i) {
+    sum += kWeights[i] * (first_ten[i] - '0');
+    out += static_cast<char16_t>(first_ten[i]);
+  }
+  out += static_cast<char16_t>(u'0' + (10 - sum % 10) % 10);
+  return out;
+}
+
+TEST(IdentityTest, Pesel) {
+  S valid = pesel("4405140135");
+  S last = valid.substr(0, 10);
+  last += static_cast<char16_t>(valid[10] == u'9' ? u'0' : valid[10] + 1);
+  expect_all("PESEL", f_KVTElemT_PESEL,
+             {{u"44051401359", 0}, {valid, 0}, {valid + u" ", 0}, {valid + u"9", 0},
+              {last, 60005401}, {u" " + valid.substr(0, 10), 60005401},
+              {pesel("0227080001"), 0},   // 2002: month field 27
+              {pesel("8481150001"), 0},   // 1884: month field 81
+              {pesel("0241010001"), 60005401},  // 2102 is beyond 2050
+              {pesel("4413010001"), 60005401}, {pesel("4420010001"), 60005401},
+              {pesel("4440010001"), 60005401}, {pesel("4493010001"), 60005401},
+              {pesel("4402300001"), 60005401},  // 30 February
+              {pesel("4405140000"), 60005401},  // positions 7-10 add up to 0
+              {u"4405140135A", 60005901}, {u"440514 0135", 60005901},
+              {u"4405140135", 60005401}, {u"", 60005401}, {u"           ", 60005401}});
+}
+
+TEST(IdentityTest, Regon) {
+  expect_all("REGON", f_KVTElemT_REGON,
+             {{u"123456785", 0}, {u"123456786", 60005201}, {u"         ", 0},
+              {u"", 60005201}, {u"1234567890", 60005201}, {u"12345678512347", 0},
+              {u"12345678512348", 60005201}, {u"12345678612347", 60005201},
+              {u"12345678A", 60005901}, {u"000000000", 0}, {u"12345678 ", 60005201}});
+}
+
+TEST(IdentityTest, Nip) {
+  expect_all("NIP", f_KVTElemT_NIP,
+             {{u"1234563218", 0}, {u"1234563219", 60005101}, {u"0000000000", 60005101},
+              {u"0000000000 ", 0}, {u"", 0}, {u"123456321", 60005101},
+              {u"123-456-32-18", 60005901}, {u"12345632189", 0},
+              {u"1000000000", 60005101}});  // the weighted sum modulo 11 is 6
+}
+
+TEST(IdentityTest, NipWhoseRemainderIsTenAlwaysFails) {
+  // Ninth digit 3 with weight 7: the weighted sum 21 leaves 10 modulo 11.
+  for (char16_t tenth = u'0'; tenth <= u'9'; ++tenth) {
+    S nip = u"000000003";
+    nip += tenth;
+    EXPECT_EQ(f_KVTElemT_NIP(nip.data()), 60005101) << utf8(nip);
+  }
+}
+
+TEST(IdentityTest, Nusp) {
+  // 1234567890: the first sum is 1+14+9+20+35+18+35+56+27 = 215 (5), not 0.
+  expect_all("NUSP", f_KVTElemT_NUSP,
+             {{u"123456789", 1}, {u"12345678901", 1}, {u"", 1}, {u"1234567890", 60005001},
+              {u"0000000000", 0}, {u"A000000000", 0}, {u"3000000001", 60005001}});
+}
+
+TEST(IdentityTest, IdentityCards) {
+  expect_all("DOWOD_NOWY_I_STARY", f_KVTElemT_DOWOD_NOWY_I_STARY,
+             {{u"ABC123456", 0}, {u"AB1234567", 0}, {u"aBC123456", 61002201},
+              {u"AbC123456", 61002201}, {u"ABc123456", 61002201}, {u"AB 123456", 61002201},
+              {u"ABC12345", 61002201}, {u"ABC1234567", 61002201}, {u"1BC123456", 61002201},
+              {u"ĄŁ#123456", 0}, {u"ABC12345X", 61002201}});
+  expect_all("DOWOD_NOWY", f_KVTElemT_DOWOD_NOWY, {{u"ABC123456", 0}, {u"AB1234567", 61002201}});
+  expect_all("DOWOD_STARY", f_KVTElemT_DOWOD_STARY, {{u"AB1234567", 0}, {u"ABC123456", 61002201}});
+}
+
+TEST(IdentityTest, Passport) {
+  expect_all("PASZPORT", f_KVTElemT_PASZPORT,
+             {{u"", 0}, {u"EA1234567", 0}, {u"ŻA12", 0}, {u"EA 123", 60007301},
+              {u"EA-1", 60007301}});
+}
+
+TEST(IdentityTest, TypedIdentifier) {
+  const struct {
+    S type, id;
+    int want;
+  } rows[] = {{u"1", u"ABC123456", 0}, {u"1", u"abc", 61002201}, {u"2", u"EA 1", 60007301},
+              {u"P", u"44051401359", 0}, {u"P", u"4405140135x", 60005901},
+              {u"N", u"1234563218", 0}, {u"N", u"1234563219", 60005101},
+              {u"p", u"44051401359", 1}, {u"1 ", u"ABC123456", 1}, {u"", u"", 1},
+              {u"R", u"123456785", 1}};
+  for (const auto& r : rows) {
+    S type = r.type, id = r.id;
+    EXPECT_EQ(f_KVTTypAndIdentyfikator(type.data(), id.data()), r.want)
+        << utf8(r.type) << ", " << utf8(r.id);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,210 @@
+// The component runtime: automation strings, initialisation, registration and creation, error
+// information.
+#include "platform/runtime.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <thread>
+#include <vector>
+
+#include "tests/fake_service.h"
+#include "tests/test_support.h"
+
+namespace {
+
+using olv::testing::ScopedFakeService;
+
+TEST(RuntimeTest, StringsCarryTheirByteLengthBeforeTheUnits) {
+  struct Case {
+    const char16_t* text;
+    uint32_t length;
+  };
+  for (const Case& c : {Case{u"", 0}, Case{u"a", 1}, Case{u"zażółć", 6}}) {
+    BSTR s = olvenir_SysAllocString(c.text);
+    ASSERT_NE(s, nullptr);
+    uint32_t prefix;
+    std::memcpy(&prefix, reinterpret_cast<const char*>(s) - 4, 4);
+    EXPECT_EQ(prefix, c.length * 2) << olv::testing::utf8(c.text);
+    EXPECT_EQ(olvenir_SysStringLen(s), c.length);
+    EXPECT_EQ(std::u16string(s), c.text);
+    olvenir_SysFreeString(s);
+  }
+}
+
+TEST(RuntimeTest, StringOfLengthKeepsEmbeddedNullsAndTerminates) {
+  BSTR s = olvenir_SysAllocStringLen(u"a\0bcd", 3);
+  ASSERT_NE(s, nullptr);
+  EXPECT_EQ(olvenir_SysStringLen(s), 3u);
+  EXPECT_EQ(std::u16string(s, 3), std::u16string(u"a\0b", 3));
+  EXPECT_EQ(s[3], u'\0');
+  olvenir_SysFreeString(s);
+
+  BSTR zeros = olvenir_SysAllocStringLen(nullptr, 4);
+  ASSERT_NE(zeros, nullptr);
+  EXPECT_EQ(std::u16string(zeros, 5), std::u16string(5, u'\0'));
+  olvenir_SysFreeString(zeros);
+}
+
+TEST(RuntimeTest, NullStringsAndImpossibleLengths) {
+  EXPECT_EQ(olvenir_SysAllocString(nullptr), nullptr);
+  EXPECT_EQ(olvenir_SysStringLen(nullptr), 0u);
+  olvenir_SysFreeString(nullptr);
+  // A length whose bytes do not fit the 32-bit prefix cannot be allocated.
+  EXPECT_EQ(olvenir_SysAllocStringLen(nullptr, 0x80000000u), nullptr);
+  EXPECT_EQ(olvenir_SysAllocStringLen(nullptr, UINT32_MAX), nullptr);
+}
+
+TEST(RuntimeTest, LiveStringsAreCounted) {
+  const int64_t before = olv::live_strings();
+  BSTR a = olvenir_SysAllocString(u"x");
+  BSTR b = olvenir_SysAllocStringLen(u"yz", 2);
+  EXPECT_EQ(olv::live_strings(), before + 2);
+  olvenir_SysFreeString(a);
+  olvenir_SysFreeString(b);
+  EXPECT_EQ(olv::live_strings(), before);
+}
+
+TEST(RuntimeTest, InitialisationIsCountedPerThread) {
+  EXPECT_EQ(olv::initialisation_depth(), 0);
+  EXPECT_EQ(olvenir_CoInitialize(nullptr), S_OK);
+  EXPECT_EQ(olvenir_CoInitialize(nullptr), S_FALSE);
+  EXPECT_EQ(olv::initialisation_depth(), 2);
+  std::thread([] { EXPECT_EQ(olv::initialisation_depth(), 0); }).join();
+  olvenir_CoUninitialize();
+  olvenir_CoUninitialize();
+  olvenir_CoUninitialize();  // one too many is ignored
+  EXPECT_EQ(olv::initialisation_depth(), 0);
+}
+
+HRESULT create(void** object, const IID& iid = IID_IOlvenirDictionaryService) {
+  return olvenir_CoCreateInstance(&CLSID_OlvenirDictionaryService, nullptr, CLSCTX_INPROC_SERVER,
+                                  &iid, object);
+}
+
+TEST(RuntimeTest, CreationFailures) {
+  void* object = reinterpret_cast<void*>(1);
+  EXPECT_EQ(create(&object), CO_E_NOTINITIALIZED);
+  EXPECT_EQ(object, nullptr);
+  olvenir_CoInitialize(nullptr);
+  EXPECT_EQ(create(&object), REGDB_E_CLASSNOTREG);  // nothing is registered by default
+  {
+    ScopedFakeService fake;
+    EXPECT_EQ(olvenir_CoCreateInstance(&CLSID_OlvenirDictionaryService, nullptr, 4,
+                                       &IID_IOlvenirDictionaryService, &object),
+              REGDB_E_CLASSNOTREG);
+    IUnknown* outer = &fake.factory;
+    EXPECT_EQ(olvenir_CoCreateInstance(&CLSID_OlvenirDictionaryService, outer, CLSCTX_INPROC_SERVER,
+                                       &IID_IOlvenirDictionaryService, &object),
+              CLASS_E_NOAGGREGATION);
+    EXPECT_EQ(create(&object, IID_IClassFactory), E_NOINTERFACE);
+    EXPECT_EQ(object, nullptr);
+    fake.state.refuse_creation = true;
+    EXPECT_EQ(create(&object), E_FAIL);
+    EXPECT_EQ(fake.state.live, 0);
+  }
+  EXPECT_EQ(create(&object), REGDB_E_CLASSNOTREG);
+  EXPECT_EQ(create(nullptr), E_POINTER);
+  olvenir_CoUninitialize();
+}
+
+TEST(RuntimeTest, CreatedInstanceAnswersItsInterfacesAndCountsReferences) {
+  ScopedFakeService fake;
+  olvenir_CoInitialize(nullptr);
+  void* object = nullptr;
+  ASSERT_EQ(create(&object), S_OK);
+  auto* service = static_cast<IOlvenirDictionaryService*>(object);
+  EXPECT_EQ(fake.state.live, 1);
+  void* base = nullptr;
+  EXPECT_EQ(service->QueryInterface(IID_IUnknown, &base), S_OK);
+  EXPECT_EQ(base, object);
+  EXPECT_EQ(service->Release(), 1u);
+  EXPECT_EQ(service->AddRef(), 2u);
+  EXPECT_EQ(service->Release(), 1u);
+  EXPECT_EQ(service->Release(), 0u);
+  EXPECT_EQ(fake.state.live, 0);
+  olvenir_CoUninitialize();
+  // The runtime holds exactly one reference to a registered factory.
+  EXPECT_EQ(fake.factory.references, 1u);
+}
+
+TEST(RuntimeTest, RegistrationIsReplacedAndRevoked) {
+  ScopedFakeService first;
+  ScopedFakeService second;  // replaces the first registration
+  EXPECT_EQ(first.factory.references, 0u);
+  EXPECT_EQ(second.factory.references, 1u);
+  olvenir_CoInitialize(nullptr);
+  void* object = nullptr;
+  ASSERT_EQ(create(&object), S_OK);
+  static_cast<IUnknown*>(object)->Release();
+  EXPECT_EQ(first.state.created, 0);
+  EXPECT_EQ(second.state.created, 1);
+  EXPECT_EQ(olvenir_RevokeClass(&CLSID_OlvenirDictionaryService), S_OK);
+  EXPECT_EQ(olvenir_RevokeClass(&CLSID_OlvenirDictionaryService), S_FALSE);
+  EXPECT_EQ(second.factory.references, 0u);
+  EXPECT_EQ(create(&object), REGDB_E_CLASSNOTREG);
+  olvenir_CoUninitialize();
+  EXPECT_EQ(olvenir_RegisterClassFactory(nullptr, &first.factory), E_INVALIDARG);
+  EXPECT_EQ(olvenir_RegisterServerPath(&CLSID_OlvenirDictionaryService, ""), E_INVALIDARG);
+}
+
+TEST(RuntimeTest, MissingSharedObjectFailsCreation) {
+  ASSERT_EQ(olvenir_RegisterServerPath(&CLSID_OlvenirDictionaryService, "/nonexistent/svc.so"),
+            S_OK);
+  olvenir_CoInitialize(nullptr);
+  void* object = nullptr;
+  EXPECT_EQ(create(&object), CO_E_DLLNOTFOUND);
+  EXPECT_EQ(object, nullptr);
+  olvenir_CoUninitialize();
+  olvenir_RevokeClass(&CLSID_OlvenirDictionaryService);
+}
+
+TEST(RuntimeTest, ErrorInformationIsHandedOverOncePerThread) {
+  BSTR description = reinterpret_cast<BSTR>(1);
+  EXPECT_EQ(olvenir_GetErrorInfo(&description), S_FALSE);
+  EXPECT_EQ(description, nullptr);
+  EXPECT_EQ(olvenir_SetErrorInfo(u"first"), S_OK);
+  EXPECT_EQ(olvenir_SetErrorInfo(u"brak słownika"), S_OK);
+  std::thread([] {
+    BSTR other = nullptr;
+    EXPECT_EQ(olvenir_GetErrorInfo(&other), S_FALSE);
+    olvenir_SetErrorInfo(u"left behind when the thread ends");
+  }).join();
+  ASSERT_EQ(olvenir_GetErrorInfo(&description), S_OK);
+  EXPECT_EQ(std::u16string(description), u"brak słownika");
+  olvenir_SysFreeString(description);
+  EXPECT_EQ(olvenir_GetErrorInfo(&description), S_FALSE);
+  olvenir_SetErrorInfo(u"cleared");
+  olvenir_SetErrorInfo(nullptr);
+  EXPECT_EQ(olvenir_GetErrorInfo(&description), S_FALSE);
+  EXPECT_EQ(olvenir_GetErrorInfo(nullptr), E_POINTER);
+}
+
+TEST(RuntimeTest, RegistrationChangesWhileOtherThreadsCreate) {
+  ScopedFakeService a;
+  ScopedFakeService b;
+  std::atomic<bool> stop{false};
+  std::vector<std::thread> creators;
+  for (int t = 0; t < 4; ++t) {
+    creators.emplace_back([&] {
+      olvenir_CoInitialize(nullptr);
+      while (!stop) {
+        void* object = nullptr;
+        if (create(&object) == S_OK) static_cast<IUnknown*>(object)->Release();
+      }
+      olvenir_CoUninitialize();
+    });
+  }
+  for (int i = 0; i < 2000; ++i) {
+    olvenir_RegisterClassFactory(&CLSID_OlvenirDictionaryService, i % 2 ? &a.factory : &b.factory);
+    if (i % 7 == 0) olvenir_RevokeClass(&CLSID_OlvenirDictionaryService);
+  }
+  stop = true;
+  for (std::thread& t : creators) t.join();
+  EXPECT_EQ(a.state.live + b.state.live, 0);
+  olvenir_RevokeClass(&CLSID_OlvenirDictionaryService);
+  EXPECT_EQ(a.factory.references, 0u);
+  EXPECT_EQ(b.factory.references, 0u);
+}
+
+}  // namespace

@@ -1,0 +1,174 @@
+// One query of the dictionary service: the arguments as they arrive, the defaults without a
+// service, the exception of a failure, and nothing left behind on any path.
+#include "dictionaries/service_query.h"
+
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+#include "tests/fake_service.h"
+
+namespace {
+
+using olv::testing::ScopedFakeService;
+using olv::testing::ServiceCall;
+
+using ServiceQueryTest = olv::testing::ServiceFixture;
+
+TEST_F(ServiceQueryTest, RuleChecksPassTheirTextsAndKeepTheLow32Bits) {
+  struct Case {
+    int64_t out;
+    int32_t want;
+  };
+  for (const Case& c : {Case{0, 0}, Case{61002201, 61002201}, Case{0x1234567800000005, 5},
+                        Case{-1, -1}, Case{0xFFFFFFFF, -1}}) {
+    fake_.state.rule_result = c.out;
+    EXPECT_EQ(olv::service_rule_check(u"ab"), c.want) << c.out;
+    EXPECT_EQ(olv::service_rule_check(u"x", u"y"), c.want) << c.out;
+  }
+  olv::service_rule_check(olv::Text(), u"");
+  std::vector<ServiceCall> seen = calls();
+  ASSERT_EQ(seen.size(), 11u);
+  EXPECT_EQ(seen[0].operation, "CheckRule");
+  EXPECT_EQ(seen[0].texts, std::vector<std::u16string>{u"ab"});
+  EXPECT_EQ(seen[1].operation, "CheckRulePair");
+  EXPECT_EQ(seen[1].texts, (std::vector<std::u16string>{u"x", u"y"}));
+  // A null text travels as a null string, an empty one as an empty string.
+  EXPECT_EQ(seen[10].texts, (std::vector<std::u16string>{u"<null>", u""}));
+  for (const ServiceCall& call : seen) EXPECT_EQ(call.depth, 1) << call.operation;
+}
+
+TEST_F(ServiceQueryTest, EveryQueryCreatesItsOwnInstance) {
+  olv::service_code_check(10006, u"1", 0);
+  olv::service_code_check(10006, u"2", 0);
+  olv::service_rule_check(u"a");
+  EXPECT_EQ(fake_.state.created, 3);
+}
+
+TEST_F(ServiceQueryTest, DefaultsWhenTheServiceCannotBeCreated) {
+  fake_.state.refuse_creation = true;
+  EXPECT_EQ(olv::service_rule_check(u"a"), -1);
+  EXPECT_EQ(olv::service_rule_check(u"a", u"b"), -1);
+  EXPECT_TRUE(olv::service_code_check(10006, u"99", 20240101));
+  BSTR value = olv::service_lookup(u"d", u"k", u"v", u"c");
+  EXPECT_EQ(std::u16string(value), u"-1");
+  olvenir_SysFreeString(value);
+  value = olv::service_lookup_where(u"d", nullptr, 0, u"c");
+  EXPECT_EQ(std::u16string(value), u"-1");
+  olvenir_SysFreeString(value);
+  EXPECT_TRUE(calls().empty());
+}
+
+TEST_F(ServiceQueryTest, CodeCheckPassesNumberCodeAndDate) {
+  fake_.state.codes = {u"A1"};
+  EXPECT_TRUE(olv::service_code_check(10024, u"A1", 202403));
+  EXPECT_FALSE(olv::service_code_check(10024, u"A2", 20240315));
+  std::vector<ServiceCall> seen = calls();
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[0].number, 10024);
+  EXPECT_EQ(seen[0].date, 202403);
+  EXPECT_EQ(seen[1].texts, std::vector<std::u16string>{u"A2"});
+  EXPECT_EQ(seen[1].date, 20240315);
+}
+
+TEST_F(ServiceQueryTest, LookupsAnswerTheLibrarysOwnCopy) {
+  fake_.state.answers = {{u"07", u"wartość"}};
+  BSTR value = olv::service_lookup(u"slU_X", u"KOL", u"07", u"WYNIK");
+  ASSERT_NE(value, nullptr);
+  EXPECT_EQ(std::u16string(value), u"wartość");
+  olvenir_SysFreeString(value);
+  EXPECT_EQ(olv::service_lookup(u"slU_X", u"KOL", u"08", u"WYNIK"), nullptr);
+  std::vector<ServiceCall> seen = calls();
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[0].texts, (std::vector<std::u16string>{u"slU_X", u"KOL", u"07", u"WYNIK"}));
+}
+
+TEST_F(ServiceQueryTest, FailureThrowsWithTheServicesDescription) {
+  fake_.state.failure = static_cast<HRESULT>(0x80041234u);
+  fake_.state.description = u"słownik niedostępny";
+  try {
+    olv::service_code_check(10006, u"1", 0);
+    FAIL() << "no exception";
+  } catch (const olvenir_p::ServiceError& e) {
+    EXPECT_EQ(e.result(), static_cast<HRESULT>(0x80041234u));
+    EXPECT_EQ(e.description(), u"słownik niedostępny");
+    EXPECT_STREQ(e.what(), "słownik niedostępny");
+  }
+  // A failure without error information reports the HRESULT; stale information is not reused.
+  olvenir_SetErrorInfo(u"stale");
+  fake_.state.description = nullptr;
+  fake_.state.failure = E_FAIL;
+  try {
+    olv::service_rule_check(u"a", u"b");
+    FAIL() << "no exception";
+  } catch (const olvenir_p::ServiceError& e) {
+    EXPECT_EQ(e.result(), E_FAIL);
+    EXPECT_TRUE(e.description().empty());
+    EXPECT_STREQ(e.what(), "dictionary service failure 0x80004005");
+  }
+}
+
+TEST_F(ServiceQueryTest, EveryOperationThrowsItsFailure) {
+  fake_.state.failure = E_INVALIDARG;
+  stWarunekY condition{nullptr, 0, nullptr};
+  EXPECT_THROW(olv::service_rule_check(u"a"), olvenir_p::ServiceError);
+  EXPECT_THROW(olv::service_rule_check(u"a", u"b"), olvenir_p::ServiceError);
+  EXPECT_THROW(olv::service_code_check(10006, u"1", 0), olvenir_p::ServiceError);
+  EXPECT_THROW(olv::service_lookup(u"d", u"k", u"v", u"c"), olvenir_p::ServiceError);
+  EXPECT_THROW(olv::service_lookup_where(u"d", &condition, 1, u"c"), olvenir_p::ServiceError);
+  EXPECT_EQ(calls().size(), 5u);
+}
+
+TEST_F(ServiceQueryTest, UnallocatableCopyThrowsOutOfMemoryBeforeAnyCall) {
+  const char16_t unit = u'x';
+  const olv::Text huge(&unit, static_cast<std::size_t>(UINT32_MAX) + 1);  // never read
+  try {
+    olv::service_rule_check(u"a", huge);
+    FAIL() << "no exception";
+  } catch (const olvenir_p::ServiceError& e) {
+    EXPECT_EQ(e.result(), E_OUTOFMEMORY);
+  }
+  EXPECT_TRUE(calls().empty());
+}
+
+TEST_F(ServiceQueryTest, QueriesFromSeveralThreadsAtOnce) {
+  fake_.state.codes = {u"1"};
+  std::vector<std::thread> threads;
+  std::atomic<int> wrong{0};
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&, t] {
+      for (int i = 0; i < 200; ++i) {
+        if (!olv::service_code_check(10006, u"1", 0)) ++wrong;
+        if (olv::service_code_check(10006, t % 2 ? u"2" : u"3", 0)) ++wrong;
+        if (olv::initialisation_depth() != 0) ++wrong;
+      }
+    });
+  }
+  for (std::thread& t : threads) t.join();
+  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(fake_.state.created, 1600);
+  for (const ServiceCall& call : calls()) ASSERT_EQ(call.depth, 1);
+}
+
+TEST(ServiceQueryModuleTest, ServiceLoadedFromASharedObjectPath) {
+  ASSERT_EQ(olvenir_RegisterServerPath(&CLSID_OlvenirDictionaryService, OLV_TEST_SERVICE_PATH),
+            S_OK);
+  EXPECT_TRUE(olv::service_code_check(10006, u"42", 0));
+  EXPECT_FALSE(olv::service_code_check(10006, u"43", 0));
+  EXPECT_EQ(olv::service_rule_check(u"abc"), 3);
+  EXPECT_EQ(olv::service_rule_check(u"ab", u"c"), 201);
+  EXPECT_THROW(olv::service_lookup(u"d", u"k", u"v", u"c"), olvenir_p::ServiceError);
+  olvenir_RevokeClass(&CLSID_OlvenirDictionaryService);
+  EXPECT_TRUE(olv::service_code_check(10006, u"43", 0));  // revoked: the default again
+
+  void* module = dlopen(OLV_TEST_SERVICE_PATH, RTLD_NOW | RTLD_NOLOAD);
+  ASSERT_NE(module, nullptr) << "the runtime did not load the service";
+  auto live = reinterpret_cast<int (*)()>(dlsym(module, "olv_test_service_live"));
+  ASSERT_NE(live, nullptr);
+  EXPECT_EQ(live(), 0);
+  dlclose(module);
+}
+
+}  // namespace

@@ -1,0 +1,114 @@
+// Tests of the checker's argument forms: UTF-8 and UTF-16, command-line words and JSON values
+// for each parameter kind.
+#include "tools/arguments.h"
+
+#include <gtest/gtest.h>
+
+namespace olv {
+namespace {
+
+using json = nlohmann::ordered_json;
+
+TEST(ArgumentsTest, Utf8ToUtf16RefusesIllFormedBytes) {
+  struct Case {
+    std::string in;
+    std::optional<std::u16string> want;
+  } cases[] = {
+      {"abc", u"abc"},
+      {"\xC4\x85\xC5\x82", u"ął"},
+      {"\xF0\x9F\x98\x80", u"\U0001F600"},
+      {"\xFF", std::nullopt},
+      {"\xC4", std::nullopt},              // cut short
+      {"\xC0\xAF", std::nullopt},          // overlong
+      {"\xED\xA0\x80", std::nullopt},      // an encoded surrogate
+      {"\xF4\x90\x80\x80", std::nullopt},  // beyond U+10FFFF
+      {"", u""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(utf16_from_utf8(c.in), c.want) << c.in;
+}
+
+TEST(ArgumentsTest, Utf16ToUtf8ReplacesLoneSurrogates) {
+  EXPECT_EQ(utf8_from_utf16(u"ął\U0001F600"), "\xC4\x85\xC5\x82\xF0\x9F\x98\x80");
+  EXPECT_EQ(utf8_from_utf16(std::u16string{u'a', 0xD800, u'b'}),
+            "a\xEF\xBF\xBD"
+            "b");
+  EXPECT_EQ(utf8_from_utf16(std::u16string{0xDC00}), "\xEF\xBF\xBD");
+}
+
+struct WordCase {
+  const char* word;
+  ParamKind kind;
+  json want;  // discarded for a word the kind refuses
+};
+
+TEST(ArgumentsTest, WordsReadByKind) {
+  const json refused = json(json::value_t::discarded);
+  const WordCase cases[] = {
+      {":null", ParamKind::kText, nullptr},
+      {":empty", ParamKind::kText, ""},
+      {"", ParamKind::kText, ""},
+      {"::x", ParamKind::kText, ":x"},
+      {":x", ParamKind::kText, refused},
+      {"12", ParamKind::kText, "12"},
+      {"12", ParamKind::kInt, 12},
+      {"-0x10", ParamKind::kShort, -16},
+      {"1e3", ParamKind::kInt, refused},
+      {"true", ParamKind::kBool, true},
+      {"yes", ParamKind::kBool, refused},
+      {"x", ParamKind::kChar, "x"},
+      {":json:[\"a\",null]", ParamKind::kTextList, json::array({"a", nullptr})},
+      {"a,b", ParamKind::kTextList, refused},
+      {":json:{", ParamKind::kText, refused},
+      {"\xFF", ParamKind::kText, refused},
+      {"9223372036854775808", ParamKind::kInt64, refused},
+  };
+  for (const WordCase& c : cases) {
+    json out;
+    std::string error;
+    bool ok = json_from_word(c.word, c.kind, out, error);
+    EXPECT_EQ(ok, !c.want.is_discarded()) << c.word << ": " << error;
+    if (ok && !c.want.is_discarded()) {
+      EXPECT_EQ(out, c.want) << c.word;
+    }
+  }
+}
+
+struct JsonCase {
+  const char* json_text;
+  ParamKind kind;
+  bool ok;
+};
+
+TEST(ArgumentsTest, JsonValuesMustHaveTheKindsForm) {
+  const JsonCase cases[] = {
+      {R"("a")", ParamKind::kText, true},
+      {R"({"units": [55296, 65]})", ParamKind::kText, true},
+      {R"({"units": [65536]})", ParamKind::kText, false},
+      {R"(5)", ParamKind::kText, false},
+      {R"(null)", ParamKind::kChar, false},
+      {R"(65)", ParamKind::kChar, true},
+      {R"(1.5)", ParamKind::kInt, false},
+      {R"(1)", ParamKind::kBool, true},
+      {R"("1")", ParamKind::kBool, false},
+      {R"([["C", 0, "v"], {"column": "C", "op": -2, "value": null}])", ParamKind::kConditions,
+       true},
+      {R"([["C", 300, "v"]])", ParamKind::kConditions, false},
+      {R"([["C", 0]])", ParamKind::kConditions, false},
+      {R"([{"codes": [["A", 0, 0], {"code": "B", "from": 1, "to": 2}]}])", ParamKind::kCodeTable,
+       true},
+      {R"([{"codes": [["A", "x", 0]]}])", ParamKind::kCodeTable, false},
+      {R"(7)", ParamKind::kIntOut, true},
+      {R"(null)", ParamKind::kIntOut, true},
+      {R"("x")", ParamKind::kOpaque, false},
+      {R"(null)", ParamKind::kBstr, true},
+  };
+  for (const JsonCase& c : cases) {
+    Arg arg;
+    std::string error;
+    EXPECT_EQ(arg_from_json(json::parse(c.json_text), c.kind, arg, error), c.ok)
+        << c.json_text << ": " << error;
+  }
+}
+
+}  // namespace
+}  // namespace olv

@@ -1,0 +1,127 @@
+// Tests of the dictionary service as the library reaches it: registered by factory, queried
+// through the exports, with hostile texts in every argument and from several threads.
+#include "service/dictionary_service.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "service/sample_dictionary.h"
+
+namespace olv::service {
+namespace {
+
+class DictionaryServiceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    IClassFactory* f = new_dictionary_factory(SqliteDictionary::from_sql(kSampleDictionarySql));
+    ASSERT_EQ(olvenir_RegisterClassFactory(&CLSID_OlvenirDictionaryService, f), S_OK);
+    f->Release();
+  }
+  void TearDown() override { olvenir_RevokeClass(&CLSID_OlvenirDictionaryService); }
+
+  // sl_DajWartoscZeSlownika with its BSTR released; nullopt for a null answer.
+  static std::optional<std::u16string> value(std::u16string d, std::u16string key_column,
+                                             std::u16string key, std::u16string column) {
+    char16_t* v = sl_DajWartoscZeSlownika(d.data(), key_column.data(), key.data(), column.data());
+    if (!v) return std::nullopt;
+    std::u16string copy(v);
+    olvenir_SysFreeString(v);
+    return copy;
+  }
+
+  static std::optional<std::u16string> value_where(std::u16string d,
+                                                   std::vector<stWarunekY>& conditions,
+                                                   std::u16string column) {
+    char16_t* v = sl_DajWartoscZeSlownikaW(d.data(), conditions.data(),
+                                           static_cast<int32_t>(conditions.size()), column.data());
+    if (!v) return std::nullopt;
+    std::u16string copy(v);
+    olvenir_SysFreeString(v);
+    return copy;
+  }
+};
+
+TEST_F(DictionaryServiceTest, CodeCheckAnswersFromTheDatabase) {
+  EXPECT_TRUE(fb_KVTKodSprawdzArkusze(10019, u"316", 20111231));
+  EXPECT_FALSE(fb_KVTKodSprawdzArkusze(10019, u"316", 20120101));
+  EXPECT_TRUE(fb_KVTKodSprawdzArkusze(10034, u"M", 0));
+  EXPECT_FALSE(fb_KVTKodSprawdzArkusze(10034, u"X", 0));
+  EXPECT_FALSE(fb_KVTKodSprawdzArkusze(10034, nullptr, 0));
+}
+
+TEST_F(DictionaryServiceTest, ValueLookupGivesTheEmptyTextForAnythingUnknown) {
+  EXPECT_EQ(value(u"slU_KodPokrew", u"STP_KODPOKREW", u"12", u"STP_WGOSPZOSUBEZP"), u"1");
+  EXPECT_EQ(value(u"slU_KodPokrew", u"STP_KODPOKREW", u"13", u"STP_WGOSPZOSUBEZP"), u"");
+  EXPECT_EQ(value(u"slU_Nie", u"STP_KODPOKREW", u"12", u"STP_WGOSPZOSUBEZP"), u"");
+  EXPECT_EQ(value(u"slU_KodPokrew", u"STP_KODPOKREW", u"12", u"NIE"), u"");
+  EXPECT_EQ(fb_KVTKodPokrewienstwa(const_cast<char16_t*>(u"12"), 1, 32), 0);
+  EXPECT_EQ(fb_KVTKodPokrewienstwa(const_cast<char16_t*>(u"11"), 1, 32), -1);
+}
+
+TEST_F(DictionaryServiceTest, HostileTextsInEveryArgumentFindNothing) {
+  const std::u16string attacks[] = {
+      u"' OR 1=1 --", u"\" OR 1=1 --",  u"x\"; DROP TABLE olv_codes; --",
+      u"olv_codes",   u"sqlite_schema", u"*"};
+  for (const std::u16string& a : attacks) {
+    EXPECT_EQ(value(a, u"STP_KODPOKREW", u"12", u"STP_WGOSPZOSUBEZP"), u"");
+    EXPECT_EQ(value(u"slU_KodPokrew", a, u"12", u"STP_WGOSPZOSUBEZP"), u"");
+    EXPECT_EQ(value(u"slU_KodPokrew", u"STP_KODPOKREW", a, u"STP_WGOSPZOSUBEZP"), u"");
+    EXPECT_EQ(value(u"slU_KodPokrew", u"STP_KODPOKREW", u"12", a), u"");
+    std::u16string column = a;
+    std::u16string code = u"0510";
+    std::vector<stWarunekY> cs = {{column.data(), 0, code.data()}};
+    EXPECT_EQ(value_where(u"slU_KodTytNieNaFormularzu", cs, u"RODZ_FORM"), u"");
+    cs = {{const_cast<char16_t*>(u"KOD_TYT_UBEZ"), 0, column.data()}};
+    EXPECT_EQ(value_where(u"slU_KodTytNieNaFormularzu", cs, u"RODZ_FORM"), u"");
+    EXPECT_FALSE(fb_KVTKodSprawdzArkusze(10034, a.c_str(), 0));
+  }
+  EXPECT_TRUE(fb_KVTKodSprawdzArkusze(10034, u"K", 0));
+}
+
+TEST_F(DictionaryServiceTest, AFailedOperationLeavesAsTheLibrarysException) {
+  std::vector<stWarunekY> cs = {
+      {const_cast<char16_t*>(u"KOD_TYT_UBEZ"), 5, const_cast<char16_t*>(u"0510")}};
+  try {
+    value_where(u"slU_KodTytNieNaFormularzu", cs, u"RODZ_FORM");
+    FAIL() << "no exception";
+  } catch (const olvenir_p::ServiceError& e) {
+    EXPECT_EQ(e.result(), E_INVALIDARG);
+    EXPECT_NE(std::string(e.what()).find("unknown condition operator 5"), std::string::npos);
+  }
+}
+
+TEST_F(DictionaryServiceTest, ConcurrentQueriesThroughTheLibrary) {
+  std::atomic<int> wrong{0};
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 6; ++t) {
+    threads.emplace_back([&] {
+      for (int i = 0; i < 100; ++i) {
+        if (value(u"slU_KodPokrew", u"STP_KODPOKREW", i % 2 ? u"12" : u"11",
+                  u"STP_WGOSPZOSUBEZP") != (i % 2 ? u"1" : u"0")) {
+          ++wrong;
+        }
+        if (fb_KVTKodSprawdzArkusze(10019, u"350", 20090101 - i % 2) != (i % 2 == 0)) ++wrong;
+      }
+    });
+  }
+  for (std::thread& th : threads) th.join();
+  EXPECT_EQ(wrong.load(), 0);
+}
+
+TEST(DictionaryFactoryTest, ADictionaryThatCannotBeOpenedFailsCreation) {
+  IClassFactory* f = new_dictionary_factory(
+      DictionaryOpener([] { return SqliteDictionary::open_file("/nonexistent.db"); }));
+  void* object = nullptr;
+  EXPECT_EQ(f->CreateInstance(nullptr, IID_IOlvenirDictionaryService, &object), E_FAIL);
+  EXPECT_EQ(object, nullptr);
+  BSTR description = nullptr;
+  EXPECT_EQ(olvenir_GetErrorInfo(&description), S_OK);
+  olvenir_SysFreeString(description);
+  f->Release();
+}
+
+}  // namespace
+}  // namespace olv::service

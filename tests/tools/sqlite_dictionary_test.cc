@@ -1,0 +1,173 @@
+// Tests of the SQLite dictionary: code validity at its date edges, lookups, names that are not
+// in the schema, injection attempts, and concurrent queries.
+#include "service/sqlite_dictionary.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "service/sample_dictionary.h"
+
+namespace olv::service {
+namespace {
+
+std::shared_ptr<SqliteDictionary> sample() {
+  static std::shared_ptr<SqliteDictionary> d = SqliteDictionary::from_sql(kSampleDictionarySql);
+  return d;
+}
+
+struct CodeCase {
+  int32_t number;
+  const char16_t* code;
+  int32_t date;
+  bool want;
+};
+
+TEST(SqliteDictionaryTest, CodeCheckHonoursValidityAtItsEdges) {
+  // 10019 "316" is valid from 19990101 to 20111231, "350" from 20090101 on, "311" always.
+  const CodeCase cases[] = {
+      {10019, u"316", 0, true},         {10019, u"316", -7, true},
+      {10019, u"316", 19990101, true},  {10019, u"316", 19981231, false},
+      {10019, u"316", 20111231, true},  {10019, u"316", 20120101, false},
+      {10019, u"316", 199901, true},    {10019, u"316", 199812, false},
+      {10019, u"316", 201112, true},    {10019, u"316", 201201, false},
+      {10019, u"350", 20081231, false}, {10019, u"350", 20090101, true},
+      {10019, u"350", 99991231, true},  {10019, u"311", 18500101, true},
+      {10019, u"31", 0, false},         {10019, u"3110", 0, false},
+      {10019, u"311 ", 0, false},       {10034, u"K", 0, true},
+      {10034, u"k", 0, false},          {10006, u"K", 0, false},
+      {10099, u"11", 0, false},         {10019, u"", 0, false},
+  };
+  for (const CodeCase& c : cases) {
+    EXPECT_EQ(sample()->check_code(c.number, c.code, c.date), c.want)
+        << c.number << " code of " << std::u16string_view(c.code).size() << " units at " << c.date;
+  }
+}
+
+struct LookupCase {
+  const char16_t* table;
+  const char16_t* key_column;
+  const char16_t* key;
+  const char16_t* column;
+  std::optional<std::u16string> want;
+};
+
+TEST(SqliteDictionaryTest, LookupFindsTheValueOrNothing) {
+  const LookupCase cases[] = {
+      {u"slU_KodPokrew", u"STP_KODPOKREW", u"12", u"STP_WGOSPZOSUBEZP", u"1"},
+      {u"slU_KodPokrew", u"STP_KODPOKREW", u"21", u"STP_KOD_ST_NIEPEL", u""},
+      {u"slU_KodPokrew", u"STP_KODPOKREW", u"11", u"STP_KOD_ST_NIEPEL", u" "},
+      {u"slU_KodPokrew", u"STP_KODPOKREW", u"99", u"STP_KOD_ST_NIEPEL", std::nullopt},
+      {u"slU_KodPokrew", u"STP_KODPOKREW", u"", u"STP_KOD_ST_NIEPEL", std::nullopt},
+      {u"slU_KodPokrew", u"NO_SUCH", u"12", u"STP_KOD_ST_NIEPEL", std::nullopt},
+      {u"slU_KodPokrew", u"STP_KODPOKREW", u"12", u"NO_SUCH", std::nullopt},
+      {u"slU_NoSuch", u"STP_KODPOKREW", u"12", u"STP_KOD_ST_NIEPEL", std::nullopt},
+      // Names are the schema's exactly, and the internal tables are not value tables.
+      {u"slu_kodpokrew", u"STP_KODPOKREW", u"12", u"STP_WGOSPZOSUBEZP", std::nullopt},
+      {u"olv_codes", u"code", u"K", u"dictionary", std::nullopt},
+      {u"olv_meta", u"key", u"label", u"value", std::nullopt},
+      {u"sqlite_schema", u"type", u"table", u"sql", std::nullopt},
+  };
+  for (const LookupCase& c : cases) {
+    LookupCondition key{c.key_column, kEqual, c.key};
+    EXPECT_EQ(sample()->lookup(c.table, {&key, 1}, c.column), c.want)
+        << "key " << std::u16string_view(c.key).size() << " units";
+  }
+}
+
+TEST(SqliteDictionaryTest, InjectionThroughAnyTextChangesNoQuery) {
+  const char16_t* attacks[] = {
+      u"12' OR '1'='1",
+      u"12\" OR \"1\"=\"1",
+      u"slU_KodPokrew\"; DROP TABLE olv_codes; --",
+      u"STP_KODPOKREW\" = \"STP_KODPOKREW\" OR 1=1 --",
+      u"*",
+      u"1",
+      u"(SELECT value FROM olv_meta)",
+      u"STP_KODPOKREW; ATTACH DATABASE '/tmp/x' AS x",
+  };
+  for (const char16_t* a : attacks) {
+    LookupCondition as_key{u"STP_KODPOKREW", kEqual, a};
+    EXPECT_EQ(sample()->lookup(u"slU_KodPokrew", {&as_key, 1}, u"STP_WGOSPZOSUBEZP"), std::nullopt);
+    LookupCondition ok{u"STP_KODPOKREW", kEqual, u"12"};
+    EXPECT_EQ(sample()->lookup(a, {&ok, 1}, u"STP_WGOSPZOSUBEZP"), std::nullopt);
+    EXPECT_EQ(sample()->lookup(u"slU_KodPokrew", {&ok, 1}, a), std::nullopt);
+    LookupCondition as_column{a, kEqual, u"12"};
+    EXPECT_EQ(sample()->lookup(u"slU_KodPokrew", {&as_column, 1}, u"STP_WGOSPZOSUBEZP"),
+              std::nullopt);
+    EXPECT_FALSE(sample()->check_code(10034, a, 0));
+  }
+  EXPECT_TRUE(sample()->check_code(10034, u"K", 0));  // the tables are all still there
+}
+
+struct WhereCase {
+  std::vector<LookupCondition> conditions;
+  std::optional<std::u16string> want;
+};
+
+TEST(SqliteDictionaryTest, ConditionsOnDateColumnsReadNotAfterAndNotBefore) {
+  // "0411" is valid 19990101 to 20081231; "0510" from 19990101 with no end.
+  auto at = [](const char16_t* code, const char16_t* date) {
+    return std::vector<LookupCondition>{{u"KOD_TYT_UBEZ", kEqual, code},
+                                        {u"DATA_OD", kNotAfter, date},
+                                        {u"DATA_DO", kNotBefore, date}};
+  };
+  const WhereCase cases[] = {
+      {at(u"0411", u"31122008"), u"RSA"},
+      {at(u"0411", u"01012009"), std::nullopt},
+      {at(u"0411", u"01011999"), u"RSA"},
+      {at(u"0411", u"31121998"), std::nullopt},
+      {at(u"0411", u"122008"), u"RSA"},
+      {at(u"0411", u"012009"), std::nullopt},
+      {at(u"0411", u"2008-12-31"), u"RSA"},
+      {at(u"0510", u"01012049"), u"RSA"},
+      {at(u"0411", u"32122008"), std::nullopt},
+      {at(u"0411", u""), std::nullopt},
+      {{{u"DATA_OD", kEqual, u"01012010"}}, u"RSA"},  // "0570" began that day
+      {{}, u"RSA"},
+  };
+  for (const WhereCase& c : cases) {
+    EXPECT_EQ(sample()->lookup(u"slU_KodTytNieNaFormularzu", c.conditions, u"RODZ_FORM"), c.want)
+        << c.conditions.size() << " conditions";
+  }
+}
+
+TEST(SqliteDictionaryTest, UnknownOperatorIsABadRequest) {
+  LookupCondition c{u"KOD_TYT_UBEZ", 1, u"0411"};
+  try {
+    sample()->lookup(u"slU_KodTytNieNaFormularzu", {&c, 1}, u"RODZ_FORM");
+    FAIL() << "no error";
+  } catch (const DictionaryError& e) {
+    EXPECT_TRUE(e.bad_request());
+  }
+}
+
+TEST(SqliteDictionaryTest, ConcurrentQueriesGiveTheSameAnswers) {
+  std::atomic<int> wrong{0};
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 8; ++t) {
+    threads.emplace_back([&, t] {
+      for (int i = 0; i < 200; ++i) {
+        LookupCondition key{u"STP_KODPOKREW", kEqual, (i + t) % 2 ? u"12" : u"40"};
+        auto v = sample()->lookup(u"slU_KodPokrew", {&key, 1}, u"STP_WGOSPZOSUBEZP");
+        if (v != std::u16string((i + t) % 2 ? u"1" : u"0")) ++wrong;
+        if (sample()->check_code(10019, u"316", i % 2 ? 20111231 : 20120101) != (i % 2 == 1))
+          ++wrong;
+      }
+    });
+  }
+  for (std::thread& th : threads) th.join();
+  EXPECT_EQ(wrong.load(), 0);
+}
+
+TEST(SqliteDictionaryTest, OpeningRefusesWhatIsNotADictionary) {
+  EXPECT_THROW(SqliteDictionary::open_file("/nonexistent/olvenir.db"), DictionaryError);
+  EXPECT_THROW(SqliteDictionary::from_sql("CREATE TABLE t(a);"), DictionaryError);
+  EXPECT_THROW(SqliteDictionary::from_sql("CREATE TABLE olv_codes(code TEXT);"), DictionaryError);
+  EXPECT_THROW(SqliteDictionary::from_sql("not sql"), DictionaryError);
+}
+
+}  // namespace
+}  // namespace olv::service

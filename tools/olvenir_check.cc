@@ -1,0 +1,67 @@
+// olvenir-check: calls any export by name, alone or in a JSON Lines batch, with a dictionary
+// service over the embedded sample database, the user's database, or none.
+#include <unistd.h>
+
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "service/dictionary_service.h"
+#include "service/sample_dictionary.h"
+#include "tools/checker.h"
+
+namespace {
+
+// Registers the chosen dictionary for the life of the program; revoked when it ends.
+class DictionaryRegistration {
+ public:
+  explicit DictionaryRegistration(const olv::Options& options) {
+    using olv::service::SqliteDictionary;
+    std::shared_ptr<SqliteDictionary> dictionary;
+    switch (options.dictionary) {
+      case olv::DictionaryChoice::kNone:
+        return;
+      case olv::DictionaryChoice::kSample:
+        dictionary = SqliteDictionary::from_sql(olv::service::kSampleDictionarySql);
+        break;
+      case olv::DictionaryChoice::kFile:
+        dictionary = SqliteDictionary::open_file(options.dictionary_file);
+        break;
+    }
+    IClassFactory* factory = olv::service::new_dictionary_factory(std::move(dictionary));
+    olvenir_RegisterClassFactory(&CLSID_OlvenirDictionaryService, factory);
+    factory->Release();
+    registered_ = true;
+  }
+  ~DictionaryRegistration() {
+    if (registered_) olvenir_RevokeClass(&CLSID_OlvenirDictionaryService);
+  }
+  DictionaryRegistration(const DictionaryRegistration&) = delete;
+  DictionaryRegistration& operator=(const DictionaryRegistration&) = delete;
+
+ private:
+  bool registered_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  olv::Options options;
+  std::string error;
+  if (!olv::parse_options({argv + 1, argv + argc}, options, error)) {
+    std::cerr << "olvenir-check: " << error << "\n\n" << olv::usage();
+    return olv::kUsageOrInputError;
+  }
+  bool queries = options.mode == olv::Mode::kCall || options.mode == olv::Mode::kBatch;
+  std::unique_ptr<DictionaryRegistration> registration;
+  try {
+    if (queries) registration = std::make_unique<DictionaryRegistration>(options);
+  } catch (const std::exception& e) {
+    std::cerr << "olvenir-check: dictionary: " << e.what() << '\n';
+    return olv::kUsageOrInputError;
+  }
+  olv::CheckerStreams io{std::cin, std::cout, std::cerr, isatty(STDERR_FILENO) == 1};
+  return olv::run_checker(options, io);
+}
