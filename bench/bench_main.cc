@@ -1,0 +1,14 @@
+// The benchmark binary: registers every family, then runs what the command line selects.
+#include <benchmark/benchmark.h>
+
+#include "bench/benchmarks.h"
+
+int main(int argc, char** argv) {
+  olv::bench::register_hot_benchmarks();
+  olv::bench::register_export_benchmarks();
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

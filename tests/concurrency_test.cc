@@ -1,0 +1,165 @@
+// Exports called from many threads at once: each answer must be the one a single thread gets,
+// while another thread switches the code page. Meant for the ThreadSanitizer build too.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "exports/registry.h"
+#include "fuzz/export_calls.h"
+#include "fuzz/fuzz_source.h"
+#include "olvenir_p.h"
+
+// The dictionary queries need the tests' fake service, which comes with the component runtime.
+#if __has_include("tests/fake_service.h")
+#include "platform/runtime.h"
+#include "tests/fake_service.h"
+#define OLV_HAVE_FAKE_SERVICE 1
+#endif
+
+namespace {
+
+using olv::harness::FuzzSource;
+
+constexpr int kWorkers = 4;
+constexpr int kRounds = 3;
+
+// One fixed input per callable row; KVTSetCodePage is left to the thread that changes it.
+struct Plan {
+  std::vector<std::size_t> rows;
+  std::vector<std::vector<uint8_t>> inputs;
+};
+
+Plan make_plan() {
+  Plan plan;
+  std::mt19937 random(20240315);
+  const auto table = olv::exports();
+  const auto callers = olv::harness::row_callers();
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    if (!callers[i].supported ||
+        table[i].address == reinterpret_cast<void (*)()>(&KVTSetCodePage)) {
+      continue;
+    }
+    std::vector<uint8_t> input(512);
+    for (auto& b : input) b = static_cast<uint8_t>(random());
+    plan.rows.push_back(i);
+    plan.inputs.push_back(std::move(input));
+  }
+  return plan;
+}
+
+// The answer of row k of the plan, from fresh arguments (some exports write into theirs).
+int64_t answer(const Plan& plan, std::size_t k, bool* is_code) {
+  const std::size_t index = plan.rows[k];
+  FuzzSource source(plan.inputs[k].data(), plan.inputs[k].size());
+  const auto calls = olv::harness::row_callers()[index].prepare(olv::exports()[index], source, 1);
+  *is_code = calls->result_is_code();
+  return calls->run(0);
+}
+
+TEST(ConcurrencyTest, ThreadsGetTheAnswersOfOneThreadWhileTheCodePageChanges) {
+  const Plan plan = make_plan();
+  ASSERT_FALSE(plan.rows.empty());
+  const int saved = KVTGetCodePage();
+  // The answers under either code page; names with Polish letters may get one or the other.
+  std::vector<int64_t> under[2];
+  std::vector<bool> is_code(plan.rows.size());
+  for (int page = 0; page < 2; ++page) {
+    KVTSetCodePage(page);
+    for (std::size_t k = 0; k < plan.rows.size(); ++k) {
+      bool code = false;
+      under[page].push_back(answer(plan, k, &code));
+      is_code[k] = code;
+    }
+  }
+
+  std::atomic<int> running{kWorkers};
+  std::atomic<int> mismatches{0};
+  std::vector<std::string> first_mismatch(kWorkers);
+  std::vector<std::thread> threads;
+  for (int w = 0; w < kWorkers; ++w) {
+    threads.emplace_back([&, w] {
+      for (int round = 0; round < kRounds; ++round) {
+        for (std::size_t k = 0; k < plan.rows.size(); ++k) {
+          bool code = false;
+          const int64_t got = answer(plan, k, &code);
+          if (!is_code[k] || got == under[0][k] || got == under[1][k]) continue;
+          mismatches.fetch_add(1);
+          if (first_mismatch[w].empty()) {
+            first_mismatch[w] = std::string(olv::exports()[plan.rows[k]].name) + " gave " +
+                                std::to_string(got) + ", one thread gets " +
+                                std::to_string(under[0][k]) + " or " + std::to_string(under[1][k]);
+          }
+        }
+      }
+      running.fetch_sub(1);
+    });
+  }
+  std::thread changer([&] {
+    for (int page = 0; running.load() > 0; page ^= 1) KVTSetCodePage(page);
+  });
+  for (auto& t : threads) t.join();
+  changer.join();
+  KVTSetCodePage(saved);
+
+  EXPECT_EQ(mismatches.load(), 0);
+  for (const auto& m : first_mismatch) EXPECT_TRUE(m.empty()) << m;
+}
+
+#ifdef OLV_HAVE_FAKE_SERVICE
+// Queries on many threads while another thread keeps replacing the service's registration with
+// an equal service: every answer stays right, every instance is released, every thread's
+// initialisation balance returns to zero.
+TEST(ConcurrencyTest, DictionaryQueriesWhileTheRegistrationIsReplaced) {
+  constexpr int kQueries = 300;
+  olv::testing::ScopedFakeService first;
+  first.state.codes = {u"A1"};
+  first.state.answers = {{u"11", u"1"}};
+  olv::testing::FakeServiceState second_state;
+  second_state.codes = first.state.codes;
+  second_state.answers = first.state.answers;
+  olv::testing::FakeFactory second(second_state);
+
+  std::atomic<int> running{kWorkers};
+  std::atomic<int> wrong{0};
+  std::vector<std::thread> threads;
+  for (int w = 0; w < kWorkers; ++w) {
+    threads.emplace_back([&] {
+      std::u16string valid = u"A1", invalid = u"B2";
+      std::u16string dictionary = u"slU_KodPokrew", key_column = u"STP_KODPOKREW", key = u"11",
+                     column = u"STP_WGOSPZOSUBEZP";
+      for (int q = 0; q < kQueries; ++q) {
+        if (fb_KVTKodSprawdz(10024, valid.data(), 0) != 0) ++wrong;
+        if (fb_KVTKodSprawdz(10024, invalid.data(), 0) != -1) ++wrong;
+        char16_t* value = sl_DajWartoscZeSlownika(dictionary.data(), key_column.data(), key.data(),
+                                                  column.data());
+        if (!value || std::u16string_view(value) != u"1") ++wrong;
+        olvenir_SysFreeString(value);
+        if (olv::initialisation_depth() != 0) ++wrong;
+      }
+      running.fetch_sub(1);
+    });
+  }
+  std::thread replacer([&] {
+    for (bool use_second = true; running.load() > 0; use_second = !use_second) {
+      olvenir_RegisterClassFactory(&CLSID_OlvenirDictionaryService,
+                                   use_second ? &second : &first.factory);
+    }
+    olvenir_RegisterClassFactory(&CLSID_OlvenirDictionaryService, &first.factory);
+  });
+  for (auto& t : threads) t.join();
+  replacer.join();
+
+  EXPECT_EQ(wrong.load(), 0);
+  EXPECT_EQ(first.state.live.load(), 0);
+  EXPECT_EQ(second_state.live.load(), 0);
+  EXPECT_EQ(second.references.load(), 0u);
+  EXPECT_GT(first.state.created.load() + second_state.created.load(), 0);
+}
+#endif
+
+}  // namespace
