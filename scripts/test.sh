@@ -6,3 +6,5 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --workflow --preset release
 cmake --workflow --preset asan
+# Benchmarks run once, fuzzers for a bounded time, ThreadSanitizer, valgrind memcheck.
+scripts/ci-extra.sh
