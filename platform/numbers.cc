@@ -56,10 +56,12 @@ bool scan_int(Text& rest, int width, int32_t& value) {
 
 double to_double(Text t) {
   // The decimal prefix is rewritten as "[-]DIGITSe[-]EXP" without a decimal point, so the
-  // C library reads it the same under every locale. Forty significant digits are kept; the
-  // digits after them cannot change a double's value beyond its last bit.
+  // C library reads it the same under every locale. Forty significant digits are kept; a
+  // non-zero digit dropped after them matters only to break a tie between two doubles, so it
+  // is kept as one sticky digit 1 behind them.
   constexpr int kKeptDigits = 40;
   char buffer[kKeptDigits + 24];
+  bool dropped_nonzero = false;
   int n = 0;
   std::size_t i = skip_space(t, 0);
   if (i < t.size() && (t[i] == u'+' || t[i] == u'-')) {
@@ -79,8 +81,9 @@ double to_double(Text t) {
       buffer[n++] = static_cast<char>(c);
       ++kept;
       if (after_point) --exponent;
-    } else if (!after_point) {
-      ++exponent;
+    } else {
+      dropped_nonzero = dropped_nonzero || c != u'0';
+      if (!after_point) ++exponent;
     }
   };
   for (; i < t.size() && is_digit(t[i]); ++i) take(t[i], false);
@@ -89,6 +92,10 @@ double to_double(Text t) {
   }
   if (!any_digit) return 0.0;
   if (kept == 0) return n > 0 ? -0.0 : 0.0;  // n > 0: only the sign is in the buffer
+  if (dropped_nonzero) {
+    buffer[n++] = '1';
+    --exponent;
+  }
   if (i < t.size() && (t[i] == u'e' || t[i] == u'E')) {
     std::size_t end = 0;
     int32_t e = read_integer<int32_t>(t, i + 1, t.size(), &end);

@@ -53,6 +53,23 @@ TEST(NumbersTest, DoubleReading) {
   EXPECT_EQ(olv::to_double(u"0.0000000000000000000000000000000000000000000000001"), 1e-49);
 }
 
+TEST(NumbersTest, DoubleReadingRoundsOnDigitsPastTheKeptOnes) {
+  // 2^53 + 1 lies halfway between two doubles: a non-zero digit far behind it rounds up, a
+  // text that ends there rounds to the even neighbour.
+  struct Row {
+    const char16_t* text;
+    double want;
+  };
+  const Row rows[] = {
+      {u"9007199254740993", 9007199254740992.0},
+      {u"9007199254740993.000000000000000000000000000001", 9007199254740994.0},
+      {u"9007199254740993.000000000000000000000000000000", 9007199254740992.0},
+      {u"-0.90071992547409930000000000000000000000000001e16", -9007199254740994.0},
+      {u"90071992547409930000000000000000000000000001e-28", 9007199254740994.0},
+  };
+  for (const Row& r : rows) EXPECT_EQ(olv::to_double(r.text), r.want) << utf8(r.text);
+}
+
 TEST(NumbersTest, ScanWidths) {
   olv::Text rest = u"01032024";
   int32_t a = 0, b = 0, c = 0;
