@@ -267,6 +267,9 @@ TEST(DictionariesCodeTableTest, CyclicTableEndsTheSearch) {
   stGrupaKodow groups[10] = {};
   groups[0].children = groups;
   EXPECT_EQ(olv::sl_CzyPrawidlowyKodLiterowy(groups, u"X", 0), -1);
+  // Every group leading back to its own array: the search must not branch on without end.
+  for (stGrupaKodow& g : groups) g.children = groups;
+  EXPECT_EQ(olv::sl_CzyPrawidlowyKodLiterowy(groups, u"X", 0), -1);
 }
 
 TEST(DictionariesTextTest, DigitCodes) {
