@@ -213,8 +213,10 @@ int title_not_on_form(Text code, Text digit, const Dates& dates) {
 constexpr int kGroupsPerArray = 10;
 // The longest prefix in which codes must agree; longer codes match on it alone.
 constexpr std::size_t kSignificantUnits = 22;
-// Child arrays nest a few levels in a real table; deeper nesting can only be a cycle.
+// A real table nests a few levels and holds far fewer group arrays than kMaxArrays; a table
+// that reaches either bound can only be cyclic, and its search ends there.
 constexpr int kMaxNesting = 64;
+constexpr int kMaxArrays = 1 << 16;
 
 bool valid_at(const stPozycjaKodu& entry, int date) {
   if (date <= 0) return true;
@@ -241,8 +243,10 @@ bool entry_matches(const stPozycjaKodu& entry, Text code, int date) {
   return valid_at(entry, date);
 }
 
-bool in_groups(const stGrupaKodow* groups, Text code, int date, int nesting) {
-  if (!groups || nesting > kMaxNesting) return false;
+// `arrays_left` counts down the group arrays the whole search may still enter.
+bool in_groups(const stGrupaKodow* groups, Text code, int date, int nesting, int& arrays_left) {
+  if (!groups || nesting > kMaxNesting || arrays_left <= 0) return false;
+  --arrays_left;
   for (int g = 0; g < kGroupsPerArray; ++g) {
     const stGrupaKodow& group = groups[g];
     if (group.codes) {
@@ -250,7 +254,7 @@ bool in_groups(const stGrupaKodow* groups, Text code, int date, int nesting) {
         if (entry_matches(group.codes[e], code, date)) return true;
       }
     }
-    if (in_groups(group.children, code, date, nesting + 1)) return true;
+    if (in_groups(group.children, code, date, nesting + 1, arrays_left)) return true;
   }
   return false;
 }
@@ -319,7 +323,8 @@ int sl_PoprawnyKod(Text code, int length) {
 
 int sl_CzyPrawidlowyKodLiterowy(const stGrupaKodow* groups, Text code, int date) {
   if (is_null(code) || !groups) return -1;
-  return in_groups(groups, code, date, 0) ? 0 : -1;
+  int arrays_left = kMaxArrays;
+  return in_groups(groups, code, date, 0, arrays_left) ? 0 : -1;
 }
 
 const char16_t* sl_PobierzNazweSlownika(int number) {

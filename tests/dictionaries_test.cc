@@ -66,7 +66,8 @@ TEST_F(DictionariesTest, DictionaryDateOfEachDateForm) {
   const Case cases[] = {
       {nullptr, 0},        {u"", 0},         {u"15032024", 20240315}, {u"29022024", 20240229},
       {u"032024", 202403}, {u"31022024", 0}, {u"132024", 0},          {u"122051", 0},
-      {u"1503202", 0},     {u"        ", 0},
+      {u"1503202", 0},     {u"        ", 0}, {u"01011849", 18490101}, {u"012050", 205001},
+      {u"011850", 185001},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(olv::dictionary_date(olv::text(c.date)), c.want) << utf8(olv::text(c.date));
@@ -223,10 +224,12 @@ TEST(DictionariesCodeTableTest, CodesMatchExactlyUpTo22Units) {
       {u"EMPTYALT", 0, 0, 0, u""},
       {u"ABCDEFGHIJKLMNOPQRSTUV", 0, 0, 0, nullptr},     // 22 units
       {u"ABCDEFGHIJKLMNOPQRSTU XYZ", 0, 0, 0, nullptr},  // 22nd unit a space
+      {u"LO", 99999900, 99999999, 0, nullptr},           // months up to 999999
+      {u"HI", 1000000, 1000000, 0, nullptr},             // the least day date
   };
   stGrupaKodow groups[10] = {};
   groups[0] = {0, nullptr, nullptr};
-  groups[9] = {5, codes, children};
+  groups[9] = {7, codes, children};
   struct Case {
     const char16_t* code;
     int date;
@@ -254,6 +257,10 @@ TEST(DictionariesCodeTableTest, CodesMatchExactlyUpTo22Units) {
       {u"ABCDEFGHIJKLMNOPQRSTUVWXYZ", 0, 0},  // longer codes match on their first 22 units
       {u"ABCDEFGHIJKLMNOPQRSTU", 0, 0},       // 21 units against a key whose 22nd is a space
       {u"ABCDEFGHIJKLMNOPQRST", 0, -1},
+      {u"LO", 999999, 0},  // 999999 is still a month
+      {u"LO", 1000000, -1},
+      {u"HI", 1000000, 0},
+      {u"HI", 999999, -1},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(sl_CzyPrawidlowyKodLiterowy(groups, const_cast<char16_t*>(c.code), c.date), c.want)
@@ -266,6 +273,9 @@ TEST(DictionariesCodeTableTest, CodesMatchExactlyUpTo22Units) {
 TEST(DictionariesCodeTableTest, CyclicTableEndsTheSearch) {
   stGrupaKodow groups[10] = {};
   groups[0].children = groups;
+  EXPECT_EQ(olv::sl_CzyPrawidlowyKodLiterowy(groups, u"X", 0), -1);
+  // Every group leading back to its own array: the search must not branch on without end.
+  for (stGrupaKodow& g : groups) g.children = groups;
   EXPECT_EQ(olv::sl_CzyPrawidlowyKodLiterowy(groups, u"X", 0), -1);
 }
 
