@@ -147,12 +147,15 @@ TEST(XpRules0002To0051, IdentificationAlternatives) {
       {"XP0003_1", {u"", u"a", u"b", u"", u"1", u"D1"}, 0},
       {"XP0003_1", {u"", u"a", u"b", u"", u"A", u"D1"}, 61000301},
       {"XP0003_1", {u"", u"a", u"b", u"", u"12", u"D1"}, 61000301},
+      {"XP0003_1", {u"", u"a", u"b", u"", u" 1", u"D1"}, 61000301},
       {"XP0003_1", {u"", u"a", u"", u"", u"1", u"D1"}, 61000301},
       {"XP0003_1", {u"12345678901", u"a", u"b", u"", u"", u""}, 0},
       {"XP0003_1", {u"12345678901", u"a", u"", u"", u"", u""}, 61000301},
       {"XP0003_1", {u"", u"a", u"b", u"1234567890", u"", u""}, 0},
       {"XP0003_1", {u"           ", u"a", u"b", u"", u"", u""}, 61000301},
       {"XP0003_3", {u"           ", u"a", u"b", u"", u"", u""}, 0},
+      {"XP0003_1", {u"", u"a", u"b", u"          ", u"", u""}, 61000301},
+      {"XP0003_3", {u"", u"a", u"b", u"          ", u"", u""}, 0},
       {"XP0003_3", {u"", u"a", u"b", u" 123456789", u"", u""}, 0},
       {"XP0003_3", {u"", u"a", u"b", u"", u"", u""}, 61000303},
       {"XP0009_1", fields(13, {}), 0},
@@ -198,6 +201,9 @@ TEST(XpRules0002To0051, IdentifierWithoutSpacesWalksAFixedWindow) {
       {"XP0003_5", {u"a", u"b", u"P", u"12345678901   "}, 0},
       {"XP0003_5", {u"a", u"b", u"P", u"123 456 78901"}, 0},
       {"XP0003_5", {u"a", u"b", u"P", u" 12345678901"}, 61000301},
+      // Only U+0020 leaves the copy: a leading tab shifts the window and stays in it.
+      {"XP0003_5", {u"a", u"b", u"P", u"\t12345678901"}, 61000301},
+      {"XP0003_5", {u"a", u"b", u"P", u"12345678901\t"}, 0},
       {"XP0003_5", {u"a", u"b", u"P", u"1234567890"}, 61000301},
       {"XP0003_5", {u"a", u"b", u"P", u"1234567890123456789012345"}, 61000301},
       // 22 units without a space: trimmed it would be 11, but it does not fit the working copy.
@@ -212,6 +218,16 @@ TEST(XpRules0002To0051, ServiceRuleWithoutServiceGivesMinusOne) {
       {"XP0022_2", {u"a", u"b"}, -1},
       {"XP0022_2", {nullptr, nullptr}, -1},
   });
+}
+
+TEST(XpRules0002To0051, ServiceRuleHandsOverBothFieldsInOrder) {
+  testing::ScopedFakeService fake;
+  fake.state.rule_result = 0x700000000LL + 61002201;
+  expect_rules({{"XP0022_2", {u" a", u"b "}, 61002201}});
+  const std::vector<testing::ServiceCall> calls = fake.state.taken();
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].operation, "CheckRulePair");
+  EXPECT_EQ(calls[0].texts, (std::vector<std::u16string>{u" a", u"b "}));
 }
 
 }  // namespace
