@@ -16,14 +16,26 @@ constexpr int32_t kLastYear = 2050;
 // What the shared first tests of every date form see in a text of the form's length.
 enum class Shape { kWrongLength, kSpaces, kNotDigits, kDigits };
 
-Shape shape(Text t, std::size_t length) {
-  if (t.size() != length) return Shape::kWrongLength;
-  if (t.find_first_not_of(u' ') == Text::npos) return Shape::kSpaces;
-  for (char16_t c : t) {
-    if (!is_digit(c)) return Shape::kNotDigits;
+// The length is a constant of each form, so the tests unroll. Digits and spaces exclude each
+// other, so the usual case, digits, is tested first. The number-text rule, which the forms also
+// apply, cannot fail on a text of digits and is left out.
+template <std::size_t kLength>
+Shape shape(Text t) {
+  if (t.size() != kLength) return Shape::kWrongLength;
+  bool digits = true;
+  for (std::size_t i = 0; i < kLength; ++i) digits &= is_digit(t[i]);
+  if (digits) return Shape::kDigits;
+  for (std::size_t i = 0; i < kLength; ++i) {
+    if (t[i] != u' ') return Shape::kNotDigits;
   }
-  // The number-text rule is applied as well; on a text of digits it cannot fail.
-  return f_KVTElemT_LICZBA(t) == 0 ? Shape::kDigits : Shape::kNotDigits;
+  return Shape::kSpaces;
+}
+
+// value(first-last) of a text that shape() found to be digits: the digits read in place.
+constexpr int32_t digit_field(Text t, std::size_t first, std::size_t last) {
+  int32_t value = 0;
+  for (std::size_t i = first - 1; i < last; ++i) value = value * 10 + (t[i] - u'0');
+  return value;
 }
 
 constexpr bool month_ok(int32_t month) { return month >= 1 && month <= 12; }
@@ -37,20 +49,20 @@ constexpr int32_t kLeapYear = 2000;
 
 // The shared tests of a DDMMRRRR text of digits: 0, or the month or day finding.
 int32_t ddmmrrrr_fields(Text t) {
-  int32_t month = part_value(t, 3, 4);
+  int32_t month = digit_field(t, 3, 4);
   if (!month_ok(month)) return 60005701;
-  return day_ok(part_value(t, 1, 2), month, part_value(t, 5, 8)) ? 0 : 60005801;
+  return day_ok(digit_field(t, 1, 2), month, digit_field(t, 5, 8)) ? 0 : 60005801;
 }
 
 int32_t ddmm_fields(Text t) {
-  int32_t month = part_value(t, 3, 4);
+  int32_t month = digit_field(t, 3, 4);
   if (!month_ok(month)) return 60005701;
-  return day_ok(part_value(t, 1, 2), month, kLeapYear) ? 0 : 60005801;
+  return day_ok(digit_field(t, 1, 2), month, kLeapYear) ? 0 : 60005801;
 }
 
 int32_t mmrrrr_fields(Text t) {
-  if (!month_ok(part_value(t, 1, 2))) return 60005701;
-  return year_in_range(part_value(t, 3, 6)) ? 0 : 60006301;
+  if (!month_ok(digit_field(t, 1, 2))) return 60005701;
+  return year_in_range(digit_field(t, 3, 6)) ? 0 : 60006301;
 }
 
 // Writes `value` as `digits` decimal digits with leading zeros ("%.Nd" for 0 to 10^N - 1).
@@ -102,32 +114,32 @@ const char16_t* pick_from_args(const char16_t* fallback, bool earliest, va_list 
 }  // namespace
 
 int32_t sl_PoprawnaData_DDMMRRRR(Text t) {
-  if (shape(t, 8) != Shape::kDigits) return 60006201;
+  if (shape<8>(t) != Shape::kDigits) return 60006201;
   return ddmmrrrr_fields(t);  // the year is not range-tested: 31120000 is valid
 }
 
 int32_t sl_PoprawnaData_MMRRRR(Text t) {
-  if (shape(t, 6) != Shape::kDigits) return 60006201;
+  if (shape<6>(t) != Shape::kDigits) return 60006201;
   return mmrrrr_fields(t);
 }
 
 int32_t sl_PoprawnaData_DDMM(Text t) {
-  if (shape(t, 4) != Shape::kDigits) return 60006201;
+  if (shape<4>(t) != Shape::kDigits) return 60006201;
   return ddmm_fields(t);
 }
 
 int f_KVTElemT_DATA_DDMMRRRR(Text t) {
-  switch (shape(t, 8)) {
+  switch (shape<8>(t)) {
     case Shape::kSpaces: return 0;  // an empty date field passes
     case Shape::kDigits: break;
     default: return 60006201;
   }
   if (int32_t finding = ddmmrrrr_fields(t)) return finding;
-  return year_in_range(part_value(t, 5, 8)) ? 0 : 60006201;
+  return year_in_range(digit_field(t, 5, 8)) ? 0 : 60006201;
 }
 
 int f_KVTElemT_DATA_MMRRRR(Text t) {
-  switch (shape(t, 6)) {
+  switch (shape<6>(t)) {
     case Shape::kSpaces: return 0;
     case Shape::kDigits: return mmrrrr_fields(t);
     default: return 60006201;
@@ -135,7 +147,7 @@ int f_KVTElemT_DATA_MMRRRR(Text t) {
 }
 
 int f_KVTElemT_DATA_DDMM(Text t) {
-  switch (shape(t, 4)) {
+  switch (shape<4>(t)) {
     case Shape::kSpaces: return 0;
     case Shape::kDigits: return ddmm_fields(t);
     default: return 60006201;
@@ -143,14 +155,14 @@ int f_KVTElemT_DATA_DDMM(Text t) {
 }
 
 int f_KVTElemT_DATA_DDMMRRRRNN(Text t) {
-  switch (shape(t, 10)) {
+  switch (shape<10>(t)) {
     case Shape::kSpaces: return 0;
     case Shape::kDigits: break;
     default: return 60008101;
   }
-  if (part_value(t, 9, 10) < 1) return 60008101;  // two digits are never above 99
+  if (digit_field(t, 9, 10) < 1) return 60008101;  // two digits are never above 99
   if (int32_t finding = ddmmrrrr_fields(t)) return finding;
-  return year_in_range(part_value(t, 5, 8)) ? 0 : 60008101;
+  return year_in_range(digit_field(t, 5, 8)) ? 0 : 60008101;
 }
 
 int f_KVTElemT_NNMMRRRR_RAP(Text t) {
@@ -169,17 +181,17 @@ int f_KVTZakresRoku(Text year) {
 
 int32_t sl_PrzeksztalcDate_DDMMRRRR(Text t) {
   if (sl_PoprawnaData_DDMMRRRR(t) != 0) return today_number();  // intended: never fails
-  return part_value(t, 5, 8) * 10000 + part_value(t, 3, 4) * 100 + part_value(t, 1, 2);
+  return digit_field(t, 5, 8) * 10000 + digit_field(t, 3, 4) * 100 + digit_field(t, 1, 2);
 }
 
 int32_t sl_PrzeksztalcDate_MMRRRR(Text t) {
   if (sl_PoprawnaData_MMRRRR(t) != 0) return today_number() / 100;
-  return part_value(t, 3, 6) * 100 + part_value(t, 1, 2);
+  return digit_field(t, 3, 6) * 100 + digit_field(t, 1, 2);
 }
 
 int32_t sl_PrzeksztalcDate_DDMM(Text t) {
   if (sl_PoprawnaData_DDMM(t) != 0) return today_number() % 10000;
-  return part_value(t, 3, 4) * 100 + part_value(t, 1, 2);
+  return digit_field(t, 3, 4) * 100 + digit_field(t, 1, 2);
 }
 
 int32_t DataStr2Long(Text t) {

@@ -16,18 +16,31 @@ constexpr bool leap_year(int32_t year) {
   return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
+namespace detail {
+inline constexpr int32_t kDaysOfMonth[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+}  // namespace detail
+
 // The days of a month (1-12) of a year; 0 for a month outside 1 to 12.
 constexpr int32_t days_in_month(int32_t month, int32_t year) {
-  constexpr int32_t kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   if (month < 1 || month > 12) return 0;
-  return month == 2 && leap_year(year) ? 29 : kDays[month - 1];
+  return month == 2 && leap_year(year) ? 29 : detail::kDaysOfMonth[month - 1];
 }
 
 // value(first-last): positions `first` to `last` (from 1) read as the runtime's
 // wide-text-to-long; positions past the end are absent.
 inline int32_t part_value(Text t, std::size_t first, std::size_t last) {
   if (first == 0 || first > t.size()) return 0;
-  return to_int32(t.substr(first - 1, last - first + 1));
+  const std::size_t rest = t.size() - (first - 1);
+  const Text part(t.data() + (first - 1), last - first + 1 < rest ? last - first + 1 : rest);
+  // A field of at most nine digits alone, the usual case, cannot saturate and is read in place;
+  // any other unit sends the field through the general reading.
+  if (part.size() > 9) return to_int32(part);
+  int32_t value = 0;
+  for (char16_t c : part) {
+    if (!is_digit(c)) return to_int32(part);
+    value = value * 10 + (c - u'0');
+  }
+  return value;
 }
 
 int32_t sl_PoprawnaData_DDMMRRRR(Text t);

@@ -2,7 +2,6 @@
 #include "elements/identity.h"
 
 #include <array>
-#include <span>
 
 #include "dates/date_forms.h"
 #include "elements/general.h"
@@ -18,10 +17,12 @@ int32_t digit_value(Text t, std::size_t position) {
   return is_digit(c) ? c - u'0' : 0;
 }
 
-// The weighted sum of positions 1, 2, ... with one weight per position.
-int32_t weighted_sum(Text t, std::span<const int32_t> weights) {
+// The weighted sum of positions 1, 2, ... with one weight per position. The count of weights
+// is a constant, so the sum unrolls and the callers' length tests drop the end tests.
+template <std::size_t kPositions>
+int32_t weighted_sum(Text t, const int32_t (&weights)[kPositions]) {
   int32_t sum = 0;
-  for (std::size_t i = 0; i < weights.size(); ++i) sum += weights[i] * digit_value(t, i + 1);
+  for (std::size_t i = 0; i < kPositions; ++i) sum += weights[i] * digit_value(t, i + 1);
   return sum;
 }
 
@@ -38,9 +39,10 @@ constexpr Text kPeselCentury[] = {u"19", u"20", u"21", u"22", u"18"};
 // clang-format on
 
 // The REGON check: the weighted sum modulo 11, a remainder of 10 counting as 0.
-bool regon_check(Text t, std::span<const int32_t> weights) {
+template <std::size_t kPositions>
+bool regon_check(Text t, const int32_t (&weights)[kPositions]) {
   int32_t r = weighted_sum(t, weights) % 11;
-  return digit_value(t, weights.size() + 1) == (r == 10 ? 0 : r);
+  return digit_value(t, kPositions + 1) == (r == 10 ? 0 : r);
 }
 
 // Positions `first` to `last` (from 1) are all digits.

@@ -43,6 +43,44 @@ int class_test(const ByteSet (&sets)[2], unsigned char c, int code_page) {
   return sets[code_page].contains(c) ? 0 : 1;
 }
 
+// The units of a text as the trimmed comparison walks them: a view ends at its size, a host's
+// text at its terminator, so the host's texts need no length count first.
+struct ViewUnits {
+  Text t;
+  bool ended(std::size_t i) const { return i >= t.size(); }
+  char16_t operator[](std::size_t i) const { return t[i]; }
+};
+struct HostUnits {
+  const char16_t* p;
+  bool ended(std::size_t i) const { return p[i] == u'\0'; }
+  char16_t operator[](std::size_t i) const { return p[i]; }
+};
+
+// True when the units from i to the end are all white space (or none are left).
+template <typename Units>
+bool blank_from(Units u, std::size_t i) {
+  for (; !u.ended(i); ++i) {
+    if (!is_space(u[i])) return false;
+  }
+  return true;
+}
+
+// The trimmed comparison in one pass, without trimming first. Past the leading white space the
+// texts are compared unit by unit; at the first difference, a text whose rest is white space
+// alone has its trimmed copy end there, which makes it the smaller (or both equal).
+template <typename Units>
+int trimmed_compare(Units a, Units b) {
+  std::size_t i = 0, j = 0;
+  while (!a.ended(i) && is_space(a[i])) ++i;
+  while (!b.ended(j) && is_space(b[j])) ++j;
+  while (!a.ended(i) && !b.ended(j) && a[i] == b[j]) ++i, ++j;
+  const bool a_ends = blank_from(a, i);
+  const bool b_ends = blank_from(b, j);
+  if (a_ends || b_ends) return a_ends == b_ends ? 0 : (a_ends ? -1 : 1);
+  // Both trimmed copies have a unit here, and they differ: unsigned 16-bit values decide.
+  return a[i] < b[j] ? -1 : 1;
+}
+
 }  // namespace
 
 Text KVTDelSpacje(Text t) {
@@ -53,13 +91,7 @@ Text KVTDelSpacje(Text t) {
   return t.substr(begin, end - begin);
 }
 
-int KVTDelSpacjeStrcmp(Text a, Text b) {
-  Text ta = KVTDelSpacje(a);
-  Text tb = KVTDelSpacje(b);
-  // char_traits<char16_t> compares as unsigned 16-bit values; the shorter text is smaller.
-  int c = ta.compare(tb);
-  return c < 0 ? -1 : (c > 0 ? 1 : 0);
-}
+int KVTDelSpacjeStrcmp(Text a, Text b) { return trimmed_compare(ViewUnits{a}, ViewUnits{b}); }
 
 int KVTIsNotEmpty(Text t) { return t.find_first_not_of(u' ') == Text::npos ? 1 : 0; }
 
@@ -95,6 +127,7 @@ int KVTIsNotEmpty(char16_t* t) { return olv::KVTIsNotEmpty(olv::text(t)); }
 
 std::u16string KVTDelSpacje(char16_t* t) { return std::u16string(olv::KVTDelSpacje(olv::text(t))); }
 
+// The same comparison as the twin's, walking the host's texts to their terminators.
 int KVTDelSpacjeStrcmp(char16_t* a, char16_t* b) {
-  return olv::KVTDelSpacjeStrcmp(olv::text(a), olv::text(b));
+  return olv::trimmed_compare(olv::HostUnits{a ? a : u""}, olv::HostUnits{b ? b : u""});
 }

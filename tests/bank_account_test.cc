@@ -79,6 +79,15 @@ TEST(BankAccountTest, CheckDigits) {
     S digits;
     for (int i = 0; i < 26; ++i) digits += static_cast<char16_t>(u'0' + random() % 10);
     EXPECT_EQ(TestNrRachBank(digits.data(), true), independent_check(digits)) << utf8(digits);
+    // Trailing white space keeps the 26 digits alone in the window.
+    S trailing = digits + u"\t ";
+    EXPECT_EQ(TestNrRachBank(trailing.data(), true), independent_check(digits)) << utf8(trailing);
+    // A leading space, '/' or ':' (the units next to the digits) leaves 25 digits in the window.
+    for (char16_t near : {u' ', u'/', u':'}) {
+      S broken = digits;
+      broken[n % 26] = near;
+      EXPECT_EQ(TestNrRachBank(broken.data(), true), 0) << utf8(broken);
+    }
   }
   for (std::size_t i = 0; i < kNrb.size(); ++i) {
     S changed = kNrb;

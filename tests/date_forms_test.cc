@@ -116,6 +116,8 @@ TEST_F(DateFormsTest, Conversions) {
   EXPECT_EQ(atod(u"15032024"), 20240315);
   EXPECT_EQ(atod(u"032024"), 0);
   EXPECT_EQ(atod(u"ab03xx24"), 300);  // parts that are not numbers read as 0
+  EXPECT_EQ(atod(u" 1-2+003"), 30000 - 200 + 1);  // a part may hold white space and a sign
+  EXPECT_EQ(atod(u"1 2\t3x4 "), 30201);  // a part's reading stops at its first non-digit
   EXPECT_EQ(atod(nullptr), 0);
   EXPECT_EQ(DataStr2Long(u"15032024"), 20240315);
   EXPECT_EQ(DataStr2Long(u"1503202"), -1);

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "frame/frame.h"
 #include "olvenir_p.h"
 #include "tests/test_support.h"
 
@@ -34,6 +35,27 @@ TEST(FrameTest, TrimmedComparison) {
     Buf a(r.a ? r.a : u""), b(r.b ? r.b : u"");
     EXPECT_EQ(KVTDelSpacjeStrcmp(r.a ? a.p() : nullptr, r.b ? b.p() : nullptr), r.want)
         << '"' << utf8(a.s) << "\" vs \"" << utf8(b.s) << '"';
+  }
+}
+
+// The twin walks views to their size, the export host texts to their terminator: the same
+// answers, and a view may hold a null unit, which is compared like any other.
+TEST(FrameTest, TrimmedComparisonOfViews) {
+  using olv::Text;
+  struct Row {
+    Text a;
+    Text b;
+    int want;
+  };
+  const Row rows[] = {
+      {u"  X ", u"X", 0},          {u"a", u"b", -1},             {u"ab", u"a", 1},
+      {u"a", u"ab", -1},           {u" a b \t", u"a b", 0},      {u"a \u00A0", u"a\u00A0b", -1},
+      {Text(u"a\0", 2), u"a", 1},  {u"a", Text(u"a\0 ", 3), -1}, {Text(), u"\n", 0},
+      {u"x ", u"x y", -1},         {u"x y", u"x ", 1},           {u"\u00E9", u"e", 1},
+  };
+  for (const Row& r : rows) {
+    EXPECT_EQ(olv::KVTDelSpacjeStrcmp(r.a, r.b), r.want)
+        << '"' << utf8(r.a) << "\" vs \"" << utf8(r.b) << '"';
   }
 }
 
