@@ -11,6 +11,7 @@
 #include "olvenir_p.h"
 
 #define OLV_ANY_RESULT ::olv::kAnyResult
+#define OLV_ANY_CODE ::olv::kAnyCode
 #define OLV_UNPAREN(...) __VA_ARGS__
 
 namespace olv {
@@ -95,7 +96,7 @@ bool allowed_result(const Export& row, int64_t value) {
     return target && allowed_result(*target, value);
   }
   return std::any_of(row.results.begin(), row.results.end(),
-                     [&](int64_t r) { return r == kAnyResult || r == value; });
+                     [&](int64_t r) { return r == kAnyResult || r == kAnyCode || r == value; });
 }
 
 int call_rule(const Export& row, const char16_t* const* args) {

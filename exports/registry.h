@@ -11,6 +11,10 @@ namespace olv {
 // The marker in a row's results for a value that is not a code.
 inline constexpr int64_t kAnyResult = std::numeric_limits<int64_t>::min();
 
+// The marker for a result code whose findings are not a fixed list (the dispatcher's, the
+// service's): 0 passes, any other value is a finding.
+inline constexpr int64_t kAnyCode = std::numeric_limits<int64_t>::min() + 1;
+
 enum class ExportKind { kPlain, kDecorated, kRule, kFixed, kFixedDecorated, kSame };
 
 struct Export {
@@ -19,7 +23,7 @@ struct Export {
   ExportKind kind;
   int arity;                       // fixed parameters (texts, for a rule)
   bool variadic;                   // takes a variable list after them
-  std::span<const int64_t> results;  // every value it may return, or {kAnyResult}
+  std::span<const int64_t> results;  // every value it may return, or {kAnyResult} / {kAnyCode}
   void (*address)();
   const char* same_as;             // for kSame: the name whose function this is
 };

@@ -151,6 +151,7 @@ int XP0176_1(Text p1) {
 
 // Kinship codes.
 
+// 61013201, variant 01 of the second rule, is intended.
 int XP0132_2(Text p1, Text p2, Text p3) {
   return code_when(equals(p1, u"1") && filled(p2) && household_kin(p2) && blank(p3), 61013201);
 }

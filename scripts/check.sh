@@ -4,9 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake --preset release -DOLV_BUILD_TESTS=OFF -DOLV_BUILD_BENCHMARKS=OFF >/dev/null
-cmake --build build/release --target olvenir-check
+cmake --preset check >/dev/null
+cmake --build --preset check
 status=0
-build/release/tools/olvenir-check --batch "${1:-examples/sample.jsonl}" || status=$?
+build/check/tools/olvenir-check --batch "${1:-examples/sample.jsonl}" || status=$?
 # 0 every check passed, 1 some returned findings (expected in the sample), 2 a bad request.
 [ "$status" -le 1 ]

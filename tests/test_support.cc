@@ -2,36 +2,11 @@
 #include "tests/test_support.h"
 
 #include "exports/registry.h"
+#include "platform/utf8.h"
 
 namespace olv::testing {
 
-std::string utf8(std::u16string_view t) {
-  std::string out;
-  for (std::size_t i = 0; i < t.size(); ++i) {
-    char32_t c = t[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < t.size() && t[i + 1] >= 0xDC00 && t[i + 1] <= 0xDFFF) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (t[++i] - 0xDC00);
-    } else if (c >= 0xD800 && c <= 0xDFFF) {
-      c = 0xFFFD;
-    }
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
+std::string utf8(std::u16string_view t) { return utf8_of(t); }
 
 void expect_rules(std::initializer_list<RuleCase> cases) {
   for (const RuleCase& c : cases) {

@@ -1,4 +1,9 @@
 // Tests of the WD rules through the exports table.
+#include <string>
+#include <vector>
+
+#include "olvenir_p.h"
+#include "tests/fake_service.h"
 #include "tests/test_support.h"
 
 namespace olv {
@@ -75,6 +80,7 @@ TEST(WdTest, EmailAddress) {
       {"WD0004_1", {u" a@b.pl"}, 60005301},
       {"WD0004_1", {u"a@b..pl"}, 60005301},
       {"WD0004_1", {u"a.@b.pl"}, 60005301},
+      {"WD0004_1", {u"a@.pl"}, 60005301},
       {"WD0004_1", {u"a@b@c.pl"}, 60005301},
       {"WD0004_1", {u"a@b.pl."}, 60005301},
       {"WD0004_1", {u"a@"}, 60005301},
@@ -101,6 +107,7 @@ TEST(WdTest, SlashesAndDashes) {
       {"WD0008_2", {u" A-1-"}, 0},  // the last dash lies outside the first n characters
       {"WD0008_2", {u"AB-000"}, 60007702},
       {"WD0008_2", {u"AB--1"}, 60007702},
+      {"WD0008_2", {u"AB-CDE"}, 60007702},
       {"WD0008_2", {u"000"}, 60007702},
       {"WD0008_2", {u"ABC"}, 60007702},
       {"WD0008_2", {u"AB-"}, 60007702},
@@ -167,6 +174,21 @@ TEST(WdTest, TelephoneNumber) {
 }
 
 TEST(WdTest, DictionaryServiceRuleWithoutService) { expect_rules({{"WD0007_1", {u"abc"}, -1}}); }
+
+using WdServiceTest = testing::ServiceFixture;
+
+// The field reaches the service untouched; the low 32 bits of its answer are the result.
+TEST_F(WdServiceTest, DictionaryServiceRuleAnswers) {
+  fake_.state.rule_result = 0x0000000700000000 + 60005301;
+  expect_rules({{"WD0007_1", {u" a b "}, 60005301}});
+  fake_.state.rule_result = -1;
+  expect_rules({{"WD0007_1", {u""}, -1}});
+  ASSERT_EQ(calls().size(), 2u);
+  EXPECT_EQ(calls()[0].operation, "CheckRule");
+  EXPECT_EQ(calls()[0].texts, std::vector<std::u16string>{u" a b "});
+  fake_.state.failure = E_FAIL;
+  EXPECT_THROW(::WD0007_1(u"x"), olvenir_p::ServiceError);
+}
 
 }  // namespace
 }  // namespace olv

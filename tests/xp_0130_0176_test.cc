@@ -91,6 +91,7 @@ TEST(Xp0130To0176Test, DigitForms) {
       {"XP0157_1", {u"1"}, 0},
       {"XP0157_1", {u"00"}, 61015103},
       {"XP0157_1", {u"13AB"}, 61015103},
+      {"XP0157_1", {u"-1"}, 61015103},  // the sign is read
       {"XP0161_1", {u"ABC"}, 0},
       {"XP0161_1", {u"ABC  "}, 0},
       {"XP0161_1", {u"AB "}, 61016101},
@@ -120,6 +121,8 @@ TEST(Xp0130To0176Test, CitizenshipText) {
       {"XP0176_1", {u"POLAND"}, 61017601},
       {"XP0176_1", {u" PL "}, 61017601},
       {"XP0176_1", {u"RZECZPOSPOLITA"}, 61017601},
+      {"XP0176_1", {u"POLO"}, 61017601},
+      {"XP0176_1", {u"RZEC"}, 0},     // shorter than the five-character prefix
       {"XP0176_1", {u" POLSKI"}, 0},  // the prefixes are tested on the untouched text
       {"XP0176_1", {u"polski"}, 0},
       {"XP0176_1", {u"P L"}, 0},

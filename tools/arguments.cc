@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstdint>
 
+#include "platform/utf8.h"
+
 namespace olv {
 namespace {
 
@@ -176,35 +178,7 @@ std::optional<std::u16string> utf16_from_utf8(std::string_view s) {
   return out;
 }
 
-std::string utf8_from_utf16(std::u16string_view t) {
-  std::string out;
-  out.reserve(t.size());
-  for (std::size_t i = 0; i < t.size(); ++i) {
-    char32_t c = t[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < t.size() && t[i + 1] >= 0xDC00 &&
-        t[i + 1] <= 0xDFFF) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (t[++i] - 0xDC00);
-    } else if (c >= 0xD800 && c <= 0xDFFF) {
-      c = 0xFFFD;
-    }
-    if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-      out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-  }
-  return out;
-}
+std::string utf8_from_utf16(std::u16string_view t) { return utf8_of(t); }
 
 bool arg_from_json(const json& j, ParamKind kind, Arg& out, std::string& error) {
   int64_t number = 0;

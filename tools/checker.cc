@@ -174,6 +174,7 @@ bool is_finding(const TypedExport& row, const Outcome& o) {
   const Export& answers = answering_row(row);
   for (int64_t r : answers.results) {
     if (r == kAnyResult) return false;
+    if (r == kAnyCode) return o.kind == ResultKind::kInt && o.number != 0;
   }
   if (o.kind == ResultKind::kBool) return o.number == 0;
   return o.kind == ResultKind::kInt && o.number != 0;
