@@ -51,8 +51,11 @@ tsan() {
   # With the tools, the SQLite service's shared object is among the services queried.
   cmake --preset tsan -DOLV_BUILD_TOOLS="$(tools_flag)" >/dev/null
   cmake --build build/tsan --target olvenir_p_tests
-  TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 timeout 900 build/tsan/tests/olvenir_p_tests \
-    --gtest_brief=1 --gtest_filter='ConcurrencyTest.*'
+  # glibc's tzset frees and copies its zone name under a lock of its own, which ThreadSanitizer
+  # cannot see in the uninstrumented C library; the race it reports there is no race.
+  printf 'race:tzset_internal\n' >build/tsan/tsan.supp
+  TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=build/tsan/tsan.supp \
+    timeout 900 build/tsan/tests/olvenir_p_tests --gtest_brief=1 --gtest_filter='ConcurrencyTest.*'
 }
 
 valgrind_tests() {
