@@ -6,6 +6,9 @@
 int main(int argc, char** argv) {
   olv::bench::register_hot_benchmarks();
   olv::bench::register_export_benchmarks();
+#ifdef OLV_HAVE_TOOLS
+  olv::bench::register_tools_benchmarks();
+#endif
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # What CI runs beyond the plain tests, each step bounded in time: every benchmark once for a few
 # milliseconds (no time is asserted), every fuzzer for FUZZ_SECONDS under ASan and UBSan, the
-# unit tests under ThreadSanitizer, and the unit tests under valgrind's memcheck.
+# concurrency tests under ThreadSanitizer, and the unit tests under valgrind's memcheck.
 # Usage: scripts/ci-extra.sh [bench|fuzz|tsan|valgrind]...   (no argument: all four)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -47,11 +47,15 @@ fuzz() {
 }
 
 tsan() {
-  echo "== unit tests under ThreadSanitizer"
-  cmake --preset tsan -DOLV_BUILD_TOOLS=OFF >/dev/null
+  echo "== concurrency tests under ThreadSanitizer"
+  # With the tools, the SQLite service's shared object is among the services queried.
+  cmake --preset tsan -DOLV_BUILD_TOOLS="$(tools_flag)" >/dev/null
   cmake --build build/tsan --target olvenir_p_tests
-  TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 timeout 900 build/tsan/tests/olvenir_p_tests \
-    --gtest_brief=1
+  # glibc's tzset frees and copies its zone name under a lock of its own, which ThreadSanitizer
+  # cannot see in the uninstrumented C library; the race it reports there is no race.
+  printf 'race:tzset_internal\n' >build/tsan/tsan.supp
+  TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=build/tsan/tsan.supp \
+    timeout 900 build/tsan/tests/olvenir_p_tests --gtest_brief=1 --gtest_filter='ConcurrencyTest.*'
 }
 
 valgrind_tests() {

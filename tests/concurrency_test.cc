@@ -16,10 +16,10 @@
 
 // The dictionary queries need the tests' fake service, which comes with the component runtime.
 #if __has_include("tests/fake_service.h")
-#include "platform/runtime.h"
 #include "tests/fake_service.h"
 #define OLV_HAVE_FAKE_SERVICE 1
 #endif
+#include "platform/runtime.h"
 
 namespace {
 
@@ -159,6 +159,54 @@ TEST(ConcurrencyTest, DictionaryQueriesWhileTheRegistrationIsReplaced) {
   EXPECT_EQ(second_state.live.load(), 0);
   EXPECT_EQ(second.references.load(), 0u);
   EXPECT_GT(first.state.created.load() + second_state.created.load(), 0);
+}
+#endif
+
+#ifdef OLV_DICTIONARY_MODULE_PATH
+// The SQLite reference service loaded from its path, as a host registers it, queried from many
+// threads at once: code checks by date, value lookups and conditional lookups, each answer the
+// one a single thread gets from the sample database.
+TEST(ConcurrencyTest, SqliteServiceQueriesFromManyThreads) {
+  constexpr int kQueries = 200;
+  ASSERT_EQ(olvenir_RegisterServerPath(&CLSID_OlvenirDictionaryService, OLV_DICTIONARY_MODULE_PATH),
+            S_OK);
+  std::atomic<int> wrong{0};
+  std::vector<std::string> first_wrong(kWorkers);
+  std::vector<std::thread> threads;
+  for (int w = 0; w < kWorkers; ++w) {
+    threads.emplace_back([&, w] {
+      std::u16string table = u"slU_KodPokrew", key_column = u"STP_KODPOKREW", key = u"12",
+                     column = u"STP_WGOSPZOSUBEZP";
+      std::u16string titles = u"slU_KodTytNieNaFormularzu", title_column = u"KOD_TYT_UBEZ",
+                     title = u"0570", from = u"DATA_OD", day = u"01012011",
+                     answer_column = u"PR_EM_RENT";
+      stWarunekY conditions[] = {{title_column.data(), 0, title.data()},
+                                 {from.data(), -2, day.data()}};
+      auto fail = [&](const char* what) {
+        ++wrong;
+        if (first_wrong[w].empty()) first_wrong[w] = what;
+      };
+      auto expect_text = [&](char16_t* value, std::u16string_view want, const char* what) {
+        if (!value || std::u16string_view(value) != want) fail(what);
+        olvenir_SysFreeString(value);
+      };
+      for (int q = 0; q < kQueries; ++q) {
+        if (!fb_KVTKodSprawdzArkusze(10019, u"350", 20090101)) fail("a valid code refused");
+        if (fb_KVTKodSprawdzArkusze(10019, u"350", 20081231)) fail("a code before its validity");
+        expect_text(
+            sl_DajWartoscZeSlownika(table.data(), key_column.data(), key.data(), column.data()),
+            u"1", "the value lookup");
+        expect_text(sl_DajWartoscZeSlownikaW(titles.data(), conditions, 2, answer_column.data()),
+                    u"1", "the conditional lookup");
+        if (olv::initialisation_depth() != 0) fail("initialisation left unbalanced");
+      }
+    });
+  }
+  for (auto& t : threads) t.join();
+  olvenir_RevokeClass(&CLSID_OlvenirDictionaryService);
+
+  EXPECT_EQ(wrong.load(), 0);
+  for (const auto& m : first_wrong) EXPECT_TRUE(m.empty()) << m;
 }
 #endif
 

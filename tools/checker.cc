@@ -181,11 +181,16 @@ bool is_finding(const TypedExport& row, const Outcome& o) {
 }
 
 std::string answer_line(const std::string& raw, std::size_t number, Language lang, int& status) {
-  json reply = json::object();
-  reply["line"] = number;
   std::string_view line = raw;
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  const json* id = nullptr;
+  const std::string* name = nullptr;
+  // A failed line is answered as a whole object; its cost does not matter.
   auto error = [&](std::string what) {
+    json reply = json::object();
+    reply["line"] = number;
+    if (id) reply["id"] = *id;
+    if (name) reply["fn"] = *name;
     reply["error"] = std::move(what);
     set_status(status, kUsageOrInputError);
     return reply.dump(-1, ' ', false, json::error_handler_t::replace);
@@ -198,24 +203,33 @@ std::string answer_line(const std::string& raw, std::size_t number, Language lan
   }
   if (!request.is_object())
     return error("a request is a JSON object {\"fn\": ..., \"args\": [...]}");
-  if (request.contains("id")) reply["id"] = request["id"];
-  if (!request.contains("fn") || !request["fn"].is_string()) return error("\"fn\" must be a text");
-  const std::string& name = request["fn"].get_ref<const std::string&>();
-  reply["fn"] = name;
-  const TypedExport* row = find_typed_export(name);
-  if (!row) return error("unknown export \"" + name + "\"");
-  json args = request.value("args", json::array());
-  if (!args.is_array()) return error("\"args\" must be a list");
-  Outcome o = call_with_json(*row, args);
+  if (auto found = request.find("id"); found != request.end()) id = &*found;
+  auto fn = request.find("fn");
+  if (fn == request.end() || !fn->is_string()) return error("\"fn\" must be a text");
+  name = &fn->get_ref<const std::string&>();
+  const TypedExport* row = find_typed_export(*name);
+  if (!row) return error("unknown export \"" + *name + "\"");
+  json no_args = json::array();
+  auto args = request.find("args");
+  const json& arguments = args == request.end() ? no_args : *args;
+  if (!arguments.is_array()) return error("\"args\" must be a list");
+  Outcome o = call_with_json(*row, arguments);
   if (!o.error.empty()) return error(o.error);
-  reply["result"] = result_json(o);
-  if (json outs = outs_json(o); !outs.is_null()) reply["out"] = std::move(outs);
+  // The answer is written member by member, in the order of the failed line's object: a batch
+  // answers every line, and building the object first would cost as much as the call.
+  auto dump = [](const json& j) { return j.dump(-1, ' ', false, json::error_handler_t::replace); };
+  std::string reply = "{\"line\":" + std::to_string(number);
+  if (id) reply.append(",\"id\":").append(dump(*id));
+  reply.append(",\"fn\":").append(dump(*name));
+  reply.append(",\"result\":").append(dump(result_json(o)));
+  if (json outs = outs_json(o); !outs.is_null()) reply.append(",\"out\":").append(dump(outs));
   if (is_finding(*row, o)) {
-    reply["finding"] = true;
-    reply["message"] = describe_result(*row, o.number, lang);
+    reply.append(",\"finding\":true,\"message\":")
+        .append(dump(describe_result(*row, o.number, lang)));
     set_status(status, kFindings);
   }
-  return reply.dump(-1, ' ', false, json::error_handler_t::replace);
+  reply += '}';
+  return reply;
 }
 
 std::string usage() {

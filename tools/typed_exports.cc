@@ -2,6 +2,7 @@
 #include "tools/typed_exports.h"
 
 #include <type_traits>
+#include <unordered_map>
 
 #include "exports/arity.h"
 
@@ -43,14 +44,17 @@ const TypedExport kTyped[] = {
 
 std::span<const TypedExport> typed_exports() { return kTyped; }
 
+// A batch looks up a name for every line, so the rows are indexed once: every symbol first, then
+// the names that are not a symbol, each kept at its first row.
 const TypedExport* find_typed_export(std::string_view name_or_symbol) {
-  for (const TypedExport& row : kTyped) {
-    if (name_or_symbol == row.symbol) return &row;
-  }
-  for (const TypedExport& row : kTyped) {
-    if (name_or_symbol == row.name) return &row;
-  }
-  return nullptr;
+  static const std::unordered_map<std::string_view, const TypedExport*> index = [] {
+    std::unordered_map<std::string_view, const TypedExport*> rows;
+    for (const TypedExport& row : kTyped) rows.emplace(row.symbol, &row);
+    for (const TypedExport& row : kTyped) rows.emplace(row.name, &row);
+    return rows;
+  }();
+  const auto found = index.find(name_or_symbol);
+  return found == index.end() ? nullptr : found->second;
 }
 
 const Export& registry_row(const TypedExport& row) { return exports()[&row - kTyped]; }
