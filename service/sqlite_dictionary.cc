@@ -79,22 +79,33 @@ class StatementUse {
 
 struct SqliteDictionary::Session {
   sqlite3* db = nullptr;
-  std::map<std::u16string, sqlite3_stmt*> statements;
+  // Keyed by the query text; a transparent comparator finds a statement without copying it.
+  std::map<std::u16string, sqlite3_stmt*, std::less<>> statements;
+
+  // Conditional lookups make one query text per shape of conditions; past this many the cache
+  // starts afresh, so hostile condition lists cannot grow a session without bound.
+  static constexpr std::size_t kMaxStatements = 256;
 
   ~Session() {
-    for (auto& [sql, s] : statements) sqlite3_finalize(s);
+    finalize_all();
     sqlite3_close(db);
   }
 
-  sqlite3_stmt* statement(const std::u16string& sql) {
+  void finalize_all() {
+    for (auto& [sql, s] : statements) sqlite3_finalize(s);
+    statements.clear();
+  }
+
+  sqlite3_stmt* statement(std::u16string_view sql) {
     auto it = statements.find(sql);
     if (it != statements.end()) return it->second;
+    if (statements.size() >= kMaxStatements) finalize_all();
     sqlite3_stmt* s = nullptr;
-    if (sqlite3_prepare16_v3(db, sql.c_str(), static_cast<int>(sql.size() * 2),
+    if (sqlite3_prepare16_v3(db, sql.data(), static_cast<int>(sql.size() * 2),
                              SQLITE_PREPARE_PERSISTENT, &s, nullptr) != SQLITE_OK) {
       fail(db, "cannot prepare a query");
     }
-    statements.emplace(sql, s);
+    statements.emplace(std::u16string(sql), s);
     return s;
   }
 

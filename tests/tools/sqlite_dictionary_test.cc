@@ -77,6 +77,17 @@ TEST(SqliteDictionaryTest, LookupFindsTheValueOrNothing) {
   }
 }
 
+TEST(SqliteDictionaryTest, ManyShapesOfConditionsKeepAnswering) {
+  // Each count of repeated conditions is a query text of its own: more than a session keeps.
+  std::vector<LookupCondition> conditions;
+  for (int n = 1; n <= 300; ++n) {
+    conditions.push_back({u"STP_KODPOKREW", kEqual, u"12"});
+    ASSERT_EQ(sample()->lookup(u"slU_KodPokrew", conditions, u"STP_WGOSPZOSUBEZP"), u"1") << n;
+  }
+  LookupCondition key{u"STP_KODPOKREW", kEqual, u"12"};
+  EXPECT_EQ(sample()->lookup(u"slU_KodPokrew", {&key, 1}, u"STP_WGOSPZOSUBEZP"), u"1");
+}
+
 TEST(SqliteDictionaryTest, InjectionThroughAnyTextChangesNoQuery) {
   const char16_t* attacks[] = {
       u"12' OR '1'='1",
