@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "olvenir_p/runtime.h"
+#include "tests/service_base.h"
 #include "platform/runtime.h"
 
 namespace olv::testing {
@@ -47,27 +48,11 @@ struct FakeServiceState {
   }
 };
 
-class FakeService final : public IOlvenirDictionaryService {
+class FakeService final : public olv::testing::ServiceBase {
  public:
   explicit FakeService(FakeServiceState& state) : state_(state) {
     ++state_.live;
     ++state_.created;
-  }
-
-  HRESULT QueryInterface(const IID& iid, void** object) override {
-    if (iid == IID_IUnknown || iid == IID_IOlvenirDictionaryService) {
-      *object = this;
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  uint32_t AddRef() override { return ++references_; }
-  uint32_t Release() override {
-    const uint32_t left = --references_;
-    if (left == 0) delete this;
-    return left;
   }
 
   HRESULT CheckRule(BSTR field, int64_t* result) override {
@@ -131,7 +116,6 @@ class FakeService final : public IOlvenirDictionaryService {
   }
 
   FakeServiceState& state_;
-  std::atomic<uint32_t> references_{0};
 };
 
 class FakeFactory final : public IClassFactory {

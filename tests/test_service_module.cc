@@ -3,29 +3,15 @@
 #include <atomic>
 
 #include "olvenir_p/runtime.h"
+#include "tests/service_base.h"
 
 namespace {
 
 std::atomic<int> g_live{0};
 
-class Service final : public IOlvenirDictionaryService {
+class Service final : public olv::testing::ServiceBase {
  public:
   Service() { ++g_live; }
-  HRESULT QueryInterface(const IID& iid, void** object) override {
-    if (iid == IID_IUnknown || iid == IID_IOlvenirDictionaryService) {
-      *object = this;
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  uint32_t AddRef() override { return ++references_; }
-  uint32_t Release() override {
-    const uint32_t left = --references_;
-    if (left == 0) delete this;
-    return left;
-  }
   HRESULT CheckRule(BSTR field, int64_t* result) override {
     *result = length(field);
     return S_OK;
@@ -48,7 +34,6 @@ class Service final : public IOlvenirDictionaryService {
     while (s && s[n]) ++n;
     return n;
   }
-  std::atomic<uint32_t> references_{0};
 };
 
 class Factory final : public IClassFactory {
