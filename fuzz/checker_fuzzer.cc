@@ -51,7 +51,7 @@ int check_reply(std::size_t number, std::string_view text) {
   json reply;
   try {
     reply = json::parse(text);
-  } catch (const json::parse_error&) {
+  } catch (const json::exception&) {
     wrong(number, "not JSON", text);
   }
   if (!reply.is_object() || reply.value("line", std::size_t{0}) != number) {

@@ -198,7 +198,8 @@ std::string answer_line(const std::string& raw, std::size_t number, Language lan
   json request;
   try {
     request = json::parse(line);
-  } catch (const json::parse_error& e) {
+  } catch (const json::exception& e) {
+    // A syntax error, or a number beyond a double (out_of_range), which the parser throws too.
     return error(std::string("invalid JSON: ") + e.what());
   }
   if (!request.is_object())

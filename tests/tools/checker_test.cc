@@ -67,6 +67,8 @@ TEST(CheckerTest, AnswerLineNamesTheProblem) {
       {"", "invalid JSON", kUsageOrInputError},
       {"{\"fn\": \"KVTDelSpacje\", \"args\": [\"\xFF\"]}", "invalid JSON", kUsageOrInputError},
       {R"({"fn": "KVTDelSpacje", "args": ["\ud800"]})", "invalid JSON", kUsageOrInputError},
+      {R"({"fn": "XB0084_1", "args": [{"units": [5e5296]}]})", "number overflow",
+       kUsageOrInputError},
       {R"(["KVTDelSpacje"])", "a request is a JSON object", kUsageOrInputError},
       {R"({"args": []})", R"(\"fn\" must be a text)", kUsageOrInputError},
       {R"({"fn": "XX9999_9", "args": []})", R"(unknown export \"XX9999_9\")", kUsageOrInputError},
