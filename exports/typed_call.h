@@ -145,6 +145,16 @@ class ArgFrame {
     return v.empty() ? nullptr : v.data();
   }
 
+  // A list of conditions is followed by its count, and the library hands both to the service,
+  // which reads that many: a count past the list's end is refused before the call.
+  void conditions_given(std::size_t index, std::size_t size) {
+    count_index_ = index + 1;
+    conditions_size_ = size;
+  }
+  bool count_past_conditions(std::size_t index, int64_t count) const {
+    return index == count_index_ && count > static_cast<int64_t>(conditions_size_);
+  }
+
   // A code table as the host lays it out: every group array has exactly 10 groups.
   stGrupaKodow* groups(const std::vector<CodeGroup>& gs) {
     std::array<stGrupaKodow, 10>& array = group_arrays_.emplace_back();
@@ -211,6 +221,8 @@ class ArgFrame {
   std::vector<BSTR> bstrs_;
   std::vector<WatchedText> watched_texts_;
   std::vector<WatchedInteger> watched_integers_;
+  std::size_t count_index_ = SIZE_MAX;
+  std::size_t conditions_size_ = 0;
 };
 
 namespace typed_call_detail {
@@ -335,6 +347,9 @@ bool bind(ArgFrame& frame, const Arg& arg, std::size_t index, bool bstr, T& out,
                        kind == ParamKind::kInt64) {
     if (!number) return fail("expected an integer");
     if (!in_range<T>(*number)) return fail("the integer does not fit the parameter's type");
+    if (frame.count_past_conditions(index, *number)) {
+      return fail("the count is more than the conditions given");
+    }
     out = static_cast<T>(*number);
   } else if constexpr (kind == ParamKind::kIntOut) {
     if (null) {
@@ -347,11 +362,13 @@ bool bind(ArgFrame& frame, const Arg& arg, std::size_t index, bool bstr, T& out,
     out = frame.integer(index, static_cast<int32_t>(*number));
   } else if constexpr (kind == ParamKind::kConditions) {
     if (null) {
+      frame.conditions_given(index, 0);
       out = nullptr;
       return true;
     }
     const auto* cs = std::get_if<std::vector<Condition>>(&arg);
     if (!cs) return fail("expected a list of conditions or null");
+    frame.conditions_given(index, cs->size());
     out = frame.conditions(*cs);
   } else if constexpr (kind == ParamKind::kCodeTable) {
     if (null) {
