@@ -10,9 +10,6 @@
 namespace olv {
 namespace {
 
-constexpr int32_t kFirstYear = 1850;
-constexpr int32_t kLastYear = 2050;
-
 // What the shared first tests of every date form see in a text of the form's length.
 enum class Shape { kWrongLength, kSpaces, kNotDigits, kDigits };
 
@@ -37,12 +34,6 @@ constexpr int32_t digit_field(Text t, std::size_t first, std::size_t last) {
   for (std::size_t i = first - 1; i < last; ++i) value = value * 10 + (t[i] - u'0');
   return value;
 }
-
-constexpr bool month_ok(int32_t month) { return month >= 1 && month <= 12; }
-constexpr bool day_ok(int32_t day, int32_t month, int32_t year) {
-  return day >= 1 && day <= days_in_month(month, year);
-}
-constexpr bool year_in_range(int32_t year) { return year >= kFirstYear && year <= kLastYear; }
 
 // A DDMM text has no year: its February has 29 days, as in a leap year.
 constexpr int32_t kLeapYear = 2000;

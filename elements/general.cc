@@ -6,6 +6,7 @@
 #include "frame/code_page.h"
 #include "frame/frame.h"
 #include "olvenir_p.h"
+#include "platform/digits.h"
 
 namespace olv {
 namespace {
@@ -41,7 +42,7 @@ int f_KVTElemT_LICZBA(Text t) {
   std::size_t i = 0;
   while (i < t.size() && t[i] == kSpace) ++i;
   if (i == t.size()) return 0;  // empty, or spaces alone
-  while (i < t.size() && is_digit(t[i])) ++i;
+  i += leading_digits(t.data() + i, t.size() - i);
   while (i < t.size() && t[i] == kSpace) ++i;
   return i == t.size() ? 0 : 60005901;
 }

@@ -6,6 +6,7 @@
 #include "dates/date_forms.h"
 #include "elements/general.h"
 #include "olvenir_p.h"
+#include "platform/digits.h"
 
 namespace olv {
 namespace {
@@ -17,32 +18,55 @@ int32_t digit_value(Text t, std::size_t position) {
   return is_digit(c) ? c - u'0' : 0;
 }
 
-// The weighted sum of positions 1, 2, ... with one weight per position. The count of weights
-// is a constant, so the sum unrolls and the callers' length tests drop the end tests.
-template <std::size_t kPositions>
-int32_t weighted_sum(Text t, const int32_t (&weights)[kPositions]) {
-  int32_t sum = 0;
-  for (std::size_t i = 0; i < kPositions; ++i) sum += weights[i] * digit_value(t, i + 1);
-  return sum;
+// f_KVTElemT_LICZBA, with the usual text, a run of digits alone of one of the lengths kUnits,
+// recognised at once.
+template <std::size_t... kUnits>
+int number_finding(Text t) {
+  bool digits = ((t.size() == kUnits && all_digits<kUnits>(t.data())) || ...);
+  return digits ? 0 : f_KVTElemT_LICZBA(t);
 }
 
 // clang-format off
-// Weights of the check sums, one per position from position 1.
-constexpr int32_t kPeselWeights[] = {1, 3, 7, 9, 1, 3, 7, 9, 1, 3};
-constexpr int32_t kRegon9Weights[] = {8, 9, 2, 3, 4, 5, 6, 7};
-constexpr int32_t kRegon14Weights[] = {2, 4, 8, 5, 0, 9, 7, 3, 6, 1, 2, 4, 8};
-constexpr int32_t kNipWeights[] = {6, 5, 7, 2, 3, 4, 5, 6, 7};
-constexpr int32_t kNuspFirstWeights[] = {1, 7, 3, 5, 7, 3, 5, 7, 3};
-constexpr int32_t kNuspSecondWeights[] = {1, 3, 5, 7, 1, 3, 5, 7, 3};
+// Weights of the check sums, one per unit of the text, 0 for the units outside the sum.
+constexpr auto kPeselWeights = lane_weights<11>({1, 3, 7, 9, 1, 3, 7, 9, 1, 3, 0});
+constexpr auto kRegon9Weights = lane_weights<9>({8, 9, 2, 3, 4, 5, 6, 7, 0});
+constexpr auto kRegon14Weights = lane_weights<14>({2, 4, 8, 5, 0, 9, 7, 3, 6, 1, 2, 4, 8, 0});
+constexpr auto kNipWeights = lane_weights<10>({6, 5, 7, 2, 3, 4, 5, 6, 7, 0});
+constexpr auto kNuspFirstWeights = lane_weights<10>({1, 7, 3, 5, 7, 3, 5, 7, 3, 0});
+constexpr auto kNuspSecondWeights = lane_weights<10>({1, 3, 5, 7, 1, 3, 5, 7, 3, 0});
 // The PESEL month field divided by 20 gives the century of the birth year.
 constexpr Text kPeselCentury[] = {u"19", u"20", u"21", u"22", u"18"};
+constexpr int32_t kPeselCenturyYear[] = {1900, 2000, 2100, 2200, 1800};
 // clang-format on
 
-// The REGON check: the weighted sum modulo 11, a remainder of 10 counting as 0.
-template <std::size_t kPositions>
-bool regon_check(Text t, const int32_t (&weights)[kPositions]) {
+// The weighted sum of a text with at least kUnits units; a unit that is not a digit counts 0.
+template <std::size_t kUnits>
+int32_t weighted_sum(Text t, const LaneWeights<kUnits>& weights) {
+  return digit_value_sum(t.data(), weights);
+}
+
+// The digit value of a unit known to be a digit.
+constexpr int32_t digit_at(Text t, std::size_t i) { return t[i] - u'0'; }
+
+// A PESEL of eleven digits, the usual text, judged on its digit values: the steps of the
+// general path below, which builds the birth date as a text, with the date taken as numbers.
+// Two digits of month field never exceed 99, so the century is always one of the five.
+int pesel_of_digits(Text t) {
+  int32_t month_field = digit_at(t, 2) * 10 + digit_at(t, 3);
+  int32_t year = kPeselCenturyYear[month_field / 20] + digit_at(t, 0) * 10 + digit_at(t, 1);
+  int32_t day = digit_at(t, 4) * 10 + digit_at(t, 5);
+  if (!accepted_date(day, month_field % 20, year)) return 60005401;
+  if (digit_at(t, 6) + digit_at(t, 7) + digit_at(t, 8) + digit_at(t, 9) == 0) return 60005401;
+  int32_t r = digit_run_sum(t.data(), kPeselWeights) % 10;
+  return digit_at(t, 10) == (r == 0 ? 0 : 10 - r) ? 0 : 60005401;
+}
+
+// The REGON check of a text with at least kUnits units, the last of them the check digit: the
+// weighted sum modulo 11, a remainder of 10 counting as 0.
+template <std::size_t kUnits>
+bool regon_check(Text t, const LaneWeights<kUnits>& weights) {
   int32_t r = weighted_sum(t, weights) % 11;
-  return digit_value(t, kPositions + 1) == (r == 10 ? 0 : r);
+  return digit_value(t, kUnits) == (r == 10 ? 0 : r);
 }
 
 // Positions `first` to `last` (from 1) are all digits.
@@ -59,7 +83,8 @@ bool series_unit(char16_t c) { return !(c >= u'a' && c <= u'z') && !is_digit(c);
 }  // namespace
 
 int f_KVTElemT_PESEL(Text t) {
-  if (int finding = f_KVTElemT_LICZBA(t)) return finding;
+  if (t.size() == 11 && all_digits<11>(t.data())) return pesel_of_digits(t);
+  if (int finding = f_KVTElemT_LICZBA(t)) return finding;  // not eleven digits alone
   // A shorter text has no eleventh position to check: it fails as a PESEL of a wrong length.
   if (t.size() < 11) return 60005401;
   int32_t month_field = part_value(t, 3, 4);
@@ -84,18 +109,20 @@ int f_KVTElemT_PESEL(Text t) {
 }
 
 int f_KVTElemT_REGON(Text t) {
-  if (int finding = f_KVTElemT_LICZBA(t)) return finding;
+  if (int finding = number_finding<9, 14>(t)) return finding;
   if (t.size() != 9 && t.size() != 14) return 60005201;
   if (!regon_check(t, kRegon9Weights)) return 60005201;  // also the first nine of fourteen
   if (t.size() == 14 && !regon_check(t, kRegon14Weights)) return 60005201;
   return 0;
 }
 
+constexpr Text kTenZeros = u"0000000000";
+
 int f_KVTElemT_NIP(Text t) {
   if (t.empty()) return 0;
   if (t.size() < 10) return 60005101;
-  if (int finding = f_KVTElemT_LICZBA(t)) return finding;
-  if (t == u"0000000000") return 60005101;
+  if (int finding = number_finding<10>(t)) return finding;
+  if (t == kTenZeros) return 60005101;
   int32_t r = weighted_sum(t, kNipWeights) % 11;
   return r != 10 && r == digit_value(t, 10) ? 0 : 60005101;
 }

@@ -9,8 +9,19 @@ namespace olv {
 // A field text: a view of the UTF-16 units before the terminating null.
 using Text = std::u16string_view;
 
+// The units before the terminator. Four units a round: a field text is short, and a loop with
+// one test per unit spends as much on counting as on testing.
+inline std::size_t units_before_terminator(const char16_t* p) {
+  for (std::size_t n = 0;; n += 4) {
+    if (p[n] == 0) return n;
+    if (p[n + 1] == 0) return n + 1;
+    if (p[n + 2] == 0) return n + 2;
+    if (p[n + 3] == 0) return n + 3;
+  }
+}
+
 // The view of a host's null-terminated text; a null pointer is the empty text.
-inline Text text(const char16_t* p) { return p ? Text(p) : Text(); }
+inline Text text(const char16_t* p) { return p ? Text(p, units_before_terminator(p)) : Text(); }
 
 // The unit at a 0-based index, or 0 (the terminator) past the end.
 constexpr char16_t unit_at(Text t, std::size_t i) { return i < t.size() ? t[i] : u'\0'; }

@@ -52,6 +52,32 @@ TEST(IdentityTest, PeselBirthDateBounds) {
                 {pesel("5032010001"), 0}, {pesel("5132010001"), 60005401}});  // 2050, 2051
 }
 
+// An eleven-digit PESEL is judged on its digit values at once; the same digits followed by a
+// space take the general path. Both must agree on every month field, day and check digit.
+TEST(IdentityTest, PeselOfElevenDigitsAgreesWithTheGeneralPath) {
+  S text = u"00000000000";
+  for (const char16_t* year : {u"00", u"44", u"50", u"99"}) {
+    for (int month_field = 0; month_field < 100; ++month_field) {
+      for (int day = 0; day < 36; ++day) {
+        for (const char16_t* serial : {u"0135", u"0000", u"9999"}) {
+          for (char16_t check = u'0'; check <= u'9'; ++check) {
+            text = year;
+            text += static_cast<char16_t>(u'0' + month_field / 10);
+            text += static_cast<char16_t>(u'0' + month_field % 10);
+            text += static_cast<char16_t>(u'0' + day / 10);
+            text += static_cast<char16_t>(u'0' + day % 10);
+            text += serial;
+            text += check;
+            S spaced = text + u" ";
+            ASSERT_EQ(f_KVTElemT_PESEL(text.data()), f_KVTElemT_PESEL(spaced.data()))
+                << utf8(text);
+          }
+        }
+      }
+    }
+  }
+}
+
 TEST(IdentityTest, Regon) {
   expect_texts("REGON", f_KVTElemT_REGON,
                {{u"123456785", 0}, {u"123456786", 60005201}, {u"         ", 0},

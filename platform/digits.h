@@ -1,0 +1,146 @@
+// Digit runs of a fixed length, tested and weighted eight units at a time.
+//
+// The identity numbers, bank accounts and dates are texts of a known length made of digits; their
+// checks test every unit and most of them form a weighted sum. Eight UTF-16 units fill one 128-bit
+// vector (SSE2 on x86-64, written with the vector types of GCC and Clang), so a run of up to
+// sixteen digits is two loads, two subtractions and two comparisons. A run that is not a multiple
+// of eight is covered by loads that overlap: the last load ends at the run's last unit, so nothing
+// past the run is ever read. Each function reads exactly the first kUnits units of its text,
+// which the caller has made sure are there (kUnits at least 8).
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+namespace olv {
+namespace digits_detail {
+
+using Lanes = uint16_t __attribute__((vector_size(16)));
+constexpr std::size_t kLanes = 8;
+
+template <typename T>
+inline Lanes load(const T* p) {
+  static_assert(sizeof(T) == sizeof(uint16_t));
+  Lanes v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+// The sum of all lanes; every lane, and the sum, below 65536. The multiplication adds the four
+// 16-bit lanes of a 64-bit half into its top lane.
+inline int32_t lane_sum(Lanes v) {
+  uint64_t half[2];
+  std::memcpy(half, &v, sizeof half);
+  return static_cast<int32_t>(((half[0] + half[1]) * 0x0001000100010001u) >> 48);
+}
+
+constexpr Lanes splat(uint16_t v) { return Lanes{v, v, v, v, v, v, v, v}; }
+
+// The digit values of eight units; units below '0' wrap round to large values.
+inline Lanes digit_values(const char16_t* p) { return load(p) - splat(u'0'); }
+
+// The lanes of eight units that are not digits, all bits set; 0 for a digit. A value d of 0 to 9
+// keeps d and d + 6 below 16; any other value sets a higher bit in one of them (a value near
+// 65535 in d itself). Cheaper than an unsigned comparison, which SSE2 lacks for 16-bit lanes.
+inline Lanes not_digits(const char16_t* p) {
+  Lanes d = digit_values(p);
+  return reinterpret_cast<Lanes>(((d | (d + splat(6))) & splat(0xFFF0)) != splat(0));
+}
+
+// The first lane that is set, or 8 for none.
+inline std::size_t first_set_lane(Lanes v) {
+  uint64_t half[2];
+  std::memcpy(half, &v, sizeof half);
+  if (half[0] != 0) return static_cast<std::size_t>(__builtin_ctzll(half[0])) / 16;
+  if (half[1] != 0) return 4 + static_cast<std::size_t>(__builtin_ctzll(half[1])) / 16;
+  return kLanes;
+}
+
+constexpr std::size_t loads(std::size_t units) { return (units + kLanes - 1) / kLanes; }
+
+// Where load i of a run of `units` units begins: every eighth unit, the last load moved back so
+// that it ends with the run.
+constexpr std::size_t load_offset(std::size_t units, std::size_t i) {
+  return i * kLanes + kLanes <= units ? i * kLanes : units - kLanes;
+}
+
+}  // namespace digits_detail
+
+// The weights of a run of kUnits digits laid out per load: a unit that two overlapping loads
+// cover is weighted in the first of them only.
+template <std::size_t kUnits>
+struct LaneWeights {
+  static_assert(kUnits >= digits_detail::kLanes);
+  uint16_t lanes[digits_detail::loads(kUnits) * digits_detail::kLanes];
+};
+
+// The lane layout of one weight per unit (0 for a unit outside the sum). A weighted sum must stay
+// below 65536 in every lane: at most 9 times the weights of the units a lane covers, summed.
+template <std::size_t kUnits>
+constexpr LaneWeights<kUnits> lane_weights(const std::array<uint16_t, kUnits>& weights) {
+  using namespace digits_detail;
+  LaneWeights<kUnits> out{};
+  for (std::size_t unit = 0, load = 0; unit < kUnits; ++unit) {
+    while (unit >= load_offset(kUnits, load) + kLanes) ++load;
+    out.lanes[load * kLanes + (unit - load_offset(kUnits, load))] = weights[unit];
+  }
+  return out;
+}
+
+// Each of the first kUnits units is one of '0' to '9'.
+template <std::size_t kUnits>
+bool all_digits(const char16_t* p) {
+  using namespace digits_detail;
+  static_assert(kUnits >= kLanes);
+  Lanes not_digit{};
+  for (std::size_t i = 0; i < loads(kUnits); ++i) {
+    not_digit |= not_digits(p + load_offset(kUnits, i));
+  }
+  uint64_t half[2];
+  std::memcpy(half, &not_digit, sizeof half);
+  return (half[0] | half[1]) == 0;
+}
+
+// The count of digits that the `units` units at p begin with, whatever their count. Whole
+// blocks of eight are tested at once; the rest by a last block that ends with the text and
+// overlaps units already known to be digits.
+inline std::size_t leading_digits(const char16_t* p, std::size_t units) {
+  using namespace digits_detail;
+  std::size_t i = 0;
+  for (; i + kLanes <= units; i += kLanes) {
+    if (std::size_t lane = first_set_lane(not_digits(p + i)); lane < kLanes) return i + lane;
+  }
+  if (i == units) return i;
+  if (units >= kLanes) return units - kLanes + first_set_lane(not_digits(p + units - kLanes));
+  while (i < units && static_cast<uint16_t>(p[i] - u'0') <= 9) ++i;
+  return i;
+}
+
+// The weighted sum of the first kUnits units, which are all digits.
+template <std::size_t kUnits>
+int32_t digit_run_sum(const char16_t* p, const LaneWeights<kUnits>& weights) {
+  using namespace digits_detail;
+  Lanes sum{};
+  for (std::size_t i = 0; i < loads(kUnits); ++i) {
+    sum += digit_values(p + load_offset(kUnits, i)) * load(weights.lanes + i * kLanes);
+  }
+  return lane_sum(sum);
+}
+
+// The weighted sum of the digit values of the first kUnits units; a unit that is not a digit
+// counts 0, as a space does in a number text.
+template <std::size_t kUnits>
+int32_t digit_value_sum(const char16_t* p, const LaneWeights<kUnits>& weights) {
+  using namespace digits_detail;
+  Lanes sum{};
+  for (std::size_t i = 0; i < loads(kUnits); ++i) {
+    Lanes d = digit_values(p + load_offset(kUnits, i));
+    d &= reinterpret_cast<Lanes>(d <= splat(9));
+    sum += d * load(weights.lanes + i * kLanes);
+  }
+  return lane_sum(sum);
+}
+
+}  // namespace olv
