@@ -6,6 +6,7 @@
 #include "elements/general.h"
 #include "olvenir_p.h"
 #include "platform/clock.h"
+#include "platform/digits.h"
 
 namespace olv {
 namespace {
@@ -13,15 +14,25 @@ namespace {
 // What the shared first tests of every date form see in a text of the form's length.
 enum class Shape { kWrongLength, kSpaces, kNotDigits, kDigits };
 
-// The length is a constant of each form, so the tests unroll. Digits and spaces exclude each
-// other, so the usual case, digits, is tested first. The number-text rule, which the forms also
-// apply, cannot fail on a text of digits and is left out.
+// The length is a constant of each form, so the tests unroll; a form of eight units or more is
+// tested eight units at a time. Digits and spaces exclude each other, so the usual case, digits,
+// is tested first. The number-text rule, which the forms also apply, cannot fail on a text of
+// digits and is left out.
+template <std::size_t kLength>
+bool all_digits_of_form(Text t) {
+  if constexpr (kLength >= 8) {
+    return all_digits<kLength>(t.data());
+  } else {
+    bool digits = true;
+    for (std::size_t i = 0; i < kLength; ++i) digits &= is_digit(t[i]);
+    return digits;
+  }
+}
+
 template <std::size_t kLength>
 Shape shape(Text t) {
   if (t.size() != kLength) return Shape::kWrongLength;
-  bool digits = true;
-  for (std::size_t i = 0; i < kLength; ++i) digits &= is_digit(t[i]);
-  if (digits) return Shape::kDigits;
+  if (all_digits_of_form<kLength>(t)) return Shape::kDigits;
   for (std::size_t i = 0; i < kLength; ++i) {
     if (t[i] != u' ') return Shape::kNotDigits;
   }

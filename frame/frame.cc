@@ -56,6 +56,15 @@ struct HostUnits {
   char16_t operator[](std::size_t i) const { return p[i]; }
 };
 
+// Advances i and j past the units that two texts share from there on. Of a host's texts only
+// one terminator needs a test: a unit equal to a unit that is no terminator is none either.
+inline void skip_shared(ViewUnits a, std::size_t& i, ViewUnits b, std::size_t& j) {
+  while (!a.ended(i) && !b.ended(j) && a[i] == b[j]) ++i, ++j;
+}
+inline void skip_shared(HostUnits a, std::size_t& i, HostUnits b, std::size_t& j) {
+  while (a[i] != u'\0' && a[i] == b[j]) ++i, ++j;
+}
+
 // True when the units from i to the end are all white space (or none are left).
 template <typename Units>
 bool blank_from(Units u, std::size_t i) {
@@ -73,7 +82,7 @@ int trimmed_compare(Units a, Units b) {
   std::size_t i = 0, j = 0;
   while (!a.ended(i) && is_space(a[i])) ++i;
   while (!b.ended(j) && is_space(b[j])) ++j;
-  while (!a.ended(i) && !b.ended(j) && a[i] == b[j]) ++i, ++j;
+  skip_shared(a, i, b, j);
   const bool a_ends = blank_from(a, i);
   const bool b_ends = blank_from(b, j);
   if (a_ends || b_ends) return a_ends == b_ends ? 0 : (a_ends ? -1 : 1);
