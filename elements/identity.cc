@@ -2,6 +2,7 @@
 #include "elements/identity.h"
 
 #include <array>
+#include <cstring>
 
 #include "dates/date_forms.h"
 #include "elements/general.h"
@@ -48,15 +49,36 @@ int32_t weighted_sum(Text t, const LaneWeights<kUnits>& weights) {
 // The digit value of a unit known to be a digit.
 constexpr int32_t digit_at(Text t, std::size_t i) { return t[i] - u'0'; }
 
+// The month field of a PESEL (positions 3-4, 00 to 99) as the birth month and the first year of
+// its century: the month field modulo 20 and the century of the field divided by 20.
+struct PeselMonth {
+  int32_t month;
+  int32_t century_year;
+};
+constexpr auto kPeselMonths = [] {
+  std::array<PeselMonth, 100> months{};
+  for (int32_t field = 0; field < 100; ++field) {
+    months[field] = {field % 20, kPeselCenturyYear[field / 20]};
+  }
+  return months;
+}();
+
+// Four units read as one 64-bit word, to compare them with four equal units at once.
+uint64_t four_units(const char16_t* p) {
+  uint64_t word;
+  std::memcpy(&word, p, sizeof word);
+  return word;
+}
+constexpr uint64_t kFourZeros = 0x0030'0030'0030'0030;
+
 // A PESEL of eleven digits, the usual text, judged on its digit values: the steps of the
 // general path below, which builds the birth date as a text, with the date taken as numbers.
-// Two digits of month field never exceed 99, so the century is always one of the five.
 int pesel_of_digits(Text t) {
-  int32_t month_field = digit_at(t, 2) * 10 + digit_at(t, 3);
-  int32_t year = kPeselCenturyYear[month_field / 20] + digit_at(t, 0) * 10 + digit_at(t, 1);
+  const PeselMonth& m = kPeselMonths[digit_at(t, 2) * 10 + digit_at(t, 3)];
+  int32_t year = m.century_year + digit_at(t, 0) * 10 + digit_at(t, 1);
   int32_t day = digit_at(t, 4) * 10 + digit_at(t, 5);
-  if (!accepted_date(day, month_field % 20, year)) return 60005401;
-  if (digit_at(t, 6) + digit_at(t, 7) + digit_at(t, 8) + digit_at(t, 9) == 0) return 60005401;
+  if (!accepted_date(day, m.month, year)) return 60005401;
+  if (four_units(t.data() + 6) == kFourZeros) return 60005401;  // positions 7-10 add up to 0
   int32_t r = digit_run_sum(t.data(), kPeselWeights) % 10;
   return digit_at(t, 10) == (r == 0 ? 0 : 10 - r) ? 0 : 60005401;
 }
