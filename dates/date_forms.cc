@@ -14,25 +14,14 @@ namespace {
 // What the shared first tests of every date form see in a text of the form's length.
 enum class Shape { kWrongLength, kSpaces, kNotDigits, kDigits };
 
-// The length is a constant of each form, so the tests unroll; a form of eight units or more is
-// tested eight units at a time. Digits and spaces exclude each other, so the usual case, digits,
-// is tested first. The number-text rule, which the forms also apply, cannot fail on a text of
-// digits and is left out.
-template <std::size_t kLength>
-bool all_digits_of_form(Text t) {
-  if constexpr (kLength >= 8) {
-    return all_digits<kLength>(t.data());
-  } else {
-    bool digits = true;
-    for (std::size_t i = 0; i < kLength; ++i) digits &= is_digit(t[i]);
-    return digits;
-  }
-}
-
+// The length is a constant of each form, so the tests unroll; a form's units are tested four or
+// eight at a time. Digits and spaces exclude each other, so the usual case, digits, is tested
+// first. The number-text rule, which the forms also apply, cannot fail on a text of digits and is
+// left out.
 template <std::size_t kLength>
 Shape shape(Text t) {
   if (t.size() != kLength) return Shape::kWrongLength;
-  if (all_digits_of_form<kLength>(t)) return Shape::kDigits;
+  if (all_digits<kLength>(t.data())) return Shape::kDigits;
   for (std::size_t i = 0; i < kLength; ++i) {
     if (t[i] != u' ') return Shape::kNotDigits;
   }
@@ -170,7 +159,7 @@ int f_KVTElemT_DATA_DDMMRRRRNN(Text t) {
 int f_KVTElemT_NNMMRRRR_RAP(Text t) {
   char16_t second = unit_at(t, 1);
   if (!is_digit(second) && second != u' ') return 60007401;  // 1
-  if (f_KVTElemT_LICZBA(t) != 0) return 60007401;             // 2
+  if (number_finding<8>(t) != 0) return 60007401;             // 2
   int32_t ordinal = part_value(t, 1, 2);                      // a space then 1 is ordinal 1
   if (ordinal < 1 || ordinal > 99) return 60007401;           // 3
   return f_KVTElemT_DATA_MMRRRR(t.substr(2));                 // 4

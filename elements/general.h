@@ -2,6 +2,7 @@
 // olv::NAME is the internal twin of the export NAME.
 #pragma once
 
+#include "platform/digits.h"
 #include "platform/text.h"
 
 namespace olv {
@@ -13,6 +14,13 @@ int f_KVTElemT_LANCUCH_OGOLNY(Text t);
 int f_KVTElemT_LANCUCH_LICZBYZNAKI(Text t);
 int f_KVTElemT_LANCUCH_LICZBYZNAKISEPARATORY(Text t);
 int f_KVTElemT_LICZBA(Text t);
+// f_KVTElemT_LICZBA, with the usual text, a run of digits alone of one of the lengths kUnits,
+// recognised at once.
+template <std::size_t... kUnits>
+int number_finding(Text t) {
+  bool digits = ((t.size() == kUnits && all_digits<kUnits>(t.data())) || ...);
+  return digits ? 0 : f_KVTElemT_LICZBA(t);
+}
 bool f_KVTElemT_TylkoCyfry(Text t);
 int f_KVTElemT_LITERA(char16_t c);
 int f_KVTElemT_LOGICZNE(Text t);

@@ -19,14 +19,6 @@ int32_t digit_value(Text t, std::size_t position) {
   return is_digit(c) ? c - u'0' : 0;
 }
 
-// f_KVTElemT_LICZBA, with the usual text, a run of digits alone of one of the lengths kUnits,
-// recognised at once.
-template <std::size_t... kUnits>
-int number_finding(Text t) {
-  bool digits = ((t.size() == kUnits && all_digits<kUnits>(t.data())) || ...);
-  return digits ? 0 : f_KVTElemT_LICZBA(t);
-}
-
 // clang-format off
 // Weights of the check sums, one per unit of the text, 0 for the units outside the sum.
 constexpr auto kPeselWeights = lane_weights<11>({1, 3, 7, 9, 1, 3, 7, 9, 1, 3, 0});

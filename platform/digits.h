@@ -6,7 +6,7 @@
 // sixteen digits is two loads, two subtractions and two comparisons. A run that is not a multiple
 // of eight is covered by loads that overlap: the last load ends at the run's last unit, so nothing
 // past the run is ever read. Each function reads exactly the first kUnits units of its text,
-// which the caller has made sure are there (kUnits at least 8).
+// which the caller has made sure are there.
 #pragma once
 
 #include <array>
@@ -89,18 +89,33 @@ constexpr LaneWeights<kUnits> lane_weights(const std::array<uint16_t, kUnits>& w
   return out;
 }
 
-// Each of the first kUnits units is one of '0' to '9'.
+// Four units as one 64-bit word: a lane is a digit when its upper twelve bits read 0x003 and its
+// low four bits are at most 9, which adding 6 keeps below 16 (no lane carries into the next).
+inline bool four_digits(const char16_t* p) {
+  constexpr uint64_t kEachLane = 0x0001'0001'0001'0001;
+  uint64_t w;
+  std::memcpy(&w, p, sizeof w);
+  return (w & (0xFFF0 * kEachLane)) == 0x0030 * kEachLane &&
+         (((w & (0x000F * kEachLane)) + 6 * kEachLane) & (0x0010 * kEachLane)) == 0;
+}
+
+// Each of the first kUnits units is one of '0' to '9'. Runs shorter than eight units (at least
+// four) are tested as two overlapping words of four.
 template <std::size_t kUnits>
 bool all_digits(const char16_t* p) {
   using namespace digits_detail;
-  static_assert(kUnits >= kLanes);
-  Lanes not_digit{};
-  for (std::size_t i = 0; i < loads(kUnits); ++i) {
-    not_digit |= not_digits(p + load_offset(kUnits, i));
+  static_assert(kUnits >= 4);
+  if constexpr (kUnits < kLanes) {
+    return four_digits(p) && four_digits(p + kUnits - 4);
+  } else {
+    Lanes not_digit{};
+    for (std::size_t i = 0; i < loads(kUnits); ++i) {
+      not_digit |= not_digits(p + load_offset(kUnits, i));
+    }
+    uint64_t half[2];
+    std::memcpy(half, &not_digit, sizeof half);
+    return (half[0] | half[1]) == 0;
   }
-  uint64_t half[2];
-  std::memcpy(half, &not_digit, sizeof half);
-  return (half[0] | half[1]) == 0;
 }
 
 // The count of digits that the `units` units at p begin with, whatever their count. Whole

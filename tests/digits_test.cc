@@ -30,6 +30,9 @@ void expect_every_unit_tested() {
 }
 
 TEST(DigitsTest, EveryUnitAtEveryPositionIsTested) {
+  expect_every_unit_tested<4>();
+  expect_every_unit_tested<6>();
+  expect_every_unit_tested<7>();
   expect_every_unit_tested<8>();
   expect_every_unit_tested<9>();
   expect_every_unit_tested<11>();
