@@ -1,6 +1,7 @@
 // The local calendar date from the machine's clock, or the date a test has set.
 #include "platform/clock.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
@@ -11,6 +12,10 @@ namespace {
 
 // 0 means "use the clock"; otherwise a test's date as RRRRMMDD.
 std::atomic<int32_t> test_today{0};
+
+// Counts the re-readings of the time-zone setting, so that every thread's kept date (below)
+// follows a new setting at once.
+std::atomic<uint32_t> zone_readings{0};
 
 // Reads the time-zone setting again when TZ differs from what this thread last saw: re-reading
 // it unchanged would only cost a file read and heap work on every call.
@@ -24,12 +29,38 @@ void refresh_time_zone_setting() {
                                                     std::strcmp(tz, seen) == 0);
   if (unchanged) return;
   tzset();
+  zone_readings.fetch_add(1, std::memory_order_relaxed);
   seen_any = true;
   seen_unset = tz == nullptr;
   if (tz) {
     std::strncpy(seen, tz, kKept);
     seen[kKept] = '\0';
   }
+}
+
+// The local date of the clock. The C library converts under one process-wide lock, so threads
+// that asked for it on every call would wait for each other; each thread keeps the date it last
+// converted for as long as it cannot change: to the end of the current quarter-hour of the
+// clock (every change of a zone's offset falls on one) and never past local midnight. A clock
+// set back, or a new time-zone setting read here, converts again.
+CalendarDate clock_date() {
+  struct Kept {
+    std::time_t from = 0, until = 0;
+    uint32_t readings = 0;
+    CalendarDate date{};
+  };
+  thread_local Kept kept;
+  const std::time_t now = std::time(nullptr);
+  const uint32_t readings = zone_readings.load(std::memory_order_relaxed);
+  if (now >= kept.from && now < kept.until && readings == kept.readings) return kept.date;
+  std::tm local{};
+  localtime_r(&now, &local);
+  constexpr std::time_t kQuarterHour = 15 * 60, kDay = 24 * 60 * 60;
+  const std::time_t to_midnight = kDay - (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec);
+  const std::time_t to_quarter = kQuarterHour - ((now % kQuarterHour) + kQuarterHour) % kQuarterHour;
+  kept = {now, now + std::min(to_midnight, to_quarter), readings,
+          {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}};
+  return kept.date;
 }
 
 }  // namespace
@@ -39,10 +70,7 @@ CalendarDate today(bool refresh_time_zone) {
     return {fixed / 10000, fixed / 100 % 100, fixed % 100};
   }
   if (refresh_time_zone) refresh_time_zone_setting();
-  std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+  return clock_date();
 }
 
 int32_t today_number(bool refresh_time_zone) {

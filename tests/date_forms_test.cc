@@ -1,6 +1,8 @@
 // The date forms at the exports: both validator families, conversions, today, earliest/latest.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
 #include <string>
 
 #include "olvenir_p.h"
@@ -147,6 +149,34 @@ TEST_F(DateFormsTest, Today) {
   EXPECT_EQ(S(buffer), u"112024");
   f_KVTGetCurrentTimeStr(nullptr);
   bw_DajBiezOkrRozl(nullptr);
+}
+
+// The machine's clock in two zones 26 hours apart, whose dates always differ: each thread keeps
+// its converted date, and must still follow a new zone as soon as one is read.
+TEST(ClockTest, TodayFollowsTheTimeZoneAtOnce) {
+  const char* saved = std::getenv("TZ");
+  const std::string restore = saved ? saved : "";
+  auto expected = [] {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return (local.tm_year + 1900) * 10000 + (local.tm_mon + 1) * 100 + local.tm_mday;
+  };
+  ::setenv("TZ", "WEST12", 1);  // twelve hours behind UTC
+  const int32_t west = olv::today_number(/*refresh_time_zone=*/true);
+  EXPECT_EQ(west, expected());
+  EXPECT_EQ(olv::today_number(), west);
+  ::setenv("TZ", "EAST-14", 1);  // fourteen hours ahead
+  const int32_t east = olv::today_number(true);
+  EXPECT_EQ(east, expected());
+  EXPECT_NE(east, west);
+  EXPECT_EQ(olv::today_number(), east) << "a kept date outlived the zone";
+  if (saved) {
+    ::setenv("TZ", restore.c_str(), 1);
+  } else {
+    ::unsetenv("TZ");
+  }
+  olv::today_number(true);
 }
 
 TEST_F(DateFormsTest, EarliestAndLatest) {
