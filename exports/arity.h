@@ -20,40 +20,40 @@
 #define OLV_P17 OLV_P16, const char16_t* p17
 #define OLV_P18 OLV_P17, const char16_t* p18
 
-#define OLV_A1 ::olv::text(p1)
-#define OLV_A2 OLV_A1, ::olv::text(p2)
-#define OLV_A3 OLV_A2, ::olv::text(p3)
-#define OLV_A4 OLV_A3, ::olv::text(p4)
-#define OLV_A5 OLV_A4, ::olv::text(p5)
-#define OLV_A6 OLV_A5, ::olv::text(p6)
-#define OLV_A7 OLV_A6, ::olv::text(p7)
-#define OLV_A8 OLV_A7, ::olv::text(p8)
-#define OLV_A9 OLV_A8, ::olv::text(p9)
-#define OLV_A10 OLV_A9, ::olv::text(p10)
-#define OLV_A11 OLV_A10, ::olv::text(p11)
-#define OLV_A12 OLV_A11, ::olv::text(p12)
-#define OLV_A13 OLV_A12, ::olv::text(p13)
-#define OLV_A14 OLV_A13, ::olv::text(p14)
-#define OLV_A15 OLV_A14, ::olv::text(p15)
-#define OLV_A16 OLV_A15, ::olv::text(p16)
-#define OLV_A17 OLV_A16, ::olv::text(p17)
-#define OLV_A18 OLV_A17, ::olv::text(p18)
+#define OLV_A1 p1
+#define OLV_A2 OLV_A1, p2
+#define OLV_A3 OLV_A2, p3
+#define OLV_A4 OLV_A3, p4
+#define OLV_A5 OLV_A4, p5
+#define OLV_A6 OLV_A5, p6
+#define OLV_A7 OLV_A6, p7
+#define OLV_A8 OLV_A7, p8
+#define OLV_A9 OLV_A8, p9
+#define OLV_A10 OLV_A9, p10
+#define OLV_A11 OLV_A10, p11
+#define OLV_A12 OLV_A11, p12
+#define OLV_A13 OLV_A12, p13
+#define OLV_A14 OLV_A13, p14
+#define OLV_A15 OLV_A14, p15
+#define OLV_A16 OLV_A15, p16
+#define OLV_A17 OLV_A16, p17
+#define OLV_A18 OLV_A17, p18
 
-#define OLV_T1 ::olv::Text
-#define OLV_T2 OLV_T1, ::olv::Text
-#define OLV_T3 OLV_T2, ::olv::Text
-#define OLV_T4 OLV_T3, ::olv::Text
-#define OLV_T5 OLV_T4, ::olv::Text
-#define OLV_T6 OLV_T5, ::olv::Text
-#define OLV_T7 OLV_T6, ::olv::Text
-#define OLV_T8 OLV_T7, ::olv::Text
-#define OLV_T9 OLV_T8, ::olv::Text
-#define OLV_T10 OLV_T9, ::olv::Text
-#define OLV_T11 OLV_T10, ::olv::Text
-#define OLV_T12 OLV_T11, ::olv::Text
-#define OLV_T13 OLV_T12, ::olv::Text
-#define OLV_T14 OLV_T13, ::olv::Text
-#define OLV_T15 OLV_T14, ::olv::Text
-#define OLV_T16 OLV_T15, ::olv::Text
-#define OLV_T17 OLV_T16, ::olv::Text
-#define OLV_T18 OLV_T17, ::olv::Text
+#define OLV_T1 ::olv::Field
+#define OLV_T2 OLV_T1, ::olv::Field
+#define OLV_T3 OLV_T2, ::olv::Field
+#define OLV_T4 OLV_T3, ::olv::Field
+#define OLV_T5 OLV_T4, ::olv::Field
+#define OLV_T6 OLV_T5, ::olv::Field
+#define OLV_T7 OLV_T6, ::olv::Field
+#define OLV_T8 OLV_T7, ::olv::Field
+#define OLV_T9 OLV_T8, ::olv::Field
+#define OLV_T10 OLV_T9, ::olv::Field
+#define OLV_T11 OLV_T10, ::olv::Field
+#define OLV_T12 OLV_T11, ::olv::Field
+#define OLV_T13 OLV_T12, ::olv::Field
+#define OLV_T14 OLV_T13, ::olv::Field
+#define OLV_T15 OLV_T14, ::olv::Field
+#define OLV_T16 OLV_T15, ::olv::Field
+#define OLV_T17 OLV_T16, ::olv::Field
+#define OLV_T18 OLV_T17, ::olv::Field

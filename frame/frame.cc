@@ -56,9 +56,10 @@ struct HostUnits {
   char16_t operator[](std::size_t i) const { return p[i]; }
 };
 
-// Advances i and j past the units that two texts share from there on. Of a host's texts only
+// Advances i and j past the units that two texts share from there on. Of two host texts only
 // one terminator needs a test: a unit equal to a unit that is no terminator is none either.
-inline void skip_shared(ViewUnits a, std::size_t& i, ViewUnits b, std::size_t& j) {
+template <typename A, typename B>
+void skip_shared(A a, std::size_t& i, B b, std::size_t& j) {
   while (!a.ended(i) && !b.ended(j) && a[i] == b[j]) ++i, ++j;
 }
 inline void skip_shared(HostUnits a, std::size_t& i, HostUnits b, std::size_t& j) {
@@ -77,8 +78,8 @@ bool blank_from(Units u, std::size_t i) {
 // The trimmed comparison in one pass, without trimming first. Past the leading white space the
 // texts are compared unit by unit; at the first difference, a text whose rest is white space
 // alone has its trimmed copy end there, which makes it the smaller (or both equal).
-template <typename Units>
-int trimmed_compare(Units a, Units b) {
+template <typename A, typename B>
+int compare_trimmed(A a, B b) {
   std::size_t i = 0, j = 0;
   while (!a.ended(i) && is_space(a[i])) ++i;
   while (!b.ended(j) && is_space(b[j])) ++j;
@@ -100,7 +101,11 @@ Text KVTDelSpacje(Text t) {
   return t.substr(begin, end - begin);
 }
 
-int KVTDelSpacjeStrcmp(Text a, Text b) { return trimmed_compare(ViewUnits{a}, ViewUnits{b}); }
+int KVTDelSpacjeStrcmp(Text a, Text b) { return compare_trimmed(ViewUnits{a}, ViewUnits{b}); }
+int trimmed_compare(const char16_t* a, Text b) { return compare_trimmed(HostUnits{a}, ViewUnits{b}); }
+int trimmed_compare(const char16_t* a, const char16_t* b) {
+  return compare_trimmed(HostUnits{a}, HostUnits{b});
+}
 
 int KVTIsNotEmpty(Text t) { return t.find_first_not_of(u' ') == Text::npos ? 1 : 0; }
 
@@ -138,5 +143,5 @@ std::u16string KVTDelSpacje(char16_t* t) { return std::u16string(olv::KVTDelSpac
 
 // The same comparison as the twin's, walking the host's texts to their terminators.
 int KVTDelSpacjeStrcmp(char16_t* a, char16_t* b) {
-  return olv::trimmed_compare(olv::HostUnits{a ? a : u""}, olv::HostUnits{b ? b : u""});
+  return olv::trimmed_compare(a ? a : u"", b ? b : u"");
 }

@@ -4,6 +4,7 @@
 
 #include "exports/arity.h"
 #include "platform/text.h"
+#include "rules/field.h"
 
 namespace olv {
 

@@ -34,7 +34,7 @@ bool separator(char16_t c) { return c == u'-' || c == u'/'; }
 
 // A filled p1 with a unit that `allowed` does not allow.
 template <typename Allowed>
-bool filled_with_other_chars(Text p1, Allowed allowed) {
+bool filled_with_other_chars(Field p1, Allowed allowed) {
   return filled(p1) && !all_chars(p1, allowed);
 }
 
@@ -106,24 +106,24 @@ bool well_placed_parentheses(Text w) {
 
 // Character-set rules.
 // clang-format off
-int WD0006_1(Text p1) { return code_when(filled_with_other_chars(p1, given_name_char),    60006401); }
-int WD0009_1(Text p1) { return code_when(filled_with_other_chars(p1, name_char),          60006501); }
-int WD0009_2(Text p1) { return code_when(filled_with_other_chars(p1, name_or_apostrophe), 60006501); }
-int WD0010_1(Text p1) { return code_when(filled_with_other_chars(p1, surname_char),       60006601); }
-int WD0011_1(Text p1) { return code_when(filled_with_other_chars(p1, short_name_char),    60006503); }
-int WD0020_1(Text p1) { return code_when(filled_with_other_chars(p1, digit_or_space),     60003901); }
+int WD0006_1(Field p1) { return code_when(filled_with_other_chars(p1, given_name_char),    60006401); }
+int WD0009_1(Field p1) { return code_when(filled_with_other_chars(p1, name_char),          60006501); }
+int WD0009_2(Field p1) { return code_when(filled_with_other_chars(p1, name_or_apostrophe), 60006501); }
+int WD0010_1(Field p1) { return code_when(filled_with_other_chars(p1, surname_char),       60006601); }
+int WD0011_1(Field p1) { return code_when(filled_with_other_chars(p1, short_name_char),    60006503); }
+int WD0020_1(Field p1) { return code_when(filled_with_other_chars(p1, digit_or_space),     60003901); }
 // clang-format on
 
 // Number rules.
 // clang-format off
-int WD0005_1(Text p1) { return code_when(filled(p1) && !number_text(p1),                                            60006101); }
-int WD0023_1(Text p1) { return code_when(!is_null(p1) && !number_text(p1),                                          60006201); }
-int WD0012_1(Text p1) { return code_when(filled(p1) && !number_text(first_n_chars(p1)),                             60005901); }
-int WD0012_2(Text p1) { return code_when(filled(p1) && (raw_length(p1) != 5 || !all_digits(p1)),                    60005902); }
-int WD0013_1(Text p1) { return code_when(filled(p1) && !(equals(p1, u"X") || equals(p1, u"1") || equals(p1, u"0")), 60006001); }
+int WD0005_1(Field p1) { return code_when(filled(p1) && !number_text(p1),                                            60006101); }
+int WD0023_1(Field p1) { return code_when(!is_null(p1) && !number_text(p1),                                          60006201); }
+int WD0012_1(Field p1) { return code_when(filled(p1) && !number_text(first_n_chars(p1)),                             60005901); }
+int WD0012_2(Field p1) { return code_when(filled(p1) && (raw_length(p1) != 5 || !all_digits(p1)),                    60005902); }
+int WD0013_1(Field p1) { return code_when(filled(p1) && !(equals(p1, u"X") || equals(p1, u"1") || equals(p1, u"0")), 60006001); }
 // clang-format on
 
-int WD0003_1(Text p1) {
+int WD0003_1(Field p1) {
   if (blank(p1)) return 0;
   if (trimmed_length(p1) != 6) return 60006201;                         // 1
   if (!all_digits(p1) || !number_text(p1)) return 60006201;             // 2
@@ -131,7 +131,7 @@ int WD0003_1(Text p1) {
   return code_when(f_KVTZakresRoku(chars_from(p1, 3)) != 0, 60006301);  // 4
 }
 
-int WD0004_1(Text p1) {
+int WD0004_1(Field p1) {
   if (blank(p1)) return 0;
   const Text w = first_n_chars(p1);
   if (std::count(w.begin(), w.end(), u'@') != 1) return 60005301;  // 1
@@ -144,19 +144,19 @@ int WD0004_1(Text p1) {
 
 // Slashes and dashes.
 
-int WD0007_2(Text p1) {
+int WD0007_2(Field p1) {
   if (blank(p1)) return 0;
-  return code_when(first_char(p1) == u'/' || !all_chars(p1, signs_char) || p1.back() == u'/',
+  return code_when(first_char(p1) == u'/' || !all_chars(p1, signs_char) || Text(p1).back() == u'/',
                    60007501);
 }
 
-int WD0008_1(Text p1) {
+int WD0008_1(Field p1) {
   if (blank(p1)) return 0;
   const Text w = first_n_chars(p1);
   return code_when(!all_chars(w, separated_char) || misplaced_separator(w), 60007701);
 }
 
-int WD0008_2(Text p1) {
+int WD0008_2(Field p1) {
   if (blank(p1)) return 0;
   const Text w = first_n_chars(p1);
   const std::size_t dash = w.find(u'-');
@@ -173,14 +173,14 @@ int WD0008_2(Text p1) {
 
 // Identity numbers: the digits are the single-character values of the untouched text.
 
-int WD0014_1(Text p1) {
+int WD0014_1(Field p1) {
   if (blank(p1)) return 0;
   if (trimmed_length(p1) != 10 || !number_text(p1) || equals(p1, u"0000000000")) return 60005101;
   const int r = weighted_sum(p1, {6, 5, 7, 2, 3, 4, 5, 6, 7}) % 11;
   return code_when(r == 10 || r != char_value(p1, 10), 60005101);
 }
 
-int WD0015_1(Text p1) {
+int WD0015_1(Field p1) {
   if (blank(p1)) return 0;
   if (trimmed_length(p1) != 11 || !number_text(p1)) return 60005401;         // 1
   const int m = part_value(p1, 3, 4);                                        // 2
@@ -193,7 +193,7 @@ int WD0015_1(Text p1) {
   return code_when(check != char_value(p1, 11), 60005401);                   // 5
 }
 
-int WD0016_1(Text p1) {
+int WD0016_1(Field p1) {
   if (blank(p1)) return 0;
   const std::size_t n = trimmed_length(p1);
   if (!number_text(p1) || (n != 9 && n != 14)) return 60005201;                         // 1
@@ -204,11 +204,11 @@ int WD0016_1(Text p1) {
 }
 
 // Bank account: the account-form check of the bank-account test; p2 is not read.
-int WD0017_1(Text p1, Text) { return TestNrRachBank(p1, false); }
+int WD0017_1(Field p1, Field) { return TestNrRachBank(p1, false); }
 
-int WD0017_2(Text p1, Text p2, Text p3) { return is_exactly(p2, u"1") ? WD0017_1(p1, p3) : 0; }
+int WD0017_2(Field p1, Field p2, Field p3) { return is_exactly(p2, u"1") ? WD0017_1(p1, p3) : 0; }
 
-int WD0018_1(Text p1) {
+int WD0018_1(Field p1) {
   if (blank(p1)) return 0;
   const Text w = first_n_chars(p1);
   if (!all_chars(w, phone_char)) return 60007901;                           // 1
@@ -219,6 +219,6 @@ int WD0018_1(Text p1) {
 }
 
 // The dictionary service judges the text; its answer is the result.
-int WD0007_1(Text p1) { return service_rule_check(p1); }
+int WD0007_1(Field p1) { return service_rule_check(p1); }
 
 }  // namespace olv

@@ -15,7 +15,8 @@ constexpr int unless_accepted(bool accepted_at_once, bool demanded_blank, int co
 
 // The procedure of XP0093_12, _14 and _16 over a first field F, a second first field G, a common
 // field B and two alternative fields X and Y (X tested before Y).
-int led_group(std::initializer_list<Text> all, Text f, Text g, Text b, Text x, Text y, int code) {
+int led_group(std::initializer_list<Field> all, const Field& f, const Field& g, const Field& b,
+              const Field& x, const Field& y, int code) {
   if (all_blank(all)) return 0;                                      // 1
   if (filled(f) && filled(b) && (filled(x) || filled(y))) return 0;  // 2
   if (filled(g) && filled(b) && (filled(x) || filled(y))) return 0;  // 3
@@ -23,7 +24,7 @@ int led_group(std::initializer_list<Text> all, Text f, Text g, Text b, Text x, T
 }
 
 // Two of three present: I10 and I9, I10 and the further field, I9 and the further field.
-bool two_of_three(Text i10, Text i9, Text further) {
+bool two_of_three(const Field& i10, const Field& i9, const Field& further) {
   return (id10(i10) && id9_or_14(i9)) || (id10(i10) && filled(further)) ||
          (id9_or_14(i9) && filled(further));
 }
@@ -31,7 +32,8 @@ bool two_of_three(Text i10, Text i9, Text further) {
 // The procedure of XP0096_2 and XP0098_7: 0 when two identifications are present, tried as the
 // pairs I10+I9, I10+I11, I10+D, I9+I11, I9+D, I11+D, I10+S, I9+S, I11+E; failing them, the code
 // unless both pairs D and E are filled (together they count as an identification of their own).
-int two_identifications(Text i10, Text i9, Text i11, Text d1, Text d2, Text s, Text e1, Text e2,
+int two_identifications(const Field& i10, const Field& i9, const Field& i11, const Field& d1,
+                        const Field& d2, const Field& s, const Field& e1, const Field& e2,
                         int code) {
   const bool by_i10 = id10(i10), by_i9 = id9_or_14(i9), by_i11 = id11(i11);
   const bool by_d = all_filled({d1, d2}), by_s = filled(s), by_e = all_filled({e1, e2});
@@ -45,66 +47,66 @@ int two_identifications(Text i10, Text i9, Text i11, Text d1, Text d2, Text s, T
 }  // namespace
 
 // clang-format off
-int XP0061_1(Text p1, Text p2)          { return code_when(filled(p1) && blank(p2), 61006101); }
-int XP0072_1(Text p1, Text p2, Text p3) { return code_when(any_filled({p1, p3}) && blank(p2), 61007201); }
-int XP0073_2(Text p1, Text p2)          { return code_when(exactly_one_blank(p1, p2), 61007302); }
-int XP0076_1(Text p1, Text p2)          { return code_when(blank(p1) || blank(p2), 61007601); }
-int XP0088_1(Text p1, Text p2)          { return code_when(blank(p1) || blank(p2), 61008801); }
-int XP0092_1(Text p1, Text p2)          { return code_when(blank(p1) && blank(p2), 61009201); }
-int XP0094_1(Text p1, Text p2)          { return code_when(filled(p2) && filled(p1), 61009401); }
-int XP0095_2(Text p1, Text p2, Text p3) { return code_when(blank(p1) && (blank(p2) || blank(p3)), 61009502); }
-int XP0095_3(Text p1)                   { return code_when(blank(p1), 61009503); }
-int XP0095_4(Text p1)                   { return code_when(blank(p1), 61009504); }
+int XP0061_1(Field p1, Field p2)          { return code_when(filled(p1) && blank(p2), 61006101); }
+int XP0072_1(Field p1, Field p2, Field p3) { return code_when(any_filled({p1, p3}) && blank(p2), 61007201); }
+int XP0073_2(Field p1, Field p2)          { return code_when(exactly_one_blank(p1, p2), 61007302); }
+int XP0076_1(Field p1, Field p2)          { return code_when(blank(p1) || blank(p2), 61007601); }
+int XP0088_1(Field p1, Field p2)          { return code_when(blank(p1) || blank(p2), 61008801); }
+int XP0092_1(Field p1, Field p2)          { return code_when(blank(p1) && blank(p2), 61009201); }
+int XP0094_1(Field p1, Field p2)          { return code_when(filled(p2) && filled(p1), 61009401); }
+int XP0095_2(Field p1, Field p2, Field p3) { return code_when(blank(p1) && (blank(p2) || blank(p3)), 61009502); }
+int XP0095_3(Field p1)                   { return code_when(blank(p1), 61009503); }
+int XP0095_4(Field p1)                   { return code_when(blank(p1), 61009504); }
 // clang-format on
 
-int XP0093_7(Text p1, Text p2, Text p3, Text p4) {
+int XP0093_7(Field p1, Field p2, Field p3, Field p4) {
   return unless_accepted(all_filled({p1, p2, p3}), any_blank({p1, p4}), 61009307);
 }
-int XP0093_9(Text p1, Text p2, Text p3, Text p4, Text p5) {
+int XP0093_9(Field p1, Field p2, Field p3, Field p4, Field p5) {
   return unless_accepted(all_filled({p1, p2, p3, p4}), any_blank({p1, p2, p5}), 61009309);
 }
-int XP0093_8(Text p1, Text p2, Text p3, Text p4, Text p5, Text p6, Text p7, Text p8) {
+int XP0093_8(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8) {
   return unless_accepted(all_blank({p1, p2, p3, p4, p5, p6, p7, p8}) || all_filled({p1, p2, p3}),
                          any_blank({p2, p8}), 61009308);
 }
 // Two exports of one relation: the code of XP0093_8 (61009308) is intended.
-int XP0093_10(Text p1, Text p2, Text p3, Text p4, Text p5, Text p6, Text p7, Text p8) {
+int XP0093_10(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8) {
   return XP0093_8(p1, p2, p3, p4, p5, p6, p7, p8);
 }
-int XP0093_15(Text p1, Text p2, Text p3, Text p4) {
+int XP0093_15(Field p1, Field p2, Field p3, Field p4) {
   return unless_accepted(all_blank({p1, p2, p3, p4}) || all_filled({p1, p2, p3}),
                          any_blank({p1, p4}), 61009315);
 }
 
-int XP0093_12(Text p1, Text p2, Text p3, Text p4, Text p5, Text p6, Text p7, Text p8, Text p9) {
+int XP0093_12(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8, Field p9) {
   return led_group({p1, p2, p3, p4, p5, p6, p7, p8, p9}, p1, p8, p2, p4, p6, 61009312);
 }
-int XP0093_14(Text p1, Text p2, Text p3, Text p4, Text p5, Text p6, Text p7, Text p8, Text p9) {
+int XP0093_14(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8, Field p9) {
   return led_group({p1, p2, p3, p4, p5, p6, p7, p8, p9}, p1, p9, p2, p4, p7, 61009314);
 }
 // 61009313 is intended: XP0093_16 differs from XP0093_14 by its tenth field and this code.
-int XP0093_16(Text p1, Text p2, Text p3, Text p4, Text p5, Text p6, Text p7, Text p8, Text p9,
-              Text p10) {
+int XP0093_16(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8, Field p9,
+              Field p10) {
   return led_group({p1, p2, p3, p4, p5, p6, p7, p8, p9, p10}, p1, p9, p2, p4, p7, 61009313);
 }
 
 // The identification rules: XP0098_4 and XP0098_7 share 61009801 and XP0096_2 answers with
 // variant 01, intended.
-int XP0098_7(Text p1, Text p2, Text p3, Text p4, Text p5, Text p6, Text p7, Text p8) {
+int XP0098_7(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8) {
   return two_identifications(p1, p2, p3, p4, p5, p6, p7, p8, 61009801);
 }
 
-int XP0096_2(Text p1, Text p2, Text p3, Text p4, Text p5, Text p6, Text p7, Text p8, Text p9) {
+int XP0096_2(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8, Field p9) {
   if (first_char(p1) != u'F') return 0;                                  // 1
   return two_identifications(p2, p3, p4, p5, p6, p7, p9, p8, 61009601);  // 2
 }
 
-int XP0097_1(Text p1, Text p2, Text p3, Text p4) {
+int XP0097_1(Field p1, Field p2, Field p3, Field p4) {
   if (first_char(p1) != u'P') return 0;    // 1
   if (two_of_three(p2, p3, p4)) return 0;  // 2
   return 61009701;                         // 3
 }
 
-int XP0098_4(Text p1, Text p2, Text p3) { return code_when(!two_of_three(p1, p2, p3), 61009801); }
+int XP0098_4(Field p1, Field p2, Field p3) { return code_when(!two_of_three(p1, p2, p3), 61009801); }
 
 }  // namespace olv

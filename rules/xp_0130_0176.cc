@@ -68,13 +68,13 @@ bool day_before_is_before_october_2003(Text p) {
 
 // p1 is exactly "1", p2 is a two-character kinship code with a disability degree and p3 and p4 are
 // valid dates: the common condition of the XP 0134 rules.
-bool disabled_kin_with_dates(Text p1, Text p2, Text p3, Text p4) {
+bool disabled_kin_with_dates(Field p1, Field p2, Field p3, Field p4) {
   return is_exactly(p1, u"1") && raw_length(p2) == 2 && kin_with_disability_degree(p2) &&
          valid_date(p3) && valid_date(p4);
 }
 
 // At least one of the groups of fields is complete: each of its fields is filled.
-bool any_complete(std::initializer_list<std::initializer_list<Text>> groups) {
+bool any_complete(std::initializer_list<std::initializer_list<Field>> groups) {
   return some(groups, all_filled);
 }
 
@@ -90,57 +90,57 @@ Text date_from_2005(Text p) {
 
 // Required fields.
 // clang-format off
-int XP0131_1(Text p1) { return code_when(blank(p1), 61013101); }
-int XP0149_4(Text p1) { return code_when(blank(p1), 61014902); }  // 02 intended
+int XP0131_1(Field p1) { return code_when(blank(p1), 61013101); }
+int XP0149_4(Field p1) { return code_when(blank(p1), 61014902); }  // 02 intended
 // clang-format on
 
 // Single codes against a dictionary. A valid date is always filled, so the earliest valid date of
 // p2 alone with the fallback 1 January 2005 (XP0163_2) is the default date.
 // clang-format off
-int XP0130_1(Text p1)          { return code_when(filled(p1)              && fails_dictionary(10006, p1, kNoDate),                    61013001); }
-int XP0138_1(Text p1)          { return code_when(first_char(p1) == u'0'  && fails_dictionary(10010, p1, kNoDate),                    61013801); }
-int XP0138_2(Text p1)          { return code_when(filled(p1)              && fails_dictionary(10049, p1, kNoDate),                    61013802); }
-int XP0159_2(Text p1)          { return code_when(filled(p1)              && fails_dictionary(10005, p1, kNoDate),                    61015902); }
-int XP0162_2(Text p1, Text p2) { return code_when(trimmed_length(p1) == 3 && fails_dictionary(10019, p1, period_or_october_2003(p2)), 61016201); }
-int XP0163_2(Text p1, Text p2) { return code_when(!empty(p1)              && fails_dictionary(10009, p1, default_date(p2)),           61016301); }
-int XP0164_2(Text p1, Text p2) { return code_when(filled(p1)              && fails_dictionary(10008, p1, default_date(p2)),           61016401); }
-int XP0165_2(Text p1, Text p2) { return code_when(filled(p1)              && fails_dictionary(10012, p1, default_date(p2)),           61016501); }
-int XP0175_1(Text p1, Text p2) { return code_when(filled(p1)              && fails_dictionary(10013, p1, default_date(p2)),           61017501); }
-int XP0167_1(Text p1, Text p2) { return code_when(filled(p1)              && fails_dictionary(10004, p1, date_from_2005(p2)),         61016703); }  // 03 intended
+int XP0130_1(Field p1)          { return code_when(filled(p1)              && fails_dictionary(10006, p1, kNoDate),                    61013001); }
+int XP0138_1(Field p1)          { return code_when(first_char(p1) == u'0'  && fails_dictionary(10010, p1, kNoDate),                    61013801); }
+int XP0138_2(Field p1)          { return code_when(filled(p1)              && fails_dictionary(10049, p1, kNoDate),                    61013802); }
+int XP0159_2(Field p1)          { return code_when(filled(p1)              && fails_dictionary(10005, p1, kNoDate),                    61015902); }
+int XP0162_2(Field p1, Field p2) { return code_when(trimmed_length(p1) == 3 && fails_dictionary(10019, p1, period_or_october_2003(p2)), 61016201); }
+int XP0163_2(Field p1, Field p2) { return code_when(!empty(p1)              && fails_dictionary(10009, p1, default_date(p2)),           61016301); }
+int XP0164_2(Field p1, Field p2) { return code_when(filled(p1)              && fails_dictionary(10008, p1, default_date(p2)),           61016401); }
+int XP0165_2(Field p1, Field p2) { return code_when(filled(p1)              && fails_dictionary(10012, p1, default_date(p2)),           61016501); }
+int XP0175_1(Field p1, Field p2) { return code_when(filled(p1)              && fails_dictionary(10013, p1, default_date(p2)),           61017501); }
+int XP0167_1(Field p1, Field p2) { return code_when(filled(p1)              && fails_dictionary(10004, p1, date_from_2005(p2)),         61016703); }  // 03 intended
 // clang-format on
 
 // Character forms of one field.
 
-int XP0136_1(Text p1) { return code_when(filled(p1) && !one_of(first_char(p1), u"AB0"), 61013601); }
+int XP0136_1(Field p1) { return code_when(filled(p1) && !one_of(first_char(p1), u"AB0"), 61013601); }
 
-int XP0137_1(Text p1) {
+int XP0137_1(Field p1) {
   if (!one_of(first_char(p1), u"AB")) return 0;
   if (trimmed_length(p1) < 7) return 61013701;
   return code_when(!int_value_in(chars(p1, 6, 7), 1, 47), 61013701);
 }
 
 // An element code, 60008101, is intended.
-int XP0150_2(Text p1) {
+int XP0150_2(Field p1) {
   return code_when(filled(p1) && !(n_digit_text(p1, 2) && int_value_in(p1, 1, 99)), 60008101);
 }
 
 // Two characters that hold white space are no month and pass; 61015103 is intended.
-int XP0157_1(Text p1) {
+int XP0157_1(Field p1) {
   const Text head = chars(p1, 1, 2);
   return code_when(
       trimmed_length(p1) >= 2 && trimmed_length(head) == 2 && !int_value_in(head, 1, 12), 61015103);
 }
 
-int XP0161_1(Text p1) {
+int XP0161_1(Field p1) {
   return code_when(trimmed_length(p1) != 3 || contains(chars(p1, 1, 3), u" "), 61016101);
 }
 
 // An element code, 60004101, is intended.
-int XP0148_1(Text p1, Text p2) {
+int XP0148_1(Field p1, Field p2) {
   return code_when(!(n_digit_text(p1, 2) && n_digit_text(p2, 6)), 60004101);
 }
 
-int XP0176_1(Text p1) {
+int XP0176_1(Field p1) {
   if (blank(p1)) return 0;  // 1
   if (!equals_one_of(p1, {u"PL", u"RP"}) &&
       !begins_with_any(p1, {u"RZECZ", u"POLS", u"POLK", u"POLO", u"POLA"}))
@@ -152,45 +152,45 @@ int XP0176_1(Text p1) {
 // Kinship codes.
 
 // 61013201, variant 01 of the second rule, is intended.
-int XP0132_2(Text p1, Text p2, Text p3) {
+int XP0132_2(Field p1, Field p2, Field p3) {
   return code_when(equals(p1, u"1") && filled(p2) && household_kin(p2) && blank(p3), 61013201);
 }
 
-int XP0134_2(Text p1, Text p2, Text p3, Text p4, Text p5) {
+int XP0134_2(Field p1, Field p2, Field p3, Field p4, Field p5) {
   return code_when(disabled_kin_with_dates(p1, p2, p3, p4) && aged_26_or_more(p4, p3) &&
                        !kin_degree_allows(p2, first_char(p5)),
                    61013401);
 }
 
-int XP0134_3(Text p1, Text p2, Text p3, Text p4, Text p5) {
+int XP0134_3(Field p1, Field p2, Field p3, Field p4, Field p5) {
   return code_when(disabled_kin_with_dates(p1, p2, p3, p4) && !older_than_26(p4, p3) &&
                        !aged_26_or_more(p4, p3) && empty(p5),
                    61013403);
 }
 
-int XP0134_4(Text p1, Text p2, Text p3) {
+int XP0134_4(Field p1, Field p2, Field p3) {
   return code_when(is_exactly(p1, u"1") && !kin_with_disability_degree(p2) && empty(p3), 61013404);
 }
 
 // Insurance title keys, each rule with its own reference before October 2003.
 
-int XP0147_1(Text p1, Text p2, Text p3) {
+int XP0147_1(Field p1, Field p2, Field p3) {
   if (blank(p1)) return 0;
   return code_when(excluded_title(p1, p2, period_before_october_2003(p3)), 61014701);
 }
 
-int XP0147_3(Text p1, Text p2, Text p3, Text p4, Text p5, Text p6, Text p7, Text p8) {
+int XP0147_3(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8) {
   return code_when(excluded_title(p7, p8, earliest_before_october_2003({p1, p2, p3, p4, p5, p6})),
                    61014701);
 }
 
-int XP0147_5(Text p1, Text p2, Text p3) {
+int XP0147_5(Field p1, Field p2, Field p3) {
   return code_when(excluded_title(p2, p3, day_before_is_before_october_2003(p1)), 61014701);
 }
 
 // The insurance title code of three fields: four, one and one digits (trimmed lengths 4, 1 and 1,
 // then every unit of the three a digit, so a space inside gives the finding).
-int XP0156_5(Text p1, Text p2, Text p3) {
+int XP0156_5(Field p1, Field p2, Field p3) {
   if (trimmed_length(p1) != 4 || trimmed_length(p2) != 1 || trimmed_length(p3) != 1)
     return 61015605;  // 1
   return code_when(!(all_digits(p1) && all_digits(p2) && all_digits(p3)),
@@ -199,9 +199,9 @@ int XP0156_5(Text p1, Text p2, Text p3) {
 
 // Groups of fields that must be complete.
 
-int XP0149_10(Text p1, Text p2, Text p3, Text p4, Text p5, Text p6, Text p7, Text p8, Text p9,
-              Text p10, Text p11, Text p12, Text p13, Text p14, Text p15, Text p16, Text p17,
-              Text p18) {
+int XP0149_10(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8, Field p9,
+              Field p10, Field p11, Field p12, Field p13, Field p14, Field p15, Field p16, Field p17,
+              Field p18) {
   if (blank(p1)) return 0;
   if (blank(p2)) return 61014910;
   return code_when(
@@ -210,9 +210,9 @@ int XP0149_10(Text p1, Text p2, Text p3, Text p4, Text p5, Text p6, Text p7, Tex
       61014910);
 }
 
-int XP0149_11(Text p1, Text p2, Text p3, Text p4, Text p5, Text p6, Text p7, Text p8, Text p9,
-              Text p10, Text p11, Text p12, Text p13, Text p14, Text p15, Text p16, Text p17,
-              Text p18) {
+int XP0149_11(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8, Field p9,
+              Field p10, Field p11, Field p12, Field p13, Field p14, Field p15, Field p16, Field p17,
+              Field p18) {
   if (!all_filled({p1, p2})) return 0;
   return code_when(
       !any_complete(
@@ -220,7 +220,7 @@ int XP0149_11(Text p1, Text p2, Text p3, Text p4, Text p5, Text p6, Text p7, Tex
       61014911);
 }
 
-int XP0149_12(Text p1, Text p2, Text p3, Text p4) {
+int XP0149_12(Field p1, Field p2, Field p3, Field p4) {
   return code_when(filled(p1) && !all_filled({p2, p3, p4}), 61014912);
 }
 
