@@ -106,6 +106,8 @@ int trimmed_compare(const char16_t* a, Text b) { return compare_trimmed(HostUnit
 int trimmed_compare(const char16_t* a, const char16_t* b) {
   return compare_trimmed(HostUnits{a}, HostUnits{b});
 }
+bool all_white_space(Text t) { return blank_from(ViewUnits{t}, 0); }
+bool all_white_space(const char16_t* p) { return blank_from(HostUnits{p}, 0); }
 
 int KVTIsNotEmpty(Text t) { return t.find_first_not_of(u' ') == Text::npos ? 1 : 0; }
 

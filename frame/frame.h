@@ -20,6 +20,11 @@ int KVTDelSpacjeStrcmp(Text a, Text b);
 int trimmed_compare(const char16_t* a, Text b);
 int trimmed_compare(const char16_t* a, const char16_t* b);
 
+// Every unit is white space (or there is none): the trimmed text is empty. The host's text is
+// walked to its terminator.
+bool all_white_space(Text t);
+bool all_white_space(const char16_t* p);
+
 // 1 when the text is empty or only U+0020 spaces (the finding "empty"), else 0.
 int KVTIsNotEmpty(Text t);
 

@@ -43,6 +43,12 @@ class Field {
   mutable std::size_t size_;
 };
 
+// The field is white space alone, or nothing; walked to its terminator when uncounted.
+inline bool all_white_space(const Field& f) {
+  const char16_t* host = f.uncounted();
+  return host ? all_white_space(host) : all_white_space(Text(f));
+}
+
 // KVTDelSpacjeStrcmp of two fields, walking the uncounted ones to their terminators. The
 // comparison is antisymmetric, so b against a, negated, is a against b.
 inline int trimmed_compare(const Field& a, const Field& b) {

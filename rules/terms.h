@@ -22,7 +22,8 @@ namespace olv::terms {
 constexpr int code_when(bool violated, int code) { return violated ? code : 0; }
 
 // Blank: the trimmed text is empty (KVTDelSpacjeStrcmp of p and "" gives 0); null is blank.
-inline bool blank(const Field& p) { return trimmed_compare(p, u"") == 0; }
+// The comparison with "" gives 0 exactly when every unit is white space.
+inline bool blank(const Field& p) { return all_white_space(p); }
 
 // Filled: not blank.
 inline bool filled(const Field& p) { return !blank(p); }
@@ -108,8 +109,12 @@ constexpr bool some(std::initializer_list<Item> items, Test test) {
 }
 
 // p equals one of the literals (trimmed comparison), tried in the order given.
-inline bool equals_one_of(const Field& p, std::initializer_list<Field> literals) {
-  return some(literals, [&p](const Field& literal) { return equals(p, literal); });
+// The comparison gives 0 exactly when the two trimmed texts are the same units, so p is trimmed
+// once and its trimmed text matched against each trimmed literal, most of them ruled out by
+// their length alone.
+inline bool equals_one_of(const Field& p, std::initializer_list<Text> literals) {
+  const Text trimmed = KVTDelSpacje(p);
+  return some(literals, [trimmed](Text literal) { return trimmed == KVTDelSpacje(literal); });
 }
 
 // Exactly one of the two fields is blank.
@@ -152,7 +157,10 @@ inline bool month_from(Text p, int32_t limit) { return valid_month(p) && month_v
 inline bool id10(Text p) { return trimmed_length(p) == 10; }
 
 // A 9-or-14-character identifier: trimmed length exactly 9 or exactly 14.
-inline bool id9_or_14(Text p) { return trimmed_length(p) == 9 || trimmed_length(p) == 14; }
+inline bool id9_or_14(Text p) {
+  const std::size_t n = trimmed_length(p);
+  return n == 9 || n == 14;
+}
 
 // An 11-character identifier: trimmed length exactly 11.
 inline bool id11(Text p) { return trimmed_length(p) == 11; }

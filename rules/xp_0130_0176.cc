@@ -35,12 +35,13 @@ class TitleKey {
 };
 
 // The key of the title code and the one-character code is excluded at the reference: before
-// October 2003 the four keys 012x1 are, from then on only "01201".
-bool excluded_title(Text title, Text code, bool before_october_2003) {
+// October 2003 the four keys 012x1 are, from then on only "01201". The reference is a pure test
+// worked out only for the three keys that depend on it.
+template <typename BeforeOctober2003>
+bool excluded_title(Text title, Text code, BeforeOctober2003 before_october_2003) {
   const TitleKey key(title, code);
-  if (before_october_2003)
-    return equals_one_of(key.text(), {u"01201", u"01211", u"01221", u"01231"});
-  return equals(key.text(), u"01201");
+  if (equals(key.text(), u"01201")) return true;
+  return equals_one_of(key.text(), {u"01211", u"01221", u"01231"}) && before_october_2003();
 }
 
 // The period p (MMRRRR of trimmed length 6) lies before October 2003: a month 1 to 12 read from its
@@ -176,16 +177,18 @@ int XP0134_4(Field p1, Field p2, Field p3) {
 
 int XP0147_1(Field p1, Field p2, Field p3) {
   if (blank(p1)) return 0;
-  return code_when(excluded_title(p1, p2, period_before_october_2003(p3)), 61014701);
+  return code_when(excluded_title(p1, p2, [&] { return period_before_october_2003(p3); }), 61014701);
 }
 
 int XP0147_3(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8) {
-  return code_when(excluded_title(p7, p8, earliest_before_october_2003({p1, p2, p3, p4, p5, p6})),
+  return code_when(excluded_title(p7, p8, [&] {
+                     return earliest_before_october_2003({p1, p2, p3, p4, p5, p6});
+                   }),
                    61014701);
 }
 
 int XP0147_5(Field p1, Field p2, Field p3) {
-  return code_when(excluded_title(p2, p3, day_before_is_before_october_2003(p1)), 61014701);
+  return code_when(excluded_title(p2, p3, [&] { return day_before_is_before_october_2003(p1); }), 61014701);
 }
 
 // The insurance title code of three fields: four, one and one digits (trimmed lengths 4, 1 and 1,
