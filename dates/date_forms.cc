@@ -157,9 +157,15 @@ int f_KVTElemT_DATA_DDMMRRRRNN(Text t) {
 }
 
 int f_KVTElemT_NNMMRRRR_RAP(Text t) {
+  // Eight digits, the usual text, pass steps 1 and 2; their ordinal is two digits, their rest
+  // six, which step 4 reads as a period at once.
+  if (t.size() == 8 && all_digits<8>(t.data())) {
+    if (digit_field(t, 1, 2) < 1) return 60007401;  // 3
+    return mmrrrr_fields(t.substr(2));               // 4
+  }
   char16_t second = unit_at(t, 1);
   if (!is_digit(second) && second != u' ') return 60007401;  // 1
-  if (number_finding<8>(t) != 0) return 60007401;             // 2
+  if (f_KVTElemT_LICZBA(t) != 0) return 60007401;             // 2
   int32_t ordinal = part_value(t, 1, 2);                      // a space then 1 is ordinal 1
   if (ordinal < 1 || ordinal > 99) return 60007401;           // 3
   return f_KVTElemT_DATA_MMRRRR(t.substr(2));                 // 4

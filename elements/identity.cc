@@ -22,8 +22,8 @@ int32_t digit_value(Text t, std::size_t position) {
 // clang-format off
 // Weights of the check sums, one per unit of the text, 0 for the units outside the sum.
 constexpr auto kPeselWeights = lane_weights<11>({1, 3, 7, 9, 1, 3, 7, 9, 1, 3, 0});
-constexpr auto kRegon9Weights = lane_weights<9>({8, 9, 2, 3, 4, 5, 6, 7, 0});
-constexpr auto kRegon14Weights = lane_weights<14>({2, 4, 8, 5, 0, 9, 7, 3, 6, 1, 2, 4, 8, 0});
+constexpr auto kRegon9Weights = lane_weights<8>({8, 9, 2, 3, 4, 5, 6, 7});
+constexpr auto kRegon14Weights = lane_weights<13>({2, 4, 8, 5, 0, 9, 7, 3, 6, 1, 2, 4, 8});
 constexpr auto kNipWeights = lane_weights<10>({6, 5, 7, 2, 3, 4, 5, 6, 7, 0});
 constexpr auto kNuspFirstWeights = lane_weights<10>({1, 7, 3, 5, 7, 3, 5, 7, 3, 0});
 constexpr auto kNuspSecondWeights = lane_weights<10>({1, 3, 5, 7, 1, 3, 5, 7, 3, 0});
@@ -75,12 +75,12 @@ int pesel_of_digits(Text t) {
   return digit_at(t, 10) == (r == 0 ? 0 : 10 - r) ? 0 : 60005401;
 }
 
-// The REGON check of a text with at least kUnits units, the last of them the check digit: the
+// The REGON check of the weighted positions 1 to kPositions and the check digit after them: the
 // weighted sum modulo 11, a remainder of 10 counting as 0.
-template <std::size_t kUnits>
-bool regon_check(Text t, const LaneWeights<kUnits>& weights) {
+template <std::size_t kPositions>
+bool regon_check(Text t, const LaneWeights<kPositions>& weights) {
   int32_t r = weighted_sum(t, weights) % 11;
-  return digit_value(t, kUnits) == (r == 10 ? 0 : r);
+  return digit_value(t, kPositions + 1) == (r == 10 ? 0 : r);
 }
 
 // Positions `first` to `last` (from 1) are all digits.
