@@ -104,7 +104,9 @@ int fb_KVTPoleRodzajDokumentu(Text t) {
 
 // ---- exports ----
 
-int f_KVTElem(short type, char16_t* text, int max_length) {
+// The adapter takes the twin in whole (flatten): the dispatcher is the one call a host makes per
+// field, and a second call inside it is a good part of its cost.
+[[gnu::flatten]] int f_KVTElem(short type, char16_t* text, int max_length) {
   return olv::f_KVTElem(type, olv::text(text), max_length);
 }
 
