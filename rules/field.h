@@ -49,6 +49,21 @@ inline bool all_white_space(const Field& f) {
   return host ? all_white_space(host) : all_white_space(Text(f));
 }
 
+// The trimmed text has exactly n units. An uncounted field is walked only past its leading
+// white space, n units and the white space that may follow them: a long text is ruled out at
+// its first unit past them that is not white space, without counting the rest.
+inline bool trimmed_length_is(const Field& f, std::size_t n) {
+  const char16_t* host = f.uncounted();
+  if (!host) return KVTDelSpacje(Text(f)).size() == n;
+  const char16_t* s = host;
+  while (is_space(*s)) ++s;  // the terminator is no white space
+  if (n == 0) return *s == u'\0';
+  for (std::size_t k = 0; k < n; ++k) {
+    if (s[k] == u'\0') return false;
+  }
+  return !is_space(s[n - 1]) && all_white_space(s + n);
+}
+
 // KVTDelSpacjeStrcmp of two fields, walking the uncounted ones to their terminators. The
 // comparison is antisymmetric, so b against a, negated, is a against b.
 inline int trimmed_compare(const Field& a, const Field& b) {

@@ -154,16 +154,13 @@ inline bool month_before(Text p, int32_t limit) { return valid_month(p) && month
 inline bool month_from(Text p, int32_t limit) { return valid_month(p) && month_value(p) >= limit; }
 
 // A 10-character identifier: trimmed length exactly 10 (only the length counts).
-inline bool id10(Text p) { return trimmed_length(p) == 10; }
+inline bool id10(const Field& p) { return trimmed_length_is(p, 10); }
 
 // A 9-or-14-character identifier: trimmed length exactly 9 or exactly 14.
-inline bool id9_or_14(Text p) {
-  const std::size_t n = trimmed_length(p);
-  return n == 9 || n == 14;
-}
+inline bool id9_or_14(const Field& p) { return trimmed_length_is(p, 9) || trimmed_length_is(p, 14); }
 
 // An 11-character identifier: trimmed length exactly 11.
-inline bool id11(Text p) { return trimmed_length(p) == 11; }
+inline bool id11(const Field& p) { return trimmed_length_is(p, 11); }
 
 // A pair: the same field in two versions, the first and the second.
 struct Pair {

@@ -16,8 +16,8 @@ using olv::testing::utf8;
 // Every pair of texts, each given as a host's terminated text and as a view cut from a longer
 // buffer (so not terminated where it ends): all four ways agree with the comparison of views.
 TEST(FieldTest, TrimmedComparisonAgreesHowEverTheFieldsCame) {
-  const std::u16string texts[] = {u"",   u" ",    u"a",        u" a ", u"ab",     u"a\t",
-                                  u"b",  u"a b",  u"\u3000b",  u"ab ", u"\u00A0", u"\uFFFF"};
+  const std::u16string texts[] = {u"",  u" ",   u"a",       u" a ", u"ab",     u"a\t",
+                                  u"b", u"a b", u"\u3000b", u"ab ", u"\u00A0", u"\uFFFF"};
   for (const std::u16string& a : texts) {
     for (const std::u16string& b : texts) {
       const int want = olv::KVTDelSpacjeStrcmp(Text(a), Text(b));
@@ -29,6 +29,29 @@ TEST(FieldTest, TrimmedComparisonAgreesHowEverTheFieldsCame) {
       EXPECT_EQ(olv::trimmed_compare(Field(a.c_str()), Field(b_view)), want) << utf8(a);
       EXPECT_EQ(olv::trimmed_compare(Field(a_view), Field(b.c_str())), want) << utf8(a);
       EXPECT_EQ(olv::trimmed_compare(Field(a_view), Field(b_view)), want) << utf8(a);
+    }
+  }
+}
+
+// The walk that stops past n units and the white space after them agrees with trimming.
+TEST(FieldTest, TrimmedLengthWithoutCountingTheRest) {
+  const std::u16string texts[] = {u"",
+                                  u" ",
+                                  u"\t \n",
+                                  u"4405140135",
+                                  u" 4405140135 ",
+                                  u"4405140135\u3000",
+                                  u"44051 40135",
+                                  u"44051401359",
+                                  u"  a  b  ",
+                                  u"x",
+                                  u"x ",
+                                  u"61109010140000071219812874"};
+  for (const std::u16string& t : texts) {
+    for (std::size_t n = 0; n <= 16; ++n) {
+      const bool want = olv::KVTDelSpacje(Text(t)).size() == n;
+      EXPECT_EQ(olv::trimmed_length_is(Field(t.c_str()), n), want) << utf8(t) << " " << n;
+      EXPECT_EQ(olv::trimmed_length_is(Field(Text(t)), n), want) << utf8(t) << " " << n;
     }
   }
 }
