@@ -257,12 +257,18 @@ extern "C" [[gnu::flatten]] int32_t sl_PoprawnaData_DDMM(const char16_t* t) {
 [[gnu::flatten]] int f_KVTElemT_DATA_DDMMRRRR(const char16_t* t) {
   return olv::f_KVTElemT_DATA_DDMMRRRR(olv::text(t));
 }
-[[gnu::flatten]] int f_KVTElemT_DATA_MMRRRR(const char16_t* t) { return olv::f_KVTElemT_DATA_MMRRRR(olv::text(t)); }
-[[gnu::flatten]] int f_KVTElemT_DATA_DDMM(char16_t* t) { return olv::f_KVTElemT_DATA_DDMM(olv::text(t)); }
+[[gnu::flatten]] int f_KVTElemT_DATA_MMRRRR(const char16_t* t) {
+  return olv::f_KVTElemT_DATA_MMRRRR(olv::text(t));
+}
+[[gnu::flatten]] int f_KVTElemT_DATA_DDMM(char16_t* t) {
+  return olv::f_KVTElemT_DATA_DDMM(olv::text(t));
+}
 [[gnu::flatten]] int f_KVTElemT_DATA_DDMMRRRRNN(char16_t* t) {
   return olv::f_KVTElemT_DATA_DDMMRRRRNN(olv::text(t));
 }
-[[gnu::flatten]] int f_KVTElemT_NNMMRRRR_RAP(char16_t* t) { return olv::f_KVTElemT_NNMMRRRR_RAP(olv::text(t)); }
+[[gnu::flatten]] int f_KVTElemT_NNMMRRRR_RAP(char16_t* t) {
+  return olv::f_KVTElemT_NNMMRRRR_RAP(olv::text(t));
+}
 int f_KVTZakresRoku(const char16_t* year) { return olv::f_KVTZakresRoku(olv::text(year)); }
 
 extern "C" int32_t sl_PrzeksztalcDate_DDMMRRRR(const char16_t* t) {

@@ -102,7 +102,9 @@ Text KVTDelSpacje(Text t) {
 }
 
 int KVTDelSpacjeStrcmp(Text a, Text b) { return compare_trimmed(ViewUnits{a}, ViewUnits{b}); }
-int trimmed_compare(const char16_t* a, Text b) { return compare_trimmed(HostUnits{a}, ViewUnits{b}); }
+int trimmed_compare(const char16_t* a, Text b) {
+  return compare_trimmed(HostUnits{a}, ViewUnits{b});
+}
 int trimmed_compare(const char16_t* a, const char16_t* b) {
   return compare_trimmed(HostUnits{a}, HostUnits{b});
 }

@@ -32,7 +32,9 @@ inline bool filled(const Field& p) { return !blank(p); }
 inline bool empty(const Field& p) { return p.empty(); }
 
 // p equals a literal (or another field): the trimmed texts are the same units.
-inline bool equals(const Field& p, const Field& literal) { return trimmed_compare(p, literal) == 0; }
+inline bool equals(const Field& p, const Field& literal) {
+  return trimmed_compare(p, literal) == 0;
+}
 
 // p is exactly a literal: the untrimmed units are the same.
 constexpr bool is_exactly(Text p, Text literal) { return p == literal; }
@@ -157,7 +159,9 @@ inline bool month_from(Text p, int32_t limit) { return valid_month(p) && month_v
 inline bool id10(const Field& p) { return trimmed_length_is(p, 10); }
 
 // A 9-or-14-character identifier: trimmed length exactly 9 or exactly 14.
-inline bool id9_or_14(const Field& p) { return trimmed_length_is(p, 9) || trimmed_length_is(p, 14); }
+inline bool id9_or_14(const Field& p) {
+  return trimmed_length_is(p, 9) || trimmed_length_is(p, 14);
+}
 
 // An 11-character identifier: trimmed length exactly 11.
 inline bool id11(const Field& p) { return trimmed_length_is(p, 11); }
@@ -189,7 +193,9 @@ inline bool any_changed(std::initializer_list<Pair> pairs) { return some(pairs, 
 inline bool any_dropped(std::initializer_list<Pair> pairs) { return some(pairs, dropped); }
 
 // The same present value: neither text is empty (untrimmed) and the two are equal (trimmed).
-inline bool same_present_value(const Field& a, const Field& b) { return !empty(a) && !empty(b) && equals(a, b); }
+inline bool same_present_value(const Field& a, const Field& b) {
+  return !empty(a) && !empty(b) && equals(a, b);
+}
 
 // ---- words added by the XP 0130-0385 rules ----
 
@@ -324,6 +330,8 @@ inline bool full_date_on_or_before(Text a, Text b) {
 }
 
 // Both are filled and they are equal after trimming.
-inline bool filled_and_equal(const Field& a, const Field& b) { return filled(a) && filled(b) && equals(a, b); }
+inline bool filled_and_equal(const Field& a, const Field& b) {
+  return filled(a) && filled(b) && equals(a, b);
+}
 
 }  // namespace olv::terms
