@@ -12,7 +12,7 @@ mkdir -p "$scratch"
 echo "scratch folder: $scratch" >&2
 
 # Our side: the Release build's driver.
-cmake --preset release -DOLV_BUILD_TOOLS=OFF >/dev/null
+cmake --preset release >/dev/null
 cmake --build build/release --target olv_peer_driver >/dev/null
 
 # The others, each in the scratch folder only.
