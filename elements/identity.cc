@@ -28,7 +28,6 @@ constexpr auto kNipWeights = lane_weights<10>({6, 5, 7, 2, 3, 4, 5, 6, 7, 0});
 constexpr auto kNuspFirstWeights = lane_weights<10>({1, 7, 3, 5, 7, 3, 5, 7, 3, 0});
 constexpr auto kNuspSecondWeights = lane_weights<10>({1, 3, 5, 7, 1, 3, 5, 7, 3, 0});
 // The PESEL month field divided by 20 gives the century of the birth year.
-constexpr Text kPeselCentury[] = {u"19", u"20", u"21", u"22", u"18"};
 constexpr int32_t kPeselCenturyYear[] = {1900, 2000, 2100, 2200, 1800};
 // clang-format on
 
@@ -110,8 +109,8 @@ int f_KVTElemT_PESEL(Text t) {
   date[1] = t[5];
   date[2] = static_cast<char16_t>(u'0' + month / 10);
   date[3] = static_cast<char16_t>(u'0' + month % 10);
-  date[4] = kPeselCentury[century][0];
-  date[5] = kPeselCentury[century][1];
+  date[4] = static_cast<char16_t>(u'0' + kPeselCenturyYear[century] / 1000);
+  date[5] = static_cast<char16_t>(u'0' + kPeselCenturyYear[century] / 100 % 10);
   date[6] = t[0];
   date[7] = t[1];
   if (f_KVTElemT_DATA_DDMMRRRR(Text(date.data(), date.size())) != 0) return 60005401;
