@@ -157,11 +157,15 @@ int f_KVTElemT_DATA_DDMMRRRRNN(Text t) {
 }
 
 int f_KVTElemT_NNMMRRRR_RAP(Text t) {
-  // Eight digits, the usual text, pass steps 1 and 2; their ordinal is two digits, their rest
-  // six, which step 4 reads as a period at once.
+  // Digits alone, the usual text, pass steps 1 and 2 and have their first two digits for an
+  // ordinal; eight of them, the usual count, leave six for a period that step 4 reads at once.
   if (t.size() == 8 && all_digits<8>(t.data())) {
     if (digit_field(t, 1, 2) < 1) return 60007401;  // 3
     return mmrrrr_fields(t.substr(2));               // 4
+  }
+  if (t.size() >= 2 && all_digits(t.data(), t.size())) {
+    if (digit_field(t, 1, 2) < 1) return 60007401;  // 3
+    return f_KVTElemT_DATA_MMRRRR(t.substr(2));      // 4
   }
   char16_t second = unit_at(t, 1);
   if (!is_digit(second) && second != u' ') return 60007401;  // 1

@@ -39,6 +39,10 @@ constexpr bool narrow_alnum(char16_t c) { return is_ascii_letter(c) || is_digit(
 }  // namespace
 
 int f_KVTElemT_LICZBA(Text t) {
+  return all_digits(t.data(), t.size()) ? 0 : number_text_walk(t);  // the usual text: digits alone
+}
+
+int number_text_walk(Text t) {
   std::size_t i = 0;
   while (i < t.size() && t[i] == kSpace) ++i;
   if (i == t.size()) return 0;  // empty, or spaces alone

@@ -118,6 +118,24 @@ bool all_digits(const char16_t* p) {
   }
 }
 
+// Each of the `units` units at p is a digit, whatever their count: blocks of eight and a last
+// block that ends with the text are tested together, with one branch at the end.
+inline bool all_digits(const char16_t* p, std::size_t units) {
+  using namespace digits_detail;
+  if (units < 4) {
+    for (std::size_t i = 0; i < units; ++i) {
+      if (static_cast<uint16_t>(p[i] - u'0') > 9) return false;
+    }
+    return true;
+  }
+  if (units < kLanes) return four_digits(p) && four_digits(p + units - 4);
+  Lanes not_digit = not_digits(p + units - kLanes);
+  for (std::size_t i = 0; i + kLanes <= units; i += kLanes) not_digit |= not_digits(p + i);
+  uint64_t half[2];
+  std::memcpy(half, &not_digit, sizeof half);
+  return (half[0] | half[1]) == 0;
+}
+
 // The count of digits that the `units` units at p begin with, whatever their count. Whole
 // blocks of eight are tested at once; the rest by a last block that ends with the text and
 // overlaps units already known to be digits.

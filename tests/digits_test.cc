@@ -41,7 +41,8 @@ TEST(DigitsTest, EveryUnitAtEveryPositionIsTested) {
 }
 
 // Texts of every length to 40 with one other unit at each position, or none: the count of
-// leading digits ends exactly there, whichever block or tail holds it.
+// leading digits ends exactly there, whichever block or tail holds it, and the run is all
+// digits only without it.
 TEST(DigitsTest, LeadingDigitsEndAtTheFirstOtherUnit) {
   for (std::size_t length = 0; length <= 40; ++length) {
     for (std::size_t other = 0; other <= length; ++other) {
@@ -49,6 +50,8 @@ TEST(DigitsTest, LeadingDigitsEndAtTheFirstOtherUnit) {
         std::u16string run(length, u'5');
         if (other < length) run[other] = unit;
         ASSERT_EQ(olv::leading_digits(run.data(), length), other)
+            << "length " << length << ", other unit at " << other;
+        ASSERT_EQ(olv::all_digits(run.data(), length), other == length)
             << "length " << length << ", other unit at " << other;
       }
     }
