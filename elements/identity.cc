@@ -23,7 +23,7 @@ int32_t digit_value(Text t, std::size_t position) {
 // Weights of the check sums, one per unit of the text, 0 for the units outside the sum.
 constexpr auto kPeselWeights = lane_weights<11>({1, 3, 7, 9, 1, 3, 7, 9, 1, 3, 0});
 constexpr auto kRegon9Weights = lane_weights<8>({8, 9, 2, 3, 4, 5, 6, 7});
-constexpr auto kRegon14Weights = lane_weights<13>({2, 4, 8, 5, 0, 9, 7, 3, 6, 1, 2, 4, 8});
+constexpr auto kRegon14Weights = lane_weights<14>({2, 4, 8, 5, 0, 9, 7, 3, 6, 1, 2, 4, 8, 0});
 constexpr auto kNipWeights = lane_weights<10>({6, 5, 7, 2, 3, 4, 5, 6, 7, 0});
 constexpr auto kNuspFirstWeights = lane_weights<10>({1, 7, 3, 5, 7, 3, 5, 7, 3, 0});
 constexpr auto kNuspSecondWeights = lane_weights<10>({1, 3, 5, 7, 1, 3, 5, 7, 3, 0});
@@ -74,12 +74,43 @@ int pesel_of_digits(Text t) {
   return digit_at(t, 10) == (r == 0 ? 0 : 10 - r) ? 0 : 60005401;
 }
 
-// The REGON check of the weighted positions 1 to kPositions and the check digit after them: the
-// weighted sum modulo 11, a remainder of 10 counting as 0.
-template <std::size_t kPositions>
-bool regon_check(Text t, const LaneWeights<kPositions>& weights) {
-  int32_t r = weighted_sum(t, weights) % 11;
-  return digit_value(t, kPositions + 1) == (r == 10 ? 0 : r);
+// The REGON check digit of every weighted sum a text can reach, at most 9 times the sum of the
+// fourteen-digit weights: the sum modulo 11, a remainder of 10 counting as 0.
+constexpr int32_t kRegonMaxSum = 9 * 59;
+constexpr auto kRegonCheckDigit = [] {
+  std::array<int8_t, kRegonMaxSum + 1> digit{};
+  for (int32_t sum = 0; sum <= kRegonMaxSum; ++sum) digit[sum] = sum % 11 == 10 ? 0 : sum % 11;
+  return digit;
+}();
+
+// The REGON check of the weighted positions before `check_position` (from 1) against the unit
+// there; a unit that is not a digit counts 0, as in a number text.
+template <std::size_t kUnits>
+bool regon_check(Text t, const LaneWeights<kUnits>& weights, std::size_t check_position) {
+  return kRegonCheckDigit[weighted_sum(t, weights)] == digit_value(t, check_position);
+}
+
+// A REGON of nine or fourteen digits, the usual text, judged on its digit values alone. The
+// sums read the units at the offsets the digit test read them, so those loads serve both.
+int regon_of_digits(Text t) {
+  const char16_t* p = t.data();
+  bool valid = kRegonCheckDigit[digit_run_sum(p, kRegon9Weights)] == p[8] - u'0';
+  if (t.size() == 14) {
+    valid = valid && kRegonCheckDigit[digit_run_sum(p, kRegon14Weights)] == p[13] - u'0';
+  }
+  return valid ? 0 : 60005201;
+}
+
+// A REGON that is not nine or fourteen digits alone: a number text of another length, with
+// spaces, or no number text. Kept out of line so that the usual text's path needs no frame.
+[[gnu::noinline]] int regon_of_number_text(Text t) {
+  const bool regon_length = t.size() == 9 || t.size() == 14;
+  // A text of either length is known not to be digits alone: only the walk is left to test.
+  if (int finding = regon_length ? number_text_walk(t) : f_KVTElemT_LICZBA(t)) return finding;
+  if (!regon_length) return 60005201;
+  if (!regon_check(t, kRegon9Weights, 9)) return 60005201;  // also the first nine of fourteen
+  if (t.size() == 14 && !regon_check(t, kRegon14Weights, 14)) return 60005201;
+  return 0;
 }
 
 // Positions `first` to `last` (from 1) are all digits.
@@ -122,11 +153,10 @@ int f_KVTElemT_PESEL(Text t) {
 }
 
 int f_KVTElemT_REGON(Text t) {
-  if (int finding = number_finding<9, 14>(t)) return finding;
-  if (t.size() != 9 && t.size() != 14) return 60005201;
-  if (!regon_check(t, kRegon9Weights)) return 60005201;  // also the first nine of fourteen
-  if (t.size() == 14 && !regon_check(t, kRegon14Weights)) return 60005201;
-  return 0;
+  if ((t.size() == 9 && all_digits<9>(t.data())) || (t.size() == 14 && all_digits<14>(t.data()))) {
+    return regon_of_digits(t);
+  }
+  return regon_of_number_text(t);
 }
 
 constexpr Text kTenZeros = u"0000000000";

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "frame/frame.h"
 #include "olvenir_p.h"
@@ -56,6 +57,31 @@ TEST(FrameTest, TrimmedComparisonOfViews) {
   for (const Row& r : rows) {
     EXPECT_EQ(olv::KVTDelSpacjeStrcmp(r.a, r.b), r.want)
         << '"' << utf8(r.a) << "\" vs \"" << utf8(r.b) << '"';
+  }
+}
+
+// Every pair of texts of up to three units over white space (ASCII and not) and three other
+// units, against trimming both and comparing what is left: the shortcuts for texts with a shared
+// start must agree with the plain definition, at the export and at the twin.
+TEST(FrameTest, TrimmedComparisonAgreesWithTrimmingFirst) {
+  const std::u16string alphabet = u" \u3000ab\uFFFF";
+  std::vector<std::u16string> texts{u""};
+  for (std::size_t from = 0; texts.back().size() < 3; ) {
+    const std::size_t to = texts.size();
+    for (std::size_t t = from; t < to; ++t) {
+      for (char16_t c : alphabet) texts.push_back(texts[t] + c);
+    }
+    from = to;
+  }
+  auto trimmed = [](const std::u16string& t) { return std::u16string(olv::KVTDelSpacje(t)); };
+  for (const std::u16string& x : texts) {
+    for (const std::u16string& y : texts) {
+      const int c = trimmed(x).compare(trimmed(y));
+      const int want = c < 0 ? -1 : (c > 0 ? 1 : 0);
+      Buf a(x.c_str()), b(y.c_str());
+      ASSERT_EQ(KVTDelSpacjeStrcmp(a.p(), b.p()), want) << utf8(x) << '|' << utf8(y);
+      ASSERT_EQ(olv::KVTDelSpacjeStrcmp(x, y), want) << utf8(x) << '|' << utf8(y);
+    }
   }
 }
 
