@@ -87,6 +87,42 @@ TEST(IdentityTest, Regon) {
                 {u"100000050", 0}, {u"100000051", 60005201}});  // remainder 10 checks as 0
 }
 
+// A REGON's verdict computed independently of the library: both sums modulo 11, 10 as 0.
+int regon_verdict(const S& digits) {
+  static const int k9[] = {8, 9, 2, 3, 4, 5, 6, 7};
+  static const int k14[] = {2, 4, 8, 5, 0, 9, 7, 3, 6, 1, 2, 4, 8};
+  auto check = [&](const int* weights, std::size_t n) {
+    int sum = 0;
+    for (std::size_t i = 0; i < n; ++i) sum += weights[i] * (digits[i] - u'0');
+    return sum % 11 % 10 == digits[n] - u'0';
+  };
+  bool valid = check(k9, 8) && (digits.size() == 9 || check(k14, 13));
+  return valid ? 0 : 60005201;
+}
+
+// Nine and fourteen digits alone are judged on their digit values at once; random numbers, half
+// of them given their right check digits, against the independent verdict.
+TEST(IdentityTest, RegonOfDigitsAgreesWithTheRule) {
+  uint64_t state = 12345;
+  auto next_digit = [&state] {
+    state = state * 6364136223846793005u + 1442695040888963407u;
+    return static_cast<char16_t>(u'0' + (state >> 33) % 10);
+  };
+  for (std::size_t units : {9, 14}) {
+    for (int n = 0; n < 20000; ++n) {
+      S text;
+      for (std::size_t i = 0; i < units; ++i) text += next_digit();
+      if (n % 2 == 0) {
+        for (char16_t c = u'0'; c <= u'9' && regon_verdict(text.substr(0, 9)) != 0; ++c) text[8] = c;
+        for (char16_t c = u'0'; c <= u'9' && units == 14 && regon_verdict(text) != 0; ++c) {
+          text[13] = c;
+        }
+      }
+      ASSERT_EQ(f_KVTElemT_REGON(text.data()), regon_verdict(text)) << utf8(text);
+    }
+  }
+}
+
 TEST(IdentityTest, Nip) {
   expect_texts("NIP", f_KVTElemT_NIP,
                {{u"1234563218", 0}, {u"1234563219", 60005101}, {u"0000000000", 60005101},
