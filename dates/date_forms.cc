@@ -156,13 +156,11 @@ int f_KVTElemT_DATA_DDMMRRRRNN(Text t) {
   return year_in_range(digit_field(t, 5, 8)) ? 0 : 60008101;
 }
 
-int f_KVTElemT_NNMMRRRR_RAP(Text t) {
-  // Digits alone, the usual text, pass steps 1 and 2 and have their first two digits for an
-  // ordinal; eight of them, the usual count, leave six for a period that step 4 reads at once.
-  if (t.size() == 8 && all_digits<8>(t.data())) {
-    if (digit_field(t, 1, 2) < 1) return 60007401;  // 3
-    return mmrrrr_fields(t.substr(2));               // 4
-  }
+namespace {
+
+// The ordinal-and-month form of any other text than eight digits: other runs of digits, texts
+// with spaces, texts that fail. Kept out of line so that eight digits take a path without a frame.
+[[gnu::noinline]] int nnmmrrrr_rap_other(Text t) {
   if (t.size() >= 2 && all_digits(t.data(), t.size())) {
     if (digit_field(t, 1, 2) < 1) return 60007401;  // 3
     return f_KVTElemT_DATA_MMRRRR(t.substr(2));      // 4
@@ -173,6 +171,18 @@ int f_KVTElemT_NNMMRRRR_RAP(Text t) {
   int32_t ordinal = part_value(t, 1, 2);                      // a space then 1 is ordinal 1
   if (ordinal < 1 || ordinal > 99) return 60007401;           // 3
   return f_KVTElemT_DATA_MMRRRR(t.substr(2));                 // 4
+}
+
+}  // namespace
+
+int f_KVTElemT_NNMMRRRR_RAP(Text t) {
+  // Digits alone, the usual text, pass steps 1 and 2 and have their first two digits for an
+  // ordinal; eight of them, the usual count, leave six for a period that step 4 reads at once.
+  if (t.size() == 8 && all_digits<8>(t.data())) {
+    if (digit_field(t, 1, 2) < 1) return 60007401;  // 3
+    return mmrrrr_fields(t.substr(2));               // 4
+  }
+  return nnmmrrrr_rap_other(t);
 }
 
 int f_KVTZakresRoku(Text year) {

@@ -14,6 +14,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace olv {
 namespace digits_detail {
 
@@ -41,21 +45,29 @@ constexpr Lanes splat(uint16_t v) { return Lanes{v, v, v, v, v, v, v, v}; }
 // The digit values of eight units; units below '0' wrap round to large values.
 inline Lanes digit_values(const char16_t* p) { return load(p) - splat(u'0'); }
 
-// The lanes of eight units that are not digits, all bits set; 0 for a digit. A value d of 0 to 9
-// keeps d and d + 6 below 16; any other value sets a higher bit in one of them (a value near
-// 65535 in d itself). Cheaper than an unsigned comparison, which SSE2 lacks for 16-bit lanes.
-inline Lanes not_digits(const char16_t* p) {
-  Lanes d = digit_values(p);
-  return reinterpret_cast<Lanes>(((d | (d + splat(6))) & splat(0xFFF0)) != splat(0));
+// The lanes of eight units that are digits, all bits set; 0 for any other unit. Units below '0'
+// wrap round to large values, so one unsigned comparison (a saturating subtraction on SSE2)
+// tells the ten digits.
+inline Lanes digit_lanes(const char16_t* p) {
+  return reinterpret_cast<Lanes>(digit_values(p) <= splat(9));
 }
 
-// The first lane that is set, or 8 for none.
-inline std::size_t first_set_lane(Lanes v) {
-  uint64_t half[2];
-  std::memcpy(half, &v, sizeof half);
-  if (half[0] != 0) return static_cast<std::size_t>(__builtin_ctzll(half[0])) / 16;
-  if (half[1] != 0) return 4 + static_cast<std::size_t>(__builtin_ctzll(half[1])) / 16;
-  return kLanes;
+// Two bits per lane, in lane order, each set when its lane is all ones: one instruction on
+// SSE2 (pmovmskb), lane by lane elsewhere.
+inline uint32_t lane_bits(Lanes mask) {
+#if defined(__SSE2__)
+  return static_cast<uint32_t>(_mm_movemask_epi8(reinterpret_cast<__m128i>(mask)));
+#else
+  uint32_t bits = 0;
+  for (std::size_t i = 0; i < kLanes; ++i) bits |= (mask[i] != 0 ? 3u : 0u) << (2 * i);
+  return bits;
+#endif
+}
+constexpr uint32_t kAllLanes = 0xFFFF;
+
+// The first lane of eight units that is not a digit, or 8 for none.
+inline std::size_t first_other_lane(const char16_t* p) {
+  return static_cast<std::size_t>(__builtin_ctz(~lane_bits(digit_lanes(p)) | (1u << 16))) / 2;
 }
 
 constexpr std::size_t loads(std::size_t units) { return (units + kLanes - 1) / kLanes; }
@@ -108,13 +120,9 @@ bool all_digits(const char16_t* p) {
   if constexpr (kUnits < kLanes) {
     return four_digits(p) && four_digits(p + kUnits - 4);
   } else {
-    Lanes not_digit{};
-    for (std::size_t i = 0; i < loads(kUnits); ++i) {
-      not_digit |= not_digits(p + load_offset(kUnits, i));
-    }
-    uint64_t half[2];
-    std::memcpy(half, &not_digit, sizeof half);
-    return (half[0] | half[1]) == 0;
+    Lanes digit = splat(0xFFFF);
+    for (std::size_t i = 0; i < loads(kUnits); ++i) digit &= digit_lanes(p + load_offset(kUnits, i));
+    return lane_bits(digit) == kAllLanes;
   }
 }
 
@@ -129,11 +137,9 @@ inline bool all_digits(const char16_t* p, std::size_t units) {
     return true;
   }
   if (units < kLanes) return four_digits(p) && four_digits(p + units - 4);
-  Lanes not_digit = not_digits(p + units - kLanes);
-  for (std::size_t i = 0; i + kLanes <= units; i += kLanes) not_digit |= not_digits(p + i);
-  uint64_t half[2];
-  std::memcpy(half, &not_digit, sizeof half);
-  return (half[0] | half[1]) == 0;
+  Lanes digit = digit_lanes(p + units - kLanes);
+  for (std::size_t i = 0; i + kLanes <= units; i += kLanes) digit &= digit_lanes(p + i);
+  return lane_bits(digit) == kAllLanes;
 }
 
 // The count of digits that the `units` units at p begin with, whatever their count. Whole
@@ -143,10 +149,10 @@ inline std::size_t leading_digits(const char16_t* p, std::size_t units) {
   using namespace digits_detail;
   std::size_t i = 0;
   for (; i + kLanes <= units; i += kLanes) {
-    if (std::size_t lane = first_set_lane(not_digits(p + i)); lane < kLanes) return i + lane;
+    if (std::size_t lane = first_other_lane(p + i); lane < kLanes) return i + lane;
   }
   if (i == units) return i;
-  if (units >= kLanes) return units - kLanes + first_set_lane(not_digits(p + units - kLanes));
+  if (units >= kLanes) return units - kLanes + first_other_lane(p + units - kLanes);
   while (i < units && static_cast<uint16_t>(p[i] - u'0') <= 9) ++i;
   return i;
 }
