@@ -2,7 +2,6 @@
 // olv::NAME is the internal twin of the export NAME.
 #pragma once
 
-#include "platform/digits.h"
 #include "platform/text.h"
 
 namespace olv {
@@ -17,14 +16,6 @@ int f_KVTElemT_LICZBA(Text t);
 // f_KVTElemT_LICZBA of a text that is not digits alone: the walk over the leading spaces, one
 // run of digits and the trailing spaces.
 int number_text_walk(Text t);
-// f_KVTElemT_LICZBA, with the usual text, a run of digits alone of one of the lengths kUnits,
-// recognised at once; a text of those lengths that is not is walked without a second test.
-template <std::size_t... kUnits>
-int number_finding(Text t) {
-  if (!((t.size() == kUnits) || ...)) return f_KVTElemT_LICZBA(t);
-  bool digits = ((t.size() == kUnits && all_digits<kUnits>(t.data())) || ...);
-  return digits ? 0 : number_text_walk(t);
-}
 bool f_KVTElemT_TylkoCyfry(Text t);
 int f_KVTElemT_LITERA(char16_t c);
 int f_KVTElemT_LOGICZNE(Text t);

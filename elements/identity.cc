@@ -31,6 +31,17 @@ constexpr auto kNuspSecondWeights = lane_weights<10>({1, 3, 5, 7, 1, 3, 5, 7, 3,
 constexpr int32_t kPeselCenturyYear[] = {1900, 2000, 2100, 2200, 1800};
 // clang-format on
 
+// The check digits of the weighted sums. A PESEL's completes its sum to a multiple of 10; a
+// REGON's is the sum modulo 11, a remainder of 10 counting as 0; a NIP whose sum leaves 10
+// modulo 11 has no check digit.
+constexpr auto kPeselCheckDigit =
+    check_digits<max_sum(kPeselWeights)>([](int32_t sum) { return (10 - sum % 10) % 10; });
+constexpr auto kRegonCheckDigit =
+    check_digits<max_sum(kRegon14Weights)>([](int32_t sum) { return sum % 11 % 10; });
+static_assert(max_sum(kRegon9Weights) <= max_sum(kRegon14Weights));
+constexpr auto kNipCheckDigit =
+    check_digits<max_sum(kNipWeights)>([](int32_t sum) { return sum % 11 == 10 ? -1 : sum % 11; });
+
 // The weighted sum of a text with at least kUnits units; a unit that is not a digit counts 0.
 template <std::size_t kUnits>
 int32_t weighted_sum(Text t, const LaneWeights<kUnits>& weights) {
@@ -70,18 +81,8 @@ int pesel_of_digits(Text t) {
   int32_t day = digit_at(t, 4) * 10 + digit_at(t, 5);
   if (!accepted_date(day, m.month, year)) return 60005401;
   if (four_units(t.data() + 6) == kFourZeros) return 60005401;  // positions 7-10 add up to 0
-  int32_t r = digit_run_sum(t.data(), kPeselWeights) % 10;
-  return digit_at(t, 10) == (r == 0 ? 0 : 10 - r) ? 0 : 60005401;
+  return kPeselCheckDigit[digit_run_sum(t.data(), kPeselWeights)] == digit_at(t, 10) ? 0 : 60005401;
 }
-
-// The REGON check digit of every weighted sum a text can reach, at most 9 times the sum of the
-// fourteen-digit weights: the sum modulo 11, a remainder of 10 counting as 0.
-constexpr int32_t kRegonMaxSum = 9 * 59;
-constexpr auto kRegonCheckDigit = [] {
-  std::array<int8_t, kRegonMaxSum + 1> digit{};
-  for (int32_t sum = 0; sum <= kRegonMaxSum; ++sum) digit[sum] = sum % 11 == 10 ? 0 : sum % 11;
-  return digit;
-}();
 
 // The REGON check of the weighted positions before `check_position` (from 1) against the unit
 // there; a unit that is not a digit counts 0, as in a number text.
@@ -124,11 +125,10 @@ bool digits_at(Text t, std::size_t first, std::size_t last) {
 // An identity card's leading series unit: neither a lower-case ASCII letter nor a digit.
 bool series_unit(char16_t c) { return !(c >= u'a' && c <= u'z') && !is_digit(c); }
 
-}  // namespace
-
-int f_KVTElemT_PESEL(Text t) {
-  if (t.size() == 11 && all_digits<11>(t.data())) return pesel_of_digits(t);
-  if (int finding = f_KVTElemT_LICZBA(t)) return finding;  // not eleven digits alone
+// A PESEL that is not eleven digits alone: the number text is tested, then the birth date built as
+// a text. Kept out of line so that eleven digits take a path without a frame.
+[[gnu::noinline]] int pesel_of_number_text(Text t) {
+  if (int finding = f_KVTElemT_LICZBA(t)) return finding;
   // A shorter text has no eleventh position to check: it fails as a PESEL of a wrong length.
   if (t.size() < 11) return 60005401;
   int32_t month_field = part_value(t, 3, 4);
@@ -148,8 +148,15 @@ int f_KVTElemT_PESEL(Text t) {
   if (digit_value(t, 7) + digit_value(t, 8) + digit_value(t, 9) + digit_value(t, 10) == 0) {
     return 60005401;
   }
-  int32_t r = weighted_sum(t, kPeselWeights) % 10;
-  return digit_value(t, 11) == (r == 0 ? 0 : 10 - r) ? 0 : 60005401;  // later units not examined
+  // Later units are not examined.
+  return kPeselCheckDigit[weighted_sum(t, kPeselWeights)] == digit_value(t, 11) ? 0 : 60005401;
+}
+
+}  // namespace
+
+int f_KVTElemT_PESEL(Text t) {
+  if (t.size() == 11 && all_digits<11>(t.data())) return pesel_of_digits(t);
+  return pesel_of_number_text(t);
 }
 
 int f_KVTElemT_REGON(Text t) {
@@ -159,15 +166,30 @@ int f_KVTElemT_REGON(Text t) {
   return regon_of_number_text(t);
 }
 
-constexpr Text kTenZeros = u"0000000000";
+namespace {
 
-int f_KVTElemT_NIP(Text t) {
+// A NIP of ten digits alone, the usual text. Its weighted sum is 0 only when the first nine
+// digits are zeros, so a sum of 0 fails both ten zeros and any other check digit after them.
+int nip_of_digits(Text t) {
+  int32_t sum = digit_run_sum(t.data(), kNipWeights);
+  return sum != 0 && kNipCheckDigit[sum] == digit_at(t, 9) ? 0 : 60005101;
+}
+
+// A NIP that is not ten digits alone. Kept out of line so that ten digits take a path without a
+// frame.
+[[gnu::noinline]] int nip_of_number_text(Text t) {
   if (t.empty()) return 0;
   if (t.size() < 10) return 60005101;
-  if (int finding = number_finding<10>(t)) return finding;
-  if (t == kTenZeros) return 60005101;
-  int32_t r = weighted_sum(t, kNipWeights) % 11;
-  return r != 10 && r == digit_value(t, 10) ? 0 : 60005101;
+  // Ten units are known not to be digits alone: only the walk is left to test.
+  if (int finding = t.size() == 10 ? number_text_walk(t) : f_KVTElemT_LICZBA(t)) return finding;
+  return kNipCheckDigit[weighted_sum(t, kNipWeights)] == digit_value(t, 10) ? 0 : 60005101;
+}
+
+}  // namespace
+
+int f_KVTElemT_NIP(Text t) {
+  if (t.size() == 10 && all_digits<10>(t.data())) return nip_of_digits(t);
+  return nip_of_number_text(t);
 }
 
 int f_KVTElemT_NUSP(Text t) {

@@ -32,14 +32,6 @@ inline Lanes load(const T* p) {
   return v;
 }
 
-// The sum of all lanes; every lane, and the sum, below 65536. The multiplication adds the four
-// 16-bit lanes of a 64-bit half into its top lane.
-inline int32_t lane_sum(Lanes v) {
-  uint64_t half[2];
-  std::memcpy(half, &v, sizeof half);
-  return static_cast<int32_t>(((half[0] + half[1]) * 0x0001000100010001u) >> 48);
-}
-
 constexpr Lanes splat(uint16_t v) { return Lanes{v, v, v, v, v, v, v, v}; }
 
 // The digit values of eight units; units below '0' wrap round to large values.
@@ -70,6 +62,33 @@ inline std::size_t first_other_lane(const char16_t* p) {
   return static_cast<std::size_t>(__builtin_ctz(~lane_bits(digit_lanes(p)) | (1u << 16))) / 2;
 }
 
+// Weighted sums of digit lanes. SSE2 multiplies 16-bit lanes and adds neighbouring products into
+// 32-bit lanes in one instruction (pmaddwd); elsewhere the products stay in 16-bit lanes, which
+// the weights' layout keeps below 65536.
+#if defined(__SSE2__)
+using Products = __m128i;
+inline Products products(Lanes digits, Lanes weights) {
+  return _mm_madd_epi16(reinterpret_cast<__m128i>(digits), reinterpret_cast<__m128i>(weights));
+}
+inline Products plus(Products a, Products b) { return _mm_add_epi32(a, b); }
+inline int32_t products_sum(Products p) {
+  p = _mm_add_epi32(p, _mm_shuffle_epi32(p, _MM_SHUFFLE(1, 0, 3, 2)));
+  p = _mm_add_epi32(p, _mm_shuffle_epi32(p, _MM_SHUFFLE(2, 3, 0, 1)));
+  return _mm_cvtsi128_si32(p);
+}
+#else
+using Products = Lanes;
+inline Products products(Lanes digits, Lanes weights) { return digits * weights; }
+inline Products plus(Products a, Products b) { return a + b; }
+// The sum of all lanes; every lane, and the sum, below 65536. The multiplication adds the four
+// 16-bit lanes of a 64-bit half into its top lane.
+inline int32_t products_sum(Products p) {
+  uint64_t half[2];
+  std::memcpy(half, &p, sizeof half);
+  return static_cast<int32_t>(((half[0] + half[1]) * 0x0001000100010001u) >> 48);
+}
+#endif
+
 constexpr std::size_t loads(std::size_t units) { return (units + kLanes - 1) / kLanes; }
 
 // Where load i of a run of `units` units begins: every eighth unit, the last load moved back so
@@ -99,6 +118,25 @@ constexpr LaneWeights<kUnits> lane_weights(const std::array<uint16_t, kUnits>& w
     out.lanes[load * kLanes + (unit - load_offset(kUnits, load))] = weights[unit];
   }
   return out;
+}
+
+// The largest weighted sum a run of digits reaches under these weights.
+template <std::size_t kUnits>
+constexpr int32_t max_sum(const LaneWeights<kUnits>& weights) {
+  int32_t sum = 0;
+  for (uint16_t w : weights.lanes) sum += 9 * w;
+  return sum;
+}
+
+// The check digit of every weighted sum from 0 to kMaxSum, or -1 where no digit passes: a check
+// becomes one lookup in place of a division.
+template <int32_t kMaxSum>
+using CheckDigits = std::array<int8_t, kMaxSum + 1>;
+template <int32_t kMaxSum, typename Rule>
+constexpr CheckDigits<kMaxSum> check_digits(Rule rule) {
+  CheckDigits<kMaxSum> digits{};
+  for (int32_t sum = 0; sum <= kMaxSum; ++sum) digits[sum] = static_cast<int8_t>(rule(sum));
+  return digits;
 }
 
 // Four units as one 64-bit word: a lane is a digit when its upper twelve bits read 0x003 and its
@@ -161,11 +199,11 @@ inline std::size_t leading_digits(const char16_t* p, std::size_t units) {
 template <std::size_t kUnits>
 int32_t digit_run_sum(const char16_t* p, const LaneWeights<kUnits>& weights) {
   using namespace digits_detail;
-  Lanes sum{};
+  Products sum{};
   for (std::size_t i = 0; i < loads(kUnits); ++i) {
-    sum += digit_values(p + load_offset(kUnits, i)) * load(weights.lanes + i * kLanes);
+    sum = plus(sum, products(digit_values(p + load_offset(kUnits, i)), load(weights.lanes + i * kLanes)));
   }
-  return lane_sum(sum);
+  return products_sum(sum);
 }
 
 // The weighted sum of the digit values of the first kUnits units; a unit that is not a digit
@@ -173,13 +211,13 @@ int32_t digit_run_sum(const char16_t* p, const LaneWeights<kUnits>& weights) {
 template <std::size_t kUnits>
 int32_t digit_value_sum(const char16_t* p, const LaneWeights<kUnits>& weights) {
   using namespace digits_detail;
-  Lanes sum{};
+  Products sum{};
   for (std::size_t i = 0; i < loads(kUnits); ++i) {
     Lanes d = digit_values(p + load_offset(kUnits, i));
     d &= reinterpret_cast<Lanes>(d <= splat(9));
-    sum += d * load(weights.lanes + i * kLanes);
+    sum = plus(sum, products(d, load(weights.lanes + i * kLanes)));
   }
-  return lane_sum(sum);
+  return products_sum(sum);
 }
 
 }  // namespace olv
