@@ -82,8 +82,9 @@ bool dictionary_type(int type) {
 int f_KVTElem(short type, Text t, int32_t max_length) {
   // The validated types (3) are tested first, being the most frequent; no validated type is
   // untested or a dictionary type, so the order changes no answer.
-  if (type >= kFirstValidated && type <= kLastValidated) {
-    if (Validator validator = kValidatorOf[type - kFirstValidated]) {
+  // One unsigned comparison keeps the index in the table: a type below the first wraps round.
+  if (const auto row = static_cast<uint16_t>(type - kFirstValidated); row < kValidatorOf.size()) {
+    if (Validator validator = kValidatorOf[row]) {
       // Both lengths are unsigned 32-bit numbers, so a negative maximum is never exceeded.
       if (t.size() > static_cast<uint32_t>(max_length)) return 60004001;
       return validator(t);
