@@ -159,7 +159,9 @@ bool all_digits(const char16_t* p) {
     return four_digits(p) && four_digits(p + kUnits - 4);
   } else {
     Lanes digit = splat(0xFFFF);
-    for (std::size_t i = 0; i < loads(kUnits); ++i) digit &= digit_lanes(p + load_offset(kUnits, i));
+    for (std::size_t i = 0; i < loads(kUnits); ++i) {
+      digit &= digit_lanes(p + load_offset(kUnits, i));
+    }
     return lane_bits(digit) == kAllLanes;
   }
 }
@@ -201,9 +203,11 @@ int32_t digit_run_sum(const char16_t* p, const LaneWeights<kUnits>& weights) {
   using namespace digits_detail;
   Products sum{};
   for (std::size_t i = 0; i < loads(kUnits); ++i) {
-    sum = plus(sum, products(digit_values(p + load_offset(kUnits, i)), load(weights.lanes + i * kLanes)));
+    Lanes d = digit_values(p + load_offset(kUnits, i));
+    sum = plus(sum, products(d, load(weights.lanes + i * kLanes)));
   }
-  return products_sum(sum);
+  // Below 65536, as the weights' layout keeps every sum: saying so lets remainders be unsigned.
+  return static_cast<uint16_t>(products_sum(sum));
 }
 
 // The weighted sum of the digit values of the first kUnits units; a unit that is not a digit
@@ -217,7 +221,7 @@ int32_t digit_value_sum(const char16_t* p, const LaneWeights<kUnits>& weights) {
     d &= reinterpret_cast<Lanes>(d <= splat(9));
     sum = plus(sum, products(d, load(weights.lanes + i * kLanes)));
   }
-  return products_sum(sum);
+  return static_cast<uint16_t>(products_sum(sum));
 }
 
 }  // namespace olv

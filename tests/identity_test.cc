@@ -114,7 +114,9 @@ TEST(IdentityTest, RegonOfDigitsAgreesWithTheRule) {
       S text;
       for (std::size_t i = 0; i < units; ++i) text += next_digit();
       if (n % 2 == 0) {
-        for (char16_t c = u'0'; c <= u'9' && regon_verdict(text.substr(0, 9)) != 0; ++c) text[8] = c;
+        for (char16_t c = u'0'; c <= u'9' && regon_verdict(text.substr(0, 9)) != 0; ++c) {
+          text[8] = c;
+        }
         for (char16_t c = u'0'; c <= u'9' && units == 14 && regon_verdict(text) != 0; ++c) {
           text[13] = c;
         }
