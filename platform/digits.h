@@ -40,8 +40,19 @@ inline Lanes digit_values(const char16_t* p) { return load(p) - splat(u'0'); }
 // The lanes of eight units that are digits, all bits set; 0 for any other unit. Units below '0'
 // wrap round to large values, so one unsigned comparison (a saturating subtraction on SSE2)
 // tells the ten digits.
-inline Lanes digit_lanes(const char16_t* p) {
-  return reinterpret_cast<Lanes>(digit_values(p) <= splat(9));
+inline Lanes digit_lanes(Lanes units) {
+  return reinterpret_cast<Lanes>(units - splat(u'0') <= splat(9));
+}
+inline Lanes digit_lanes(const char16_t* p) { return digit_lanes(load(p)); }
+
+// The first four and the last four of four to eight units, overlapping, as one vector.
+inline Lanes first_and_last_four(const char16_t* p, std::size_t units) {
+  uint64_t words[2];
+  std::memcpy(&words[0], p, sizeof words[0]);
+  std::memcpy(&words[1], p + units - 4, sizeof words[1]);
+  Lanes v;
+  std::memcpy(&v, words, sizeof v);
+  return v;
 }
 
 // Two bits per lane, in lane order, each set when its lane is all ones: one instruction on
@@ -139,24 +150,14 @@ constexpr CheckDigits<kMaxSum> check_digits(Rule rule) {
   return digits;
 }
 
-// Four units as one 64-bit word: a lane is a digit when its upper twelve bits read 0x003 and its
-// low four bits are at most 9, which adding 6 keeps below 16 (no lane carries into the next).
-inline bool four_digits(const char16_t* p) {
-  constexpr uint64_t kEachLane = 0x0001'0001'0001'0001;
-  uint64_t w;
-  std::memcpy(&w, p, sizeof w);
-  return (w & (0xFFF0 * kEachLane)) == 0x0030 * kEachLane &&
-         (((w & (0x000F * kEachLane)) + 6 * kEachLane) & (0x0010 * kEachLane)) == 0;
-}
-
 // Each of the first kUnits units is one of '0' to '9'. Runs shorter than eight units (at least
-// four) are tested as two overlapping words of four.
+// four) are tested as two overlapping words of four in one vector.
 template <std::size_t kUnits>
 bool all_digits(const char16_t* p) {
   using namespace digits_detail;
   static_assert(kUnits >= 4);
   if constexpr (kUnits < kLanes) {
-    return four_digits(p) && four_digits(p + kUnits - 4);
+    return lane_bits(digit_lanes(first_and_last_four(p, kUnits))) == kAllLanes;
   } else {
     Lanes digit = splat(0xFFFF);
     for (std::size_t i = 0; i < loads(kUnits); ++i) {
@@ -176,7 +177,7 @@ inline bool all_digits(const char16_t* p, std::size_t units) {
     }
     return true;
   }
-  if (units < kLanes) return four_digits(p) && four_digits(p + units - 4);
+  if (units < kLanes) return lane_bits(digit_lanes(first_and_last_four(p, units))) == kAllLanes;
   Lanes digit = digit_lanes(p + units - kLanes);
   for (std::size_t i = 0; i + kLanes <= units; i += kLanes) digit &= digit_lanes(p + i);
   return lane_bits(digit) == kAllLanes;
