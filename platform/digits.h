@@ -198,17 +198,26 @@ inline std::size_t leading_digits(const char16_t* p, std::size_t units) {
   return i;
 }
 
+namespace digits_detail {
+
+// The weighted sum of the lanes that `values` makes of each load of a run. Below 65536, as the
+// weights' layout keeps every sum: saying so lets the remainders taken of it be unsigned.
+template <std::size_t kUnits, typename Values>
+int32_t weighted_lane_sum(const char16_t* p, const LaneWeights<kUnits>& weights, Values values) {
+  Products sum{};
+  for (std::size_t i = 0; i < loads(kUnits); ++i) {
+    sum = plus(sum, products(values(p + load_offset(kUnits, i)), load(weights.lanes + i * kLanes)));
+  }
+  return static_cast<uint16_t>(products_sum(sum));
+}
+
+}  // namespace digits_detail
+
 // The weighted sum of the first kUnits units, which are all digits.
 template <std::size_t kUnits>
 int32_t digit_run_sum(const char16_t* p, const LaneWeights<kUnits>& weights) {
   using namespace digits_detail;
-  Products sum{};
-  for (std::size_t i = 0; i < loads(kUnits); ++i) {
-    Lanes d = digit_values(p + load_offset(kUnits, i));
-    sum = plus(sum, products(d, load(weights.lanes + i * kLanes)));
-  }
-  // Below 65536, as the weights' layout keeps every sum: saying so lets remainders be unsigned.
-  return static_cast<uint16_t>(products_sum(sum));
+  return weighted_lane_sum(p, weights, [](const char16_t* q) { return digit_values(q); });
 }
 
 // The weighted sum of the digit values of the first kUnits units; a unit that is not a digit
@@ -216,13 +225,10 @@ int32_t digit_run_sum(const char16_t* p, const LaneWeights<kUnits>& weights) {
 template <std::size_t kUnits>
 int32_t digit_value_sum(const char16_t* p, const LaneWeights<kUnits>& weights) {
   using namespace digits_detail;
-  Products sum{};
-  for (std::size_t i = 0; i < loads(kUnits); ++i) {
-    Lanes d = digit_values(p + load_offset(kUnits, i));
-    d &= reinterpret_cast<Lanes>(d <= splat(9));
-    sum = plus(sum, products(d, load(weights.lanes + i * kLanes)));
-  }
-  return static_cast<uint16_t>(products_sum(sum));
+  return weighted_lane_sum(p, weights, [](const char16_t* q) {
+    Lanes d = digit_values(q);
+    return d & reinterpret_cast<Lanes>(d <= splat(9));
+  });
 }
 
 }  // namespace olv
