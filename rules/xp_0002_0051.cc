@@ -13,12 +13,15 @@ namespace {
 // 10-character number, then the document, each with both further fields filled. The number
 // tests come in already decided (the rules differ in whether they test for blank first); the
 // document type is asked only when no number alternative is complete, as it queries the
-// dictionary.
-bool one_identification_complete(bool by_11, bool by_10, Text further1, Text further2,
-                                 Text document_type, Text document_number) {
-  if (by_11 && all_filled({further1, further2})) return true;
-  if (by_10 && all_filled({further1, further2})) return true;
-  return document_given(document_type, document_number) && all_filled({further1, further2});
+// dictionary. The fields are tested as the host passed them: their presence needs no count of
+// their units.
+bool one_identification_complete(bool by_11, bool by_10, const Field& further1,
+                                 const Field& further2, const Field& document_type,
+                                 const Field& document_number) {
+  const bool further_filled = all_filled({further1, further2});
+  if (by_11 && further_filled) return true;
+  if (by_10 && further_filled) return true;
+  return document_given(document_type, document_number) && further_filled;
 }
 
 // The identifier of XP0003_5 without its spaces has 11 characters after trimming. The copy walks
