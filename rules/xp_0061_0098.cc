@@ -32,15 +32,19 @@ bool two_of_three(const Field& i10, const Field& i9, const Field& further) {
 // The procedure of XP0096_2 and XP0098_7: 0 when two identifications are present, tried as the
 // pairs I10+I9, I10+I11, I10+D, I9+I11, I9+D, I11+D, I10+S, I9+S, I11+E; failing them, the code
 // unless both pairs D and E are filled (together they count as an identification of their own).
+// Every pair holds one of I10, I9 and I11, so the other fields are read only when one of them
+// is present.
 int two_identifications(const Field& i10, const Field& i9, const Field& i11, const Field& d1,
                         const Field& d2, const Field& s, const Field& e1, const Field& e2,
                         int code) {
   const bool by_i10 = id10(i10), by_i9 = id9_or_14(i9), by_i11 = id11(i11);
-  const bool by_d = all_filled({d1, d2}), by_s = filled(s), by_e = all_filled({e1, e2});
-  if ((by_i10 && by_i9) || (by_i10 && by_i11) || (by_i10 && by_d) || (by_i9 && by_i11) ||
-      (by_i9 && by_d) || (by_i11 && by_d) || (by_i10 && by_s) || (by_i9 && by_s) ||
-      (by_i11 && by_e))
-    return 0;                                           // 1
+  const int identifiers = by_i10 + by_i9 + by_i11;
+  if (identifiers >= 2) return 0;  // 1: I10+I9, I10+I11, I9+I11
+  if (identifiers == 1) {
+    if (all_filled({d1, d2})) return 0;            // 1: I10+D, I9+D, I11+D
+    if ((by_i10 || by_i9) && filled(s)) return 0;  // 1: I10+S, I9+S
+    if (by_i11 && all_filled({e1, e2})) return 0;  // 1: I11+E
+  }
   return code_when(any_blank({d1, d2, e1, e2}), code);  // 2
 }
 

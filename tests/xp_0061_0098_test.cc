@@ -1,6 +1,8 @@
 // Tests of the XP rules 0061 to 0098 through the exports registry.
 #include <gtest/gtest.h>
 
+#include "olvenir_p.h"
+
 #include "tests/rule_fields.h"
 #include "tests/test_support.h"
 
@@ -109,6 +111,38 @@ TEST(XpRules0061To0098, TwoIdentificationsByTrimmedLength) {
       {"XP0097_1", {u"p", u"", u"", u""}, 0},
       {"XP0097_1", {nullptr, u"", u"", u""}, 0},
   });
+}
+
+// The identification rules against their list of pairs, written out here, for every presence of
+// the eight fields: each identifier present, blank or of another length, each further field
+// filled or blank. Both rules must read every pair, whichever fields they read first.
+TEST(XpRules0061To0098, TwoIdentificationsForEveryPresence) {
+  const char16_t* const kI10[] = {u"1234567890", u"", u"123456789"};
+  const char16_t* const kI9[] = {u"123456789", u" 12345678901234 ", u"", u"1234567890"};
+  const char16_t* const kI11[] = {u"12345678901", u" "};
+  const char16_t* const kField[] = {u"x", u""};
+  for (int i10 = 0; i10 < 3; ++i10) {
+    for (int i9 = 0; i9 < 4; ++i9) {
+      for (int i11 = 0; i11 < 2; ++i11) {
+        for (int others = 0; others < 32; ++others) {
+          auto filled = [&](int bit) { return (others >> bit & 1) == 0; };
+          const bool b10 = i10 == 0, b9 = i9 < 2, b11 = i11 == 0;
+          const bool d = filled(0) && filled(1), s = filled(2), e = filled(3) && filled(4);
+          const bool two = (b10 && b9) || (b10 && b11) || (b10 && d) || (b9 && b11) ||
+                           (b9 && d) || (b11 && d) || (b10 && s) || (b9 && s) || (b11 && e);
+          const bool any_blank = !d || !e;
+          auto f = [&](int bit) { return kField[filled(bit) ? 0 : 1]; };
+          ASSERT_EQ(XP0098_7(kI10[i10], kI9[i9], kI11[i11], f(0), f(1), f(2), f(3), f(4)),
+                    !two && any_blank ? 61009801 : 0)
+              << i10 << ' ' << i9 << ' ' << i11 << ' ' << others;
+          // XP0096_2 takes its second further pair the other way round.
+          ASSERT_EQ(XP0096_2(u"F", kI10[i10], kI9[i9], kI11[i11], f(0), f(1), f(2), f(4), f(3)),
+                    !two && any_blank ? 61009601 : 0)
+              << i10 << ' ' << i9 << ' ' << i11 << ' ' << others;
+        }
+      }
+    }
+  }
 }
 
 }  // namespace
