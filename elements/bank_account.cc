@@ -139,12 +139,7 @@ bool KVT_CzyRachBank_IBAN_lub_NRB(Text t) {
     if (u != u' ') packed[packed_size++] = u;
   }
   Text b(packed.data(), packed_size);
-  auto digits_only = [](Text s) {
-    for (char16_t u : s) {
-      if (!is_digit(u)) return false;
-    }
-    return true;
-  };
+  auto digits_only = [](Text s) { return all_digits(s.data(), s.size()); };
   if (b.size() == kNrbDigits) {
     if (!digits_only(b)) return false;
     return c.size() == kNrbDigits || matches_spaced_form(c, 1, Spacing::kNrb);

@@ -94,10 +94,9 @@ bool regon_check(Text t, const LaneWeights<kUnits>& weights, std::size_t check_p
 // A REGON of nine or fourteen digits, the usual text, judged on its digit values alone. The
 // sums read the units at the offsets the digit test read them, so those loads serve both.
 int regon_of_digits(Text t) {
-  const char16_t* p = t.data();
-  bool valid = kRegonCheckDigit[digit_run_sum(p, kRegon9Weights)] == p[8] - u'0';
+  bool valid = kRegonCheckDigit[digit_run_sum(t.data(), kRegon9Weights)] == digit_at(t, 8);
   if (t.size() == 14) {
-    valid = valid && kRegonCheckDigit[digit_run_sum(p, kRegon14Weights)] == p[13] - u'0';
+    valid = valid && kRegonCheckDigit[digit_run_sum(t.data(), kRegon14Weights)] == digit_at(t, 13);
   }
   return valid ? 0 : 60005201;
 }
