@@ -44,16 +44,34 @@ int class_test(const ByteSet (&sets)[2], unsigned char c, int code_page) {
 }
 
 // The units of a text as the trimmed comparison walks them: a view ends at its size, a host's
-// text at its terminator, so the host's texts need no length count first.
+// text at its terminator, so the host's texts need no length count first. The terminator is no
+// white space, so the walks over a host's white space stop at it without a test of their own.
 struct ViewUnits {
   Text t;
   bool ended(std::size_t i) const { return i >= t.size(); }
   char16_t operator[](std::size_t i) const { return t[i]; }
+  // The first index from i on that holds no white space, or the end.
+  std::size_t past_space(std::size_t i) const {
+    while (!ended(i) && is_space(t[i])) ++i;
+    return i;
+  }
+  // True when the units from i to the end are all white space (or none are left).
+  bool blank_from(std::size_t i) const { return ended(past_space(i)); }
 };
 struct HostUnits {
   const char16_t* p;
   bool ended(std::size_t i) const { return p[i] == u'\0'; }
   char16_t operator[](std::size_t i) const { return p[i]; }
+  std::size_t past_space(std::size_t i) const {
+    while (is_space(p[i])) ++i;
+    return i;
+  }
+  bool blank_from(std::size_t i) const {
+    for (; !ended(i); ++i) {
+      if (!is_space(p[i])) return false;
+    }
+    return true;
+  }
 };
 
 // Advances i and j past the units that two texts share from there on. Of two host texts only
@@ -66,39 +84,39 @@ inline void skip_shared(HostUnits a, std::size_t& i, HostUnits b, std::size_t& j
   while (a[i] != u'\0' && a[i] == b[j]) ++i, ++j;
 }
 
-// True when the units from i to the end are all white space (or none are left).
-template <typename Units>
-bool blank_from(Units u, std::size_t i) {
-  for (; !u.ended(i); ++i) {
-    if (!is_space(u[i])) return false;
-  }
-  return true;
-}
-
 // How the trimmed comparison ends where the texts differ, at i and j past the leading white
 // space: a text whose rest is white space alone has its trimmed copy end there, which makes it
 // the smaller (or both equal); else the differing units decide, as unsigned 16-bit values.
 template <typename A, typename B>
 int trimmed_order_from(A a, std::size_t i, B b, std::size_t j) {
-  const bool a_ends = blank_from(a, i);
-  const bool b_ends = blank_from(b, j);
+  const bool a_ends = a.blank_from(i);
+  const bool b_ends = b.blank_from(j);
   if (a_ends || b_ends) return a_ends == b_ends ? 0 : (a_ends ? -1 : 1);
   return a[i] < b[j] ? -1 : 1;
 }
 
-// The trimmed comparison in one pass, without trimming first. Texts that begin with the same unit
-// other than white space have no leading white space to skip: they are compared from the start,
-// and identical texts need no white-space test at all. Otherwise both leading runs are skipped.
+// The trimmed comparison in one pass, without trimming first. The texts are compared from their
+// first units. Where one text ends, the other's trimmed copy is the same when the rest of it is
+// white space, and longer otherwise. Where they differ in two units that are no white space,
+// those units decide whatever white space the texts begin with, as both trimmed copies keep them
+// after the same start. A shared start other than white space means neither text has leading
+// white space. Otherwise a's leading run is skipped, and b's only when b does not go on as a goes
+// on past it.
 template <typename A, typename B>
 int compare_trimmed(A a, B b) {
   std::size_t i = 0, j = 0;
   skip_shared(a, i, b, j);
-  if (a.ended(i) && b.ended(j)) return 0;
+  if (a.ended(i)) return b.blank_from(j) ? 0 : -1;
+  if (b.ended(j)) return a.blank_from(i) ? 0 : 1;
+  if (!is_space(a[i]) && !is_space(b[j])) return a[i] < b[j] ? -1 : 1;
   if (i > 0 && !is_space(a[0])) return trimmed_order_from(a, i, b, j);
-  i = j = 0;
-  while (!a.ended(i) && is_space(a[i])) ++i;
-  while (!b.ended(j) && is_space(b[j])) ++j;
+  i = a.past_space(0);
+  j = 0;
   skip_shared(a, i, b, j);
+  if (j == 0) {
+    j = b.past_space(0);
+    skip_shared(a, i, b, j);
+  }
   return trimmed_order_from(a, i, b, j);
 }
 
@@ -119,8 +137,8 @@ int trimmed_compare(const char16_t* a, Text b) {
 int trimmed_compare(const char16_t* a, const char16_t* b) {
   return compare_trimmed(HostUnits{a}, HostUnits{b});
 }
-bool all_white_space(Text t) { return blank_from(ViewUnits{t}, 0); }
-bool all_white_space(const char16_t* p) { return blank_from(HostUnits{p}, 0); }
+bool all_white_space(Text t) { return ViewUnits{t}.blank_from(0); }
+bool all_white_space(const char16_t* p) { return HostUnits{p}.blank_from(0); }
 
 int KVTIsNotEmpty(Text t) { return t.find_first_not_of(u' ') == Text::npos ? 1 : 0; }
 
