@@ -99,24 +99,29 @@ int trimmed_order_from(A a, std::size_t i, B b, std::size_t j) {
 // first units. Where one text ends, the other's trimmed copy is the same when the rest of it is
 // white space, and longer otherwise. Where they differ in two units that are no white space,
 // those units decide whatever white space the texts begin with, as both trimmed copies keep them
-// after the same start. A shared start other than white space means neither text has leading
-// white space. Otherwise a's leading run is skipped, and b's only when b does not go on as a goes
-// on past it.
+// after the same start. Texts that differ in their first units skip their leading runs from
+// there. A shared start other than white space means neither text has leading white space.
 template <typename A, typename B>
 int compare_trimmed(A a, B b) {
   std::size_t i = 0, j = 0;
   skip_shared(a, i, b, j);
   if (a.ended(i)) return b.blank_from(j) ? 0 : -1;
   if (b.ended(j)) return a.blank_from(i) ? 0 : 1;
-  if (!is_space(a[i]) && !is_space(b[j])) return a[i] < b[j] ? -1 : 1;
-  if (i > 0 && !is_space(a[0])) return trimmed_order_from(a, i, b, j);
-  i = a.past_space(0);
-  j = 0;
-  skip_shared(a, i, b, j);
-  if (j == 0) {
-    j = b.past_space(0);
-    skip_shared(a, i, b, j);
+  const bool a_space = is_space(a[i]);
+  const bool b_space = is_space(b[j]);
+  if (!a_space && !b_space) return a[i] < b[j] ? -1 : 1;
+  if (i == 0) {
+    i = a_space ? a.past_space(1) : 0;
+    j = b_space ? b.past_space(1) : 0;
+  } else if (is_space(a[0])) {
+    // The shared start holds a's leading run, or the shared part of it, in both texts.
+    const std::size_t shared = i;
+    i = a.past_space(1);
+    j = i < shared ? i : b.past_space(shared);
+  } else {
+    return trimmed_order_from(a, i, b, j);
   }
+  skip_shared(a, i, b, j);
   return trimmed_order_from(a, i, b, j);
 }
 
