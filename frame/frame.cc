@@ -66,6 +66,7 @@ struct HostUnits {
     while (is_space(p[i])) ++i;
     return i;
   }
+  // Tests for the end before the class: the rest of a text is most often nothing at all.
   bool blank_from(std::size_t i) const {
     for (; !ended(i); ++i) {
       if (!is_space(p[i])) return false;
