@@ -39,6 +39,28 @@ TEST(FrameTest, TrimmedComparison) {
   }
 }
 
+// A host's text ends at its first null unit, whatever its storage holds after it: the walks over
+// white space stop there although they test no end of their own, as the null unit is no white
+// space. A unit read past the terminator would change each of these answers.
+TEST(FrameTest, TrimmedComparisonStopsAtTheTerminator) {
+  struct Row {
+    std::u16string a;
+    std::u16string b;
+    int want;
+  };
+  const Row rows[] = {
+      {std::u16string(u" \0x", 3), u"x", -1},       {u"x", std::u16string(u"\t\0x", 3), 1},
+      {std::u16string(u"  \0ab", 5), u"ab", -1},    {std::u16string(u"  \0x", 4), u" x", -1},
+      {std::u16string(u"a \0b", 4), u"a", 0},       {u"a", std::u16string(u"a\u3000\0b", 4), 0},
+      {std::u16string(u" \0b", 3), u" b", -1},      {u"12", std::u16string(u"  12 \0 3", 8), 0},
+  };
+  for (const Row& r : rows) {
+    std::u16string a = r.a, b = r.b;
+    EXPECT_EQ(KVTDelSpacjeStrcmp(a.data(), b.data()), r.want)
+        << '"' << utf8(r.a) << "\" vs \"" << utf8(r.b) << '"';
+  }
+}
+
 // The twin walks views to their size, the export host texts to their terminator: the same
 // answers, and a view may hold a null unit, which is compared like any other.
 TEST(FrameTest, TrimmedComparisonOfViews) {
