@@ -1,52 +1,212 @@
-// Tests of the message catalogue: element findings in both languages, codes the library does
-// not return, and the special answers of particular exports.
+// Tests of the message catalogue: every code the exports table lists has a condition in both
+// languages, the exports named for a code are exactly those listing it, codes that break the
+// family-rule-variant pattern are explained as the rule that returns them.
 #include "tools/messages.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+#include <type_traits>
+
+#include "olvenir_p.h"
+
 namespace olv {
 namespace {
+
+// The exports table read again, apart from the registry: each row's name, whether it answers
+// bool, its listed results and the name whose function it shares.
+struct Listed {
+  std::string_view name;
+  bool answers_bool;
+  std::vector<int64_t> results;
+  std::string_view same_as;
+};
+
+#define OLV_ANY_RESULT kAnyResult
+#define OLV_ANY_CODE kAnyCode
+#define LISTED_UNPAREN(...) __VA_ARGS__
+const Listed kListed[] = {
+#define OLV_C(name, result, params, results) \
+  {#name, std::is_same_v<result, bool>, {LISTED_UNPAREN results}, {}},
+#define OLV_CXX(name, symbol, result, params, results) \
+  {#name, std::is_same_v<result, bool>, {LISTED_UNPAREN results}, {}},
+#define OLV_RULE(name, arity, ...) {#name, false, {__VA_ARGS__}, {}},
+#define OLV_FIXED(name, result, params, answer) {#name, std::is_same_v<result, bool>, {answer}, {}},
+#define OLV_FIXED_CXX(name, symbol, result, params, answer) \
+  {#name, std::is_same_v<result, bool>, {answer}, {}},
+#define OLV_SAME(name, target) {#name, false, {}, #target},
+#include "exports/exports.def"
+};
+#undef LISTED_UNPAREN
+#undef OLV_ANY_CODE
+#undef OLV_ANY_RESULT
+
+// Every finding code of the table with the names that list it (a bool's 1 is its true).
+std::map<int64_t, std::set<std::string_view>> listed_codes() {
+  std::map<int64_t, std::set<std::string_view>> codes;
+  for (const Listed& row : kListed) {
+    const Listed* answers = &row;
+    for (const Listed& target : kListed) {
+      if (!row.same_as.empty() && target.name == row.same_as) answers = &target;
+    }
+    if (answers->answers_bool) continue;
+    for (int64_t r : answers->results) {
+      if (r != 0 && r != kAnyResult && r != kAnyCode) codes[r].insert(row.name);
+    }
+  }
+  return codes;
+}
+
+// The number of characters beyond ASCII in a UTF-8 text; -1 when it is not well-formed.
+int non_ascii_count(std::string_view s) {
+  int count = 0;
+  for (std::size_t i = 0; i < s.size();) {
+    const unsigned char c = s[i];
+    const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : 0;
+    if (n == 0 || i + n > s.size()) return -1;
+    for (std::size_t k = 1; k < n; ++k) {
+      if ((static_cast<unsigned char>(s[i + k]) >> 6) != 2) return -1;
+    }
+    count += n > 1;
+    i += n;
+  }
+  return count;
+}
+
+TEST(MessagesTest, EveryListedCodeHasAConditionInBothLanguages) {
+  const auto codes = listed_codes();
+  ASSERT_GT(codes.size(), 150u);
+  for (const auto& [code, names] : codes) {
+    const Finding* f = find_finding(code);
+    ASSERT_NE(f, nullptr) << code << " is listed but has no entry";
+    EXPECT_NE(std::string_view(f->english), "") << code;
+    EXPECT_NE(std::string_view(f->polish), "") << code;
+    EXPECT_NE(std::string_view(f->english), f->polish) << code;
+  }
+}
+
+TEST(MessagesTest, CatalogueHoldsOnlyCodesTheLibraryReturns) {
+  const auto codes = listed_codes();
+  for (const Finding& f : findings()) {
+    // The dispatcher's own finding: f_KVTElem lists no fixed codes.
+    if (f.code == 60004001) continue;
+    EXPECT_TRUE(codes.count(f.code)) << f.code << " is in the catalogue but no export lists it";
+  }
+}
+
+TEST(MessagesTest, PolishTextsAreUtf8WithPolishLetters) {
+  int with_polish_letters = 0;
+  for (const Finding& f : findings()) {
+    const int n = non_ascii_count(f.polish);
+    EXPECT_GE(n, 0) << f.code << ": not UTF-8";
+    with_polish_letters += n > 0;
+  }
+  // Most conditions need a letter such as ą, ę, ł, ó or ż; a catalogue without them lost them.
+  EXPECT_GT(with_polish_letters, static_cast<int>(findings().size()) / 2);
+}
+
+TEST(MessagesTest, ExportsOfACodeAreExactlyTheRowsListingIt) {
+  const auto codes = listed_codes();
+  for (const auto& [code, names] : codes) {
+    std::vector<std::string_view> got = exports_returning(code);
+    std::set<std::string_view> got_set(got.begin(), got.end());
+    EXPECT_EQ(got.size(), got_set.size()) << code << ": a name given twice";
+    EXPECT_EQ(got_set, names) << code;
+  }
+  EXPECT_TRUE(exports_returning(60004001).empty());
+  EXPECT_TRUE(exports_returning(0).empty());
+}
 
 struct ExplainCase {
   int64_t code;
   Language lang;
-  std::string want;  // a part of the text; empty for no description
+  std::string want;      // a part of the text; empty for no description
+  std::string not_want;  // a part the text must not hold
 };
 
 TEST(MessagesTest, ExplainCode) {
   const ExplainCase cases[] = {
-      {60005401, Language::kEnglish, "invalid PESEL number"},
-      {60005401, Language::kPolish, "niepoprawny numer PESEL"},
-      {60007501, Language::kEnglish, "returned by f_KVTIsZnakSpecjalny"},
-      {60007501, Language::kPolish, "zwracany przez f_KVTIsZnakSpecjalny"},
-      {61002201, Language::kEnglish, "identity card"},
-      {0, Language::kEnglish, ""},
-      {-1, Language::kEnglish, ""},
-      {12345678, Language::kEnglish, ""},
-      {65000101, Language::kEnglish, ""},
+      // Codes whose digits do not name their rule.
+      {61050001, Language::kEnglish, "the month p1 is April 2003 or later; returned by XP0005_1",
+       "0500"},
+      {62004005, Language::kEnglish, "after 31 December 2008; returned by GP0040_4", "GP0040_5"},
+      {62004006, Language::kEnglish, "before 2009; returned by GP0040_5", "GP0040_4"},
+      {61009308, Language::kEnglish, "returned by XP0093_8, XP0093_10", ""},
+      {61009313, Language::kEnglish, "returned by XP0093_16", ""},
+      {61015103, Language::kPolish, "miesiącem od 01 do 12; zwracany przez XP0157_1", ""},
+      {60004301, Language::kPolish, "zwracany przez GB0044_2, GP0014_1, GP0039_1, GP0039_2", ""},
+      {60004101, Language::kEnglish, "returned by XP0148_1", ""},
+      // Element findings.
+      {60005401, Language::kEnglish, "invalid PESEL number", ""},
+      {60005401, Language::kPolish, "niepoprawny numer PESEL", ""},
+      {60007501, Language::kEnglish, "returned by f_KVTIsZnakSpecjalny", ""},
+      {61002201, Language::kEnglish, "identity card", ""},
+      {60004001, Language::kEnglish, "maximum length", "returned by"},
+      // -1 and 1, with what particular exports mean by them.
+      {-1, Language::kEnglish, "not in the dictionary", ""},
+      {-1, Language::kEnglish, "fb_KVTKodSprawdz,", ""},
+      {-1, Language::kEnglish, "\n  XP0022_2: the dictionary service could not be created", ""},
+      {-1, Language::kPolish, "\n  WD0007_1: nie udało się utworzyć usługi słownikowej", ""},
+      {1, Language::kEnglish, "\n  f_KVTElemT_NUSP: the NUSP number is not 10 characters long",
+       "KVT_CzyRachBank_IBAN_lub_NRB"},
+      // Not codes of the library.
+      {0, Language::kEnglish, "", ""},
+      {12345678, Language::kEnglish, "", ""},
+      {65000101, Language::kEnglish, "", ""},
+      {61000501, Language::kEnglish, "", ""},
   };
   for (const ExplainCase& c : cases) {
     std::string text = explain_code(c.code, c.lang);
     if (c.want.empty()) {
       EXPECT_EQ(text, "") << c.code;
-    } else {
-      EXPECT_NE(text.find(c.want), std::string::npos) << c.code << ": " << text;
+      continue;
+    }
+    EXPECT_NE(text.find(c.want), std::string::npos) << c.code << ": " << text;
+    if (!c.not_want.empty()) {
+      EXPECT_EQ(text.find(c.not_want), std::string::npos) << text;
     }
   }
 }
 
-TEST(MessagesTest, DescribeResultReadsSpecialAnswersByExport) {
-  const TypedExport* elem = find_typed_export("f_KVTElem");
-  const TypedExport* code = find_typed_export("fb_KVTKodSprawdz");
-  const TypedExport* bool_check = find_typed_export("_Z23fb_KVTKodSprawdzArkuszeiPKDsi");
-  ASSERT_TRUE(elem && code && bool_check);
-  EXPECT_EQ(describe_result(*elem, -1005, Language::kEnglish), "unknown element type 5");
-  EXPECT_EQ(describe_result(*elem, -999, Language::kPolish), "nieznany typ elementu -1");
-  EXPECT_EQ(describe_result(*elem, 60004001, Language::kEnglish),
-            "the text is longer than the field's maximum length");
-  EXPECT_EQ(describe_result(*code, -1, Language::kEnglish),
-            "the code is not valid for the dictionary");
-  EXPECT_EQ(describe_result(*bool_check, 0, Language::kEnglish), "the check answered false");
+struct DescribeCase {
+  const char* name;
+  int64_t value;
+  Language lang;
+  std::string want;
+};
+
+TEST(MessagesTest, DescribeResultReadsAnswersByExport) {
+  const DescribeCase cases[] = {
+      {"f_KVTElem", -1005, Language::kEnglish, "unknown element type 5"},
+      {"f_KVTElem", -999, Language::kPolish, "nieznany typ elementu -1"},
+      {"f_KVTElem", -1, Language::kEnglish,
+       "the code is not in the dictionary of the element type"},
+      {"f_KVTElem", 60004001, Language::kEnglish,
+       "the text is longer than the field's maximum length (element dispatcher f_KVTElem)"},
+      {"f_KVTElem", 60006701, Language::kPolish,
+       "niedozwolony znak: tylko litery (kraj: litery i spacje; f_KVTSprKwoty: kwota niebędąca "
+       "liczbą całkowitą)"},
+      {"fb_KVTKodSprawdz", -1, Language::kEnglish,
+       "the code is not in the dictionary, or not valid at the date given"},
+      {"XP0022_2", -1, Language::kEnglish, "the dictionary service could not be created"},
+      {"XP0022_2", 61002201, Language::kEnglish, "the answer is not 0 but 61002201"},
+      {"XP0005_1", 61050001, Language::kPolish,
+       "p2 wynosi co najmniej 1, a miesiąc p1 to kwiecień 2003 lub później"},
+      {"GP0040_4", 62004005, Language::kEnglish, "the date p1 is after 31 December 2008"},
+      {"GP0039_2", 60004301, Language::kEnglish,
+       "the required field p1 is missing: blank (GP0014_1), empty or holding a space (GB0044_2), "
+       "or not 8 characters after trimming (GP0039_1)"},
+      {"f_KVTElemT_NUSP", 1, Language::kEnglish, "the NUSP number is not 10 characters long"},
+      {"IsLowerPL", 1, Language::kEnglish, "a check whose answers are 0 and 1 answered no"},
+      {"XP0088_1", 61008802, Language::kEnglish, "the answer is not 0 but 61008802"},
+      {"_Z23fb_KVTKodSprawdzArkuszeiPKDsi", 0, Language::kEnglish, "the check answered false"},
+  };
+  for (const DescribeCase& c : cases) {
+    const TypedExport* row = find_typed_export(c.name);
+    ASSERT_NE(row, nullptr) << c.name;
+    EXPECT_EQ(describe_result(*row, c.value, c.lang), c.want) << c.name << " " << c.value;
+  }
 }
 
 }  // namespace
