@@ -90,23 +90,25 @@ int list_exports(std::ostream& out) {
   return kAllPassed;
 }
 
+// Explains each code in turn; a word that is not one of the library's codes is reported and
+// makes the status a usage error, without stopping the others.
 int explain(const Options& options, std::ostream& out, std::ostream& err) {
-  int64_t code = 0;
-  json j;
-  std::string error;
-  if (options.words.size() != 1 || !json_from_word(options.words[0], ParamKind::kInt64, j, error) ||
-      !j.is_number_integer()) {
-    err << "olvenir-check: --explain takes one integer code\n";
-    return kUsageOrInputError;
+  int status = kAllPassed;
+  for (const std::string& word : options.words) {
+    json j;
+    std::string error;
+    std::string text;
+    if (!json_from_word(word, ParamKind::kInt64, j, error) || !j.is_number_integer()) {
+      err << "olvenir-check: --explain takes integer codes, not " << word << '\n';
+    } else if (text = explain_code(j.get<int64_t>(), options.language); text.empty()) {
+      err << "olvenir-check: " << word << " is not a finding code of the library\n";
+    } else {
+      out << j.get<int64_t>() << ": " << text << '\n';
+      continue;
+    }
+    set_status(status, kUsageOrInputError);
   }
-  code = j.get<int64_t>();
-  std::string text = explain_code(code, options.language);
-  if (text.empty()) {
-    err << "olvenir-check: " << code << " is not a finding code of the library\n";
-    return kUsageOrInputError;
-  }
-  out << code << ": " << text << '\n';
-  return kAllPassed;
+  return status;
 }
 
 int call_one(const Options& options, std::ostream& out, std::ostream& err) {
@@ -237,7 +239,7 @@ std::string usage() {
   return R"(usage: olvenir-check [OPTIONS] NAME ARG...     call one export by name
        olvenir-check [OPTIONS] --batch [FILE]    JSON Lines requests from FILE or standard input
        olvenir-check --list                      every export with its kind and parameters
-       olvenir-check [--lang en|pl] --explain CODE
+       olvenir-check [--lang en|pl] --explain CODE...
 options:
   --dictionary FILE   answer dictionary queries from this database
   --no-dictionary     no dictionary service (code checks pass, lookups give "-1")
@@ -277,8 +279,9 @@ bool parse_options(const std::vector<std::string>& args, Options& o, std::string
       if (!set_mode(Mode::kHelp)) return fail("--help takes nothing else");
     } else if (a == "--explain") {
       if (!set_mode(Mode::kExplain)) return fail("only one of --list, --explain, --batch");
-      if (++i == args.size()) return fail("--explain takes a code");
-      o.words = {args[i]};
+      while (i + 1 < args.size() && args[i + 1].compare(0, 2, "--") != 0)
+        o.words.push_back(args[++i]);
+      if (o.words.empty()) return fail("--explain takes a code");
     } else if (a == "--batch") {
       if (!set_mode(Mode::kBatch)) return fail("only one of --list, --explain, --batch");
       if (i + 1 < args.size() && (args[i + 1] == "-" || args[i + 1].compare(0, 2, "--") != 0)) {

@@ -21,7 +21,7 @@ enum class DictionaryChoice { kSample, kFile, kNone };
 struct Options {
   Mode mode = Mode::kHelp;
   std::string name;                // kCall: the export
-  std::vector<std::string> words;  // kCall: its arguments; kExplain: the code
+  std::vector<std::string> words;  // kCall: its arguments; kExplain: the codes
   std::string batch_file;          // kBatch: empty or "-" for standard input
   DictionaryChoice dictionary = DictionaryChoice::kSample;
   std::string dictionary_file;

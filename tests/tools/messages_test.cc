@@ -1,15 +1,17 @@
 // Tests of the message catalogue: every code the exports table lists has a condition in both
 // languages, the exports named for a code are exactly those listing it, codes that break the
-// family-rule-variant pattern are explained as the rule that returns them.
+// family-rule-variant pattern are explained as the rule that returns them, and --explain.
 #include "tools/messages.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
+#include <sstream>
 #include <type_traits>
 
 #include "olvenir_p.h"
+#include "tools/checker.h"
 
 namespace olv {
 namespace {
@@ -206,6 +208,42 @@ TEST(MessagesTest, DescribeResultReadsAnswersByExport) {
     const TypedExport* row = find_typed_export(c.name);
     ASSERT_NE(row, nullptr) << c.name;
     EXPECT_EQ(describe_result(*row, c.value, c.lang), c.want) << c.name << " " << c.value;
+  }
+}
+
+struct ExplainRunCase {
+  std::vector<std::string> args;
+  int status;          // -1: the options are refused
+  std::string output;  // standard output, whole
+};
+
+TEST(MessagesTest, ExplainTakesSeveralCodes) {
+  const std::string xp0005 = "61050001: " + explain_code(61050001, Language::kEnglish) + "\n";
+  const std::string gp0040 = "62004005: " + explain_code(62004005, Language::kEnglish) + "\n";
+  const std::string minus1 = "-1: " + explain_code(-1, Language::kEnglish) + "\n";
+  const ExplainRunCase cases[] = {
+      {{"--lang", "en", "--explain", "61050001"}, kAllPassed, xp0005},
+      {{"--lang", "en", "--explain", "61050001", "62004005"}, kAllPassed, xp0005 + gp0040},
+      {{"--lang", "en", "--explain", "-1"}, kAllPassed, minus1},
+      {{"--lang", "en", "--explain", "12", "61050001"}, kUsageOrInputError, xp0005},
+      {{"--lang", "en", "--explain", "61050001", "x"}, kUsageOrInputError, xp0005},
+      {{"--explain", "61050001", "--lang", "en"}, kAllPassed, xp0005},
+      {{"--explain", "--lang", "en"}, -1, ""},
+  };
+  for (const ExplainRunCase& c : cases) {
+    std::string joined;
+    for (const std::string& a : c.args) joined += a + " ";
+    Options o;
+    std::string error;
+    if (!parse_options(c.args, o, error)) {
+      EXPECT_EQ(c.status, -1) << joined << error;
+      continue;
+    }
+    std::istringstream in;
+    std::ostringstream out, err;
+    CheckerStreams io{in, out, err, false};
+    EXPECT_EQ(run_checker(o, io), c.status) << joined;
+    EXPECT_EQ(out.str(), c.output) << joined;
   }
 }
 
