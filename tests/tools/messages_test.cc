@@ -197,8 +197,8 @@ TEST(MessagesTest, DescribeResultReadsAnswersByExport) {
        "p2 wynosi co najmniej 1, a miesiąc p1 to kwiecień 2003 lub później"},
       {"GP0040_4", 62004005, Language::kEnglish, "the date p1 is after 31 December 2008"},
       {"GP0039_2", 60004301, Language::kEnglish,
-       "the required field p1 is missing: blank (GP0014_1), empty or holding a space (GB0044_2), "
-       "or not 8 characters after trimming (GP0039_1)"},
+       "the required field p1 is blank (GP0014_1), empty or holding a space (GB0044_2), or not 8 "
+       "characters after trimming (GP0039_1)"},
       {"f_KVTElemT_NUSP", 1, Language::kEnglish, "the NUSP number is not 10 characters long"},
       {"IsLowerPL", 1, Language::kEnglish, "a check whose answers are 0 and 1 answered no"},
       {"XP0088_1", 61008802, Language::kEnglish, "the answer is not 0 but 61008802"},
