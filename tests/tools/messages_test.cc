@@ -108,7 +108,8 @@ TEST(MessagesTest, ExportsOfACodeAreExactlyTheRowsListingIt) {
 TEST(MessagesTest, EveryExportListing1SaysWhatItMeans) {
   ASSERT_NE(find_finding(1), nullptr);
   const std::string generic = find_finding(1)->english;
-  for (std::string_view name : listed_codes().at(1)) {
+  const auto codes = listed_codes();
+  for (std::string_view name : codes.at(1)) {
     const TypedExport* row = find_typed_export(name);
     ASSERT_NE(row, nullptr) << name;
     EXPECT_NE(describe_result(*row, 1, Language::kEnglish), generic) << name;
