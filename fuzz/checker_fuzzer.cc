@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "olvenir_p.h"
+#include "platform/runtime_names.h"
 #include "service/dictionary_service.h"
 #include "service/sample_dictionary.h"
 #include "tools/checker.h"

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/runtime_names.h"
 #include "service/dictionary_service.h"
 #include "service/sample_dictionary.h"
 #include "tools/checker.h"
