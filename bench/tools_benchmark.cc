@@ -6,6 +6,7 @@
 #include "bench/bench_support.h"
 #include "bench/benchmarks.h"
 #include "olvenir_p.h"
+#include "platform/runtime_names.h"
 #include "service/dictionary_service.h"
 #include "service/sample_dictionary.h"
 #include "tools/checker.h"

@@ -10,6 +10,7 @@
 #include "dictionaries/service_query.h"
 #include "olvenir_p.h"
 #include "platform/char_class.h"
+#include "platform/runtime_names.h"
 
 namespace olv {
 namespace {

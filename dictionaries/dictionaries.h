@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "olvenir_p/types.h"
+#include "platform/runtime_names.h"
 #include "platform/text.h"
 
 namespace olv {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "olvenir_p/runtime.h"
+#include "platform/runtime_names.h"
 #include "platform/utf8.h"
 
 namespace olv {

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "olvenir_p/types.h"
+#include "platform/runtime_names.h"
 #include "platform/text.h"
 
 namespace olv {

@@ -9,6 +9,7 @@
 
 #include "exports/arity.h"
 #include "olvenir_p.h"
+#include "platform/runtime_names.h"
 
 #define OLV_ANY_RESULT ::olv::kAnyResult
 #define OLV_ANY_CODE ::olv::kAnyCode

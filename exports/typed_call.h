@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "olvenir_p.h"
+#include "platform/runtime_names.h"
 
 namespace olv {
 

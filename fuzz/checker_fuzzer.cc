@@ -10,8 +10,10 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "olvenir_p.h"
+#include "platform/runtime_names.h"
 #include "service/dictionary_service.h"
 #include "service/sample_dictionary.h"
 #include "tools/checker.h"
@@ -39,11 +41,18 @@ void register_sample_dictionary() {
   (void)registered;
 }
 
-// The lines std::getline reads from the text: a last line without its newline counts too.
-std::size_t lines_in(std::string_view text) {
-  std::size_t n = 0;
-  for (char c : text) n += c == '\n';
-  return n + (!text.empty() && text.back() != '\n');
+// The numbers of the lines std::getline reads from the text that are not blank, which the
+// batch answers (a last line without its newline counts too).
+std::vector<std::size_t> answered_lines(std::string_view text) {
+  std::vector<std::size_t> numbers;
+  std::size_t number = 0;
+  while (!text.empty()) {
+    std::size_t end = std::min(text.find('\n'), text.size());
+    ++number;
+    if (!olv::is_blank_line(text.substr(0, end))) numbers.push_back(number);
+    text.remove_prefix(std::min(end + 1, text.size()));
+  }
+  return numbers;
 }
 
 // Checks one reply; returns the least exit status it calls for.
@@ -86,16 +95,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
   const std::string replies = out.str();
   std::string_view rest = replies;
-  std::size_t number = 0;
+  const std::vector<std::size_t> numbers = answered_lines(input);
+  std::size_t answers = 0;
   int expected_status = olv::kAllPassed;
   while (!rest.empty()) {
     const std::size_t end = rest.find('\n');
-    if (end == std::string_view::npos) wrong(number + 1, "an answer without its newline", rest);
-    expected_status = std::max(expected_status, check_reply(++number, rest.substr(0, end)));
+    const std::size_t number = answers < numbers.size() ? numbers[answers] : 0;
+    if (end == std::string_view::npos) wrong(number, "an answer without its newline", rest);
+    expected_status = std::max(expected_status, check_reply(number, rest.substr(0, end)));
     rest.remove_prefix(end + 1);
+    ++answers;
   }
-  if (number != lines_in(input)) {
-    std::fprintf(stderr, "%zu answers to %zu lines\n", number, lines_in(input));
+  if (answers != numbers.size()) {
+    std::fprintf(stderr, "%zu answers to %zu lines\n", answers, numbers.size());
     std::abort();
   }
   if (status != expected_status) {

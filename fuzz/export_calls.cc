@@ -13,6 +13,7 @@
 #include "exports/arity.h"
 #include "olvenir_p.h"
 #include "platform/char_class.h"
+#include "platform/runtime_names.h"
 
 namespace olv::harness {
 

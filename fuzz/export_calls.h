@@ -11,6 +11,7 @@
 
 #include "exports/registry.h"
 #include "olvenir_p/types.h"
+#include "platform/runtime_names.h"
 
 namespace olv::harness {
 

@@ -12,6 +12,7 @@
 
 #include "fuzz/export_calls.h"
 #include "olvenir_p.h"
+#include "platform/runtime_names.h"
 #include "service/dictionary_service.h"
 #include "service/sample_dictionary.h"
 

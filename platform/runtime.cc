@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/runtime_names.h"
+
 namespace olv {
 namespace {
 

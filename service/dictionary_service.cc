@@ -7,6 +7,8 @@
 #include <new>
 #include <vector>
 
+#include "platform/runtime_names.h"
+
 namespace olv::service {
 namespace {
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "olvenir_p.h"
+#include "platform/runtime_names.h"
 #include "service/sqlite_dictionary.h"
 
 namespace olv::service {

@@ -1,10 +1,19 @@
-// CSV and SQL import into a dictionary database; every value goes in as a bound parameter.
+// CSV and SQL import into a dictionary database. Every file is read and checked before anything
+// is written, every value goes in as a bound parameter, and the database is built in a file of
+// its own beside the target, renamed over it only when the build succeeded.
 #include "service/import.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unicode/ucnv.h>
+#include <unicode/ustring.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <sstream>
 
@@ -12,6 +21,9 @@
 
 namespace olv::service {
 namespace {
+
+constexpr int kFirstDictionary = 10001;
+constexpr int kLastDictionary = 10056;
 
 constexpr char kSchema[] =
     "CREATE TABLE IF NOT EXISTS olv_codes(dictionary INTEGER NOT NULL, code TEXT NOT NULL,"
@@ -24,9 +36,11 @@ using Statement = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>;
 
 [[noreturn]] void fail(const std::string& what) { throw DictionaryError(what, true); }
 
-Database open_writable(const std::string& path) {
+std::string system_error() { return std::strerror(errno); }
+
+Database open_database(const std::string& path, int flags) {
   sqlite3* db = nullptr;
-  int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+  int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
   Database owner(db, sqlite3_close);
   if (rc != SQLITE_OK) fail("cannot open " + path + ": " + sqlite3_errmsg(db));
   return owner;
@@ -55,6 +69,64 @@ void run(sqlite3* db, sqlite3_stmt* s) {
   sqlite3_clear_bindings(s);
 }
 
+// A new database file beside the target, with the target's permissions (or those a new file
+// would get); removed unless it replaced the target.
+class Replacement {
+ public:
+  explicit Replacement(const std::string& target) : target_(target) {
+    std::size_t slash = target.find_last_of('/');
+    std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    std::string name = target.substr(slash == std::string::npos ? 0 : slash + 1);
+    std::string pattern = folder + (slash == std::string::npos ? "/." : ".") + name + ".XXXXXX";
+    int fd = mkstemp(pattern.data());
+    if (fd < 0) fail("cannot create a file beside " + target + ": " + system_error());
+    path_ = pattern;
+    struct stat existing;
+    mode_t mode = 0;
+    if (stat(target.c_str(), &existing) == 0) {
+      mode = existing.st_mode & 07777;
+    } else {
+      mode_t mask = umask(0);
+      umask(mask);
+      mode = 0666 & ~mask;
+    }
+    fchmod(fd, mode);
+    close(fd);
+  }
+  ~Replacement() {
+    if (!done_) std::remove(path_.c_str());
+  }
+  Replacement(const Replacement&) = delete;
+  Replacement& operator=(const Replacement&) = delete;
+
+  const std::string& path() const { return path_; }
+
+  // Renames the new file over the target once it opens as a dictionary.
+  void commit() {
+    SqliteDictionary::open_file(path_);
+    if (std::rename(path_.c_str(), target_.c_str()) != 0) {
+      fail("cannot replace " + target_ + ": " + system_error());
+    }
+    done_ = true;
+  }
+
+ private:
+  std::string target_;
+  std::string path_;
+  bool done_ = false;
+};
+
+// Copies the target's database, when there is one, into the new file.
+void copy_existing(const std::string& target, sqlite3* into) {
+  if (access(target.c_str(), F_OK) != 0) return;
+  Database from = open_database(target, SQLITE_OPEN_READONLY);
+  sqlite3_backup* backup = sqlite3_backup_init(into, "main", from.get(), "main");
+  if (!backup) fail("cannot copy " + target + ": " + sqlite3_errmsg(into));
+  int rc = sqlite3_backup_step(backup, -1);
+  sqlite3_backup_finish(backup);
+  if (rc != SQLITE_DONE) fail("cannot copy " + target + ": " + sqlite3_errstr(rc));
+}
+
 std::string quoted(std::string_view name) {
   std::string q = "\"";
   for (char c : name) {
@@ -65,8 +137,10 @@ std::string quoted(std::string_view name) {
 }
 
 std::string read_file(const std::string& path) {
+  struct stat info;
+  if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) fail(path + ": is a folder");
   std::ifstream in(path, std::ios::binary);
-  if (!in) fail("cannot read " + path);
+  if (!in) fail("cannot read " + path + ": " + system_error());
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
@@ -83,6 +157,8 @@ bool is_dictionary_number(std::string_view name) {
   return name.size() == 5 && name.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
+bool is_space(char c) { return c == ' ' || c == '\t'; }
+
 void bind_date(sqlite3_stmt* s, int index, int date) {
   if (date == 0) {
     sqlite3_bind_null(s, index);
@@ -91,77 +167,212 @@ void bind_date(sqlite3_stmt* s, int index, int date) {
   }
 }
 
-void import_codes(sqlite3* db, int number, const std::string& file,
-                  const std::vector<std::vector<std::string>>& records) {
-  const std::vector<std::string>& header = records[0];
-  int code = -1, from = -1, to = -1;
-  for (std::size_t i = 0; i < header.size(); ++i) {
-    int* slot = header[i] == "code"         ? &code
-                : header[i] == "valid_from" ? &from
-                : header[i] == "valid_to"   ? &to
-                                            : nullptr;
-    if (!slot) fail(file + ":1: unknown column " + header[i]);
-    if (*slot != -1) fail(file + ":1: column " + header[i] + " given twice");
-    *slot = static_cast<int>(i);
+void bind_text(sqlite3_stmt* s, int index, const std::string& text) {
+  sqlite3_bind_text(s, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+}
+
+// The faults of one file, each as FILE:LINE: reason.
+class Faults {
+ public:
+  explicit Faults(std::string file) : file_(std::move(file)) {}
+  void at(std::size_t line, const std::string& what) {
+    list_.push_back(file_ + ":" + std::to_string(line) + ": " + what);
   }
-  if (code < 0) fail(file + ":1: no code column");
+  void whole(const std::string& what) { list_.push_back(file_ + ": " + what); }
+  bool any() const { return !list_.empty(); }
+  // The faults and their count, appended to a report.
+  void report(std::string& out) const {
+    for (const std::string& f : list_) out += f + '\n';
+    out += file_ + ": " + std::to_string(list_.size()) + (list_.size() == 1 ? " fault" : " faults");
+    out += '\n';
+  }
+
+ private:
+  std::string file_;
+  std::vector<std::string> list_;
+};
+
+// A file read and checked: a code list (number > 0) or a value table.
+struct Checked {
+  std::string name;
+  int number = 0;
+  std::vector<CsvRecord> records;
+  int code = -1, from = -1, to = -1;  // a code list's columns
+  std::vector<bool> dates;            // a value table's date columns
+};
+
+// A validity range with open ends made concrete, for overlap tests.
+struct Validity {
+  int first;
+  int last;
+  std::size_t line;
+};
+
+void check_codes(Checked& c, Faults& faults) {
+  const std::vector<std::string>& header = c.records[0].fields;
+  for (std::size_t i = 0; i < header.size(); ++i) {
+    int* slot = header[i] == "code"         ? &c.code
+                : header[i] == "valid_from" ? &c.from
+                : header[i] == "valid_to"   ? &c.to
+                                            : nullptr;
+    if (!slot) {
+      faults.at(1, "unknown column " + header[i] + " (code, valid_from, valid_to)");
+    } else if (*slot != -1) {
+      faults.at(1, "column " + header[i] + " given twice");
+    } else {
+      *slot = static_cast<int>(i);
+    }
+  }
+  if (c.code < 0) faults.at(1, "no code column");
+  if (faults.any()) return;
+  std::map<std::string, std::vector<Validity>> seen;
+  for (std::size_t i = 1; i < c.records.size(); ++i) {
+    const CsvRecord& r = c.records[i];
+    if (r.fields.size() != header.size()) {
+      faults.at(r.line, "expected " + std::to_string(header.size()) + " fields, found " +
+                            std::to_string(r.fields.size()));
+      continue;
+    }
+    const std::string& code = r.fields[c.code];
+    int first = c.from < 0 ? 0 : date_field(r.fields[c.from]);
+    int last = c.to < 0 ? 0 : date_field(r.fields[c.to]);
+    if (code.empty()) faults.at(r.line, "an empty code");
+    if (!code.empty() && (is_space(code.front()) || is_space(code.back())))
+      faults.at(r.line, "code \"" + code + "\" has spaces around it; it would never match");
+    if (first < 0 || last < 0) {
+      faults.at(r.line, "a date is RRRRMMDD or RRRR-MM-DD, or empty");
+      continue;
+    }
+    if (first && last && first > last) faults.at(r.line, "valid_from is after valid_to");
+    Validity v{first, last ? last : 99999999, r.line};
+    std::vector<Validity>& earlier = seen[code];
+    for (const Validity& e : earlier) {
+      if (v.first <= e.last && e.first <= v.last) {
+        faults.at(r.line, "code " + code + " again, valid at the same time as on line " +
+                              std::to_string(e.line));
+        break;
+      }
+    }
+    earlier.push_back(v);
+  }
+}
+
+void check_table(Checked& c, Faults& faults) {
+  if (c.name.empty() || c.name.compare(0, 4, "olv_") == 0 || c.name.compare(0, 7, "sqlite_") == 0) {
+    faults.whole("a value table may not be named " + c.name);
+    return;
+  }
+  for (const std::string& h : c.records[0].fields) {
+    bool date = h.size() > 5 && h.compare(h.size() - 5, 5, ":date") == 0;
+    if ((date ? h.size() - 5 : h.size()) == 0) faults.at(1, "a column without a name");
+    c.dates.push_back(date);
+  }
+  for (std::size_t i = 1; i < c.records.size(); ++i) {
+    const CsvRecord& r = c.records[i];
+    if (r.fields.size() != c.dates.size()) {
+      faults.at(r.line, "expected " + std::to_string(c.dates.size()) + " fields, found " +
+                            std::to_string(r.fields.size()));
+      continue;
+    }
+    for (std::size_t f = 0; f < r.fields.size(); ++f) {
+      if (c.dates[f] && date_field(r.fields[f]) < 0) {
+        faults.at(r.line, "a date is RRRRMMDD or RRRR-MM-DD, or empty");
+        break;
+      }
+    }
+  }
+}
+
+// Reads and checks one file; its faults go to `faults`.
+Checked check_file(const std::string& file, const ImportOptions& options, Faults& faults) {
+  Checked c;
+  c.name = base_name(file);
+  std::string text;
+  try {
+    text = read_file(file);
+    if (!options.encoding.empty()) text = utf8_from_encoding(text, options.encoding);
+  } catch (const DictionaryError& e) {
+    faults.whole(e.what());
+    return c;
+  }
+  if (is_dictionary_number(c.name)) {
+    c.number = std::stoi(c.name);
+    if (c.number < kFirstDictionary || c.number > kLastDictionary) {
+      faults.whole("dictionary numbers run from 10001 to 10056, not " + c.name);
+      return c;
+    }
+  }
+  std::vector<std::size_t> bad = lines_not_utf8(text);
+  for (std::size_t line : bad)
+    faults.at(line, "bytes that are not UTF-8 (for a Windows-1250 file, --encoding cp1250)");
+  if (!bad.empty()) return c;
+  try {
+    c.records = parse_csv(text);
+  } catch (const CsvQuoteError& e) {
+    faults.at(e.line(), e.what());
+    return c;
+  }
+  if (c.records.empty()) {
+    faults.whole("no header line");
+    return c;
+  }
+  const std::vector<std::string>& header = c.records[0].fields;
+  if (header.size() == 1 && header[0].find(';') != std::string::npos) {
+    faults.at(1, "fields separated by ';': save the file with ',' as the separator");
+    return c;
+  }
+  if (c.records.size() == 1) {
+    faults.at(1, "a header and no rows; importing it would empty the " +
+                     std::string(c.number ? "list" : "table"));
+    return c;
+  }
+  if (c.number) {
+    check_codes(c, faults);
+  } else {
+    check_table(c, faults);
+  }
+  return c;
+}
+
+void write_codes(sqlite3* db, const Checked& c) {
   Statement clear = prepare(db, "DELETE FROM olv_codes WHERE dictionary = ?1");
-  sqlite3_bind_int(clear.get(), 1, number);
+  sqlite3_bind_int(clear.get(), 1, c.number);
   run(db, clear.get());
   Statement insert = prepare(db, "INSERT INTO olv_codes VALUES (?1, ?2, ?3, ?4)");
-  for (std::size_t line = 1; line < records.size(); ++line) {
-    const std::vector<std::string>& r = records[line];
-    std::string where = file + ":" + std::to_string(line + 1) + ": ";
-    if (r.size() != header.size())
-      fail(where + "expected " + std::to_string(header.size()) + " fields");
-    int first = from < 0 ? 0 : date_field(r[from]);
-    int last = to < 0 ? 0 : date_field(r[to]);
-    if (first < 0 || last < 0) fail(where + "a date is RRRRMMDD or RRRR-MM-DD, or empty");
-    sqlite3_bind_int(insert.get(), 1, number);
-    sqlite3_bind_text(insert.get(), 2, r[code].data(), static_cast<int>(r[code].size()),
-                      SQLITE_TRANSIENT);
-    bind_date(insert.get(), 3, first);
-    bind_date(insert.get(), 4, last);
+  for (std::size_t i = 1; i < c.records.size(); ++i) {
+    const std::vector<std::string>& r = c.records[i].fields;
+    sqlite3_bind_int(insert.get(), 1, c.number);
+    bind_text(insert.get(), 2, r[c.code]);
+    bind_date(insert.get(), 3, c.from < 0 ? 0 : date_field(r[c.from]));
+    bind_date(insert.get(), 4, c.to < 0 ? 0 : date_field(r[c.to]));
     run(db, insert.get());
   }
 }
 
-void import_table(sqlite3* db, const std::string& table, const std::string& file,
-                  const std::vector<std::vector<std::string>>& records) {
-  if (table.empty() || table.compare(0, 4, "olv_") == 0 || table.compare(0, 7, "sqlite_") == 0) {
-    fail(file + ": a value table may not be named " + table);
-  }
-  std::vector<bool> dates;
+void write_table(sqlite3* db, const Checked& c) {
   std::string columns;
-  for (const std::string& h : records[0]) {
-    bool date = h.size() > 5 && h.compare(h.size() - 5, 5, ":date") == 0;
-    std::string name = date ? h.substr(0, h.size() - 5) : h;
-    if (name.empty()) fail(file + ":1: a column without a name");
-    columns += (columns.empty() ? "" : ", ") + quoted(name) + (date ? " DATE" : " TEXT");
-    dates.push_back(date);
+  const std::vector<std::string>& header = c.records[0].fields;
+  for (std::size_t i = 0; i < header.size(); ++i) {
+    std::string name = c.dates[i] ? header[i].substr(0, header[i].size() - 5) : header[i];
+    columns += (i ? ", " : "") + quoted(name) + (c.dates[i] ? " DATE" : " TEXT");
   }
-  exec(db, "DROP TABLE IF EXISTS " + quoted(table));
-  exec(db, "CREATE TABLE " + quoted(table) + " (" + columns + ")");
+  exec(db, "DROP TABLE IF EXISTS " + quoted(c.name));
+  exec(db, "CREATE TABLE " + quoted(c.name) + " (" + columns + ")");
   std::string placeholders;
-  for (std::size_t i = 1; i <= dates.size(); ++i) {
+  for (std::size_t i = 1; i <= c.dates.size(); ++i) {
     placeholders += (i > 1 ? ", ?" : "?") + std::to_string(i);
   }
-  Statement insert = prepare(db, "INSERT INTO " + quoted(table) + " VALUES (" + placeholders + ")");
-  for (std::size_t line = 1; line < records.size(); ++line) {
-    const std::vector<std::string>& r = records[line];
-    std::string where = file + ":" + std::to_string(line + 1) + ": ";
-    if (r.size() != dates.size())
-      fail(where + "expected " + std::to_string(dates.size()) + " fields");
+  Statement insert =
+      prepare(db, "INSERT INTO " + quoted(c.name) + " VALUES (" + placeholders + ")");
+  for (std::size_t line = 1; line < c.records.size(); ++line) {
+    const std::vector<std::string>& r = c.records[line].fields;
     for (std::size_t i = 0; i < r.size(); ++i) {
       int index = static_cast<int>(i + 1);
-      if (!dates[i]) {
-        sqlite3_bind_text(insert.get(), index, r[i].data(), static_cast<int>(r[i].size()),
-                          SQLITE_TRANSIENT);
-        continue;
+      if (c.dates[i]) {
+        bind_date(insert.get(), index, date_field(r[i]));
+      } else {
+        bind_text(insert.get(), index, r[i]);
       }
-      int date = date_field(r[i]);
-      if (date < 0) fail(where + "a date is RRRRMMDD or RRRR-MM-DD, or empty");
-      bind_date(insert.get(), index, date);
     }
     run(db, insert.get());
   }
@@ -169,20 +380,23 @@ void import_table(sqlite3* db, const std::string& table, const std::string& file
 
 }  // namespace
 
-std::vector<std::vector<std::string>> parse_csv(std::string_view text) {
+std::vector<CsvRecord> parse_csv(std::string_view text) {
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-  std::vector<std::vector<std::string>> records;
-  std::vector<std::string> record;
+  std::vector<CsvRecord> records;
+  CsvRecord record{1, {}};
   std::string field;
+  std::size_t line = 1;
+  std::size_t quote_line = 0;
   bool quoted_field = false;
   bool in_quotes = false;
   auto end_field = [&] {
-    record.push_back(std::move(field));
+    record.fields.push_back(std::move(field));
     field.clear();
     quoted_field = false;
   };
   for (std::size_t i = 0; i < text.size(); ++i) {
     char c = text[i];
+    if (c == '\n') ++line;
     if (in_quotes) {
       if (c != '"') {
         field += c;
@@ -194,19 +408,25 @@ std::vector<std::vector<std::string>> parse_csv(std::string_view text) {
       }
     } else if (c == '"' && field.empty() && !quoted_field) {
       in_quotes = quoted_field = true;
+      quote_line = line;
     } else if (c == ',') {
       end_field();
     } else if (c == '\n' || c == '\r') {
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+        ++i;
+        ++line;
+      }
       end_field();
       records.push_back(std::move(record));
-      record.clear();
+      record = CsvRecord{line, {}};
     } else {
       field += c;
     }
   }
-  if (in_quotes) throw DictionaryError("a quoted field is not closed", true);
-  if (!field.empty() || quoted_field || !record.empty()) {
+  if (in_quotes) {
+    throw CsvQuoteError(quote_line);
+  }
+  if (!field.empty() || quoted_field || !record.fields.empty()) {
     end_field();
     records.push_back(std::move(record));
   }
@@ -230,37 +450,98 @@ int date_field(std::string_view f) {
   return month >= 1 && month <= 12 && day >= 1 && day <= 31 ? date : -1;
 }
 
-void import_csv(const std::string& path, const std::vector<std::string>& files) {
-  Database db = open_writable(path);
-  exec(db.get(), kSchema);
-  exec(db.get(), "BEGIN");
-  try {
-    for (const std::string& file : files) {
-      std::vector<std::vector<std::string>> records;
-      try {
-        records = parse_csv(read_file(file));
-      } catch (const DictionaryError& e) {
-        fail(file + ": " + e.what());
-      }
-      if (records.empty()) fail(file + ": no header line");
-      std::string name = base_name(file);
-      if (is_dictionary_number(name)) {
-        import_codes(db.get(), std::stoi(name), file, records);
+std::vector<std::size_t> lines_not_utf8(std::string_view text) {
+  std::vector<std::size_t> lines;
+  std::size_t line = 1;
+  auto bad = [&] {
+    if (lines.empty() || lines.back() != line) lines.push_back(line);
+  };
+  auto continuation = [&](std::size_t at) {
+    return at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80;
+  };
+  for (std::size_t i = 0; i < text.size();) {
+    auto b = static_cast<unsigned char>(text[i]);
+    if (b == '\n') ++line;
+    if (b < 0x80) {
+      ++i;
+      continue;
+    }
+    std::size_t length = b >= 0xC2 && b <= 0xDF   ? 2
+                         : b >= 0xE0 && b <= 0xEF ? 3
+                         : b >= 0xF0 && b <= 0xF4 ? 4
+                                                  : 0;
+    bool ok = length > 0;
+    for (std::size_t k = 1; ok && k < length; ++k) ok = continuation(i + k);
+    if (ok && length >= 3) {
+      auto second = static_cast<unsigned char>(text[i + 1]);
+      // Overlong forms, surrogates and values past U+10FFFF.
+      ok = !(b == 0xE0 && second < 0xA0) && !(b == 0xED && second >= 0xA0) &&
+           !(b == 0xF0 && second < 0x90) && !(b == 0xF4 && second >= 0x90);
+    }
+    if (!ok) {
+      bad();
+      ++i;
+      continue;
+    }
+    i += length;
+  }
+  return lines;
+}
+
+std::string utf8_from_encoding(std::string_view text, const std::string& encoding) {
+  UErrorCode status = U_ZERO_ERROR;
+  std::unique_ptr<UConverter, void (*)(UConverter*)> from(ucnv_open(encoding.c_str(), &status),
+                                                          ucnv_close);
+  if (U_FAILURE(status) || status == U_AMBIGUOUS_ALIAS_WARNING)
+    fail("unknown encoding " + encoding);
+  ucnv_setToUCallBack(from.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
+  std::u16string units(text.size() * 2 + 1, u'\0');
+  int32_t n = ucnv_toUChars(from.get(), units.data(), static_cast<int32_t>(units.size()),
+                            text.data(), static_cast<int32_t>(text.size()), &status);
+  if (U_FAILURE(status)) fail("a byte that " + encoding + " does not define");
+  std::string out(static_cast<std::size_t>(n) * 3 + 1, '\0');
+  int32_t length = 0;
+  u_strToUTF8(out.data(), static_cast<int32_t>(out.size()), &length, units.data(), n, &status);
+  if (U_FAILURE(status)) fail("cannot convert from " + encoding);
+  out.resize(static_cast<std::size_t>(length));
+  return out;
+}
+
+void import_csv(const std::string& path, const std::vector<std::string>& files,
+                const ImportOptions& options) {
+  std::vector<Checked> checked;
+  std::string report;
+  for (const std::string& file : files) {
+    Faults faults(file);
+    checked.push_back(check_file(file, options, faults));
+    if (faults.any()) faults.report(report);
+  }
+  if (!report.empty()) fail(report + "nothing was imported");
+  Replacement replacement(path);
+  {
+    Database db = open_database(replacement.path(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    copy_existing(path, db.get());
+    exec(db.get(), kSchema);
+    exec(db.get(), "BEGIN");
+    for (const Checked& c : checked) {
+      if (c.number) {
+        write_codes(db.get(), c);
       } else {
-        import_table(db.get(), name, file, records);
+        write_table(db.get(), c);
       }
     }
     exec(db.get(), "COMMIT");
-  } catch (...) {
-    sqlite3_exec(db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
-    throw;
   }
+  replacement.commit();
 }
 
 void build_from_sql(const std::string& path, std::string_view sql) {
-  std::remove(path.c_str());
-  Database db = open_writable(path);
-  exec(db.get(), std::string(sql));
+  Replacement replacement(path);
+  {
+    Database db = open_database(replacement.path(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    exec(db.get(), std::string(sql));
+  }
+  replacement.commit();
 }
 
 }  // namespace olv::service

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/runtime_names.h"
 #include "service/dictionary_service.h"
 
 namespace {

@@ -20,6 +20,7 @@
 #define OLV_HAVE_FAKE_SERVICE 1
 #endif
 #include "platform/runtime.h"
+#include "platform/runtime_names.h"
 
 namespace {
 

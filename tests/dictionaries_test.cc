@@ -8,6 +8,7 @@
 #include "exports/registry.h"
 #include "olvenir_p.h"
 #include "platform/clock.h"
+#include "platform/runtime_names.h"
 #include "tests/fake_service.h"
 #include "tests/test_support.h"
 

@@ -12,8 +12,9 @@
 #include <vector>
 
 #include "olvenir_p/runtime.h"
-#include "tests/service_base.h"
 #include "platform/runtime.h"
+#include "platform/runtime_names.h"
+#include "tests/service_base.h"
 
 namespace olv::testing {
 

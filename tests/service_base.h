@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "olvenir_p/runtime.h"
+#include "platform/runtime_names.h"
 
 namespace olv::testing {
 

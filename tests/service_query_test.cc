@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/runtime_names.h"
 #include "tests/fake_service.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include <atomic>
 
 #include "olvenir_p/runtime.h"
+#include "platform/runtime_names.h"
 #include "tests/service_base.h"
 
 namespace {

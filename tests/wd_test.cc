@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "olvenir_p.h"
+#include "platform/runtime_names.h"
 #include "tests/fake_service.h"
 #include "tests/test_support.h"
 

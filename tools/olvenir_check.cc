@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/runtime_names.h"
 #include "service/dictionary_service.h"
 #include "service/sample_dictionary.h"
 #include "tools/checker.h"
@@ -51,10 +52,11 @@ int main(int argc, char** argv) {
   olv::Options options;
   std::string error;
   if (!olv::parse_options({argv + 1, argv + argc}, options, error)) {
-    std::cerr << "olvenir-check: " << error << "\n\n" << olv::usage();
+    std::cerr << "olvenir-check: " << error << '\n' << olv::kTryHelp;
     return olv::kUsageOrInputError;
   }
-  bool queries = options.mode == olv::Mode::kCall || options.mode == olv::Mode::kBatch;
+  bool queries = options.mode == olv::Mode::kCall || options.mode == olv::Mode::kBatch ||
+                 options.mode == olv::Mode::kEach;
   std::unique_ptr<DictionaryRegistration> registration;
   try {
     if (queries) registration = std::make_unique<DictionaryRegistration>(options);
@@ -62,6 +64,8 @@ int main(int argc, char** argv) {
     std::cerr << "olvenir-check: dictionary: " << e.what() << '\n';
     return olv::kUsageOrInputError;
   }
+  if (queries && options.dictionary == olv::DictionaryChoice::kSample)
+    std::cerr << olv::kSampleNote;
   olv::CheckerStreams io{std::cin, std::cout, std::cerr, isatty(STDERR_FILENO) == 1};
   return olv::run_checker(options, io);
 }

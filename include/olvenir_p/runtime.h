@@ -10,6 +10,10 @@
 
 #include "olvenir_p/types.h"
 
+/* Every name of the runtime is in namespace olvenir_p, out of the way of a host's own; only the
+ * exported functions, prefixed olvenir_, are global. */
+namespace olvenir_p {
+
 /* ---- result values and identifiers ---- */
 
 /* The result of a runtime or service call: negative values are failures. */
@@ -122,8 +126,6 @@ typedef HRESULT (*olvenir_DllGetClassObject_fn)(const CLSID* clsid, const IID* i
 
 /* ---- the library's exception ---- */
 
-namespace olvenir_p {
-
 /* A failure reported by the dictionary service, or an automation string that could not be
  * allocated (E_OUTOFMEMORY); thrown out of the export that queried the service. */
 class ServiceError : public std::exception {
@@ -151,43 +153,45 @@ extern "C" {
 
 /* A new automation string holding a copy of the null-terminated text; null for a null text or
  * when memory runs out. */
-BSTR olvenir_SysAllocString(const char16_t* text);
+olvenir_p::BSTR olvenir_SysAllocString(const char16_t* text);
 /* A new automation string of `length` units copied from `text` (zero-filled when `text` is
  * null), terminated; null when memory runs out. */
-BSTR olvenir_SysAllocStringLen(const char16_t* text, uint32_t length);
+olvenir_p::BSTR olvenir_SysAllocStringLen(const char16_t* text, uint32_t length);
 /* The length in units of an automation string, read from its prefix; 0 for null. */
-uint32_t olvenir_SysStringLen(BSTR string);
+uint32_t olvenir_SysStringLen(olvenir_p::BSTR string);
 /* Releases an automation string; null is ignored. */
-void olvenir_SysFreeString(BSTR string);
+void olvenir_SysFreeString(olvenir_p::BSTR string);
 
 /* Initialises the runtime on the calling thread: S_OK the first time, S_FALSE when it is
  * already initialised; each call must be matched by olvenir_CoUninitialize. `reserved` is
  * ignored. */
-HRESULT olvenir_CoInitialize(void* reserved);
+olvenir_p::HRESULT olvenir_CoInitialize(void* reserved);
 /* Undoes one olvenir_CoInitialize of the calling thread. */
 void olvenir_CoUninitialize(void);
 /* Creates an instance of a registered class and writes its `iid` interface; fails with
  * CO_E_NOTINITIALIZED on a thread that is not initialised and REGDB_E_CLASSNOTREG for a class
  * that is not registered. */
-HRESULT olvenir_CoCreateInstance(const CLSID* clsid, IUnknown* outer, uint32_t context,
-                                 const IID* iid, void** object);
+olvenir_p::HRESULT olvenir_CoCreateInstance(const olvenir_p::CLSID* clsid,
+                                            olvenir_p::IUnknown* outer, uint32_t context,
+                                            const olvenir_p::IID* iid, void** object);
 
 /* Registers (or replaces) the factory of a class, living in the host's process; the runtime
  * holds a reference to it until the registration is replaced or revoked. */
-HRESULT olvenir_RegisterClassFactory(const CLSID* clsid, IClassFactory* factory);
+olvenir_p::HRESULT olvenir_RegisterClassFactory(const olvenir_p::CLSID* clsid,
+                                                olvenir_p::IClassFactory* factory);
 /* Registers (or replaces) a class served by the shared object at `path`, which exports
  * DllGetClassObject; the object is loaded on the first creation and stays loaded. */
-HRESULT olvenir_RegisterServerPath(const CLSID* clsid, const char* path);
+olvenir_p::HRESULT olvenir_RegisterServerPath(const olvenir_p::CLSID* clsid, const char* path);
 /* Removes a class's registration: S_OK, or S_FALSE when it was not registered. Queries already
  * running finish with the registration they found. */
-HRESULT olvenir_RevokeClass(const CLSID* clsid);
+olvenir_p::HRESULT olvenir_RevokeClass(const olvenir_p::CLSID* clsid);
 
 /* Sets the calling thread's error information to a copy of `description` (null clears it);
  * a service calls this before it returns a failure HRESULT. */
-HRESULT olvenir_SetErrorInfo(const char16_t* description);
+olvenir_p::HRESULT olvenir_SetErrorInfo(const char16_t* description);
 /* Hands over and clears the calling thread's error information: S_OK with a new automation
  * string in `*description` that the caller releases, or S_FALSE with null when there is none. */
-HRESULT olvenir_GetErrorInfo(BSTR* description);
+olvenir_p::HRESULT olvenir_GetErrorInfo(olvenir_p::BSTR* description);
 }
 
 #endif

@@ -1,20 +1,23 @@
 /* The types that cross the boundary: automation strings and the records of the dictionary
- * checks. Their names are part of the mangled export names and are kept exactly. */
+ * checks. The records' names are part of the mangled export names and are kept exactly, in the
+ * global namespace; the automation string's type is olvenir_p::BSTR. */
 #ifndef OLVENIR_P_TYPES_H
 #define OLVENIR_P_TYPES_H
 
 #include <cstdint>
 #include <string>
 
+namespace olvenir_p {
 /* An automation string: points after a 32-bit byte-length prefix; made by
  * olvenir_SysAllocString and released by olvenir_SysFreeString. */
 typedef char16_t* BSTR;
+}  // namespace olvenir_p
 
 /* One condition of a conditional value lookup. */
 struct stWarunekY {
-  BSTR column;           /* the column the condition tests */
-  signed char op;        /* 0 equality; -2 and 2 on date columns, as the service defines them */
-  BSTR value;            /* the value compared with */
+  olvenir_p::BSTR column; /* the column the condition tests */
+  signed char op;         /* 0 equality; -2 and 2 on date columns, as the service defines them */
+  olvenir_p::BSTR value;  /* the value compared with */
 };
 
 /* One code of a host-built code table. */

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "tools/typed_exports.h"
+
 namespace olv {
 namespace {
 
@@ -17,21 +19,51 @@ struct OptionCase {
   bool ok;
   Mode mode;
   DictionaryChoice dictionary;
+  std::vector<std::string> files = {};  // kBatch
 };
 
 TEST(CheckerTest, ParseOptions) {
   const OptionCase cases[] = {
       {{"--list"}, true, Mode::kList, DictionaryChoice::kSample},
+      {{"--list", "--json"}, true, Mode::kList, DictionaryChoice::kSample},
       {{"--batch"}, true, Mode::kBatch, DictionaryChoice::kSample},
-      {{"--batch", "f.jsonl", "--no-dictionary"}, true, Mode::kBatch, DictionaryChoice::kNone},
+      {{"--batch", "f.jsonl", "--no-dictionary"},
+       true,
+       Mode::kBatch,
+       DictionaryChoice::kNone,
+       {"f.jsonl"}},
+      {{"--batch", "a", "--lang=pl", "b", "-", "--", "--c"},
+       true,
+       Mode::kBatch,
+       DictionaryChoice::kSample,
+       {"a", "b", "-", "--c"}},
+      {{"--batch=a", "b"}, true, Mode::kBatch, DictionaryChoice::kSample, {"a", "b"}},
       {{"--dictionary", "d.db", "KVTDelSpacje", "--x"}, true, Mode::kCall, DictionaryChoice::kFile},
+      {{"--dictionary=d.db", "KVTDelSpacje", "x"}, true, Mode::kCall, DictionaryChoice::kFile},
       {{"--", "--odd"}, true, Mode::kCall, DictionaryChoice::kSample},
       {{"--explain", "60005401"}, true, Mode::kExplain, DictionaryChoice::kSample},
+      {{"--explain=60005401"}, true, Mode::kExplain, DictionaryChoice::kSample},
+      {{"-h"}, true, Mode::kHelp, DictionaryChoice::kSample},
+      {{"--version"}, true, Mode::kVersion, DictionaryChoice::kSample},
+      {{"--each", "f_KVTElem", "121", "{}", "11"}, true, Mode::kEach, DictionaryChoice::kSample},
+      {{"--input=v.txt", "--each", "KVTIsNotEmpty", "{}"},
+       true,
+       Mode::kEach,
+       DictionaryChoice::kSample},
+      {{"--each", "f_KVTElem", "121", "x", "11"}, false, {}, {}},
+      {{"--each", "KVTDelSpacjeStrcmp", "{}", "{}"}, false, {}, {}},
+      {{"--each"}, false, {}, {}},
+      {{"--input", "v.txt", "KVTIsNotEmpty", "x"}, false, {}, {}},
+      {{"--json", "--batch"}, false, {}, {}},
       {{"--explain"}, false, {}, {}},
       {{"--list", "--batch"}, false, {}, {}},
+      {{"--version", "--list"}, false, {}, {}},
+      {{"--list=yes"}, false, {}, {}},
       {{"--dictionary", "d.db", "--no-dictionary", "--list"}, false, {}, {}},
       {{"--lang", "de", "--list"}, false, {}, {}},
+      {{"--lang=de", "--list"}, false, {}, {}},
       {{"--frobnicate"}, false, {}, {}},
+      {{"-x", "KVTIsNotEmpty"}, false, {}, {}},
       {{}, false, {}, {}},
       {{"--list", "extra"}, false, {}, {}},
   };
@@ -44,6 +76,7 @@ TEST(CheckerTest, ParseOptions) {
     if (!c.ok) continue;
     EXPECT_EQ(o.mode, c.mode) << joined;
     EXPECT_EQ(o.dictionary, c.dictionary) << joined;
+    EXPECT_EQ(o.batch_files, c.files) << joined;
   }
 }
 
@@ -63,15 +96,22 @@ TEST(CheckerTest, AnswerLineNamesTheProblem) {
       {R"({"id": "r7", "fn": "KVTIsNotEmpty", "args": ["x"]})", R"("id":"r7")", kAllPassed},
       {"{\"fn\": \"KVTDelSpacje\", \"args\": [\"a\"]}\r", R"("result":"a")", kAllPassed},
       {R"({"fn": "KVTDelSpacje", "args": ["\u00e9"]})", "\"result\":\"\xC3\xA9\"", kAllPassed},
-      {"not json", "invalid JSON", kUsageOrInputError},
-      {"", "invalid JSON", kUsageOrInputError},
-      {"{\"fn\": \"KVTDelSpacje\", \"args\": [\"\xFF\"]}", "invalid JSON", kUsageOrInputError},
-      {R"({"fn": "KVTDelSpacje", "args": ["\ud800"]})", "invalid JSON", kUsageOrInputError},
-      {R"({"fn": "XB0084_1", "args": [{"units": [5e5296]}]})", "number overflow",
+      {"not json", R"(not JSON at column 2; a request reads {\"fn\")", kUsageOrInputError},
+      {"", "an empty line", kUsageOrInputError},
+      {"{\"fn\": \"KVTDelSpacje\", \"args\": [\"\xFF\"]}", "text that is not UTF-8 at column",
+       kUsageOrInputError},
+      {R"({"fn": "KVTDelSpacje", "args": ["\ud800"]})", "an unpaired surrogate",
+       kUsageOrInputError},
+      {"{\"fn\": \"KVTDelSpacje\", \"args\": [\"a\tb\"]}", "a control character inside a text",
+       kUsageOrInputError},
+      {R"({"fn": "KVTDelSpacje", "args": ["a")", "the line ends before the request does",
+       kUsageOrInputError},
+      {R"({"fn": "XB0084_1", "args": [{"units": [5e5296]}]})", "a number too large",
        kUsageOrInputError},
       {R"(["KVTDelSpacje"])", "a request is a JSON object", kUsageOrInputError},
-      {R"({"args": []})", R"(\"fn\" must be a text)", kUsageOrInputError},
-      {R"({"fn": "XX9999_9", "args": []})", R"(unknown export \"XX9999_9\")", kUsageOrInputError},
+      {R"({"args": []})", R"(\"fn\" must be the export's name)", kUsageOrInputError},
+      {R"({"fn": "XX9999_9", "args": []})", R"(no export named \"XX9999_9\" (see --list))",
+       kUsageOrInputError},
       {R"({"fn": "KVTDelSpacje", "args": "a"})", R"(\"args\" must be a list)", kUsageOrInputError},
       {R"({"fn": "KVTDelSpacje", "args": []})", "takes 1 argument, given 0", kUsageOrInputError},
       {R"({"fn": "IsLowerPL", "args": ["a", 0]})", "argument 1: expected an integer",
@@ -81,12 +121,14 @@ TEST(CheckerTest, AnswerLineNamesTheProblem) {
     int status = kAllPassed;
     std::string answer = answer_line(c.line, 3, Language::kEnglish, status);
     EXPECT_NE(answer.find(c.want), std::string::npos) << c.line << " -> " << answer;
+    EXPECT_EQ(answer.find("json.exception"), std::string::npos) << answer;
     EXPECT_EQ(answer.rfind("{\"line\":3", 0), 0u) << answer;
     EXPECT_EQ(status, c.status) << c.line;
   }
 }
 
-int run(const std::vector<std::string>& args, const std::string& in, std::string& out) {
+int run(const std::vector<std::string>& args, const std::string& in, std::string& out,
+        std::string* err = nullptr) {
   Options o;
   std::string error;
   if (!parse_options(args, o, error)) return -1;
@@ -95,26 +137,29 @@ int run(const std::vector<std::string>& args, const std::string& in, std::string
   CheckerStreams io{input, output, errors, false};
   int status = run_checker(o, io);
   out = output.str();
+  if (err) *err = errors.str();
   return status;
 }
 
-TEST(CheckerTest, BatchKeepsEveryLineInOrder) {
+TEST(CheckerTest, BatchAnswersEveryLineButBlankOnesInOrderAndSumsUp) {
   std::string in =
       "{\"fn\": \"KVTIsNotEmpty\", \"args\": [\"x\"]}\n"
       "garbage\n"
-      "\n"
+      " \t\r\n"
       "{\"fn\": \"KVTIsNotEmpty\", \"args\": [\"\"]}\n"
       "{\"fn\": \"missing\"}\n"
       "{\"fn\": \"KVTIsNotEmpty\", \"args\": [\"y\"]}";  // no final line end
-  std::string out;
-  EXPECT_EQ(run({"--batch"}, in, out), kUsageOrInputError);
+  std::string out, err;
+  EXPECT_EQ(run({"--batch"}, in, out, &err), kUsageOrInputError);
   std::istringstream lines(out);
   std::string line;
-  int n = 0;
+  std::vector<std::size_t> numbers;
   while (std::getline(lines, line)) {
-    EXPECT_EQ(line.rfind("{\"line\":" + std::to_string(++n) + ",", 0), 0u) << line;
+    numbers.push_back(std::stoul(line.substr(line.find(':') + 1)));
+    EXPECT_EQ(line.rfind("{\"line\":" + std::to_string(numbers.back()) + ",", 0), 0u) << line;
   }
-  EXPECT_EQ(n, 6);
+  EXPECT_EQ(numbers, (std::vector<std::size_t>{1, 2, 4, 5, 6}));
+  EXPECT_EQ(err, "olvenir-check: 5 lines, 1 finding, 2 errors\n");
 }
 
 TEST(CheckerTest, ExitStatusSaysPassedFindingOrError) {
@@ -127,6 +172,8 @@ TEST(CheckerTest, ExitStatusSaysPassedFindingOrError) {
   EXPECT_EQ(run({"IsLowerPL", "0xB1", "zero"}, "", out), kUsageOrInputError);
   EXPECT_EQ(run({"--batch"}, "{\"fn\": \"KVTIsNotEmpty\", \"args\": [\"x\"]}\n", out), kAllPassed);
   EXPECT_EQ(run({"--batch"}, "", out), kAllPassed);
+  EXPECT_EQ(out, "");
+  EXPECT_EQ(run({"--batch"}, "\n\n", out), kAllPassed);
   EXPECT_EQ(out, "");
   EXPECT_EQ(run({"--batch", "/nonexistent.jsonl"}, "", out), kUsageOrInputError);
   EXPECT_EQ(run({"--explain", "60005401"}, "", out), kAllPassed);
@@ -170,6 +217,143 @@ TEST(CheckerProgramTest, TheSampleBatchGivesOneLinePerLine) {
   int status = program("--batch " + path, out);
   EXPECT_NE(status, -1);
   EXPECT_EQ(static_cast<std::size_t>(std::count(out.begin(), out.end(), '\n')), lines);
+}
+
+// The built program run in a folder of its own, with its input, output and errors in files.
+class CheckerRunTest : public ::testing::Test {
+ protected:
+  struct Result {
+    int status;
+    std::string out;
+    std::string err;
+  };
+  void SetUp() override {
+    char dir[] = "/tmp/olv_check_XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    dir_ = dir;
+  }
+  void TearDown() override { std::system(("rm -rf " + dir_).c_str()); }
+  void write(const std::string& name, const std::string& text) {
+    std::ofstream(dir_ + "/" + name, std::ios::binary) << text;
+  }
+  std::string read(const std::string& name) {
+    std::ifstream in(dir_ + "/" + name, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  Result run(const std::string& args, const std::string& in, const std::string& out_to) {
+    write(".in", in);
+    std::string command = "cd " + dir_ + " && " + OLV_CHECK_PATH + " " + args + " <.in >" +
+                          (out_to.empty() ? ".out" : out_to) + " 2>.err";
+    int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(".out"), read(".err")};
+  }
+  std::string dir_;
+};
+
+TEST_F(CheckerRunTest, CommandLineConventions) {
+  write("pass.jsonl", "{\"fn\": \"KVTIsNotEmpty\", \"args\": [\"x\"]}\n");
+  write("find.jsonl", "\n{\"fn\": \"KVTIsNotEmpty\", \"args\": [\"\"]}\n");
+  write("pesel.txt", "44051401359\r\n44051401358\n\n");
+  std::system(("mkdir " + dir_ + "/folder").c_str());
+  const std::string kPesel = "{\"fn\": \"f_KVTElem\", \"args\": [121, \"44051401359\", 11]}\n";
+  struct Case {
+    std::string args;
+    std::string in;
+    int status;
+    std::vector<std::string> out;  // parts of standard output, in order
+    std::vector<std::string> err;  // parts of standard error, in order
+    std::string out_to = "";       // where standard output goes, when not to a file
+  } cases[] = {
+      // Failed writes end the run with a message.
+      {"--batch", kPesel, 2, {}, {"cannot write the results"}, "/dev/full"},
+      {"--batch pass.jsonl", "", 2, {}, {"cannot write the results"}, "/dev/full"},
+      {"--list", "", 2, {}, {"cannot write the results: No space left on device"}, "/dev/full"},
+      {"KVTIsNotEmpty x", "", 2, {}, {"cannot write the results"}, "/dev/full"},
+      {"--help", "", 2, {}, {"cannot write the results"}, "/dev/full"},
+      // Usage errors: one line and where to read more.
+      {"--frobnicate",
+       "",
+       2,
+       {},
+       {"olvenir-check: unknown option --frobnicate\nTry 'olvenir-check --help'.\n"}},
+      {"-v KVTIsNotEmpty x", "", 2, {}, {"unknown option -v"}},
+      {"", "", 2, {}, {"no export named\nTry"}},
+      {"--version", "", 0, {"olvenir-check 1."}, {}},
+      {"-h", "", 0, {"usage: olvenir-check", "--each NAME", "format tests of a code still"}, {}},
+      {"--lang=pl --list --json", "", 0, {"{\"name\":\"", "\"params\":[", "\"result\":\""}, {}},
+      // Batches: several files, blank lines skipped, faults of files named, a summary.
+      {"--batch pass.jsonl find.jsonl",
+       "",
+       1,
+       {"{\"file\":\"pass.jsonl\",\"line\":1,", "{\"file\":\"find.jsonl\",\"line\":2,"},
+       {"SAMPLE dictionary", "2 lines, 1 finding, 0 errors"}},
+      {"--batch find.jsonl", "", 1, {"{\"line\":2,"}, {"1 line, 1 finding, 0 errors"}},
+      {"--batch=pass.jsonl -", kPesel, 0, {"\"file\":\"-\",\"line\":1,\"fn\":\"f_KVTElem\""}, {}},
+      {"--batch folder", "", 2, {}, {"folder: is a directory, not a file", "0 lines"}},
+      {"--batch missing.jsonl pass.jsonl",
+       "",
+       2,
+       {"\"file\":\"pass.jsonl\""},
+       {"cannot read missing.jsonl: No such file or directory", "1 line, 0 findings, 0 errors"}},
+      {"--no-dictionary --batch pass.jsonl", "", 0, {"\"result\":0"}, {"1 line, 0 findings"}},
+      // One call per value of a column.
+      {"--each f_KVTElem 121 {} 11",
+       "44051401359\n44051401358\n",
+       1,
+       {"{\"line\":1,\"value\":\"44051401359\",\"fn\":\"f_KVTElem\",\"result\":0}\n",
+        "{\"line\":2,\"value\":\"44051401358\",\"fn\":\"f_KVTElem\",\"result\":60005401,"
+        "\"finding\":true"},
+       {"2 lines, 1 finding, 0 errors"}},
+      {"--each --input=pesel.txt f_KVTElem 121 {} 11",
+       "",
+       1,
+       {"\"line\":1,\"value\":\"44051401359\"", "\"line\":2,\"value\":\"44051401358\"",
+        "\"line\":3,\"value\":\"\""},
+       {"3 lines, 2 findings, 0 errors"}},
+      {"--each IsLowerPL {} 0",
+       "0xB1\nzero\n",
+       2,
+       {"\"line\":1,\"value\":\"0xB1\",\"fn\":\"IsLowerPL\",\"result\":0}",
+        "\"line\":2,\"value\":\"zero\",\"fn\":\"IsLowerPL\",\"error\":\"the value: "},
+       {"2 lines, 0 findings, 1 error"}},
+      {"--each KVTIsNotEmpty {}", "a\xFF\n", 2, {"not UTF-8"}, {}},
+      {"--each --input folder KVTIsNotEmpty {}", "", 2, {}, {"folder: is a directory"}},
+      {"--each NoSuchExport {}", "", 2, {}, {"no export named NoSuchExport"}},
+      {"--no-dictionary KVTIsNotEmpty x", "", 0, {"KVTIsNotEmpty = 0"}, {}},
+  };
+  for (const Case& c : cases) {
+    Result r = run(c.args, c.in, c.out_to);
+    EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.out << r.err;
+    std::size_t at = 0;
+    for (const std::string& part : c.out) {
+      at = r.out.find(part, at);
+      EXPECT_NE(at, std::string::npos) << c.args << ": " << part << " in\n" << r.out;
+    }
+    at = 0;
+    for (const std::string& part : c.err) {
+      at = r.err.find(part, at);
+      EXPECT_NE(at, std::string::npos) << c.args << ": " << part << " in\n" << r.err;
+    }
+    if (c.args.find("--no-dictionary") != std::string::npos) {
+      EXPECT_EQ(r.err.find("SAMPLE"), std::string::npos) << c.args;
+    }
+  }
+}
+
+TEST_F(CheckerRunTest, ListAsJsonHasEveryExportOnce) {
+  Result r = run("--list --json", "", "");
+  ASSERT_EQ(r.status, 0);
+  std::istringstream lines(r.out);
+  std::size_t n = 0;
+  for (std::string line; std::getline(lines, line); ++n) {
+    ASSERT_EQ(line.front(), '{') << line;
+    EXPECT_NE(line.find("\"name\":\"" + std::string(typed_exports()[n].name) + "\""),
+              std::string::npos)
+        << line;
+  }
+  EXPECT_EQ(n, typed_exports().size());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/runtime_names.h"
 #include "service/sample_dictionary.h"
 
 namespace olv::service {

@@ -1,37 +1,66 @@
-// Tests of building dictionary databases: CSV records, CSV dates, and imports that work or
-// name the file and line of their fault.
+// Tests of building dictionary databases: CSV records, CSV dates, encodings, imports that work
+// or list every fault by file and line, targets that survive a failed build, and the tool.
 #include "service/import.h"
 
+#include <dirent.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
+#include <sstream>
 
 #include "service/sqlite_dictionary.h"
 
 namespace olv::service {
 namespace {
 
-using Records = std::vector<std::vector<std::string>>;
+using Fields = std::vector<std::vector<std::string>>;
 
-TEST(ImportTest, ParseCsvReadsQuotesAndLineEnds) {
+TEST(ImportTest, ParseCsvReadsQuotesLineEndsAndLineNumbers) {
   struct Case {
     std::string text;
-    Records want;
+    Fields want;
+    std::vector<std::size_t> lines;
   } cases[] = {
-      {"a,b\n1,2\n", {{"a", "b"}, {"1", "2"}}},
-      {"a,b\r\n1,2", {{"a", "b"}, {"1", "2"}}},
+      {"a,b\n1,2\n", {{"a", "b"}, {"1", "2"}}, {1, 2}},
+      {"a,b\r\n1,2", {{"a", "b"}, {"1", "2"}}, {1, 2}},
       {"\xEF\xBB\xBF"
        "a\n",
-       {{"a"}}},
-      {"\"x,y\",\"say \"\"hi\"\"\"\n", {{"x,y", "say \"hi\""}}},
-      {"\"two\nlines\",z\n", {{"two\nlines", "z"}}},
-      {"a,,\n", {{"a", "", ""}}},
-      {"\"\"\n", {{""}}},
-      {"", {}},
+       {{"a"}},
+       {1}},
+      {"\"x,y\",\"say \"\"hi\"\"\"\n", {{"x,y", "say \"hi\""}}, {1}},
+      {"\"two\r\nlines\",z\r\nnext\n", {{"two\r\nlines", "z"}, {"next"}}, {1, 3}},
+      {"a,,\n", {{"a", "", ""}}, {1}},
+      {"\"\"\n", {{""}}, {1}},
+      {"", {}, {}},
   };
-  for (const Case& c : cases) EXPECT_EQ(parse_csv(c.text), c.want) << c.text;
-  EXPECT_THROW(parse_csv("\"open\n"), DictionaryError);
+  for (const Case& c : cases) {
+    std::vector<CsvRecord> records = parse_csv(c.text);
+    Fields fields;
+    std::vector<std::size_t> lines;
+    for (const CsvRecord& r : records) {
+      fields.push_back(r.fields);
+      lines.push_back(r.line);
+    }
+    EXPECT_EQ(fields, c.want) << c.text;
+    EXPECT_EQ(lines, c.lines) << c.text;
+  }
+}
+
+TEST(ImportTest, AnUnclosedQuoteNamesTheLineItOpensOn) {
+  struct Case {
+    const char* text;
+    std::size_t line;
+  } cases[] = {{"\"open\n", 1}, {"a\nb\n\"c\nd\n", 3}, {"a\r\n\"b\"\"\r\n", 2}};
+  for (const Case& c : cases) {
+    try {
+      parse_csv(c.text);
+      ADD_FAILURE() << c.text;
+    } catch (const CsvQuoteError& e) {
+      EXPECT_EQ(e.line(), c.line) << c.text;
+    }
+  }
 }
 
 TEST(ImportTest, DateFieldReadsTwoForms) {
@@ -44,6 +73,29 @@ TEST(ImportTest, DateFieldReadsTwoForms) {
   for (const Case& c : cases) EXPECT_EQ(date_field(c.field), c.want) << c.field;
 }
 
+TEST(ImportTest, LinesNotUtf8) {
+  struct Case {
+    std::string text;
+    std::vector<std::size_t> want;
+  } cases[] = {
+      {"a\n\xC5\x81\xC3\xB3\x64\xC5\xBA\n", {}},  // Łódź in UTF-8
+      {"a\n\xA3\xF3\x64\x9F\n\xA3\n", {2, 3}},    // the same in Windows-1250
+      {"\xF0\x9F\x98\x80\n", {}},                 // four bytes
+      {"\xC0\xAF\n", {1}},                        // overlong
+      {"\xED\xA0\x80\n", {1}},                    // a surrogate
+      {"\xF4\x90\x80\x80\n", {1}},                // past U+10FFFF
+      {"ok\n\xE2\x82", {2}},                      // cut short at the end
+  };
+  for (const Case& c : cases) EXPECT_EQ(lines_not_utf8(c.text), c.want) << c.text;
+}
+
+TEST(ImportTest, ConvertsFromANamedEncoding) {
+  EXPECT_EQ(utf8_from_encoding("\xA3\xF3\x64\x9F", "cp1250"), "\xC5\x81\xC3\xB3\x64\xC5\xBA");
+  EXPECT_EQ(utf8_from_encoding("\xA3\xF3\x64\xBC", "iso-8859-2"), "\xC5\x81\xC3\xB3\x64\xC5\xBA");
+  EXPECT_THROW(utf8_from_encoding("a", "no-such-encoding"), DictionaryError);
+  EXPECT_THROW(utf8_from_encoding("a\xFF", "utf-8"), DictionaryError);  // undefined there
+}
+
 class ImportFilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -54,20 +106,33 @@ class ImportFilesTest : public ::testing::Test {
   void TearDown() override { std::system(("rm -rf " + dir_).c_str()); }
   std::string write(const std::string& name, const std::string& text) {
     std::string path = dir_ + "/" + name;
-    std::ofstream(path) << text;
+    std::ofstream(path, std::ios::binary) << text;
     return path;
+  }
+  std::vector<std::string> folder() const {
+    std::vector<std::string> names;
+    DIR* d = opendir(dir_.c_str());
+    while (dirent* e = readdir(d)) {
+      if (e->d_name[0] != '.' || (std::string(e->d_name) != "." && std::string(e->d_name) != ".."))
+        names.push_back(e->d_name);
+    }
+    closedir(d);
+    std::sort(names.begin(), names.end());
+    return names;
   }
   std::string dir_;
 };
 
 TEST_F(ImportFilesTest, ImportedListsAndTablesAnswer) {
   std::string db = dir_ + "/d.db";
-  import_csv(db, {write("10019.csv", "code,valid_from,valid_to\n316,1999-01-01,20111231\n311,,\n"),
+  import_csv(db, {write("10019.csv",
+                        "code,valid_from,valid_to\n316,1999-01-01,20111231\n311,,\n"
+                        "316,20120101,\n"),
                   write("slU_KodPokrew.csv",
                         "STP_KODPOKREW,STP_WGOSPZOSUBEZP,OD:date\n12,1,20000101\n\"1,3\",0,\n")});
   auto d = SqliteDictionary::open_file(db);
   EXPECT_TRUE(d->check_code(10019, u"316", 20111231));
-  EXPECT_FALSE(d->check_code(10019, u"316", 20120101));
+  EXPECT_TRUE(d->check_code(10019, u"316", 20120101));  // listed again for a later period
   EXPECT_TRUE(d->check_code(10019, u"311", 20500101));
   LookupCondition key{u"STP_KODPOKREW", kEqual, u"1,3"};
   EXPECT_EQ(d->lookup(u"slU_KodPokrew", {&key, 1}, u"STP_WGOSPZOSUBEZP"), u"0");
@@ -79,33 +144,170 @@ TEST_F(ImportFilesTest, ImportedListsAndTablesAnswer) {
   d = SqliteDictionary::open_file(db);
   EXPECT_FALSE(d->check_code(10019, u"311", 0));
   EXPECT_TRUE(d->check_code(10019, u"999", 0));
+
+  // Windows-1250 text arrives as the letters it stands for.
+  import_csv(db, {write("t.csv", "k,v\n1,\xA3\xF3\x64\x9F\n")}, {"cp1250"});
+  d = SqliteDictionary::open_file(db);
+  LookupCondition one{u"k", kEqual, u"1"};
+  EXPECT_EQ(d->lookup(u"t", {&one, 1}, u"v"), u"Łódź");
+  EXPECT_EQ(folder(),
+            (std::vector<std::string>{"10019.csv", "d.db", "slU_KodPokrew.csv", "t.csv"}));
 }
 
-TEST_F(ImportFilesTest, FaultsNameTheFileAndLineAndKeepNothing) {
-  std::string db = dir_ + "/d.db";
+TEST_F(ImportFilesTest, EveryFaultIsNamedByFileAndLineAndNothingIsKept) {
   struct Case {
     const char* name;
-    const char* text;
-    const char* want;
+    std::string text;
+    std::vector<std::string> want;  // parts of the report
   } cases[] = {
-      {"10019.csv", "code,valid_from\n316,2011\n", "10019.csv:2: a date is"},
-      {"10019.csv", "code,colour\n316,red\n", "10019.csv:1: unknown column colour"},
-      {"10019.csv", "valid_from\n20110101\n", "no code column"},
-      {"t.csv", "a,b\n1\n", "t.csv:2: expected 2 fields"},
-      {"olv_codes.csv", "a\n1\n", "may not be named"},
-      {"t.csv", "\"a\n", "not closed"},
+      {"10019.csv", "code,valid_from\n316,2011\n", {"10019.csv:2: a date is"}},
+      {"10019.csv", "code,colour\n316,red\n", {"10019.csv:1: unknown column colour"}},
+      {"10019.csv", "valid_from\n20110101\n", {"10019.csv:1: no code column"}},
+      {"t.csv", "a,b\n1\n", {"t.csv:2: expected 2 fields, found 1"}},
+      {"olv_codes.csv", "a\n1\n", {"olv_codes.csv: a value table may not be named"}},
+      {"t.csv", "a\n1\n\"2\n3\n", {"t.csv:3: a quote opened on this line is not closed"}},
+      {"10019.csv", "code\n\xA3\xF3\x64\n", {"10019.csv:2: bytes that are not UTF-8", "cp1250"}},
+      {"10019.csv",
+       "code,valid_from,valid_to\n316,20000101,20101231\n316,20100101,\n",
+       {"10019.csv:3: code 316 again, valid at the same time as on line 2"}},
+      {"10019.csv", "code\n316\n311\n316\n", {"10019.csv:4: code 316 again"}},
+      {"10019.csv", "code\n 316\n", {"10019.csv:2: code \" 316\" has spaces around it"}},
+      {"10019.csv", "code\n\n", {"10019.csv:2: an empty code"}},
+      {"10019.csv",
+       "code,valid_from,valid_to\n1,20200101,20190101\n",
+       {"10019.csv:2: valid_from is after valid_to"}},
+      {"10099.csv", "code\n1\n", {"10099.csv: dictionary numbers run from 10001 to 10056"}},
+      {"10000.csv", "code\n1\n", {"not 10000"}},
+      {"10019.csv", "code\n", {"10019.csv:1: a header and no rows", "empty the list"}},
+      {"t.csv", "a,b\n", {"t.csv:1: a header and no rows", "empty the table"}},
+      {"10019.csv", "code;valid_from\n316;\n", {"10019.csv:1: fields separated by ';'"}},
+      {"10019.csv", "", {"10019.csv: no header line"}},
+      {"10019.csv",
+       "code\n 1\n2 \n3\n3\n",
+       {"10019.csv:2:", "10019.csv:3:", "10019.csv:5: code 3 again", "10019.csv: 3 faults"}},
   };
+  std::string db = dir_ + "/d.db";
+  import_csv(db, {write("ok.csv", "x\n0\n")});
   for (const Case& c : cases) {
     try {
       import_csv(db, {write("ok.csv", "x\n1\n"), write(c.name, c.text)});
-      ADD_FAILURE() << c.name << " imported";
+      ADD_FAILURE() << c.name << " imported: " << c.text;
     } catch (const DictionaryError& e) {
-      EXPECT_NE(std::string(e.what()).find(c.want), std::string::npos) << e.what();
+      std::string report = e.what();
+      for (const std::string& part : c.want)
+        EXPECT_NE(report.find(part), std::string::npos) << c.text << " -> " << report;
+      EXPECT_EQ(report.find("ok.csv"), std::string::npos) << report;
     }
+    std::remove((dir_ + "/" + c.name).c_str());
   }
   auto d = SqliteDictionary::open_file(db);
-  LookupCondition key{u"x", kEqual, u"1"};
-  EXPECT_EQ(d->lookup(u"ok", {&key, 1}, u"x"), std::nullopt);  // rolled back with the rest
+  LookupCondition key{u"x", kEqual, u"0"};
+  EXPECT_EQ(d->lookup(u"ok", {&key, 1}, u"x"), u"0");  // the first import's table, untouched
+}
+
+TEST_F(ImportFilesTest, AFailedBuildLeavesTheTargetAsItWas) {
+  const char* kBuilt =
+      "CREATE TABLE olv_codes(dictionary, code, valid_from, valid_to);"
+      "INSERT INTO olv_codes VALUES (10019, '316', NULL, NULL);";
+  struct Case {
+    const char* what;
+    std::string sql;
+  } cases[] = {
+      {"a syntax error", "CREATE TABLE olv_codes(dictionary, code, valid_from, valid_to); oops;"},
+      {"no code table", "CREATE TABLE other(a);"},
+      {"nothing", ""},
+  };
+  for (const Case& c : cases) {
+    std::string db = dir_ + "/my.db";
+    build_from_sql(db, kBuilt);
+    EXPECT_THROW(build_from_sql(db, c.sql), DictionaryError) << c.what;
+    EXPECT_TRUE(SqliteDictionary::open_file(db)->check_code(10019, u"316", 0)) << c.what;
+    std::string fresh = dir_ + "/new.db";
+    EXPECT_THROW(build_from_sql(fresh, c.sql), DictionaryError) << c.what;
+    EXPECT_EQ(access(fresh.c_str(), F_OK), -1) << c.what;
+    EXPECT_EQ(folder(), std::vector<std::string>{"my.db"}) << c.what;  // no file left behind
+  }
+}
+
+TEST_F(ImportFilesTest, AFailedImportLeavesNoDatabaseAndSparesOtherFiles) {
+  std::string fresh = dir_ + "/new.db";
+  EXPECT_THROW(import_csv(fresh, {write("10019.csv", "code\n")}), DictionaryError);
+  EXPECT_EQ(access(fresh.c_str(), F_OK), -1);
+  std::string notes = write("notes.txt", "not a database, and it stays that way\n");
+  EXPECT_THROW(import_csv(notes, {write("t.csv", "a\n1\n")}), DictionaryError);
+  std::ifstream in(notes);
+  std::string first;
+  std::getline(in, first);
+  EXPECT_EQ(first, "not a database, and it stays that way");
+  EXPECT_EQ(folder(), (std::vector<std::string>{"10019.csv", "notes.txt", "t.csv"}));
+}
+
+// Runs the built tool in the test's folder; its exit status, standard output and standard error.
+struct ToolRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+class DictionaryToolTest : public ImportFilesTest {
+ protected:
+  ToolRun tool(const std::string& args, const std::string& redirect = "") {
+    std::string out = dir_ + "/.out", err = dir_ + "/.err";
+    std::string command = "cd " + dir_ + " && " + OLV_DICTIONARY_TOOL_PATH + " " + args +
+                          (redirect.empty() ? " >" + out : " " + redirect) + " 2>" + err;
+    int status = std::system(command.c_str());
+    auto slurp = [](const std::string& path) {
+      std::ifstream in(path);
+      std::ostringstream text;
+      text << in.rdbuf();
+      std::remove(path.c_str());
+      return text.str();
+    };
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
+  }
+};
+
+TEST_F(DictionaryToolTest, CommandLine) {
+  write("a.csv", "k,v\n1,\xA3\xF3\x64\x9F\n");
+  write("u.csv", "k,v\n1,x\n");
+  write("s.sql", "CREATE TABLE olv_codes(dictionary, code, valid_from, valid_to);");
+  struct Case {
+    std::string args;
+    int status;
+    std::string out;  // a part of standard output
+    std::string err;  // a part of standard error
+    std::string redirect = "";
+  } cases[] = {
+      {"--version", 0, "olvenir-dictionary 1.", ""},
+      {"-h", 0, "usage: olvenir-dictionary", ""},
+      {"--help", 0, "--encoding ENC", ""},
+      {"", 2, "", "no command (import or build)\nTry 'olvenir-dictionary --help'."},
+      {"import --frob x.db u.csv", 2, "", "unknown option --frob"},
+      {"import --encoding", 2, "", "--encoding takes an encoding"},
+      {"import x.db", 2, "", "import takes a database and a file"},
+      {"build x.db s.sql more.sql", 2, "", "build takes one SQL file"},
+      {"export x.db u.csv", 2, "", "unknown command export"},
+      {"import x.db a.csv", 2, "", "a.csv:2: bytes that are not UTF-8"},
+      {"import --encoding cp1250 x.db a.csv", 0, "", ""},
+      {"import --encoding=cp1250 y.db a.csv", 0, "", ""},
+      {"import --encoding=klingon x.db a.csv", 2, "", "unknown encoding klingon"},
+      {"import x.db missing.csv", 2, "", "cannot read missing.csv: No such file"},
+      {"import x.db .", 2, "", "is a folder"},
+      {"build z.db s.sql", 0, "", ""},
+      {"build z.db missing.sql", 2, "", "cannot read missing.sql"},
+      {"--help", 2, "", "cannot write the output", ">/dev/full"},
+      {"--version", 2, "", "cannot write the output", ">/dev/full"},
+  };
+  for (const Case& c : cases) {
+    ToolRun r = tool(c.args, c.redirect);
+    EXPECT_EQ(r.status, c.status) << c.args << ": " << r.err;
+    EXPECT_NE(r.out.find(c.out), std::string::npos) << c.args << ": " << r.out;
+    EXPECT_NE(r.err.find(c.err), std::string::npos) << c.args << ": " << r.err;
+  }
+  EXPECT_EQ(access((dir_ + "/--frob").c_str(), F_OK), -1);
+  EXPECT_EQ(access((dir_ + "/--encoding").c_str(), F_OK), -1);
+  LookupCondition one{u"k", kEqual, u"1"};
+  EXPECT_EQ(SqliteDictionary::open_file(dir_ + "/y.db")->lookup(u"a", {&one, 1}, u"v"), u"Łódź");
 }
 
 }  // namespace

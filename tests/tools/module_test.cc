@@ -5,6 +5,7 @@
 #include <string>
 
 #include "olvenir_p.h"
+#include "platform/runtime_names.h"
 
 namespace {
 
