@@ -7,6 +7,7 @@
 
 #include "dates/date_forms.h"
 #include "olvenir_p.h"
+#include "platform/check_digits.h"
 #include "platform/clock.h"
 
 namespace olv {
@@ -106,12 +107,11 @@ int f_KVTRoznicaDniDDMM(Text end, Text start, Text period) {
 }
 
 int f_PeselToDate(Text pesel) {
-  constexpr Text kCentury[5] = {u"19", u"20", u"21", u"22", u"18"};
   int32_t encoded = part_value(pesel, 3, 4);
   int32_t k = encoded / 20;  // 0 to 4 for any two-unit part
   int32_t month = encoded - 20 * k;
   TextBuilder date;
-  date.units(kCentury[std::clamp(k, int32_t{0}, int32_t{4})])
+  date.number(kPeselCenturyYears[std::clamp(k, int32_t{0}, int32_t{4})] / 100)
       .units(pesel.substr(0, std::min<std::size_t>(2, pesel.size())));
   if (month < 10) date.units(u"0");
   date.number(month).units(pesel.substr(std::min<std::size_t>(4, pesel.size()), 2));

@@ -36,11 +36,6 @@ constexpr bool day_ok(int32_t day, int32_t month, int32_t year) {
 }
 constexpr bool year_in_range(int32_t year) { return year >= kFirstYear && year <= kLastYear; }
 
-// A date that f_KVTElemT_DATA_DDMMRRRR accepts, given by its numbers.
-constexpr bool accepted_date(int32_t day, int32_t month, int32_t year) {
-  return month_ok(month) && day_ok(day, month, year) && year_in_range(year);
-}
-
 // value(first-last): positions `first` to `last` (from 1) read as the runtime's
 // wide-text-to-long; positions past the end are absent.
 inline int32_t part_value(Text t, std::size_t first, std::size_t last) {

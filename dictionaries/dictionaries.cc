@@ -20,8 +20,6 @@ struct FreeString {
 // An automation string released when its scope ends.
 using OwnedString = std::unique_ptr<char16_t, FreeString>;
 
-bool all_digits(Text t) { return std::all_of(t.begin(), t.end(), is_digit); }
-
 // ---- the local format test of each dictionary --------------------------------------------------
 
 enum class LocalTest {
@@ -67,8 +65,8 @@ LocalTest local_test(int number) {
 enum class KinshipFallback { kEmptyValue, kFilledValue };
 
 int kinship_check(Text code, int kind, int ch, KinshipFallback fallback) {
-  if (code.size() != 2 || !all_digits(code)) return -1;  // 1
-  Text column;                                           // 2
+  if (code.size() != 2 || !only_digits(code)) return -1;  // 1
+  Text column;                                            // 2
   char16_t expected;
   if (kind == 1) {
     column = u"STP_WGOSPZOSUBEZP";
@@ -92,7 +90,8 @@ int kinship_check(Text code, int kind, int ch, KinshipFallback fallback) {
 
 // ---- lookups over a list of dates ------------------------------------------------------------
 
-bool accepted_date(Text d) {
+// A date of the DDMMRRRR or the MMRRRR form.
+bool day_or_month_date(Text d) {
   return sl_PoprawnaData_DDMMRRRR(d) == 0 || sl_PoprawnaData_MMRRRR(d) == 0;
 }
 
@@ -163,13 +162,13 @@ struct VariadicDates {
 template <typename Dates>
 int lookup_at_dates(Text dictionary, Text column, stWarunekY* conditions, int count,
                     const Dates& dates) {
-  const bool has_dates = dates.each(accepted_date);       // 1
+  const bool has_dates = dates.each(day_or_month_date);   // 1
   if (!dates.each([](Text) { return true; })) return -1;  // 2
   char16_t today[9];
   const bool found = dates.each([&](Text d) {  // 3
     Text date = d;
     if (has_dates) {
-      if (!accepted_date(d)) return false;
+      if (!day_or_month_date(d)) return false;
     } else {
       sl_Now(today);
       date = Text(today, 8);
@@ -189,7 +188,7 @@ constexpr std::size_t kTitleLength = 5;
 
 template <typename Dates>
 int title_not_on_form(Text code, Text digit, const Dates& dates) {
-  if (code.size() + digit.size() != kTitleLength || !all_digits(code) || !all_digits(digit)) {
+  if (code.size() + digit.size() != kTitleLength || !only_digits(code) || !only_digits(digit)) {
     return -1;
   }
   if (!dates.each([](Text) { return true; })) return 0;
@@ -318,7 +317,7 @@ constexpr DictionaryName kNames[] = {
 
 int sl_PoprawnyKod(Text code, int length) {
   if (length != 0 && (length < 0 || code.size() != static_cast<std::size_t>(length))) return -1;
-  return all_digits(code) ? 0 : -1;
+  return only_digits(code) ? 0 : -1;
 }
 
 int sl_CzyPrawidlowyKodLiterowy(const stGrupaKodow* groups, Text code, int date) {
@@ -346,7 +345,7 @@ int fb_KVTKodSprawdzArkusze(int number, Text code, Text date) {
   if (number < 10001 || number > 10056) return -1;  // 2
   switch (local_test(number)) {                     // 3
     case LocalTest::kSixDigits:
-      if (code.size() != 6 || !all_digits(code)) return -1;
+      if (code.size() != 6 || !only_digits(code)) return -1;
       if (when == 0) return 0;
       break;
     case LocalTest::kTwoDigitsFirst:

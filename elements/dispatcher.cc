@@ -105,9 +105,7 @@ int fb_KVTPoleRodzajDokumentu(Text t) {
 
 // ---- exports ----
 
-// The adapter takes the twin in whole (flatten): the dispatcher is the one call a host makes per
-// field, and a second call inside it is a good part of its cost.
-[[gnu::flatten]] int f_KVTElem(short type, char16_t* text, int max_length) {
+int f_KVTElem(short type, char16_t* text, int max_length) {
   return olv::f_KVTElem(type, olv::text(text), max_length);
 }
 

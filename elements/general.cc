@@ -6,7 +6,6 @@
 #include "frame/code_page.h"
 #include "frame/frame.h"
 #include "olvenir_p.h"
-#include "platform/digits.h"
 
 namespace olv {
 namespace {
@@ -38,18 +37,7 @@ constexpr bool narrow_alnum(char16_t c) { return is_ascii_letter(c) || is_digit(
 
 }  // namespace
 
-int f_KVTElemT_LICZBA(Text t) {
-  return all_digits(t.data(), t.size()) ? 0 : number_text_walk(t);  // the usual text: digits alone
-}
-
-int number_text_walk(Text t) {
-  std::size_t i = 0;
-  while (i < t.size() && t[i] == kSpace) ++i;
-  if (i == t.size()) return 0;  // empty, or spaces alone
-  i += leading_digits(t.data() + i, t.size() - i);
-  while (i < t.size() && t[i] == kSpace) ++i;
-  return i == t.size() ? 0 : 60005901;
-}
+int f_KVTElemT_LICZBA(Text t) { return digit_run_text(t) ? 0 : 60005901; }
 
 int f_KVTElemT_KWOTA(Text t) { return f_KVTElemT_LICZBA(t) != 0 ? 60006101 : 0; }
 
@@ -149,7 +137,7 @@ int f_KVTElemT_NR_TELEFONU(Text t) {
     return is_digit(c) || c == kHyphen || c == kPlus || c == kLeftParen || c == kRightParen ||
            c == kSpace;
   };
-  if (!every_unit(t, allowed)) return 60007901;                                      // 1
+  if (!every_unit(t, allowed)) return 60007901;  // 1
   char16_t first = unit_at(t, 0);
   if (!is_digit(first) && first != kPlus && first != kLeftParen && first != kSpace) {  // 2
     return 60007901;

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <initializer_list>
 
 #include "dictionaries/service_query.h"
 #include "elements/bank_account.h"
+#include "platform/check_digits.h"
 #include "rules/rules.h"
 #include "rules/terms.h"
 
@@ -38,35 +38,18 @@ bool filled_with_other_chars(Field p1, Allowed allowed) {
   return filled(p1) && !all_chars(p1, allowed);
 }
 
-// The sum of the single-character values of characters 1, 2, ... times the weights.
-int weighted_sum(Text p, std::initializer_list<int> weights) {
-  int sum = 0;
-  std::size_t i = 1;
-  for (int w : weights) sum += char_value(p, i++) * w;
-  return sum;
-}
-
-// The weighted sum modulo 11, a remainder of 10 counting as 0.
-int mod11_check(Text p, std::initializer_list<int> weights) {
-  const int r = weighted_sum(p, weights) % 11;
-  return r == 10 ? 0 : r;
-}
-
-// A PESEL month code: the month 1 to 12 plus 20 times the century's number 0 to 4.
-bool pesel_month_code(int m) { return between(m, 1, 92) && between(m % 20, 1, 12); }
-
-// The birth date DDMMRRRR of a PESEL with month code m, built in `date`: the day from
-// characters 5 and 6, the month m mod 20, the century by m / 20, the year from characters 1, 2.
-Text pesel_birth_date(Text pesel, int m, char16_t (&date)[8]) {
-  static constexpr Text kCenturies[] = {u"19", u"20", u"21", u"22", u"18"};
-  const Text century = kCenturies[m / 20];
-  const int month = m % 20;
+// The birth date DDMMRRRR of a PESEL whose month field names a month, built in `date`: the day
+// from characters 5 and 6, the month and the century by the month field, the year from
+// characters 1 and 2.
+Text pesel_birth_date(Text pesel, int month_field, char16_t (&date)[8]) {
+  const PeselMonth m = pesel_month(month_field);
+  const int century = m.century_year / 100;
   date[0] = unit_at(pesel, 4);
   date[1] = unit_at(pesel, 5);
-  date[2] = static_cast<char16_t>(u'0' + month / 10);
-  date[3] = static_cast<char16_t>(u'0' + month % 10);
-  date[4] = century[0];
-  date[5] = century[1];
+  date[2] = static_cast<char16_t>(u'0' + m.month / 10);
+  date[3] = static_cast<char16_t>(u'0' + m.month % 10);
+  date[4] = static_cast<char16_t>(u'0' + century / 10);
+  date[5] = static_cast<char16_t>(u'0' + century % 10);
   date[6] = unit_at(pesel, 0);
   date[7] = unit_at(pesel, 1);
   return Text(date, 8);
@@ -176,31 +159,28 @@ int WD0008_2(Field p1) {
 int WD0014_1(Field p1) {
   if (blank(p1)) return 0;
   if (trimmed_length(p1) != 10 || !number_text(p1) || equals(p1, u"0000000000")) return 60005101;
-  const int r = weighted_sum(p1, {6, 5, 7, 2, 3, 4, 5, 6, 7}) % 11;
-  return code_when(r == 10 || r != char_value(p1, 10), 60005101);
+  return code_when(!check_digit_matches(p1, kNip), 60005101);
 }
 
 int WD0015_1(Field p1) {
   if (blank(p1)) return 0;
   if (trimmed_length(p1) != 11 || !number_text(p1)) return 60005401;         // 1
   const int m = part_value(p1, 3, 4);                                        // 2
-  if (!pesel_month_code(m)) return 60005401;                                 // 2
+  if (!pesel_month_field(m)) return 60005401;                                // 2
   char16_t birth[8];                                                         // 3
   if (!valid_element_date(pesel_birth_date(p1, m, birth))) return 60005401;  // 3
-  if (weighted_sum(chars(p1, 7, 10), {1, 1, 1, 1}) == 0) return 60005401;    // 4
-  const int s = weighted_sum(p1, {1, 3, 7, 9, 1, 3, 7, 9, 1, 3});            // 5
-  const int check = s % 10 == 0 ? 0 : 10 - s % 10;                           // 5
-  return code_when(check != char_value(p1, 11), 60005401);                   // 5
+  const int seventh_to_tenth =
+      char_value(p1, 7) + char_value(p1, 8) + char_value(p1, 9) + char_value(p1, 10);
+  if (seventh_to_tenth == 0) return 60005401;                    // 4
+  return code_when(!check_digit_matches(p1, kPesel), 60005401);  // 5
 }
 
 int WD0016_1(Field p1) {
   if (blank(p1)) return 0;
   const std::size_t n = trimmed_length(p1);
-  if (!number_text(p1) || (n != 9 && n != 14)) return 60005201;                         // 1
-  if (mod11_check(p1, {8, 9, 2, 3, 4, 5, 6, 7}) != char_value(p1, 9)) return 60005201;  // 2
-  return code_when(
-      n == 14 && mod11_check(p1, {2, 4, 8, 5, 0, 9, 7, 3, 6, 1, 2, 4, 8}) != char_value(p1, 14),
-      60005201);  // 3
+  if (!number_text(p1) || (n != 9 && n != 14)) return 60005201;               // 1
+  if (!check_digit_matches(p1, kRegon9)) return 60005201;                     // 2
+  return code_when(n == 14 && !check_digit_matches(p1, kRegon14), 60005201);  // 3
 }
 
 // Bank account: the account-form check of the bank-account test; p2 is not read.

@@ -75,7 +75,7 @@ bool disabled_kin_with_dates(Field p1, Field p2, Field p3, Field p4) {
 }
 
 // At least one of the groups of fields is complete: each of its fields is filled.
-bool any_complete(std::initializer_list<std::initializer_list<Field>> groups) {
+bool any_complete(std::initializer_list<std::initializer_list<Text>> groups) {
   return some(groups, all_filled);
 }
 
@@ -112,7 +112,9 @@ int XP0167_1(Field p1, Field p2) { return code_when(filled(p1)              && f
 
 // Character forms of one field.
 
-int XP0136_1(Field p1) { return code_when(filled(p1) && !one_of(first_char(p1), u"AB0"), 61013601); }
+int XP0136_1(Field p1) {
+  return code_when(filled(p1) && !one_of(first_char(p1), u"AB0"), 61013601);
+}
 
 int XP0137_1(Field p1) {
   if (!one_of(first_char(p1), u"AB")) return 0;
@@ -177,18 +179,21 @@ int XP0134_4(Field p1, Field p2, Field p3) {
 
 int XP0147_1(Field p1, Field p2, Field p3) {
   if (blank(p1)) return 0;
-  return code_when(excluded_title(p1, p2, [&] { return period_before_october_2003(p3); }), 61014701);
+  return code_when(excluded_title(p1, p2, [&] { return period_before_october_2003(p3); }),
+                   61014701);
 }
 
 int XP0147_3(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8) {
-  return code_when(excluded_title(p7, p8, [&] {
-                     return earliest_before_october_2003({p1, p2, p3, p4, p5, p6});
-                   }),
+  return code_when(excluded_title(p7, p8,
+                                  [&] {
+                                    return earliest_before_october_2003({p1, p2, p3, p4, p5, p6});
+                                  }),
                    61014701);
 }
 
 int XP0147_5(Field p1, Field p2, Field p3) {
-  return code_when(excluded_title(p2, p3, [&] { return day_before_is_before_october_2003(p1); }), 61014701);
+  return code_when(excluded_title(p2, p3, [&] { return day_before_is_before_october_2003(p1); }),
+                   61014701);
 }
 
 // The insurance title code of three fields: four, one and one digits (trimmed lengths 4, 1 and 1,
@@ -202,9 +207,9 @@ int XP0156_5(Field p1, Field p2, Field p3) {
 
 // Groups of fields that must be complete.
 
-int XP0149_10(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8, Field p9,
-              Field p10, Field p11, Field p12, Field p13, Field p14, Field p15, Field p16, Field p17,
-              Field p18) {
+int XP0149_10(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8,
+              Field p9, Field p10, Field p11, Field p12, Field p13, Field p14, Field p15, Field p16,
+              Field p17, Field p18) {
   if (blank(p1)) return 0;
   if (blank(p2)) return 61014910;
   return code_when(
@@ -213,9 +218,9 @@ int XP0149_10(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field 
       61014910);
 }
 
-int XP0149_11(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8, Field p9,
-              Field p10, Field p11, Field p12, Field p13, Field p14, Field p15, Field p16, Field p17,
-              Field p18) {
+int XP0149_11(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8,
+              Field p9, Field p10, Field p11, Field p12, Field p13, Field p14, Field p15, Field p16,
+              Field p17, Field p18) {
   if (!all_filled({p1, p2})) return 0;
   return code_when(
       !any_complete(
