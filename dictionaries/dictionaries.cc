@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "dates/date_forms.h"
+#include "dictionaries/code_lists.h"
 #include "dictionaries/service_query.h"
 #include "olvenir_p.h"
 #include "platform/char_class.h"
@@ -19,45 +20,6 @@ struct FreeString {
 };
 // An automation string released when its scope ends.
 using OwnedString = std::unique_ptr<char16_t, FreeString>;
-
-// ---- the local format test of each dictionary --------------------------------------------------
-
-enum class LocalTest {
-  kSixDigits,       // a six-digit code; without a date it passes unasked
-  kTwoDigitsFirst,  // the first two units are digits, the rest is the service's
-  kNone,            // anything goes to the service
-  kRefused,         // the dictionary is never consulted: every code fails
-  kDigits,          // digits only (an empty code passes)
-};
-
-LocalTest local_test(int number) {
-  switch (number) {
-    case 10003:
-      return LocalTest::kSixDigits;
-    case 10005:
-    case 10014:
-      return LocalTest::kTwoDigitsFirst;
-    case 10024:
-    case 10034:
-    case 10037:
-    case 10045:
-    case 10046:
-    case 10047:
-    case 10050:
-    case 10051:
-    case 10052:
-      return LocalTest::kNone;
-    case 10026:
-    case 10040:
-    case 10041:
-    case 10042:
-    case 10043:
-    case 10044:
-      return LocalTest::kRefused;
-    default:
-      return LocalTest::kDigits;
-  }
-}
 
 // ---- kinship codes ---------------------------------------------------------------------------
 
@@ -258,61 +220,6 @@ bool in_groups(const stGrupaKodow* groups, Text code, int date, int nesting, int
   return false;
 }
 
-// ---- dictionary names ------------------------------------------------------------------------
-
-struct DictionaryName {
-  int number;
-  const char16_t* name;
-};
-
-// clang-format off
-// The names of the dictionaries that have one; two numbers share a name where one list serves
-// two kinds of field.
-constexpr DictionaryName kNames[] = {
-    {10002, u"Osoba, która nie musi wypełniać danych identyfikacyjnych płatnika"},
-    {10004, u"Kod wykonywanego zawodu"},
-    {10005, u"Kod oddziałów NFZ"},
-    {10006, u"Kod stopnia pokrewieństwa / powinowactwa"},
-    {10007, u"Kod stopnia niezdolności do pracy"},
-    {10008, u"Kod przyczyny wyrejestrowania płatnika"},
-    {10009, u"Kod przyczyny wyrejestrowania ubezpieczonego"},
-    {10010, u"Kod pracy w szczególnych warunkach / w szczególnym charakterze"},
-    {10011, u"Kod terminu przysyłania deklaracji"},
-    {10012, u"Kod rodzaju uprawnienia"},
-    {10013, u"Kod stopnia niepełnosprawności"},
-    {10014, u"Kod kasy chorych"},
-    {10015, u"Kod tytułu ubezpieczenia"},
-    {10017, u"Kod wykształcenia"},
-    {10018, u"Informacja o przekroczeniu rocznej podstawy wymiaru składek"},
-    {10019, u"Kod świadczenia / przerwy"},
-    {10020, u"Kod okresu pracy górniczej"},
-    {10021, u"Kod stopnia niepełnosprawności"},
-    {10022, u"Kod dniówek i zjazdów"},
-    {10023, u"Rodzaj dokumentu"},
-    {10024, u"Typ identyfikatora"},
-    {10025, u"Kod urlopu / nieobecności usprawiedliwionej"},
-    {10027, u"Kod drużyny ratowniczej"},
-    {10028, u"Kod składnika wynagrodzenia"},
-    {10029, u"Nowy adres / zakończenie prowadzenia działalności pod adresem"},
-    {10030, u"Nowy rachunek / zamknięcie rachunku"},
-    {10031, u"Zgłoszenie nowego członka rodziny / wyrejestrowanie członka rodziny"},
-    {10032, u"Zgłoszenie zmiany / korekty danych płatnika składek"},
-    {10033, u"Zgłoszenie zmiany / korekty danych identyfikacyjnych"},
-    {10034, u"Płeć"},
-    {10035, u"Kod stanowiska / pracy górniczej"},
-    {10036, u"Status zakładu pracy chronionej"},
-    {10037, u"Typ identyfikatora"},
-    {10038, u"Kod wniosku o dofinansowanie składek za osoby niepełnosprawne"},
-    {10039, u"TJO VUK"},
-    {10040, u"Kod tytułu ubezpieczenia"},
-    {10045, u"Typ wpłaty"},
-    {10046, u"Obywatelstwo"},
-    {10047, u"Państwo"},
-    {10048, u"Podstawy składek"},
-    {10049, u"Kod pracy w szczególnych warunkach lub o szczególnym charakterze"},
-};
-// clang-format on
-
 }  // namespace
 
 int sl_PoprawnyKod(Text code, int length) {
@@ -327,10 +234,8 @@ int sl_CzyPrawidlowyKodLiterowy(const stGrupaKodow* groups, Text code, int date)
 }
 
 const char16_t* sl_PobierzNazweSlownika(int number) {
-  for (const DictionaryName& entry : kNames) {
-    if (entry.number == number) return entry.name;
-  }
-  return nullptr;
+  const CodeList* list = code_list(number);
+  return list ? list->name : nullptr;
 }
 
 int32_t dictionary_date(Text date) {
@@ -341,9 +246,10 @@ int32_t dictionary_date(Text date) {
 }
 
 int fb_KVTKodSprawdzArkusze(int number, Text code, Text date) {
-  const int32_t when = dictionary_date(date);       // 1
-  if (number < 10001 || number > 10056) return -1;  // 2
-  switch (local_test(number)) {                     // 3
+  const int32_t when = dictionary_date(date);  // 1
+  const CodeList* list = code_list(number);
+  if (!list) return -1;  // 2
+  switch (list->test) {  // 3
     case LocalTest::kSixDigits:
       if (code.size() != 6 || !only_digits(code)) return -1;
       if (when == 0) return 0;

@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <vector>
 
+#include "dictionaries/code_lists.h"
 #include "exports/registry.h"
 #include "olvenir_p.h"
 #include "platform/clock.h"
@@ -309,6 +314,33 @@ TEST(DictionariesTextTest, DictionaryNames) {
   for (int n = 10000; n <= 10060; ++n) named += sl_PobierzNazweSlownika(n) != nullptr;
   EXPECT_EQ(named, 41);
 }
+
+#ifdef OLV_DICTIONARY_MODULE_PATH
+// The sample database's SQL in the source tree of the build that holds the service's object.
+std::string sample_sql() {
+  namespace fs = std::filesystem;
+  std::ifstream cache(fs::path(OLV_DICTIONARY_MODULE_PATH).parent_path().parent_path() /
+                      "CMakeCache.txt");
+  const std::string key = "CMAKE_HOME_DIRECTORY:INTERNAL=";
+  for (std::string line; std::getline(cache, line);) {
+    if (!line.starts_with(key)) continue;
+    std::ifstream sql(fs::path(line.substr(key.size())) / "service" / "sample_dictionary.sql");
+    return std::string(std::istreambuf_iterator<char>(sql), {});
+  }
+  return {};
+}
+
+// The sample database holds codes of every list that a rule checks codes against.
+TEST(DictionariesSampleTest, HoldsEachListTheRulesConsult) {
+  const std::string sql = sample_sql();
+  ASSERT_NE(sql.find("INSERT INTO olv_codes"), std::string::npos);
+  for (const olv::CodeList& list : olv::kCodeLists) {
+    if (!list.rules_consult) continue;
+    EXPECT_NE(sql.find("(" + std::to_string(list.number) + ", '"), std::string::npos)
+        << list.number;
+  }
+}
+#endif
 
 TEST(DictionariesTextTest, FixedAnswers) {
   EXPECT_EQ(fb_KodWyrPlatnikaTyp(1, u"x"), -1);
