@@ -10,43 +10,34 @@
 namespace olv {
 namespace {
 
-// What the shared first tests of every date form see in a text of the form's length.
-enum class Shape { kWrongLength, kSpaces, kNotDigits, kDigits };
-
-// The number-text rule, which the forms also apply, cannot fail on a text of digits and is left
-// out.
-Shape shape(Text t, std::size_t length) {
-  if (t.size() != length) return Shape::kWrongLength;
-  if (only_digits(t)) return Shape::kDigits;
-  return t.find_first_not_of(u' ') == Text::npos ? Shape::kSpaces : Shape::kNotDigits;
+// A text of `length` spaces: the empty field of a date form.
+bool spaces_only(Text t, std::size_t length) {
+  return t.size() == length && t.find_first_not_of(u' ') == Text::npos;
 }
 
-// value(first-last) of a text that shape() found to be digits: the digits read in place.
-constexpr int32_t digit_field(Text t, std::size_t first, std::size_t last) {
-  int32_t value = 0;
-  for (std::size_t i = first - 1; i < last; ++i) value = value * 10 + (t[i] - u'0');
-  return value;
-}
+// The date forms read texts of their length made of digits alone. The number-text rule, which
+// the forms also apply, cannot fail on such a text and is left out.
+bool digits_of_length(Text t, std::size_t length) { return t.size() == length && only_digits(t); }
 
 // A DDMM text has no year: its February has 29 days, as in a leap year.
 constexpr int32_t kLeapYear = 2000;
 
 // The shared tests of a DDMMRRRR text of digits: 0, or the month or day finding.
 int32_t ddmmrrrr_fields(Text t) {
-  int32_t month = digit_field(t, 3, 4);
+  int32_t month = part_value(t, 3, 4);
   if (!month_ok(month)) return 60005701;
-  return day_ok(digit_field(t, 1, 2), month, digit_field(t, 5, 8)) ? 0 : 60005801;
+  return day_ok(part_value(t, 1, 2), month, part_value(t, 5, 8)) ? 0 : 60005801;
 }
 
 int32_t ddmm_fields(Text t) {
-  int32_t month = digit_field(t, 3, 4);
+  int32_t month = part_value(t, 3, 4);
   if (!month_ok(month)) return 60005701;
-  return day_ok(digit_field(t, 1, 2), month, kLeapYear) ? 0 : 60005801;
+  return day_ok(part_value(t, 1, 2), month, kLeapYear) ? 0 : 60005801;
 }
 
 int32_t mmrrrr_fields(Text t) {
-  if (!month_ok(digit_field(t, 1, 2))) return 60005701;
-  return year_in_range(digit_field(t, 3, 6)) ? 0 : 60006301;
+  if (!month_ok(part_value(t, 1, 2))) return 60005701;
+  return year_in_range(part_value(t, 3, 6)) ? 0 : 60006301;
 }
 
 // Writes `value` as `digits` decimal digits with leading zeros ("%.Nd" for 0 to 10^N - 1).
@@ -98,67 +89,36 @@ const char16_t* pick_from_args(const char16_t* fallback, bool earliest, va_list 
 }  // namespace
 
 int32_t sl_PoprawnaData_DDMMRRRR(Text t) {
-  if (shape(t, 8) != Shape::kDigits) return 60006201;
+  if (!digits_of_length(t, 8)) return 60006201;
   return ddmmrrrr_fields(t);  // the year is not range-tested: 31120000 is valid
 }
 
 int32_t sl_PoprawnaData_MMRRRR(Text t) {
-  if (shape(t, 6) != Shape::kDigits) return 60006201;
+  if (!digits_of_length(t, 6)) return 60006201;
   return mmrrrr_fields(t);
 }
 
 int32_t sl_PoprawnaData_DDMM(Text t) {
-  if (shape(t, 4) != Shape::kDigits) return 60006201;
+  if (!digits_of_length(t, 4)) return 60006201;
   return ddmm_fields(t);
 }
 
 int f_KVTElemT_DATA_DDMMRRRR(Text t) {
-  switch (shape(t, 8)) {
-    case Shape::kSpaces:
-      return 0;  // an empty date field passes
-    case Shape::kDigits:
-      break;
-    default:
-      return 60006201;
-  }
-  if (int32_t finding = ddmmrrrr_fields(t)) return finding;
-  return year_in_range(digit_field(t, 5, 8)) ? 0 : 60006201;
+  if (spaces_only(t, 8)) return 0;  // an empty date field passes
+  if (int32_t finding = sl_PoprawnaData_DDMMRRRR(t)) return finding;
+  return year_in_range(part_value(t, 5, 8)) ? 0 : 60006201;
 }
 
-int f_KVTElemT_DATA_MMRRRR(Text t) {
-  switch (shape(t, 6)) {
-    case Shape::kSpaces:
-      return 0;
-    case Shape::kDigits:
-      return mmrrrr_fields(t);
-    default:
-      return 60006201;
-  }
-}
+int f_KVTElemT_DATA_MMRRRR(Text t) { return spaces_only(t, 6) ? 0 : sl_PoprawnaData_MMRRRR(t); }
 
-int f_KVTElemT_DATA_DDMM(Text t) {
-  switch (shape(t, 4)) {
-    case Shape::kSpaces:
-      return 0;
-    case Shape::kDigits:
-      return ddmm_fields(t);
-    default:
-      return 60006201;
-  }
-}
+int f_KVTElemT_DATA_DDMM(Text t) { return spaces_only(t, 4) ? 0 : sl_PoprawnaData_DDMM(t); }
 
 int f_KVTElemT_DATA_DDMMRRRRNN(Text t) {
-  switch (shape(t, 10)) {
-    case Shape::kSpaces:
-      return 0;
-    case Shape::kDigits:
-      break;
-    default:
-      return 60008101;
-  }
-  if (digit_field(t, 9, 10) < 1) return 60008101;  // two digits are never above 99
+  if (spaces_only(t, 10)) return 0;
+  if (!digits_of_length(t, 10)) return 60008101;
+  if (part_value(t, 9, 10) < 1) return 60008101;  // two digits are never above 99
   if (int32_t finding = ddmmrrrr_fields(t)) return finding;
-  return year_in_range(digit_field(t, 5, 8)) ? 0 : 60008101;
+  return year_in_range(part_value(t, 5, 8)) ? 0 : 60008101;
 }
 
 int f_KVTElemT_NNMMRRRR_RAP(Text t) {
@@ -174,17 +134,17 @@ int f_KVTZakresRoku(Text year) { return year_in_range(to_int32(year)) ? 0 : 1; }
 
 int32_t sl_PrzeksztalcDate_DDMMRRRR(Text t) {
   if (sl_PoprawnaData_DDMMRRRR(t) != 0) return today_number();  // intended: never fails
-  return digit_field(t, 5, 8) * 10000 + digit_field(t, 3, 4) * 100 + digit_field(t, 1, 2);
+  return part_value(t, 5, 8) * 10000 + part_value(t, 3, 4) * 100 + part_value(t, 1, 2);
 }
 
 int32_t sl_PrzeksztalcDate_MMRRRR(Text t) {
   if (sl_PoprawnaData_MMRRRR(t) != 0) return today_number() / 100;
-  return digit_field(t, 3, 6) * 100 + digit_field(t, 1, 2);
+  return part_value(t, 3, 6) * 100 + part_value(t, 1, 2);
 }
 
 int32_t sl_PrzeksztalcDate_DDMM(Text t) {
   if (sl_PoprawnaData_DDMM(t) != 0) return today_number() % 10000;
-  return digit_field(t, 3, 4) * 100 + digit_field(t, 1, 2);
+  return part_value(t, 3, 4) * 100 + part_value(t, 1, 2);
 }
 
 int32_t DataStr2Long(Text t) {
