@@ -4,11 +4,19 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 
+#include "olvenir_p/runtime.h"
 #include "olvenir_p/types.h"
 #include "platform/text.h"
 
 namespace olv {
+
+// An automation string released when its scope ends.
+struct FreeString {
+  void operator()(char16_t* s) const { olvenir_SysFreeString(s); }
+};
+using OwnedString = std::unique_ptr<char16_t, FreeString>;
 
 int sl_PoprawnyKod(Text code, int length);
 int sl_CzyPrawidlowyKodLiterowy(const stGrupaKodow* groups, Text code, int date);

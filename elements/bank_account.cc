@@ -18,27 +18,11 @@ constexpr std::size_t kNrbDigits = 26;
 constexpr std::size_t kIbanUnits = 28;
 constexpr std::size_t kSpacedNrbUnits = 32;
 
-// The working copy of the form tests holds 39 units. What trails the number is cut before it is
+// The form tests work on a copy of at most 39 units. What trails the number is cut before it is
 // copied (the account form test drops trailing spaces, the NRB form test never looks past the
 // trimmed length), so a padded field of any length still fits. A text whose remainder is longer
 // than 39 units is taken for no account number: both form tests answer false for it.
-class WorkingCopy {
- public:
-  static constexpr std::size_t kCapacity = 39;
-
-  // Copies `t`; false (and an empty copy) when it is longer than kCapacity units.
-  bool assign(Text t) {
-    if (t.size() > kCapacity) return false;
-    for (std::size_t i = 0; i < t.size(); ++i) units_[i] = t[i];
-    size_ = t.size();
-    return true;
-  }
-  Text view() const { return Text(units_.data(), size_); }
-
- private:
-  std::array<char16_t, kCapacity> units_{};
-  std::size_t size_ = 0;
-};
+constexpr std::size_t kWorkingCopy = 39;
 
 Text without_trailing_spaces(Text t) {
   std::size_t end = t.find_last_not_of(u' ');
@@ -102,10 +86,9 @@ bool is_separator(char16_t c) { return c == u'-' || c == u'/' || c == u'.'; }
 }  // namespace
 
 bool KVT_CzyRachBank_IBAN_lub_NRB(Text t) {
-  WorkingCopy copy;
-  if (!copy.assign(without_trailing_spaces(t))) return false;
-  Text c = copy.view();
-  std::array<char16_t, WorkingCopy::kCapacity> packed{};  // B: the copy without its spaces
+  const Text c = without_trailing_spaces(t);
+  if (c.size() > kWorkingCopy) return false;
+  std::array<char16_t, kWorkingCopy> packed{};  // B: the copy without its spaces
   std::size_t packed_size = 0;
   for (char16_t u : c) {
     if (u != u' ') packed[packed_size++] = u;
@@ -124,9 +107,8 @@ bool KVT_CzyRachBank_IBAN_lub_NRB(Text t) {
 }
 
 bool KVT_CzyFormRachBank_NRB(Text t) {
-  WorkingCopy copy;
-  if (!copy.assign(without_trailing_white_space(t))) return false;
-  Text c = copy.view();
+  const Text c = without_trailing_white_space(t);
+  if (c.size() > kWorkingCopy) return false;
   if (collect_window_digits(c, [](std::size_t, char16_t) {}) != kNrbDigits) return true;
   if (KVTDelSpacje(c).size() == kNrbDigits) return true;
   // 26 digits among other units: only the spaced NRB form is accepted, as the account form

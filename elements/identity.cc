@@ -28,17 +28,8 @@ int f_KVTElemT_PESEL(Text t) {
   if (t.size() < 11) return 60005401;
   const int32_t month_field = part_value(t, 3, 4);  // 2
   if (!pesel_month_field(month_field)) return 60005401;
-  const PeselMonth m = pesel_month(month_field);  // 3
-  const int32_t century = m.century_year / 100;
-  const char16_t date[8] = {t[4],
-                            t[5],
-                            static_cast<char16_t>(u'0' + m.month / 10),
-                            static_cast<char16_t>(u'0' + m.month % 10),
-                            static_cast<char16_t>(u'0' + century / 10),
-                            static_cast<char16_t>(u'0' + century % 10),
-                            t[0],
-                            t[1]};
-  if (f_KVTElemT_DATA_DDMMRRRR(Text(date, 8)) != 0) return 60005401;  // 4
+  char16_t date[8];                                                                            // 3
+  if (f_KVTElemT_DATA_DDMMRRRR(pesel_birth_date(t, month_field, date)) != 0) return 60005401;  // 4
   const int32_t seventh_to_tenth =
       position_value(t, 7) + position_value(t, 8) + position_value(t, 9) + position_value(t, 10);
   if (seventh_to_tenth == 0) return 60005401;            // 5

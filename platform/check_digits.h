@@ -1,6 +1,7 @@
 // Check-digit numbers, one row each, and the PESEL's table of months and centuries.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -103,6 +104,24 @@ constexpr PeselMonth pesel_month(int32_t field) {
 constexpr bool pesel_month_field(int32_t field) {
   const PeselMonth m = pesel_month(field);
   return m.century_year != 0 && m.month >= 1 && m.month <= 12;
+}
+
+// The birth date DDMMRRRR of a PESEL whose month field names a month, built in `date`: the day
+// from positions 5-6, the month and the century by the month field, the year from positions 1-2.
+// A position past the end gives the terminator.
+inline Text pesel_birth_date(Text pesel, int32_t month_field, char16_t (&date)[8]) {
+  const PeselMonth m = pesel_month(month_field);
+  const int32_t century = m.century_year / 100;
+  const char16_t units[8] = {unit_at(pesel, 4),
+                             unit_at(pesel, 5),
+                             static_cast<char16_t>(u'0' + m.month / 10),
+                             static_cast<char16_t>(u'0' + m.month % 10),
+                             static_cast<char16_t>(u'0' + century / 10),
+                             static_cast<char16_t>(u'0' + century % 10),
+                             unit_at(pesel, 0),
+                             unit_at(pesel, 1)};
+  std::copy(units, units + 8, date);
+  return Text(date, 8);
 }
 
 }  // namespace olv

@@ -38,23 +38,6 @@ bool filled_with_other_chars(Field p1, Allowed allowed) {
   return filled(p1) && !all_chars(p1, allowed);
 }
 
-// The birth date DDMMRRRR of a PESEL whose month field names a month, built in `date`: the day
-// from characters 5 and 6, the month and the century by the month field, the year from
-// characters 1 and 2.
-Text pesel_birth_date(Text pesel, int month_field, char16_t (&date)[8]) {
-  const PeselMonth m = pesel_month(month_field);
-  const int century = m.century_year / 100;
-  date[0] = unit_at(pesel, 4);
-  date[1] = unit_at(pesel, 5);
-  date[2] = static_cast<char16_t>(u'0' + m.month / 10);
-  date[3] = static_cast<char16_t>(u'0' + m.month % 10);
-  date[4] = static_cast<char16_t>(u'0' + century / 10);
-  date[5] = static_cast<char16_t>(u'0' + century % 10);
-  date[6] = unit_at(pesel, 0);
-  date[7] = unit_at(pesel, 1);
-  return Text(date, 8);
-}
-
 // Within the first n characters: a '-' or '/' last, or directly before another.
 bool misplaced_separator(Text w) {
   for (std::size_t i = 0; i < w.size(); ++i) {
