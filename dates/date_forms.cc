@@ -17,27 +17,40 @@ bool spaces_only(Text t, std::size_t length) {
 
 // The date forms read texts of their length made of digits alone. The number-text rule, which
 // the forms also apply, cannot fail on such a text and is left out.
-bool digits_of_length(Text t, std::size_t length) { return t.size() == length && only_digits(t); }
+bool digits_of_length(Text t, std::size_t length) {
+  if (t.size() != length) return false;
+  for (std::size_t i = 0; i < length; ++i) {
+    if (!is_digit(t[i])) return false;
+  }
+  return true;
+}
+
+// value(first-last) of a text known to be digits.
+constexpr int32_t digits_value(Text t, std::size_t first, std::size_t last) {
+  int32_t value = 0;
+  for (std::size_t i = first - 1; i < last; ++i) value = value * 10 + (t[i] - u'0');
+  return value;
+}
 
 // A DDMM text has no year: its February has 29 days, as in a leap year.
 constexpr int32_t kLeapYear = 2000;
 
 // The shared tests of a DDMMRRRR text of digits: 0, or the month or day finding.
 int32_t ddmmrrrr_fields(Text t) {
-  int32_t month = part_value(t, 3, 4);
+  int32_t month = digits_value(t, 3, 4);
   if (!month_ok(month)) return 60005701;
-  return day_ok(part_value(t, 1, 2), month, part_value(t, 5, 8)) ? 0 : 60005801;
+  return day_ok(digits_value(t, 1, 2), month, digits_value(t, 5, 8)) ? 0 : 60005801;
 }
 
 int32_t ddmm_fields(Text t) {
-  int32_t month = part_value(t, 3, 4);
+  int32_t month = digits_value(t, 3, 4);
   if (!month_ok(month)) return 60005701;
-  return day_ok(part_value(t, 1, 2), month, kLeapYear) ? 0 : 60005801;
+  return day_ok(digits_value(t, 1, 2), month, kLeapYear) ? 0 : 60005801;
 }
 
 int32_t mmrrrr_fields(Text t) {
-  if (!month_ok(part_value(t, 1, 2))) return 60005701;
-  return year_in_range(part_value(t, 3, 6)) ? 0 : 60006301;
+  if (!month_ok(digits_value(t, 1, 2))) return 60005701;
+  return year_in_range(digits_value(t, 3, 6)) ? 0 : 60006301;
 }
 
 // Writes `value` as `digits` decimal digits with leading zeros ("%.Nd" for 0 to 10^N - 1).
@@ -106,7 +119,7 @@ int32_t sl_PoprawnaData_DDMM(Text t) {
 int f_KVTElemT_DATA_DDMMRRRR(Text t) {
   if (spaces_only(t, 8)) return 0;  // an empty date field passes
   if (int32_t finding = sl_PoprawnaData_DDMMRRRR(t)) return finding;
-  return year_in_range(part_value(t, 5, 8)) ? 0 : 60006201;
+  return year_in_range(digits_value(t, 5, 8)) ? 0 : 60006201;
 }
 
 int f_KVTElemT_DATA_MMRRRR(Text t) { return spaces_only(t, 6) ? 0 : sl_PoprawnaData_MMRRRR(t); }
@@ -116,9 +129,9 @@ int f_KVTElemT_DATA_DDMM(Text t) { return spaces_only(t, 4) ? 0 : sl_PoprawnaDat
 int f_KVTElemT_DATA_DDMMRRRRNN(Text t) {
   if (spaces_only(t, 10)) return 0;
   if (!digits_of_length(t, 10)) return 60008101;
-  if (part_value(t, 9, 10) < 1) return 60008101;  // two digits are never above 99
+  if (digits_value(t, 9, 10) < 1) return 60008101;  // two digits are never above 99
   if (int32_t finding = ddmmrrrr_fields(t)) return finding;
-  return year_in_range(part_value(t, 5, 8)) ? 0 : 60008101;
+  return year_in_range(digits_value(t, 5, 8)) ? 0 : 60008101;
 }
 
 int f_KVTElemT_NNMMRRRR_RAP(Text t) {
@@ -134,17 +147,17 @@ int f_KVTZakresRoku(Text year) { return year_in_range(to_int32(year)) ? 0 : 1; }
 
 int32_t sl_PrzeksztalcDate_DDMMRRRR(Text t) {
   if (sl_PoprawnaData_DDMMRRRR(t) != 0) return today_number();  // intended: never fails
-  return part_value(t, 5, 8) * 10000 + part_value(t, 3, 4) * 100 + part_value(t, 1, 2);
+  return digits_value(t, 5, 8) * 10000 + digits_value(t, 3, 4) * 100 + digits_value(t, 1, 2);
 }
 
 int32_t sl_PrzeksztalcDate_MMRRRR(Text t) {
   if (sl_PoprawnaData_MMRRRR(t) != 0) return today_number() / 100;
-  return part_value(t, 3, 6) * 100 + part_value(t, 1, 2);
+  return digits_value(t, 3, 6) * 100 + digits_value(t, 1, 2);
 }
 
 int32_t sl_PrzeksztalcDate_DDMM(Text t) {
   if (sl_PoprawnaData_DDMM(t) != 0) return today_number() % 10000;
-  return part_value(t, 3, 4) * 100 + part_value(t, 1, 2);
+  return digits_value(t, 3, 4) * 100 + digits_value(t, 1, 2);
 }
 
 int32_t DataStr2Long(Text t) {

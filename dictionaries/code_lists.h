@@ -2,6 +2,9 @@
 // the element dispatcher read them here.
 #pragma once
 
+#include <cstddef>
+#include <iterator>
+
 namespace olv {
 
 // The format test a code passes before the service is asked.
@@ -83,12 +86,20 @@ inline constexpr CodeList kCodeLists[] = {
 };
 // clang-format on
 
+// The lists are numbered from 10001 on without a gap, each row at its number's place.
+inline constexpr int kFirstCodeList = 10001;
+constexpr bool numbered_in_order() {
+  for (std::size_t i = 0; i < std::size(kCodeLists); ++i) {
+    if (kCodeLists[i].number != kFirstCodeList + static_cast<int>(i)) return false;
+  }
+  return true;
+}
+static_assert(numbered_in_order());
+
 // The row of a list number, or null for a number that names no list.
 constexpr const CodeList* code_list(int number) {
-  for (const CodeList& list : kCodeLists) {
-    if (list.number == number) return &list;
-  }
-  return nullptr;
+  const int i = number - kFirstCodeList;
+  return i >= 0 && i < static_cast<int>(std::size(kCodeLists)) ? &kCodeLists[i] : nullptr;
 }
 
 }  // namespace olv

@@ -48,7 +48,7 @@ int f_KVTElemT_NIP(Text t) {
   if (t.empty()) return 0;                                 // 1
   if (t.size() < 10) return 60005101;                      // 2
   if (int finding = f_KVTElemT_LICZBA(t)) return finding;  // 3
-  if (t == u"0000000000") return 60005101;                 // 4
+  if (t == Text(u"0000000000")) return 60005101;           // 4
   return check_digit_matches(t, kNip) ? 0 : 60005101;      // 5
 }
 

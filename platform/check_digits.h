@@ -29,7 +29,8 @@ enum class CheckReading {
 };
 
 struct CheckDigitNumber {
-  std::array<uint8_t, 26> weights;  // of positions 1, 2, ...; 0 past the row's list
+  std::size_t positions;            // the positions weighted: 1 to positions
+  std::array<uint8_t, 26> weights;  // of positions 1, 2, ...
   int32_t modulus;
   CheckReading reading;
   std::size_t check_position;  // from 1; 0 for kLeavesOne
@@ -39,22 +40,23 @@ struct CheckDigitNumber {
 // Weights and check positions of the identity numbers and the NRB as the forms' rules give them.
 // The NRB's are 10^k mod 97 for its digit's place k from the right of the 30 digits it is read
 // as: digits 3 to 26, the country digits of PL ("2521"), digits 1 and 2.
-inline constexpr CheckDigitNumber kPesel{{1, 3, 7, 9, 1, 3, 7, 9, 1, 3}, 10, CheckReading::kComplement, 11};
-inline constexpr CheckDigitNumber kRegon9{{8, 9, 2, 3, 4, 5, 6, 7}, 11, CheckReading::kRemainderTenIsZero, 9};
-inline constexpr CheckDigitNumber kRegon14{{2, 4, 8, 5, 0, 9, 7, 3, 6, 1, 2, 4, 8}, 11, CheckReading::kRemainderTenIsZero, 14};
-inline constexpr CheckDigitNumber kNip{{6, 5, 7, 2, 3, 4, 5, 6, 7}, 11, CheckReading::kRemainderTenFails, 10};
-inline constexpr CheckDigitNumber kNuspFirst{{1, 7, 3, 5, 7, 3, 5, 7, 3}, 10, CheckReading::kRemainder, 10};
-inline constexpr CheckDigitNumber kNuspSecond{{1, 3, 5, 7, 1, 3, 5, 7, 3}, 10, CheckReading::kRemainder, 1};
-inline constexpr CheckDigitNumber kNrb{{10, 1, 57, 93, 19, 31, 71, 75, 56, 25, 51, 73, 17, 89, 38, 62, 45, 53, 15, 50, 5, 49, 34, 81, 76, 27}, 97, CheckReading::kLeavesOne, 0};
+inline constexpr CheckDigitNumber kPesel{10, {1, 3, 7, 9, 1, 3, 7, 9, 1, 3}, 10, CheckReading::kComplement, 11};
+inline constexpr CheckDigitNumber kRegon9{8, {8, 9, 2, 3, 4, 5, 6, 7}, 11, CheckReading::kRemainderTenIsZero, 9};
+inline constexpr CheckDigitNumber kRegon14{13, {2, 4, 8, 5, 0, 9, 7, 3, 6, 1, 2, 4, 8}, 11, CheckReading::kRemainderTenIsZero, 14};
+inline constexpr CheckDigitNumber kNip{9, {6, 5, 7, 2, 3, 4, 5, 6, 7}, 11, CheckReading::kRemainderTenFails, 10};
+inline constexpr CheckDigitNumber kNuspFirst{9, {1, 7, 3, 5, 7, 3, 5, 7, 3}, 10, CheckReading::kRemainder, 10};
+inline constexpr CheckDigitNumber kNuspSecond{9, {1, 3, 5, 7, 1, 3, 5, 7, 3}, 10, CheckReading::kRemainder, 1};
+inline constexpr CheckDigitNumber kNrb{26, {10, 1, 57, 93, 19, 31, 71, 75, 56, 25, 51, 73, 17, 89, 38, 62, 45, 53, 15, 50, 5, 49, 34, 81, 76, 27}, 97, CheckReading::kLeavesOne, 0};
 // The share of "2521" at the places 5 to 2: 2 * 90 + 5 * 9 + 2 * 30 + 1 * 3.
 inline constexpr int32_t kNrbCountryShare = 288;
 // clang-format on
 
-// The sum of the units' values (a unit that is not a digit counts 0) times their weights.
+// The sum of the weighted positions' values times their weights; a unit that is not a digit, and
+// a position past the end, count 0.
 constexpr int32_t weighted_sum(Text t, const CheckDigitNumber& number) {
   int32_t sum = 0;
-  for (std::size_t i = 0; i < t.size() && i < number.weights.size(); ++i) {
-    sum += unit_value(t[i]) * number.weights[i];
+  for (std::size_t i = 0; i < number.positions; ++i) {
+    sum += unit_value(unit_at(t, i)) * number.weights[i];
   }
   return sum;
 }
@@ -77,14 +79,18 @@ constexpr int32_t check_digit(const CheckDigitNumber& number, int32_t sum) {
   return -1;
 }
 
-// The text's check digit is right: the value at the check position is the one its weighted sum
-// gives; for the NRB, the sum of its 26 digits with the country's share leaves 1.
-constexpr bool check_digit_matches(Text t, const CheckDigitNumber& number) {
-  const int32_t sum = weighted_sum(t, number);
+// A weighted sum passes against the value at the check position; for the NRB, the sum of its 26
+// digits with the country's share leaves 1.
+constexpr bool sum_passes(const CheckDigitNumber& number, int32_t sum, int32_t check_value) {
   if (number.reading == CheckReading::kLeavesOne) {
     return (sum + kNrbCountryShare) % number.modulus == 1;
   }
-  return check_digit(number, sum) == position_value(t, number.check_position);
+  return check_digit(number, sum) == check_value;
+}
+
+// The text's check digit is right.
+constexpr bool check_digit_matches(Text t, const CheckDigitNumber& number) {
+  return sum_passes(number, weighted_sum(t, number), position_value(t, number.check_position));
 }
 
 // The month field of a PESEL (positions 3-4) gives the month (field mod 20) and, by the field

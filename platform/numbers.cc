@@ -25,12 +25,9 @@ Int read_integer(Text t, std::size_t i, std::size_t limit, std::size_t* end) {
   U value = 0;
   bool saturated = false;
   for (; i < limit && is_digit(t[i]); ++i) {
-    U digit = t[i] - u'0';
-    if (saturated || value > (bound - digit) / 10) {
-      saturated = true;
-      continue;
-    }
-    value = value * 10 + digit;
+    const U digit = t[i] - u'0';
+    saturated = saturated || value > bound / 10 || (value == bound / 10 && digit > bound % 10);
+    if (!saturated) value = value * 10 + digit;
   }
   if (end) *end = i == digits_start ? std::size_t(-1) : i;
   if (saturated) value = bound;
