@@ -1,7 +1,6 @@
 // UTF-16 field texts as views, and the runtime's text-to-number conversions.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -10,23 +9,8 @@ namespace olv {
 // A field text: a view of the UTF-16 units before the terminating null.
 using Text = std::u16string_view;
 
-// The units before the terminator, counted one by one: the oracle of units_before_terminator.
-inline std::size_t counted_units(const char16_t* p) {
-  return std::char_traits<char16_t>::length(p);
-}
-
-// The units before the terminator. The exit of a counting loop costs a mispredicted branch on
-// every call, about as much as a whole check of a short field; the first twelve units are tested
-// in a straight line instead, each test a branch of its own, and a longer text is counted on.
-inline std::size_t units_before_terminator(const char16_t* p) {
-  for (std::size_t n = 0; n < 12; ++n) {
-    if (p[n] == 0) return n;
-  }
-  return 12 + counted_units(p + 12);
-}
-
 // The view of a host's null-terminated text; a null pointer is the empty text.
-inline Text text(const char16_t* p) { return p ? Text(p, units_before_terminator(p)) : Text(); }
+inline Text text(const char16_t* p) { return p ? Text(p) : Text(); }
 
 // The unit at a 0-based index, or 0 (the terminator) past the end.
 constexpr char16_t unit_at(Text t, std::size_t i) { return i < t.size() ? t[i] : u'\0'; }
