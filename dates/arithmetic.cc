@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstddef>
 
 #include "dates/date_forms.h"
@@ -44,19 +45,12 @@ class TextBuilder {
   }
   // printf's %d with a minimum of `digits` digits (a sign comes first).
   TextBuilder& number(int32_t value, int digits = 1) {
-    int64_t v = value;
-    if (v < 0) {
-      put(u'-');
-      v = -v;
-    }
-    std::array<char16_t, 10> reversed{};
-    int n = 0;
-    do {
-      reversed[n++] = static_cast<char16_t>(u'0' + v % 10);
-      v /= 10;
-    } while (v > 0 && n < 10);
-    while (n < digits && n < 10) reversed[n++] = u'0';
-    while (n > 0) put(reversed[--n]);
+    char ascii[12];
+    const char* end = std::to_chars(ascii, ascii + sizeof ascii, value).ptr;
+    const char* first = ascii + (value < 0 ? 1 : 0);
+    if (value < 0) put(u'-');
+    for (auto n = end - first; n < digits; ++n) put(u'0');
+    for (const char* c = first; c != end; ++c) put(static_cast<char16_t>(*c));
     return *this;
   }
   Text view() const { return Text(units_.data(), size_); }

@@ -51,18 +51,6 @@ struct ArrayDates {
   }
 };
 
-struct ListDates {
-  std::initializer_list<Text> dates;
-  template <typename F>
-  bool each(F f) const {
-    for (Text d : dates) {
-      if (is_null(d)) break;
-      if (f(d)) return true;
-    }
-    return false;
-  }
-};
-
 struct VariadicDates {
   va_list* args;
   template <typename F>
@@ -132,10 +120,6 @@ int title_not_on_form(Text code, Text digit, const Dates& dates) {
 int fb_KVT_KodTyt_WypDok_ONE_XML(Text dictionary, Text column, stWarunekY* conditions, int count,
                                  const char16_t* const* dates) {
   return lookup_at_dates(dictionary, column, conditions, count, ArrayDates{dates});
-}
-
-int fb_KVT_KodTyt_WypDok_RSA_ONE(Text code, Text digit, std::initializer_list<Text> dates) {
-  return title_not_on_form(code, digit, ListDates{dates});
 }
 
 }  // namespace olv

@@ -3,20 +3,12 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
-#include <memory>
 
-#include "olvenir_p/runtime.h"
+#include "dictionaries/service_query.h"
 #include "olvenir_p/types.h"
 #include "platform/text.h"
 
 namespace olv {
-
-// An automation string released when its scope ends.
-struct FreeString {
-  void operator()(char16_t* s) const { olvenir_SysFreeString(s); }
-};
-using OwnedString = std::unique_ptr<char16_t, FreeString>;
 
 int sl_PoprawnyKod(Text code, int length);
 int sl_CzyPrawidlowyKodLiterowy(const stGrupaKodow* groups, Text code, int date);
@@ -39,7 +31,5 @@ BSTR sl_DajWartoscZeSlownikaW(Text dictionary, stWarunekY* conditions, int32_t c
 // `dates` ends at its first null pointer; a null `dates` is the empty list.
 int fb_KVT_KodTyt_WypDok_ONE_XML(Text dictionary, Text column, stWarunekY* conditions, int count,
                                  const char16_t* const* dates);
-// The list of dates ends at its first null view, as the exported list ends at a null pointer.
-int fb_KVT_KodTyt_WypDok_RSA_ONE(Text code, Text digit, std::initializer_list<Text> dates);
 
 }  // namespace olv

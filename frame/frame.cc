@@ -1,8 +1,8 @@
 // Trimming, the trimmed comparison, the character classes and the code-page setting.
 #include "frame/frame.h"
 
-#include <array>
 #include <string>
+#include <string_view>
 
 #include "frame/code_page.h"
 #include "olvenir_p.h"
@@ -13,34 +13,30 @@ std::atomic<int32_t> code_page_setting{1};
 
 namespace {
 
-// A 256-bit set of byte values.
-struct ByteSet {
-  std::array<uint64_t, 4> bits{};
-  constexpr ByteSet& add(int from, int to) {
-    for (int b = from; b <= to; ++b) bits[b >> 6] |= uint64_t{1} << (b & 63);
-    return *this;
+// A Polish letter class of a code page: single byte values and two ranges.
+struct LetterClass {
+  std::string_view singles;
+  unsigned char first_from, first_to, second_from, second_to;
+  bool contains(unsigned char c) const {
+    return singles.find(static_cast<char>(c)) != std::string_view::npos ||
+           (c >= first_from && c <= first_to) || (c >= second_from && c <= second_to);
   }
-  constexpr ByteSet& add(std::initializer_list<int> values) {
-    for (int b : values) add(b, b);
-    return *this;
-  }
-  constexpr bool contains(unsigned char b) const { return (bits[b >> 6] >> (b & 63)) & 1; }
 };
 
 // The Polish letter classes: ISO 8859-2 and Windows-1250 place these ten letters
 // (Ą Ł Ľ Ś Š Ş Ť Ź Ž Ż and their lower-case forms) at different values and agree on the ranges.
 // clang-format off
-constexpr ByteSet kUpper[2] = {
-    ByteSet{}.add({0xA1, 0xA3, 0xA5, 0xA6, 0xA9, 0xAA, 0xAB, 0xAC, 0xAE, 0xAF}).add(0xC0, 0xD6).add(0xD8, 0xDE),
-    ByteSet{}.add({0xA5, 0xA3, 0xBC, 0x8C, 0x8A, 0xAA, 0x8D, 0x8F, 0x8E, 0xAF}).add(0xC0, 0xD6).add(0xD8, 0xDE)};
-constexpr ByteSet kLower[2] = {
-    ByteSet{}.add({0xB1, 0xB3, 0xB5, 0xB6, 0xB9, 0xBA, 0xBB, 0xBC, 0xBE, 0xBF, 0xDF}).add(0xE0, 0xF6).add(0xF8, 0xFE),
-    ByteSet{}.add({0xB9, 0xB3, 0xBE, 0x9C, 0x9A, 0xBA, 0x9D, 0x9F, 0x9E, 0xBF, 0xDF}).add(0xE0, 0xF6).add(0xF8, 0xFE)};
+constexpr LetterClass kUpper[2] = {
+    {"\xA1\xA3\xA5\xA6\xA9\xAA\xAB\xAC\xAE\xAF", 0xC0, 0xD6, 0xD8, 0xDE},
+    {"\xA5\xA3\xBC\x8C\x8A\xAA\x8D\x8F\x8E\xAF", 0xC0, 0xD6, 0xD8, 0xDE}};
+constexpr LetterClass kLower[2] = {
+    {"\xB1\xB3\xB5\xB6\xB9\xBA\xBB\xBC\xBE\xBF\xDF", 0xE0, 0xF6, 0xF8, 0xFE},
+    {"\xB9\xB3\xBE\x9C\x9A\xBA\x9D\x9F\x9E\xBF\xDF", 0xE0, 0xF6, 0xF8, 0xFE}};
 // clang-format on
 
-int class_test(const ByteSet (&sets)[2], unsigned char c, int code_page) {
+int class_test(const LetterClass (&classes)[2], unsigned char c, int code_page) {
   if (code_page != 0 && code_page != 1) return 1;
-  return sets[code_page].contains(c) ? 0 : 1;
+  return classes[code_page].contains(c) ? 0 : 1;
 }
 
 }  // namespace

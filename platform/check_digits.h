@@ -1,7 +1,6 @@
 // Check-digit numbers, one row each, and the PESEL's table of months and centuries.
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -64,18 +63,15 @@ constexpr int32_t weighted_sum(Text t, const CheckDigitNumber& number) {
 // The check digit of a weighted sum, or -1 where no digit passes.
 constexpr int32_t check_digit(const CheckDigitNumber& number, int32_t sum) {
   const int32_t r = sum % number.modulus;
+  // clang-format off
   switch (number.reading) {
-    case CheckReading::kComplement:
-      return (number.modulus - r) % number.modulus;
-    case CheckReading::kRemainder:
-      return r;
-    case CheckReading::kRemainderTenIsZero:
-      return r % 10;
-    case CheckReading::kRemainderTenFails:
-      return r == 10 ? -1 : r;
-    case CheckReading::kLeavesOne:
-      return -1;
+    case CheckReading::kComplement:         return (number.modulus - r) % number.modulus;
+    case CheckReading::kRemainder:          return r;
+    case CheckReading::kRemainderTenIsZero: return r % 10;
+    case CheckReading::kRemainderTenFails:  return r == 10 ? -1 : r;
+    case CheckReading::kLeavesOne:          return -1;
   }
+  // clang-format on
   return -1;
 }
 
@@ -118,15 +114,14 @@ constexpr bool pesel_month_field(int32_t field) {
 inline Text pesel_birth_date(Text pesel, int32_t month_field, char16_t (&date)[8]) {
   const PeselMonth m = pesel_month(month_field);
   const int32_t century = m.century_year / 100;
-  const char16_t units[8] = {unit_at(pesel, 4),
-                             unit_at(pesel, 5),
-                             static_cast<char16_t>(u'0' + m.month / 10),
-                             static_cast<char16_t>(u'0' + m.month % 10),
-                             static_cast<char16_t>(u'0' + century / 10),
-                             static_cast<char16_t>(u'0' + century % 10),
-                             unit_at(pesel, 0),
-                             unit_at(pesel, 1)};
-  std::copy(units, units + 8, date);
+  date[0] = unit_at(pesel, 4);
+  date[1] = unit_at(pesel, 5);
+  date[2] = static_cast<char16_t>(u'0' + m.month / 10);
+  date[3] = static_cast<char16_t>(u'0' + m.month % 10);
+  date[4] = static_cast<char16_t>(u'0' + century / 10);
+  date[5] = static_cast<char16_t>(u'0' + century % 10);
+  date[6] = unit_at(pesel, 0);
+  date[7] = unit_at(pesel, 1);
   return Text(date, 8);
 }
 

@@ -1,4 +1,6 @@
 // The runtime's text-to-number conversions on UTF-16 texts.
+#include <algorithm>
+#include <charconv>
 #include <cstdlib>
 #include <limits>
 
@@ -99,22 +101,9 @@ double to_double(Text t) {
     int32_t e = read_integer<int32_t>(t, i + 1, t.size(), &end);
     if (end != std::size_t(-1)) exponent += e;
   }
-  if (exponent > 99999) exponent = 99999;
-  if (exponent < -99999) exponent = -99999;
   buffer[n++] = 'e';
-  long long e = exponent;
-  if (e < 0) {
-    buffer[n++] = '-';
-    e = -e;
-  }
-  char digits[8];
-  int d = 0;
-  do {
-    digits[d++] = static_cast<char>('0' + e % 10);
-    e /= 10;
-  } while (e != 0);
-  while (d > 0) buffer[n++] = digits[--d];
-  buffer[n] = '\0';
+  const long long e = std::clamp(exponent, -99999LL, 99999LL);
+  *std::to_chars(buffer + n, buffer + sizeof buffer - 1, e).ptr = '\0';
   return std::strtod(buffer, nullptr);
 }
 

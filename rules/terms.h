@@ -2,6 +2,7 @@
 // with its definition as its comment. pK (the K-th argument) is a field text.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 
@@ -69,21 +70,20 @@ inline bool valid_month(Text p) { return sl_PoprawnaData_MMRRRR(p) == 0; }
 // Month value: RRRRMM of a valid MMRRRR text (sl_PrzeksztalcDate_MMRRRR).
 inline int32_t month_value(Text p) { return sl_PrzeksztalcDate_MMRRRR(p); }
 
-// All of the fields are blank.
-inline bool all_blank(std::initializer_list<Text> ps) {
-  for (Text p : ps) {
-    if (filled(p)) return false;
+// Some item of the list passes the test; the walk ends at the first that does.
+template <typename Item, typename Test>
+constexpr bool some(std::initializer_list<Item> items, Test test) {
+  for (const Item& item : items) {
+    if (test(item)) return true;
   }
-  return true;
+  return false;
 }
 
+// All of the fields are blank.
+inline bool all_blank(std::initializer_list<Text> ps) { return !some(ps, filled); }
+
 // All of the fields are filled.
-inline bool all_filled(std::initializer_list<Text> ps) {
-  for (Text p : ps) {
-    if (blank(p)) return false;
-  }
-  return true;
-}
+inline bool all_filled(std::initializer_list<Text> ps) { return !some(ps, blank); }
 
 // Any of the fields is blank.
 inline bool any_blank(std::initializer_list<Text> ps) { return !all_filled(ps); }
@@ -97,15 +97,6 @@ inline bool mixed_presence(std::initializer_list<Text> ps) {
 }
 
 // ---- words added by the XP 0002-0098 and XB rules ----
-
-// Some item of the list passes the test; the walk ends at the first that does.
-template <typename Item, typename Test>
-constexpr bool some(std::initializer_list<Item> items, Test test) {
-  for (const Item& item : items) {
-    if (test(item)) return true;
-  }
-  return false;
-}
 
 // p equals one of the literals (trimmed comparison), tried in the order given.
 inline bool equals_one_of(Text p, std::initializer_list<Text> literals) {
@@ -275,10 +266,7 @@ constexpr bool one_of(char16_t c, Text set) { return set.find(c) != Text::npos; 
 // Every unit of p passes `ok` (true for an empty text).
 template <typename Predicate>
 constexpr bool all_chars(Text p, Predicate ok) {
-  for (char16_t c : p) {
-    if (!ok(c)) return false;
-  }
-  return true;
+  return std::all_of(p.begin(), p.end(), ok);
 }
 
 // lo <= v <= hi.

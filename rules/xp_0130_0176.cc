@@ -12,36 +12,21 @@ using namespace olv::terms;
 namespace {
 
 // The insurance title key: the title code followed by the one-character code, cut to its first
-// five units, in a buffer of its own.
-class TitleKey {
- public:
-  TitleKey(Text title, Text code) {
-    append(title);
-    append(code);
-  }
-  Text text() const { return Text(units_, size_); }
-
- private:
-  void append(Text part) {
-    for (char16_t c : part) {
-      if (size_ == kSize) return;
-      units_[size_++] = c;
-    }
-  }
-
-  static constexpr std::size_t kSize = 5;
-  char16_t units_[kSize] = {};
-  std::size_t size_ = 0;
-};
+// five units, built in `key`.
+Text title_key(Text title, Text code, char16_t (&key)[5]) {
+  const std::size_t n = title.copy(key, 5);
+  return Text(key, n + code.copy(key + n, 5 - n));
+}
 
 // The key of the title code and the one-character code is excluded at the reference: before
 // October 2003 the four keys 012x1 are, from then on only "01201". The reference is a pure test
 // worked out only for the three keys that depend on it.
 template <typename BeforeOctober2003>
 bool excluded_title(Text title, Text code, BeforeOctober2003 before_october_2003) {
-  const TitleKey key(title, code);
-  if (equals(key.text(), u"01201")) return true;
-  return equals_one_of(key.text(), {u"01211", u"01221", u"01231"}) && before_october_2003();
+  char16_t buffer[5];
+  const Text key = title_key(title, code, buffer);
+  if (equals(key, u"01201")) return true;
+  return equals_one_of(key, {u"01211", u"01221", u"01231"}) && before_october_2003();
 }
 
 // The period p (MMRRRR of trimmed length 6) lies before October 2003: a month 1 to 12 read from its

@@ -209,8 +209,7 @@ TEST_F(DictionariesTest, InsuranceTitleNotOnTheRsaForm) {
                    u"0", u"1", u"RODZ_FORM", u"0", u"RSA"}));
   EXPECT_EQ(fb_KVT_KodTyt_WypDok_RSA_ONE(nullptr, u"0110", u"1", u"01012020", nullptr), -1);
   EXPECT_EQ(fb_KVT_KodTyt_WypDok_RSA_ONE(nullptr, u"0110", u"1", nullptr), 0);
-  EXPECT_EQ(olv::fb_KVT_KodTyt_WypDok_RSA_ONE(u"0110", u"1", {olv::Text()}), 0);
-  EXPECT_EQ(olv::fb_KVT_KodTyt_WypDok_RSA_ONE(u"0110", u"1", {u"15032024", olv::Text()}), 0);
+  EXPECT_EQ(fb_KVT_KodTyt_WypDok_RSA_ONE(nullptr, u"0110", u"1", u"15032024", nullptr), 0);
   const size_t asked = calls().size();
   EXPECT_EQ(fb_KVT_KodTyt_WypDok_RSA_ONE(nullptr, u"011", u"1", u"15032024", nullptr), -1);
   EXPECT_EQ(fb_KVT_KodTyt_WypDok_RSA_ONE(nullptr, u"01a0", u"1", u"15032024", nullptr), -1);
