@@ -29,7 +29,6 @@ bool signs_char(char16_t c) { return letter(c) || is_digit(c) || one_of(c, u"/ ,
 bool separated_char(char16_t c) { return letter(c) || is_digit(c) || one_of(c, u"-/"); }
 bool dash_part_char(char16_t c) { return letter(c) || is_digit(c) || c == u'-'; }
 bool email_char(char16_t c) { return is_ascii_letter(c) || is_digit(c) || one_of(c, u".@_-"); }
-bool phone_char(char16_t c) { return is_digit(c) || one_of(c, u"-+() "); }
 bool separator(char16_t c) { return c == u'-' || c == u'/'; }
 
 // A filled p1 with a unit that `allowed` does not allow.
@@ -44,28 +43,6 @@ bool misplaced_separator(Text w) {
     if (separator(w[i]) && (i + 1 == w.size() || separator(w[i + 1]))) return true;
   }
   return false;
-}
-
-// Within the first n characters: a '-' after the first character that is last or has no digit
-// beside it.
-bool misplaced_dash(Text w) {
-  for (std::size_t i = 1; i < w.size(); ++i) {
-    if (w[i] != u'-') continue;
-    if (i + 1 == w.size()) return true;
-    if (!is_digit(w[i - 1]) && !is_digit(w[i + 1])) return true;
-  }
-  return false;
-}
-
-// Parentheses, if any, are one '(' and one later ')', not adjacent, with a digit between them.
-bool well_placed_parentheses(Text w) {
-  const std::size_t open = w.find(u'(');
-  const std::size_t close = w.find(u')');
-  if (open == Text::npos && close == Text::npos) return true;
-  if (open == Text::npos || close == Text::npos) return false;
-  if (w.find(u'(', open + 1) != Text::npos || w.find(u')', close + 1) != Text::npos) return false;
-  if (close <= open + 1) return false;
-  return !all_chars(w.substr(open + 1, close - open - 1), [](char16_t c) { return !is_digit(c); });
 }
 
 }  // namespace
@@ -171,15 +148,8 @@ int WD0017_1(Field p1, Field) { return TestNrRachBank(p1, false); }
 
 int WD0017_2(Field p1, Field p2, Field p3) { return is_exactly(p2, u"1") ? WD0017_1(p1, p3) : 0; }
 
-int WD0018_1(Field p1) {
-  if (blank(p1)) return 0;
-  const Text w = first_n_chars(p1);
-  if (!all_chars(w, phone_char)) return 60007901;                           // 1
-  if (!is_digit(w.front()) && !one_of(w.front(), u"+( ")) return 60007901;  // 2
-  if (w.find(u'+', 1) != Text::npos) return 60007901;                       // 3
-  if (misplaced_dash(w)) return 60007901;                                   // 4
-  return code_when(!well_placed_parentheses(w), 60007901);                  // 5
-}
+// The telephone test of the element type on the first n characters.
+int WD0018_1(Field p1) { return blank(p1) ? 0 : f_KVTElemT_NR_TELEFONU(first_n_chars(p1)); }
 
 // The dictionary service judges the text; its answer is the result.
 int WD0007_1(Field p1) { return service_rule_check(p1); }
