@@ -2,7 +2,6 @@
 // the element dispatcher read them here.
 #pragma once
 
-#include <cstddef>
 #include <iterator>
 
 namespace olv {
@@ -88,13 +87,6 @@ inline constexpr CodeList kCodeLists[] = {
 
 // The lists are numbered from 10001 on without a gap, each row at its number's place.
 inline constexpr int kFirstCodeList = 10001;
-constexpr bool numbered_in_order() {
-  for (std::size_t i = 0; i < std::size(kCodeLists); ++i) {
-    if (kCodeLists[i].number != kFirstCodeList + static_cast<int>(i)) return false;
-  }
-  return true;
-}
-static_assert(numbered_in_order());
 
 // The row of a list number, or null for a number that names no list.
 constexpr const CodeList* code_list(int number) {

@@ -24,11 +24,6 @@ constexpr std::size_t kSpacedNrbUnits = 32;
 // than 39 units is taken for no account number: both form tests answer false for it.
 constexpr std::size_t kWorkingCopy = 39;
 
-Text without_trailing_spaces(Text t) {
-  std::size_t end = t.find_last_not_of(u' ');
-  return end == Text::npos ? Text() : t.substr(0, end + 1);
-}
-
 Text without_trailing_white_space(Text t) {
   std::size_t end = t.size();
   while (end > 0 && is_space(t[end - 1])) --end;
@@ -87,7 +82,7 @@ bool is_separator(char16_t c) { return c == u'-' || c == u'/' || c == u'.'; }
 }  // namespace
 
 bool KVT_CzyRachBank_IBAN_lub_NRB(Text t) {
-  const Text c = without_trailing_spaces(t);
+  const Text c = t.substr(0, t.find_last_not_of(u' ') + 1);  // without trailing spaces
   if (c.size() > kWorkingCopy) return false;
   std::array<char16_t, kWorkingCopy> packed{};  // B: the copy without its spaces
   std::size_t packed_size = 0;

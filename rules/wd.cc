@@ -2,7 +2,6 @@
 // telephone, bank account), reported with the general element codes.
 #include <algorithm>
 #include <cstddef>
-#include <cstdint>
 
 #include "dictionaries/service_query.h"
 #include "elements/bank_account.h"

@@ -300,6 +300,15 @@ TEST(DictionariesTextTest, DigitCodes) {
   EXPECT_EQ(sl_PoprawnyKod(nullptr, 0), 0);
 }
 
+// code_list() finds a row at its number's place: the rows must be numbered without a gap.
+TEST(DictionariesTextTest, CodeListsNumberedInOrder) {
+  int number = olv::kFirstCodeList;
+  for (const olv::CodeList& list : olv::kCodeLists) EXPECT_EQ(list.number, number++);
+  EXPECT_EQ(olv::code_list(olv::kFirstCodeList - 1), nullptr);
+  EXPECT_EQ(olv::code_list(number), nullptr);
+  EXPECT_EQ(olv::code_list(10034)->number, 10034);
+}
+
 TEST(DictionariesTextTest, DictionaryNames) {
   EXPECT_EQ(sl_PobierzNazweSlownika(10003), nullptr);
   EXPECT_EQ(sl_PobierzNazweSlownika(10001), nullptr);
