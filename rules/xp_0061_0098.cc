@@ -33,16 +33,17 @@ bool two_of_three(Text i10, Text i9, Text further) {
 // they count as an identification of their own).
 int two_identifications(Text i10, Text i9, Text i11, Text d1, Text d2, Text s, Text e1, Text e2,
                         int code) {
-  const bool d = all_filled({d1, d2});
-  if (id10(i10) && id9_or_14(i9)) return 0;             // 1
-  if (id10(i10) && id11(i11)) return 0;                 // 1
-  if (id10(i10) && d) return 0;                         // 1
-  if (id9_or_14(i9) && id11(i11)) return 0;             // 1
-  if (id9_or_14(i9) && d) return 0;                     // 1
-  if (id11(i11) && d) return 0;                         // 1
-  if (id10(i10) && filled(s)) return 0;                 // 1
-  if (id9_or_14(i9) && filled(s)) return 0;             // 1
-  if (id11(i11) && all_filled({e1, e2})) return 0;      // 1
+  const bool by_i10 = id10(i10), by_i9 = id9_or_14(i9), by_i11 = id11(i11);
+  const bool by_d = all_filled({d1, d2});
+  if (by_i10 && by_i9) return 0;                        // 1
+  if (by_i10 && by_i11) return 0;                       // 1
+  if (by_i10 && by_d) return 0;                         // 1
+  if (by_i9 && by_i11) return 0;                        // 1
+  if (by_i9 && by_d) return 0;                          // 1
+  if (by_i11 && by_d) return 0;                         // 1
+  if (by_i10 && filled(s)) return 0;                    // 1
+  if (by_i9 && filled(s)) return 0;                     // 1
+  if (by_i11 && all_filled({e1, e2})) return 0;         // 1
   return code_when(any_blank({d1, d2, e1, e2}), code);  // 2
 }
 
