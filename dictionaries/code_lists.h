@@ -28,7 +28,7 @@ struct CodeList {
 inline constexpr CodeList kCodeLists[] = {
     {10001, LocalTest::kDigits,         false, false, nullptr},
     {10002, LocalTest::kDigits,         false, false, u"Osoba, która nie musi wypełniać danych identyfikacyjnych płatnika"},
-    {10003, LocalTest::kSixDigits,      false, true,  nullptr},
+    {10003, LocalTest::kSixDigits,      false, false, nullptr},
     {10004, LocalTest::kDigits,         false, true,  u"Kod wykonywanego zawodu"},
     {10005, LocalTest::kTwoDigitsFirst, false, true,  u"Kod oddziałów NFZ"},
     {10006, LocalTest::kDigits,         false, true,  u"Kod stopnia pokrewieństwa / powinowactwa"},
