@@ -3,7 +3,7 @@
 
 #include <cstdarg>
 
-#include "elements/general.h"
+#include "frame/frame.h"
 #include "olvenir_p.h"
 
 namespace olv {
@@ -13,7 +13,7 @@ double f_KVTKwotaVamoToFloat(Text amount) { return to_double(amount) / 100.0; }
 int f_KVTSprKwoty(std::initializer_list<Text> amounts) {
   for (Text amount : amounts) {
     if (is_null(amount)) break;
-    if (f_KVTElemT_KWOTA(amount) != 0) return 60006701;
+    if (!digit_run_text(amount)) return 60006701;  // the amount test of the element type
   }
   return 0;
 }

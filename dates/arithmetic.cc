@@ -3,10 +3,12 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstddef>
 
 #include "dates/date_forms.h"
 #include "olvenir_p.h"
+#include "platform/check_digits.h"
 #include "platform/clock.h"
 
 namespace olv {
@@ -43,19 +45,12 @@ class TextBuilder {
   }
   // printf's %d with a minimum of `digits` digits (a sign comes first).
   TextBuilder& number(int32_t value, int digits = 1) {
-    int64_t v = value;
-    if (v < 0) {
-      put(u'-');
-      v = -v;
-    }
-    std::array<char16_t, 10> reversed{};
-    int n = 0;
-    do {
-      reversed[n++] = static_cast<char16_t>(u'0' + v % 10);
-      v /= 10;
-    } while (v > 0 && n < 10);
-    while (n < digits && n < 10) reversed[n++] = u'0';
-    while (n > 0) put(reversed[--n]);
+    char ascii[12];
+    const char* end = std::to_chars(ascii, ascii + sizeof ascii, value).ptr;
+    const char* first = ascii + (value < 0 ? 1 : 0);
+    if (value < 0) put(u'-');
+    for (auto n = end - first; n < digits; ++n) put(u'0');
+    for (const char* c = first; c != end; ++c) put(static_cast<char16_t>(*c));
     return *this;
   }
   Text view() const { return Text(units_.data(), size_); }
@@ -106,12 +101,11 @@ int f_KVTRoznicaDniDDMM(Text end, Text start, Text period) {
 }
 
 int f_PeselToDate(Text pesel) {
-  constexpr Text kCentury[5] = {u"19", u"20", u"21", u"22", u"18"};
   int32_t encoded = part_value(pesel, 3, 4);
   int32_t k = encoded / 20;  // 0 to 4 for any two-unit part
   int32_t month = encoded - 20 * k;
   TextBuilder date;
-  date.units(kCentury[std::clamp(k, int32_t{0}, int32_t{4})])
+  date.number(kPeselCenturyYears[std::clamp(k, int32_t{0}, int32_t{4})] / 100)
       .units(pesel.substr(0, std::min<std::size_t>(2, pesel.size())));
   if (month < 10) date.units(u"0");
   date.number(month).units(pesel.substr(std::min<std::size_t>(4, pesel.size()), 2));

@@ -3,33 +3,30 @@
 
 #include <cstdarg>
 
-#include "elements/general.h"
+#include "frame/frame.h"
 #include "olvenir_p.h"
 #include "platform/clock.h"
-#include "platform/digits.h"
 
 namespace olv {
 namespace {
 
-// What the shared first tests of every date form see in a text of the form's length.
-enum class Shape { kWrongLength, kSpaces, kNotDigits, kDigits };
-
-// The length is a constant of each form, so the tests unroll; a form's units are tested four or
-// eight at a time. Digits and spaces exclude each other, so the usual case, digits, is tested
-// first. The number-text rule, which the forms also apply, cannot fail on a text of digits and is
-// left out.
-template <std::size_t kLength>
-Shape shape(Text t) {
-  if (t.size() != kLength) return Shape::kWrongLength;
-  if (all_digits<kLength>(t.data())) return Shape::kDigits;
-  for (std::size_t i = 0; i < kLength; ++i) {
-    if (t[i] != u' ') return Shape::kNotDigits;
-  }
-  return Shape::kSpaces;
+// A text of `length` spaces: the empty field of a date form.
+bool spaces_only(Text t, std::size_t length) {
+  return t.size() == length && t.find_first_not_of(u' ') == Text::npos;
 }
 
-// value(first-last) of a text that shape() found to be digits: the digits read in place.
-constexpr int32_t digit_field(Text t, std::size_t first, std::size_t last) {
+// The date forms read texts of their length made of digits alone. The number-text rule, which
+// the forms also apply, cannot fail on such a text and is left out.
+bool digits_of_length(Text t, std::size_t length) {
+  if (t.size() != length) return false;
+  for (std::size_t i = 0; i < length; ++i) {
+    if (!is_digit(t[i])) return false;
+  }
+  return true;
+}
+
+// value(first-last) of a text known to be digits.
+constexpr int32_t digits_value(Text t, std::size_t first, std::size_t last) {
   int32_t value = 0;
   for (std::size_t i = first - 1; i < last; ++i) value = value * 10 + (t[i] - u'0');
   return value;
@@ -40,20 +37,20 @@ constexpr int32_t kLeapYear = 2000;
 
 // The shared tests of a DDMMRRRR text of digits: 0, or the month or day finding.
 int32_t ddmmrrrr_fields(Text t) {
-  int32_t month = digit_field(t, 3, 4);
+  int32_t month = digits_value(t, 3, 4);
   if (!month_ok(month)) return 60005701;
-  return day_ok(digit_field(t, 1, 2), month, digit_field(t, 5, 8)) ? 0 : 60005801;
+  return day_ok(digits_value(t, 1, 2), month, digits_value(t, 5, 8)) ? 0 : 60005801;
 }
 
 int32_t ddmm_fields(Text t) {
-  int32_t month = digit_field(t, 3, 4);
+  int32_t month = digits_value(t, 3, 4);
   if (!month_ok(month)) return 60005701;
-  return day_ok(digit_field(t, 1, 2), month, kLeapYear) ? 0 : 60005801;
+  return day_ok(digits_value(t, 1, 2), month, kLeapYear) ? 0 : 60005801;
 }
 
 int32_t mmrrrr_fields(Text t) {
-  if (!month_ok(digit_field(t, 1, 2))) return 60005701;
-  return year_in_range(digit_field(t, 3, 6)) ? 0 : 60006301;
+  if (!month_ok(digits_value(t, 1, 2))) return 60005701;
+  return year_in_range(digits_value(t, 3, 6)) ? 0 : 60006301;
 }
 
 // Writes `value` as `digits` decimal digits with leading zeros ("%.Nd" for 0 to 10^N - 1).
@@ -105,104 +102,62 @@ const char16_t* pick_from_args(const char16_t* fallback, bool earliest, va_list 
 }  // namespace
 
 int32_t sl_PoprawnaData_DDMMRRRR(Text t) {
-  if (shape<8>(t) != Shape::kDigits) return 60006201;
+  if (!digits_of_length(t, 8)) return 60006201;
   return ddmmrrrr_fields(t);  // the year is not range-tested: 31120000 is valid
 }
 
 int32_t sl_PoprawnaData_MMRRRR(Text t) {
-  if (shape<6>(t) != Shape::kDigits) return 60006201;
+  if (!digits_of_length(t, 6)) return 60006201;
   return mmrrrr_fields(t);
 }
 
 int32_t sl_PoprawnaData_DDMM(Text t) {
-  if (shape<4>(t) != Shape::kDigits) return 60006201;
+  if (!digits_of_length(t, 4)) return 60006201;
   return ddmm_fields(t);
 }
 
 int f_KVTElemT_DATA_DDMMRRRR(Text t) {
-  switch (shape<8>(t)) {
-    case Shape::kSpaces: return 0;  // an empty date field passes
-    case Shape::kDigits: break;
-    default: return 60006201;
-  }
-  if (int32_t finding = ddmmrrrr_fields(t)) return finding;
-  return year_in_range(digit_field(t, 5, 8)) ? 0 : 60006201;
+  if (spaces_only(t, 8)) return 0;  // an empty date field passes
+  if (int32_t finding = sl_PoprawnaData_DDMMRRRR(t)) return finding;
+  return year_in_range(digits_value(t, 5, 8)) ? 0 : 60006201;
 }
 
-int f_KVTElemT_DATA_MMRRRR(Text t) {
-  switch (shape<6>(t)) {
-    case Shape::kSpaces: return 0;
-    case Shape::kDigits: return mmrrrr_fields(t);
-    default: return 60006201;
-  }
-}
+int f_KVTElemT_DATA_MMRRRR(Text t) { return spaces_only(t, 6) ? 0 : sl_PoprawnaData_MMRRRR(t); }
 
-int f_KVTElemT_DATA_DDMM(Text t) {
-  switch (shape<4>(t)) {
-    case Shape::kSpaces: return 0;
-    case Shape::kDigits: return ddmm_fields(t);
-    default: return 60006201;
-  }
-}
+int f_KVTElemT_DATA_DDMM(Text t) { return spaces_only(t, 4) ? 0 : sl_PoprawnaData_DDMM(t); }
 
 int f_KVTElemT_DATA_DDMMRRRRNN(Text t) {
-  switch (shape<10>(t)) {
-    case Shape::kSpaces: return 0;
-    case Shape::kDigits: break;
-    default: return 60008101;
-  }
-  if (digit_field(t, 9, 10) < 1) return 60008101;  // two digits are never above 99
+  if (spaces_only(t, 10)) return 0;
+  if (!digits_of_length(t, 10)) return 60008101;
+  if (digits_value(t, 9, 10) < 1) return 60008101;  // two digits are never above 99
   if (int32_t finding = ddmmrrrr_fields(t)) return finding;
-  return year_in_range(digit_field(t, 5, 8)) ? 0 : 60008101;
+  return year_in_range(digits_value(t, 5, 8)) ? 0 : 60008101;
 }
-
-namespace {
-
-// The ordinal-and-month form of any other text than eight digits: other runs of digits, texts
-// with spaces, texts that fail. Kept out of line so that eight digits take a path without a frame.
-[[gnu::noinline]] int nnmmrrrr_rap_other(Text t) {
-  if (t.size() >= 2 && all_digits(t.data(), t.size())) {
-    if (digit_field(t, 1, 2) < 1) return 60007401;  // 3
-    return f_KVTElemT_DATA_MMRRRR(t.substr(2));      // 4
-  }
-  char16_t second = unit_at(t, 1);
-  if (!is_digit(second) && second != u' ') return 60007401;  // 1
-  if (f_KVTElemT_LICZBA(t) != 0) return 60007401;             // 2
-  int32_t ordinal = part_value(t, 1, 2);                      // a space then 1 is ordinal 1
-  if (ordinal < 1 || ordinal > 99) return 60007401;           // 3
-  return f_KVTElemT_DATA_MMRRRR(t.substr(2));                 // 4
-}
-
-}  // namespace
 
 int f_KVTElemT_NNMMRRRR_RAP(Text t) {
-  // Digits alone, the usual text, pass steps 1 and 2 and have their first two digits for an
-  // ordinal; eight of them, the usual count, leave six for a period that step 4 reads at once.
-  if (t.size() == 8 && all_digits<8>(t.data())) {
-    if (digit_field(t, 1, 2) < 1) return 60007401;  // 3
-    return mmrrrr_fields(t.substr(2));               // 4
-  }
-  return nnmmrrrr_rap_other(t);
+  const char16_t second = unit_at(t, 1);
+  if (!is_digit(second) && second != u' ') return 60007401;  // 1
+  if (!digit_run_text(t)) return 60007401;                   // 2
+  const int32_t ordinal = part_value(t, 1, 2);               // a space then 1 is ordinal 1
+  if (ordinal < 1 || ordinal > 99) return 60007401;          // 3
+  return f_KVTElemT_DATA_MMRRRR(t.substr(2));                // 4
 }
 
-int f_KVTZakresRoku(Text year) {
-  // As an unsigned difference from 1850, every year outside 1850-2050 exceeds 200.
-  return static_cast<uint32_t>(to_int32(year)) - uint32_t{kFirstYear} > 200u ? 1 : 0;
-}
+int f_KVTZakresRoku(Text year) { return year_in_range(to_int32(year)) ? 0 : 1; }
 
 int32_t sl_PrzeksztalcDate_DDMMRRRR(Text t) {
   if (sl_PoprawnaData_DDMMRRRR(t) != 0) return today_number();  // intended: never fails
-  return digit_field(t, 5, 8) * 10000 + digit_field(t, 3, 4) * 100 + digit_field(t, 1, 2);
+  return digits_value(t, 5, 8) * 10000 + digits_value(t, 3, 4) * 100 + digits_value(t, 1, 2);
 }
 
 int32_t sl_PrzeksztalcDate_MMRRRR(Text t) {
   if (sl_PoprawnaData_MMRRRR(t) != 0) return today_number() / 100;
-  return digit_field(t, 3, 6) * 100 + digit_field(t, 1, 2);
+  return digits_value(t, 3, 6) * 100 + digits_value(t, 1, 2);
 }
 
 int32_t sl_PrzeksztalcDate_DDMM(Text t) {
   if (sl_PoprawnaData_DDMM(t) != 0) return today_number() % 10000;
-  return digit_field(t, 3, 4) * 100 + digit_field(t, 1, 2);
+  return digits_value(t, 3, 4) * 100 + digits_value(t, 1, 2);
 }
 
 int32_t DataStr2Long(Text t) {
@@ -256,33 +211,25 @@ Text sl_NajpozniejszaData(Text fallback, std::initializer_list<Text> dates) {
 
 // ---- exports ----------------------------------------------------------------------------------
 
-// The validators' adapters take their twins in whole (flatten): a date field costs a few
-// nanoseconds, and a call more would be a good part of it.
-extern "C" [[gnu::flatten]] int32_t sl_PoprawnaData_DDMMRRRR(const char16_t* t) {
+extern "C" int32_t sl_PoprawnaData_DDMMRRRR(const char16_t* t) {
   return t ? olv::sl_PoprawnaData_DDMMRRRR(olv::text(t)) : -1;
 }
-extern "C" [[gnu::flatten]] int32_t sl_PoprawnaData_MMRRRR(const char16_t* t) {
+extern "C" int32_t sl_PoprawnaData_MMRRRR(const char16_t* t) {
   return t ? olv::sl_PoprawnaData_MMRRRR(olv::text(t)) : -1;
 }
 // A null text is treated as the empty text (a wrong length).
-extern "C" [[gnu::flatten]] int32_t sl_PoprawnaData_DDMM(const char16_t* t) {
+extern "C" int32_t sl_PoprawnaData_DDMM(const char16_t* t) {
   return olv::sl_PoprawnaData_DDMM(olv::text(t));
 }
-[[gnu::flatten]] int f_KVTElemT_DATA_DDMMRRRR(const char16_t* t) {
+int f_KVTElemT_DATA_DDMMRRRR(const char16_t* t) {
   return olv::f_KVTElemT_DATA_DDMMRRRR(olv::text(t));
 }
-[[gnu::flatten]] int f_KVTElemT_DATA_MMRRRR(const char16_t* t) {
-  return olv::f_KVTElemT_DATA_MMRRRR(olv::text(t));
-}
-[[gnu::flatten]] int f_KVTElemT_DATA_DDMM(char16_t* t) {
-  return olv::f_KVTElemT_DATA_DDMM(olv::text(t));
-}
-[[gnu::flatten]] int f_KVTElemT_DATA_DDMMRRRRNN(char16_t* t) {
+int f_KVTElemT_DATA_MMRRRR(const char16_t* t) { return olv::f_KVTElemT_DATA_MMRRRR(olv::text(t)); }
+int f_KVTElemT_DATA_DDMM(char16_t* t) { return olv::f_KVTElemT_DATA_DDMM(olv::text(t)); }
+int f_KVTElemT_DATA_DDMMRRRRNN(char16_t* t) {
   return olv::f_KVTElemT_DATA_DDMMRRRRNN(olv::text(t));
 }
-[[gnu::flatten]] int f_KVTElemT_NNMMRRRR_RAP(char16_t* t) {
-  return olv::f_KVTElemT_NNMMRRRR_RAP(olv::text(t));
-}
+int f_KVTElemT_NNMMRRRR_RAP(char16_t* t) { return olv::f_KVTElemT_NNMMRRRR_RAP(olv::text(t)); }
 int f_KVTZakresRoku(const char16_t* year) { return olv::f_KVTZakresRoku(olv::text(year)); }
 
 extern "C" int32_t sl_PrzeksztalcDate_DDMMRRRR(const char16_t* t) {

@@ -36,26 +36,12 @@ constexpr bool day_ok(int32_t day, int32_t month, int32_t year) {
 }
 constexpr bool year_in_range(int32_t year) { return year >= kFirstYear && year <= kLastYear; }
 
-// A date that f_KVTElemT_DATA_DDMMRRRR accepts, given by its numbers.
-constexpr bool accepted_date(int32_t day, int32_t month, int32_t year) {
-  return month_ok(month) && day_ok(day, month, year) && year_in_range(year);
-}
-
 // value(first-last): positions `first` to `last` (from 1) read as the runtime's
 // wide-text-to-long; positions past the end are absent.
 inline int32_t part_value(Text t, std::size_t first, std::size_t last) {
   if (first == 0 || first > t.size()) return 0;
   const std::size_t rest = t.size() - (first - 1);
-  const Text part(t.data() + (first - 1), last - first + 1 < rest ? last - first + 1 : rest);
-  // A field of at most nine digits alone, the usual case, cannot saturate and is read in place;
-  // any other unit sends the field through the general reading.
-  if (part.size() > 9) return to_int32(part);
-  int32_t value = 0;
-  for (char16_t c : part) {
-    if (!is_digit(c)) return to_int32(part);
-    value = value * 10 + (c - u'0');
-  }
-  return value;
+  return to_int32(Text(t.data() + (first - 1), last - first + 1 < rest ? last - first + 1 : rest));
 }
 
 int32_t sl_PoprawnaData_DDMMRRRR(Text t);

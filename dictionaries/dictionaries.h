@@ -3,8 +3,8 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
 
+#include "dictionaries/service_query.h"
 #include "olvenir_p/types.h"
 #include "platform/runtime_names.h"
 #include "platform/text.h"
@@ -32,7 +32,5 @@ BSTR sl_DajWartoscZeSlownikaW(Text dictionary, stWarunekY* conditions, int32_t c
 // `dates` ends at its first null pointer; a null `dates` is the empty list.
 int fb_KVT_KodTyt_WypDok_ONE_XML(Text dictionary, Text column, stWarunekY* conditions, int count,
                                  const char16_t* const* dates);
-// The list of dates ends at its first null view, as the exported list ends at a null pointer.
-int fb_KVT_KodTyt_WypDok_RSA_ONE(Text code, Text digit, std::initializer_list<Text> dates);
 
 }  // namespace olv

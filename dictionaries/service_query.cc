@@ -35,21 +35,6 @@ void check(HRESULT hr) {
   if (FAILED(hr)) throw_failure(hr);
 }
 
-// An automation string owned for the length of a scope.
-class OwnedString {
- public:
-  OwnedString() = default;
-  explicit OwnedString(BSTR s) : s_(s) {}
-  OwnedString(const OwnedString&) = delete;
-  OwnedString& operator=(const OwnedString&) = delete;
-  ~OwnedString() { olvenir_SysFreeString(s_); }
-  BSTR get() const { return s_; }
-  BSTR* out() { return &s_; }
-
- private:
-  BSTR s_ = nullptr;
-};
-
 // The copy of an argument text handed to the service.
 OwnedString copy_of(Text t) { return OwnedString(string_copy(t)); }
 
@@ -141,8 +126,10 @@ BSTR service_lookup(Text dictionary, Text key_column, Text key, Text column) {
   OwnedString kc = copy_of(key_column);
   OwnedString k = copy_of(key);
   OwnedString c = copy_of(column);
-  OwnedString value;
-  check(query.service()->LookupValue(d.get(), kc.get(), k.get(), c.get(), value.out()));
+  BSTR found = nullptr;
+  const HRESULT hr = query.service()->LookupValue(d.get(), kc.get(), k.get(), c.get(), &found);
+  OwnedString value(found);
+  check(hr);
   return take_result(value);
 }
 
@@ -151,8 +138,10 @@ BSTR service_lookup_where(Text dictionary, stWarunekY* conditions, int32_t count
   if (!query.service()) return not_available();
   OwnedString d = copy_of(dictionary);
   OwnedString c = copy_of(column);
-  OwnedString value;
-  check(query.service()->LookupValueWhere(d.get(), conditions, count, c.get(), value.out()));
+  BSTR found = nullptr;
+  const HRESULT hr = query.service()->LookupValueWhere(d.get(), conditions, count, c.get(), &found);
+  OwnedString value(found);
+  check(hr);
   return take_result(value);
 }
 

@@ -2,12 +2,20 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
+#include "olvenir_p/runtime.h"
 #include "olvenir_p/types.h"
 #include "platform/runtime_names.h"
 #include "platform/text.h"
 
 namespace olv {
+
+// An automation string released when its scope ends.
+struct FreeString {
+  void operator()(char16_t* s) const { olvenir_SysFreeString(s); }
+};
+using OwnedString = std::unique_ptr<char16_t, FreeString>;
 
 // The low 32 bits of the one-text rule check; -1 when the service cannot be created.
 int32_t service_rule_check(Text field);

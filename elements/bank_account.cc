@@ -9,7 +9,7 @@
 #include "frame/frame.h"
 #include "olvenir_p.h"
 #include "platform/char_class.h"
-#include "platform/digits.h"
+#include "platform/check_digits.h"
 
 namespace olv {
 namespace {
@@ -18,32 +18,11 @@ constexpr std::size_t kNrbDigits = 26;
 constexpr std::size_t kIbanUnits = 28;
 constexpr std::size_t kSpacedNrbUnits = 32;
 
-// The working copy of the form tests holds 39 units. What trails the number is cut before it is
+// The form tests work on a copy of at most 39 units. What trails the number is cut before it is
 // copied (the account form test drops trailing spaces, the NRB form test never looks past the
 // trimmed length), so a padded field of any length still fits. A text whose remainder is longer
 // than 39 units is taken for no account number: both form tests answer false for it.
-class WorkingCopy {
- public:
-  static constexpr std::size_t kCapacity = 39;
-
-  // Copies `t`; false (and an empty copy) when it is longer than kCapacity units.
-  bool assign(Text t) {
-    if (t.size() > kCapacity) return false;
-    for (std::size_t i = 0; i < t.size(); ++i) units_[i] = t[i];
-    size_ = t.size();
-    return true;
-  }
-  Text view() const { return Text(units_.data(), size_); }
-
- private:
-  std::array<char16_t, kCapacity> units_{};
-  std::size_t size_ = 0;
-};
-
-Text without_trailing_spaces(Text t) {
-  std::size_t end = t.find_last_not_of(u' ');
-  return end == Text::npos ? Text() : t.substr(0, end + 1);
-}
+constexpr std::size_t kWorkingCopy = 39;
 
 Text without_trailing_white_space(Text t) {
   std::size_t end = t.size();
@@ -79,41 +58,14 @@ std::size_t collect_window_digits(Text t, Visit visit) {
   return count;
 }
 
-// The check-digit weights: 10^k mod 97 for the digit k places from the right of 30 digits.
-// clang-format off
-constexpr int kWeights[30] = {1,  10, 3,  30, 9,  90, 27, 76, 81, 34, 49, 5,  50, 15, 53,
-                              45, 62, 38, 89, 17, 73, 51, 25, 56, 75, 71, 31, 19, 93, 57};
-// clang-format on
-
-// The 30 digits are digits 3 to 26 of the account, the country digits of PL ("2521"), digits 1
-// and 2. The weight of the account's digit i (from 0) in that order, so the sum is taken as
-// the digits are found; and the fixed share of the country digits.
-constexpr auto kAccountDigitWeights = [] {
-  std::array<int, kNrbDigits> weights{};
-  for (std::size_t i = 0; i < kNrbDigits; ++i) weights[i] = kWeights[i < 2 ? 1 - i : 31 - i];
-  return weights;
-}();
-constexpr int kCountryShare = 2 * kWeights[5] + 5 * kWeights[4] + 2 * kWeights[3] + kWeights[2];
-
-// The same weights laid out for digit runs tested eight at a time.
-constexpr auto kAccountDigitLanes = [] {
-  std::array<uint16_t, kNrbDigits> weights{};
-  for (std::size_t i = 0; i < kNrbDigits; ++i) weights[i] = kAccountDigitWeights[i];
-  return lane_weights(weights);
-}();
-
-// The NRB check digits: the 30 digits read as one number must leave 1 modulo 97.
+// The NRB check digits: the 26 digits of the window, with the country digits, leave 1 modulo 97.
+// The sum is taken as the digits are found.
 int nrb_check_digits(Text t) {
-  auto verdict = [](int sum) { return sum % 97 == 1 ? 0 : 62000401; };
-  // The usual field, the 26 digits alone, is summed at once without the search for digits.
-  if (t.size() == kNrbDigits && all_digits<kNrbDigits>(t.data())) {
-    return verdict(kCountryShare + digit_run_sum(t.data(), kAccountDigitLanes));
-  }
-  int sum = kCountryShare;
+  int32_t sum = 0;
   std::size_t found = collect_window_digits(
-      t, [&sum](std::size_t i, char16_t c) { sum += (c - u'0') * kAccountDigitWeights[i]; });
+      t, [&sum](std::size_t i, char16_t c) { sum += (c - u'0') * kNrb.weights[i]; });
   if (found != kNrbDigits) return 0;
-  return verdict(sum);
+  return sum_passes(kNrb, sum, 0) ? 0 : 62000401;
 }
 
 // The account form of the flag-false test: an empty text, and a text whose leading run of
@@ -130,32 +82,29 @@ bool is_separator(char16_t c) { return c == u'-' || c == u'/' || c == u'.'; }
 }  // namespace
 
 bool KVT_CzyRachBank_IBAN_lub_NRB(Text t) {
-  WorkingCopy copy;
-  if (!copy.assign(without_trailing_spaces(t))) return false;
-  Text c = copy.view();
-  std::array<char16_t, WorkingCopy::kCapacity> packed{};  // B: the copy without its spaces
+  const Text c = t.substr(0, t.find_last_not_of(u' ') + 1);  // without trailing spaces
+  if (c.size() > kWorkingCopy) return false;
+  std::array<char16_t, kWorkingCopy> packed{};  // B: the copy without its spaces
   std::size_t packed_size = 0;
   for (char16_t u : c) {
     if (u != u' ') packed[packed_size++] = u;
   }
   Text b(packed.data(), packed_size);
-  auto digits_only = [](Text s) { return all_digits(s.data(), s.size()); };
   if (b.size() == kNrbDigits) {
-    if (!digits_only(b)) return false;
+    if (!only_digits(b)) return false;
     return c.size() == kNrbDigits || matches_spaced_form(c, 1, Spacing::kNrb);
   }
   if (b.size() == kIbanUnits) {
     // The two country characters are not examined.
-    if (!digits_only(b.substr(2))) return false;
+    if (!only_digits(b.substr(2))) return false;
     return c.size() == kIbanUnits || matches_spaced_form(c, 3, Spacing::kIban);
   }
   return false;
 }
 
 bool KVT_CzyFormRachBank_NRB(Text t) {
-  WorkingCopy copy;
-  if (!copy.assign(without_trailing_white_space(t))) return false;
-  Text c = copy.view();
+  const Text c = without_trailing_white_space(t);
+  if (c.size() > kWorkingCopy) return false;
   if (collect_window_digits(c, [](std::size_t, char16_t) {}) != kNrbDigits) return true;
   if (KVTDelSpacje(c).size() == kNrbDigits) return true;
   // 26 digits among other units: only the spaced NRB form is accepted, as the account form

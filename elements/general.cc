@@ -6,21 +6,9 @@
 #include "frame/code_page.h"
 #include "frame/frame.h"
 #include "olvenir_p.h"
-#include "platform/digits.h"
 
 namespace olv {
 namespace {
-
-constexpr char16_t kSpace = u' ';
-constexpr char16_t kApostrophe = u'\'';
-constexpr char16_t kHyphen = u'-';
-constexpr char16_t kFullStop = u'.';
-constexpr char16_t kSolidus = u'/';
-constexpr char16_t kAt = u'@';
-constexpr char16_t kLowLine = u'_';
-constexpr char16_t kPlus = u'+';
-constexpr char16_t kLeftParen = u'(';
-constexpr char16_t kRightParen = u')';
 
 // The first unit that fails `accepted`, or none: the shape of the one-class validators.
 template <typename Accepted>
@@ -38,18 +26,7 @@ constexpr bool narrow_alnum(char16_t c) { return is_ascii_letter(c) || is_digit(
 
 }  // namespace
 
-int f_KVTElemT_LICZBA(Text t) {
-  return all_digits(t.data(), t.size()) ? 0 : number_text_walk(t);  // the usual text: digits alone
-}
-
-int number_text_walk(Text t) {
-  std::size_t i = 0;
-  while (i < t.size() && t[i] == kSpace) ++i;
-  if (i == t.size()) return 0;  // empty, or spaces alone
-  i += leading_digits(t.data() + i, t.size() - i);
-  while (i < t.size() && t[i] == kSpace) ++i;
-  return i == t.size() ? 0 : 60005901;
-}
+int f_KVTElemT_LICZBA(Text t) { return digit_run_text(t) ? 0 : 60005901; }
 
 int f_KVTElemT_KWOTA(Text t) { return f_KVTElemT_LICZBA(t) != 0 ? 60006101 : 0; }
 
@@ -67,32 +44,30 @@ int f_KVTElemT_LOGICZNE(Text t) { return t.empty() || t == u"X" ? 0 : 60006001; 
 int f_KVTElemT_LANCUCH_OGOLNY(Text t) { return every_unit(t, is_letter) ? 0 : 60006701; }
 
 int f_KVTElemT_KRAJ(Text t) {
-  return every_unit(t, [](char16_t c) { return is_letter(c) || c == kSpace; }) ? 0 : 60006701;
+  return every_unit(t, [](char16_t c) { return is_letter(c) || c == u' '; }) ? 0 : 60006701;
 }
 
 int f_KVTElemT_LANCUCH_IMIE(Text t) {
   if (t.empty()) return 60006401;
-  auto accepted = [](char16_t c) { return is_letter(c) || c == kApostrophe || c == kSpace; };
+  auto accepted = [](char16_t c) { return is_letter(c) || c == u'\'' || c == u' '; };
   return every_unit(t, accepted) ? 0 : 60006401;
 }
 
 int f_KVTElemT_NAZWA_NUMER(Text t) {
-  auto accepted = [](char16_t c) {
-    return is_letter(c) || is_digit(c) || c == kSpace || c == kHyphen;
-  };
+  auto accepted = [](char16_t c) { return is_letter(c) || is_digit(c) || c == u' ' || c == u'-'; };
   return every_unit(t, accepted) ? 0 : 62001201;
 }
 
 int f_KVTElemT_LANCUCH_LICZBYZNAKI(Text t) {
   if (t.empty()) return 0;
-  if (t.front() == kSolidus) return 60007501;
-  auto accepted = [](char16_t c) { return is_letter(c) || is_digit(c) || c == kSolidus; };
+  if (t.front() == u'/') return 60007501;
+  auto accepted = [](char16_t c) { return is_letter(c) || is_digit(c) || c == u'/'; };
   if (!every_unit(t, accepted)) return 60007501;
-  return t.back() == kSolidus ? 60007501 : 0;  // two solidi in a row are accepted
+  return t.back() == u'/' ? 60007501 : 0;  // two solidi in a row are accepted
 }
 
 int f_KVTElemT_LANCUCH_LICZBYZNAKISEPARATORY(Text t) {
-  auto separator = [](char16_t c) { return c == kHyphen || c == kSolidus; };
+  auto separator = [](char16_t c) { return c == u'-' || c == u'/'; };
   for (std::size_t i = 0; i < t.size(); ++i) {
     char16_t c = t[i];
     if (!is_ascii_letter(c) && !is_digit(c) && !separator(c)) return 60007701;
@@ -118,11 +93,11 @@ int f_KVTElemT_LANCUCH_NAZWISKO(Text t) {
   // The first unit is not examined once the text is not letters alone.
   for (std::size_t i = 1; i < t.size(); ++i) {
     char16_t c = t[i];
-    if (ascii_or_polish_letter(c, page) || c == kSpace || c == kApostrophe) continue;
-    if (c != kHyphen) return 60006601;
+    if (ascii_or_polish_letter(c, page) || c == u' ' || c == u'\'') continue;
+    if (c != u'-') return 60006601;
     if (++hyphens > 1) return 60006601;
     char16_t next = unit_at(t, i + 1);  // the terminator after the last unit
-    bool joins = ascii_or_polish_letter(next, page) || next == kSpace || t[i - 1] == kHyphen;
+    bool joins = ascii_or_polish_letter(next, page) || next == u' ' || t[i - 1] == u'-';
     if (!joins) return 60006601;
   }
   return 0;
@@ -130,12 +105,12 @@ int f_KVTElemT_LANCUCH_NAZWISKO(Text t) {
 
 int f_KVTElemT_EMAIL(Text t) {
   if (t.empty()) return 60005301;
-  if (std::count(t.begin(), t.end(), kAt) != 1) return 60005301;
+  if (std::count(t.begin(), t.end(), u'@') != 1) return 60005301;
   for (char16_t edge : {t.front(), t.back()}) {
-    if (edge == kAt || edge == kFullStop) return 60005301;
+    if (edge == u'@' || edge == u'.') return 60005301;
   }
   auto accepted = [](char16_t c) {
-    return narrow_alnum(c) || c == kFullStop || c == kAt || c == kLowLine || c == kHyphen;
+    return narrow_alnum(c) || c == u'.' || c == u'@' || c == u'_' || c == u'-';
   };
   if (!every_unit(t, accepted)) return 60005301;
   for (Text pair : {Text(u".."), Text(u"@."), Text(u".@")}) {
@@ -146,24 +121,23 @@ int f_KVTElemT_EMAIL(Text t) {
 
 int f_KVTElemT_NR_TELEFONU(Text t) {
   auto allowed = [](char16_t c) {
-    return is_digit(c) || c == kHyphen || c == kPlus || c == kLeftParen || c == kRightParen ||
-           c == kSpace;
+    return is_digit(c) || c == u'-' || c == u'+' || c == u'(' || c == u')' || c == u' ';
   };
-  if (!every_unit(t, allowed)) return 60007901;                                      // 1
+  if (!every_unit(t, allowed)) return 60007901;  // 1
   char16_t first = unit_at(t, 0);
-  if (!is_digit(first) && first != kPlus && first != kLeftParen && first != kSpace) {  // 2
+  if (!is_digit(first) && first != u'+' && first != u'(' && first != u' ') {  // 2
     return 60007901;
   }
   std::size_t lefts = 0, rights = 0, last_left = 0, last_right = 0;
   for (std::size_t i = 0; i < t.size(); ++i) {
     char16_t c = t[i];
-    if (i > 0 && c == kPlus) return 60007901;  // 3
-    if (i > 0 && c == kHyphen) {               // 4
+    if (i > 0 && c == u'+') return 60007901;  // 3
+    if (i > 0 && c == u'-') {                 // 4
       if (i + 1 == t.size()) return 60007901;
       if (!is_digit(t[i - 1]) && !is_digit(t[i + 1])) return 60007901;
     }
-    if (c == kLeftParen) ++lefts, last_left = i;
-    if (c == kRightParen) ++rights, last_right = i;
+    if (c == u'(') ++lefts, last_left = i;
+    if (c == u')') ++rights, last_right = i;
   }
   if (lefts == 0) return rights == 0 ? 0 : 60007901;  // 5
   if (lefts > 1 || rights != 1 || last_right <= last_left + 1) return 60007901;

@@ -13,9 +13,6 @@ int f_KVTElemT_LANCUCH_OGOLNY(Text t);
 int f_KVTElemT_LANCUCH_LICZBYZNAKI(Text t);
 int f_KVTElemT_LANCUCH_LICZBYZNAKISEPARATORY(Text t);
 int f_KVTElemT_LICZBA(Text t);
-// f_KVTElemT_LICZBA of a text that is not digits alone: the walk over the leading spaces, one
-// run of digits and the trailing spaces.
-int number_text_walk(Text t);
 bool f_KVTElemT_TylkoCyfry(Text t);
 int f_KVTElemT_LITERA(char16_t c);
 int f_KVTElemT_LOGICZNE(Text t);

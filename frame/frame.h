@@ -15,15 +15,11 @@ Text KVTDelSpacje(Text t);
 // -1, 0 or 1: the trimmed a against the trimmed b, unit by unit as unsigned 16-bit values.
 int KVTDelSpacjeStrcmp(Text a, Text b);
 
-// The same comparison of a host's terminated text, walked to its terminator without counting
-// its units first, and a view or a second host's text (neither pointer null).
-int trimmed_compare(const char16_t* a, Text b);
-int trimmed_compare(const char16_t* a, const char16_t* b);
-
-// Every unit is white space (or there is none): the trimmed text is empty. The host's text is
-// walked to its terminator.
+// Every unit is white space (or there is none): the trimmed text is empty.
 bool all_white_space(Text t);
-bool all_white_space(const char16_t* p);
+
+// A number text: spaces (U+0020), one run of digits, spaces; the empty text is one.
+bool digit_run_text(Text t);
 
 // 1 when the text is empty or only U+0020 spaces (the finding "empty"), else 0.
 int KVTIsNotEmpty(Text t);

@@ -1,7 +1,10 @@
 // Letter and white-space classes of all 65,536 UTF-16 units, independent of the process locale.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+
+#include "platform/text.h"
 
 namespace olv {
 
@@ -25,6 +28,9 @@ inline bool is_space(char16_t c) {
 
 // A decimal digit U+0030 to U+0039; no other Unicode digit counts.
 constexpr bool is_digit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+// Every unit is a digit; true for the empty text.
+constexpr bool only_digits(Text t) { return std::all_of(t.begin(), t.end(), is_digit); }
 
 // An ASCII letter A-Z or a-z, tested on the whole unit.
 constexpr bool is_ascii_letter(char16_t c) {

@@ -1,4 +1,6 @@
 // The runtime's text-to-number conversions on UTF-16 texts.
+#include <algorithm>
+#include <charconv>
 #include <cstdlib>
 #include <limits>
 
@@ -20,16 +22,14 @@ Int read_integer(Text t, std::size_t i, std::size_t limit, std::size_t* end) {
   if (i < limit && (t[i] == u'+' || t[i] == u'-')) negative = t[i++] == u'-';
   std::size_t digits_start = i;
   using U = std::make_unsigned_t<Int>;
-  const U bound = negative ? U(std::numeric_limits<Int>::max()) + 1 : U(std::numeric_limits<Int>::max());
+  const U bound =
+      negative ? U(std::numeric_limits<Int>::max()) + 1 : U(std::numeric_limits<Int>::max());
   U value = 0;
   bool saturated = false;
   for (; i < limit && is_digit(t[i]); ++i) {
-    U digit = t[i] - u'0';
-    if (saturated || value > (bound - digit) / 10) {
-      saturated = true;
-      continue;
-    }
-    value = value * 10 + digit;
+    const U digit = t[i] - u'0';
+    saturated = saturated || value > bound / 10 || (value == bound / 10 && digit > bound % 10);
+    if (!saturated) value = value * 10 + digit;
   }
   if (end) *end = i == digits_start ? std::size_t(-1) : i;
   if (saturated) value = bound;
@@ -69,7 +69,6 @@ double to_double(Text t) {
     ++i;
   }
   int kept = 0;
-  uint64_t kept_value = 0;  // the kept digits as an integer, while there are at most 19
   long long exponent = 0;
   bool any_digit = false;
   auto take = [&](char16_t c, bool after_point) {
@@ -80,7 +79,7 @@ double to_double(Text t) {
     }
     if (kept < kKeptDigits) {
       buffer[n++] = static_cast<char>(c);
-      if (++kept <= 19) kept_value = kept_value * 10 + static_cast<uint64_t>(c - u'0');
+      ++kept;
       if (after_point) --exponent;
     } else {
       dropped_nonzero = dropped_nonzero || c != u'0';
@@ -102,33 +101,9 @@ double to_double(Text t) {
     int32_t e = read_integer<int32_t>(t, i + 1, t.size(), &end);
     if (end != std::size_t(-1)) exponent += e;
   }
-  // At most 15 digits are exact in a double, and so are the powers of ten up to 10^22: one
-  // multiplication or division then rounds once, correctly, as the C library's reading does.
-  constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-  if (kept <= 15 && !dropped_nonzero && exponent >= -22 && exponent <= 22) {
-    const double mantissa = static_cast<double>(kept_value);
-    const double value = exponent >= 0 ? mantissa * kExactPowers[exponent]
-                                       : mantissa / kExactPowers[-exponent];
-    return buffer[0] == '-' ? -value : value;
-  }
-  if (exponent > 99999) exponent = 99999;
-  if (exponent < -99999) exponent = -99999;
   buffer[n++] = 'e';
-  long long e = exponent;
-  if (e < 0) {
-    buffer[n++] = '-';
-    e = -e;
-  }
-  char digits[8];
-  int d = 0;
-  do {
-    digits[d++] = static_cast<char>('0' + e % 10);
-    e /= 10;
-  } while (e != 0);
-  while (d > 0) buffer[n++] = digits[--d];
-  buffer[n] = '\0';
+  const long long e = std::clamp(exponent, -99999LL, 99999LL);
+  *std::to_chars(buffer + n, buffer + sizeof buffer - 1, e).ptr = '\0';
   return std::strtod(buffer, nullptr);
 }
 

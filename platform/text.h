@@ -9,23 +9,8 @@ namespace olv {
 // A field text: a view of the UTF-16 units before the terminating null.
 using Text = std::u16string_view;
 
-// The units before the terminator. Most field texts are short: their first twelve units are
-// tested in a straight line, without a jump back until the end is found; a longer text goes on
-// four units a round.
-inline std::size_t units_before_terminator(const char16_t* p) {
-  for (std::size_t n = 0; n < 12; ++n) {
-    if (p[n] == 0) return n;
-  }
-  for (std::size_t n = 12;; n += 4) {
-    if (p[n] == 0) return n;
-    if (p[n + 1] == 0) return n + 1;
-    if (p[n + 2] == 0) return n + 2;
-    if (p[n + 3] == 0) return n + 3;
-  }
-}
-
 // The view of a host's null-terminated text; a null pointer is the empty text.
-inline Text text(const char16_t* p) { return p ? Text(p, units_before_terminator(p)) : Text(); }
+inline Text text(const char16_t* p) { return p ? Text(p) : Text(); }
 
 // The unit at a 0-based index, or 0 (the terminator) past the end.
 constexpr char16_t unit_at(Text t, std::size_t i) { return i < t.size() ? t[i] : u'\0'; }

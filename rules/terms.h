@@ -2,6 +2,7 @@
 // with its definition as its comment. pK (the K-th argument) is a field text.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 
@@ -22,25 +23,22 @@ namespace olv::terms {
 constexpr int code_when(bool violated, int code) { return violated ? code : 0; }
 
 // Blank: the trimmed text is empty (KVTDelSpacjeStrcmp of p and "" gives 0); null is blank.
-// The comparison with "" gives 0 exactly when every unit is white space.
-inline bool blank(const Field& p) { return all_white_space(p); }
+inline bool blank(Text p) { return all_white_space(p); }
 
 // Filled: not blank.
-inline bool filled(const Field& p) { return !blank(p); }
+inline bool filled(Text p) { return !blank(p); }
 
 // Empty: the first unit is the terminating null (a text of spaces is not empty).
-inline bool empty(const Field& p) { return p.empty(); }
+constexpr bool empty(Text p) { return p.empty(); }
 
 // p equals a literal (or another field): the trimmed texts are the same units.
-inline bool equals(const Field& p, const Field& literal) {
-  return trimmed_compare(p, literal) == 0;
-}
+inline bool equals(Text p, Text literal) { return KVTDelSpacjeStrcmp(p, literal) == 0; }
 
 // p is exactly a literal: the untrimmed units are the same.
 constexpr bool is_exactly(Text p, Text literal) { return p == literal; }
 
 // The first unit of the untrimmed text; the terminator (0) for an empty text.
-inline char16_t first_char(const Field& p) { return p.first(); }
+constexpr char16_t first_char(Text p) { return unit_at(p, 0); }
 
 // The number of units of the trimmed text.
 inline std::size_t trimmed_length(Text p) { return KVTDelSpacje(p).size(); }
@@ -72,35 +70,6 @@ inline bool valid_month(Text p) { return sl_PoprawnaData_MMRRRR(p) == 0; }
 // Month value: RRRRMM of a valid MMRRRR text (sl_PrzeksztalcDate_MMRRRR).
 inline int32_t month_value(Text p) { return sl_PrzeksztalcDate_MMRRRR(p); }
 
-// All of the fields are blank.
-inline bool all_blank(std::initializer_list<Field> ps) {
-  for (const Field& p : ps) {
-    if (filled(p)) return false;
-  }
-  return true;
-}
-
-// All of the fields are filled.
-inline bool all_filled(std::initializer_list<Field> ps) {
-  for (const Field& p : ps) {
-    if (blank(p)) return false;
-  }
-  return true;
-}
-
-// Any of the fields is blank.
-inline bool any_blank(std::initializer_list<Field> ps) { return !all_filled(ps); }
-
-// Any of the fields is filled.
-inline bool any_filled(std::initializer_list<Field> ps) { return !all_blank(ps); }
-
-// The fields are neither all blank nor all filled.
-inline bool mixed_presence(std::initializer_list<Field> ps) {
-  return !all_blank(ps) && !all_filled(ps);
-}
-
-// ---- words added by the XP 0002-0098 and XB rules ----
-
 // Some item of the list passes the test; the walk ends at the first that does.
 template <typename Item, typename Test>
 constexpr bool some(std::initializer_list<Item> items, Test test) {
@@ -110,26 +79,41 @@ constexpr bool some(std::initializer_list<Item> items, Test test) {
   return false;
 }
 
+// All of the fields are blank.
+inline bool all_blank(std::initializer_list<Text> ps) { return !some(ps, filled); }
+
+// All of the fields are filled.
+inline bool all_filled(std::initializer_list<Text> ps) { return !some(ps, blank); }
+
+// Any of the fields is blank.
+inline bool any_blank(std::initializer_list<Text> ps) { return !all_filled(ps); }
+
+// Any of the fields is filled.
+inline bool any_filled(std::initializer_list<Text> ps) { return !all_blank(ps); }
+
+// The fields are neither all blank nor all filled.
+inline bool mixed_presence(std::initializer_list<Text> ps) {
+  return !all_blank(ps) && !all_filled(ps);
+}
+
+// ---- words added by the XP 0002-0098 and XB rules ----
+
 // p equals one of the literals (trimmed comparison), tried in the order given.
-// The comparison gives 0 exactly when the two trimmed texts are the same units, so p is trimmed
-// once and its trimmed text matched against each trimmed literal, most of them ruled out by
-// their length alone.
-inline bool equals_one_of(const Field& p, std::initializer_list<Text> literals) {
-  const Text trimmed = KVTDelSpacje(p);
-  return some(literals, [trimmed](Text literal) { return trimmed == KVTDelSpacje(literal); });
+inline bool equals_one_of(Text p, std::initializer_list<Text> literals) {
+  return some(literals, [p](Text literal) { return equals(p, literal); });
 }
 
 // Exactly one of the two fields is blank.
-inline bool exactly_one_blank(const Field& a, const Field& b) { return blank(a) != blank(b); }
+inline bool exactly_one_blank(Text a, Text b) { return blank(a) != blank(b); }
 
 // Exactly one of the two texts is empty (untrimmed: a text of spaces is present).
-inline bool exactly_one_empty(const Field& a, const Field& b) { return empty(a) != empty(b); }
+inline bool exactly_one_empty(Text a, Text b) { return empty(a) != empty(b); }
 
 // A filled N-character number: filled, and an N-character number.
-inline bool filled_n_char_number(const Field& p, int n) { return filled(p) && n_char_number(p, n); }
+inline bool filled_n_char_number(Text p, int n) { return filled(p) && n_char_number(p, n); }
 
 // A document given: the type is filled and a valid document type, and its number is filled.
-inline bool document_given(const Field& type, const Field& number) {
+inline bool document_given(Text type, Text number) {
   return filled(type) && valid_document_type(type) && filled(number);
 }
 
@@ -156,20 +140,18 @@ inline bool month_before(Text p, int32_t limit) { return valid_month(p) && month
 inline bool month_from(Text p, int32_t limit) { return valid_month(p) && month_value(p) >= limit; }
 
 // A 10-character identifier: trimmed length exactly 10 (only the length counts).
-inline bool id10(const Field& p) { return trimmed_length_is(p, 10); }
+inline bool id10(Text p) { return trimmed_length(p) == 10; }
 
 // A 9-or-14-character identifier: trimmed length exactly 9 or exactly 14.
-inline bool id9_or_14(const Field& p) {
-  return trimmed_length_is(p, 9) || trimmed_length_is(p, 14);
-}
+inline bool id9_or_14(Text p) { return trimmed_length(p) == 9 || trimmed_length(p) == 14; }
 
 // An 11-character identifier: trimmed length exactly 11.
-inline bool id11(const Field& p) { return trimmed_length_is(p, 11); }
+inline bool id11(Text p) { return trimmed_length(p) == 11; }
 
 // A pair: the same field in two versions, the first and the second.
 struct Pair {
-  Field first;
-  Field second;
+  Text first;
+  Text second;
 };
 
 // The pair is equal: the trimmed versions are the same units (two blank texts are equal).
@@ -193,9 +175,7 @@ inline bool any_changed(std::initializer_list<Pair> pairs) { return some(pairs, 
 inline bool any_dropped(std::initializer_list<Pair> pairs) { return some(pairs, dropped); }
 
 // The same present value: neither text is empty (untrimmed) and the two are equal (trimmed).
-inline bool same_present_value(const Field& a, const Field& b) {
-  return !empty(a) && !empty(b) && equals(a, b);
-}
+inline bool same_present_value(Text a, Text b) { return !empty(a) && !empty(b) && equals(a, b); }
 
 // ---- words added by the XP 0130-0385 rules ----
 
@@ -210,7 +190,7 @@ inline bool n_digit_text(Text p, std::size_t n) {
 }
 
 // A non-zero number: p is filled and its integer value is not 0.
-inline bool nonzero_number(const Field& p) { return filled(p) && int_value(p) != 0; }
+inline bool nonzero_number(Text p) { return filled(p) && int_value(p) != 0; }
 
 // A valid PESEL: f_KVTElemT_PESEL accepts p.
 inline bool valid_pesel(Text p) { return f_KVTElemT_PESEL(p) == 0; }
@@ -286,10 +266,7 @@ constexpr bool one_of(char16_t c, Text set) { return set.find(c) != Text::npos; 
 // Every unit of p passes `ok` (true for an empty text).
 template <typename Predicate>
 constexpr bool all_chars(Text p, Predicate ok) {
-  for (char16_t c : p) {
-    if (!ok(c)) return false;
-  }
-  return true;
+  return std::all_of(p.begin(), p.end(), ok);
 }
 
 // lo <= v <= hi.
@@ -330,8 +307,6 @@ inline bool full_date_on_or_before(Text a, Text b) {
 }
 
 // Both are filled and they are equal after trimming.
-inline bool filled_and_equal(const Field& a, const Field& b) {
-  return filled(a) && filled(b) && equals(a, b);
-}
+inline bool filled_and_equal(Text a, Text b) { return filled(a) && filled(b) && equals(a, b); }
 
 }  // namespace olv::terms

@@ -2,11 +2,10 @@
 // telephone, bank account), reported with the general element codes.
 #include <algorithm>
 #include <cstddef>
-#include <cstdint>
-#include <initializer_list>
 
 #include "dictionaries/service_query.h"
 #include "elements/bank_account.h"
+#include "platform/check_digits.h"
 #include "rules/rules.h"
 #include "rules/terms.h"
 
@@ -29,7 +28,6 @@ bool signs_char(char16_t c) { return letter(c) || is_digit(c) || one_of(c, u"/ ,
 bool separated_char(char16_t c) { return letter(c) || is_digit(c) || one_of(c, u"-/"); }
 bool dash_part_char(char16_t c) { return letter(c) || is_digit(c) || c == u'-'; }
 bool email_char(char16_t c) { return is_ascii_letter(c) || is_digit(c) || one_of(c, u".@_-"); }
-bool phone_char(char16_t c) { return is_digit(c) || one_of(c, u"-+() "); }
 bool separator(char16_t c) { return c == u'-' || c == u'/'; }
 
 // A filled p1 with a unit that `allowed` does not allow.
@@ -38,68 +36,12 @@ bool filled_with_other_chars(Field p1, Allowed allowed) {
   return filled(p1) && !all_chars(p1, allowed);
 }
 
-// The sum of the single-character values of characters 1, 2, ... times the weights.
-int weighted_sum(Text p, std::initializer_list<int> weights) {
-  int sum = 0;
-  std::size_t i = 1;
-  for (int w : weights) sum += char_value(p, i++) * w;
-  return sum;
-}
-
-// The weighted sum modulo 11, a remainder of 10 counting as 0.
-int mod11_check(Text p, std::initializer_list<int> weights) {
-  const int r = weighted_sum(p, weights) % 11;
-  return r == 10 ? 0 : r;
-}
-
-// A PESEL month code: the month 1 to 12 plus 20 times the century's number 0 to 4.
-bool pesel_month_code(int m) { return between(m, 1, 92) && between(m % 20, 1, 12); }
-
-// The birth date DDMMRRRR of a PESEL with month code m, built in `date`: the day from
-// characters 5 and 6, the month m mod 20, the century by m / 20, the year from characters 1, 2.
-Text pesel_birth_date(Text pesel, int m, char16_t (&date)[8]) {
-  static constexpr Text kCenturies[] = {u"19", u"20", u"21", u"22", u"18"};
-  const Text century = kCenturies[m / 20];
-  const int month = m % 20;
-  date[0] = unit_at(pesel, 4);
-  date[1] = unit_at(pesel, 5);
-  date[2] = static_cast<char16_t>(u'0' + month / 10);
-  date[3] = static_cast<char16_t>(u'0' + month % 10);
-  date[4] = century[0];
-  date[5] = century[1];
-  date[6] = unit_at(pesel, 0);
-  date[7] = unit_at(pesel, 1);
-  return Text(date, 8);
-}
-
 // Within the first n characters: a '-' or '/' last, or directly before another.
 bool misplaced_separator(Text w) {
   for (std::size_t i = 0; i < w.size(); ++i) {
     if (separator(w[i]) && (i + 1 == w.size() || separator(w[i + 1]))) return true;
   }
   return false;
-}
-
-// Within the first n characters: a '-' after the first character that is last or has no digit
-// beside it.
-bool misplaced_dash(Text w) {
-  for (std::size_t i = 1; i < w.size(); ++i) {
-    if (w[i] != u'-') continue;
-    if (i + 1 == w.size()) return true;
-    if (!is_digit(w[i - 1]) && !is_digit(w[i + 1])) return true;
-  }
-  return false;
-}
-
-// Parentheses, if any, are one '(' and one later ')', not adjacent, with a digit between them.
-bool well_placed_parentheses(Text w) {
-  const std::size_t open = w.find(u'(');
-  const std::size_t close = w.find(u')');
-  if (open == Text::npos && close == Text::npos) return true;
-  if (open == Text::npos || close == Text::npos) return false;
-  if (w.find(u'(', open + 1) != Text::npos || w.find(u')', close + 1) != Text::npos) return false;
-  if (close <= open + 1) return false;
-  return !all_chars(w.substr(open + 1, close - open - 1), [](char16_t c) { return !is_digit(c); });
 }
 
 }  // namespace
@@ -176,31 +118,28 @@ int WD0008_2(Field p1) {
 int WD0014_1(Field p1) {
   if (blank(p1)) return 0;
   if (trimmed_length(p1) != 10 || !number_text(p1) || equals(p1, u"0000000000")) return 60005101;
-  const int r = weighted_sum(p1, {6, 5, 7, 2, 3, 4, 5, 6, 7}) % 11;
-  return code_when(r == 10 || r != char_value(p1, 10), 60005101);
+  return code_when(!check_digit_matches(p1, kNip), 60005101);
 }
 
 int WD0015_1(Field p1) {
   if (blank(p1)) return 0;
   if (trimmed_length(p1) != 11 || !number_text(p1)) return 60005401;         // 1
   const int m = part_value(p1, 3, 4);                                        // 2
-  if (!pesel_month_code(m)) return 60005401;                                 // 2
+  if (!pesel_month_field(m)) return 60005401;                                // 2
   char16_t birth[8];                                                         // 3
   if (!valid_element_date(pesel_birth_date(p1, m, birth))) return 60005401;  // 3
-  if (weighted_sum(chars(p1, 7, 10), {1, 1, 1, 1}) == 0) return 60005401;    // 4
-  const int s = weighted_sum(p1, {1, 3, 7, 9, 1, 3, 7, 9, 1, 3});            // 5
-  const int check = s % 10 == 0 ? 0 : 10 - s % 10;                           // 5
-  return code_when(check != char_value(p1, 11), 60005401);                   // 5
+  const int seventh_to_tenth =
+      char_value(p1, 7) + char_value(p1, 8) + char_value(p1, 9) + char_value(p1, 10);
+  if (seventh_to_tenth == 0) return 60005401;                    // 4
+  return code_when(!check_digit_matches(p1, kPesel), 60005401);  // 5
 }
 
 int WD0016_1(Field p1) {
   if (blank(p1)) return 0;
   const std::size_t n = trimmed_length(p1);
-  if (!number_text(p1) || (n != 9 && n != 14)) return 60005201;                         // 1
-  if (mod11_check(p1, {8, 9, 2, 3, 4, 5, 6, 7}) != char_value(p1, 9)) return 60005201;  // 2
-  return code_when(
-      n == 14 && mod11_check(p1, {2, 4, 8, 5, 0, 9, 7, 3, 6, 1, 2, 4, 8}) != char_value(p1, 14),
-      60005201);  // 3
+  if (!number_text(p1) || (n != 9 && n != 14)) return 60005201;               // 1
+  if (!check_digit_matches(p1, kRegon9)) return 60005201;                     // 2
+  return code_when(n == 14 && !check_digit_matches(p1, kRegon14), 60005201);  // 3
 }
 
 // Bank account: the account-form check of the bank-account test; p2 is not read.
@@ -208,15 +147,8 @@ int WD0017_1(Field p1, Field) { return TestNrRachBank(p1, false); }
 
 int WD0017_2(Field p1, Field p2, Field p3) { return is_exactly(p2, u"1") ? WD0017_1(p1, p3) : 0; }
 
-int WD0018_1(Field p1) {
-  if (blank(p1)) return 0;
-  const Text w = first_n_chars(p1);
-  if (!all_chars(w, phone_char)) return 60007901;                           // 1
-  if (!is_digit(w.front()) && !one_of(w.front(), u"+( ")) return 60007901;  // 2
-  if (w.find(u'+', 1) != Text::npos) return 60007901;                       // 3
-  if (misplaced_dash(w)) return 60007901;                                   // 4
-  return code_when(!well_placed_parentheses(w), 60007901);                  // 5
-}
+// The telephone test of the element type on the first n characters.
+int WD0018_1(Field p1) { return blank(p1) ? 0 : f_KVTElemT_NR_TELEFONU(first_n_chars(p1)); }
 
 // The dictionary service judges the text; its answer is the result.
 int WD0007_1(Field p1) { return service_rule_check(p1); }

@@ -15,9 +15,8 @@ namespace {
 // document type is asked only when no number alternative is complete, as it queries the
 // dictionary. The fields are tested as the host passed them: their presence needs no count of
 // their units.
-bool one_identification_complete(bool by_11, bool by_10, const Field& further1,
-                                 const Field& further2, const Field& document_type,
-                                 const Field& document_number) {
+bool one_identification_complete(bool by_11, bool by_10, Text further1, Text further2,
+                                 Text document_type, Text document_number) {
   const bool further_filled = all_filled({further1, further2});
   if (by_11 && further_filled) return true;
   if (by_10 && further_filled) return true;
@@ -104,8 +103,8 @@ int XP0051_4(Field p1, Field p2) {
   return code_when(date_value(earliest) < 20031001, 61005102);
 }
 
-int XP0049_1(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8, Field p9,
-             Field p10, Field p11, Field p12, Field p13) {
+int XP0049_1(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8,
+             Field p9, Field p10, Field p11, Field p12, Field p13) {
   if (!(blank(p1) && filled(p13))) return 0;                                      // 1
   if (!any_int64_positive({p2, p3, p4, p5, p6, p7, p8, p9, p10, p11})) return 0;  // 2
   return code_when(int64_value(p12) == 0, 61004901);                              // 3
@@ -137,8 +136,8 @@ int XP0003_3(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6) {
       61000303);
 }
 
-int XP0009_1(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8, Field p9,
-             Field p10, Field p11, Field p12, Field p13) {
+int XP0009_1(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8,
+             Field p9, Field p10, Field p11, Field p12, Field p13) {
   if (all_blank({p1, p2, p3, p4, p5, p6, p7})) return 0;  // 1
   return code_when(!one_identification_complete(n_char_number(p8, 11), n_char_number(p11, 10), p9,
                                                 p10, p12, p13),

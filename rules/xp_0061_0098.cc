@@ -15,8 +15,7 @@ constexpr int unless_accepted(bool accepted_at_once, bool demanded_blank, int co
 
 // The procedure of XP0093_12, _14 and _16 over a first field F, a second first field G, a common
 // field B and two alternative fields X and Y (X tested before Y).
-int led_group(std::initializer_list<Field> all, const Field& f, const Field& g, const Field& b,
-              const Field& x, const Field& y, int code) {
+int led_group(std::initializer_list<Text> all, Text f, Text g, Text b, Text x, Text y, int code) {
   if (all_blank(all)) return 0;                                      // 1
   if (filled(f) && filled(b) && (filled(x) || filled(y))) return 0;  // 2
   if (filled(g) && filled(b) && (filled(x) || filled(y))) return 0;  // 3
@@ -24,27 +23,27 @@ int led_group(std::initializer_list<Field> all, const Field& f, const Field& g, 
 }
 
 // Two of three present: I10 and I9, I10 and the further field, I9 and the further field.
-bool two_of_three(const Field& i10, const Field& i9, const Field& further) {
+bool two_of_three(Text i10, Text i9, Text further) {
   return (id10(i10) && id9_or_14(i9)) || (id10(i10) && filled(further)) ||
          (id9_or_14(i9) && filled(further));
 }
 
-// The procedure of XP0096_2 and XP0098_7: 0 when two identifications are present, tried as the
-// pairs I10+I9, I10+I11, I10+D, I9+I11, I9+D, I11+D, I10+S, I9+S, I11+E; failing them, the code
-// unless both pairs D and E are filled (together they count as an identification of their own).
-// Every pair holds one of I10, I9 and I11, so the other fields are read only when one of them
-// is present.
-int two_identifications(const Field& i10, const Field& i9, const Field& i11, const Field& d1,
-                        const Field& d2, const Field& s, const Field& e1, const Field& e2,
+// The procedure of XP0096_2 and XP0098_7: 0 at the first complete pair of identifications, tried
+// in the order of the rule; failing them, the code unless both pairs D and E are filled (together
+// they count as an identification of their own).
+int two_identifications(Text i10, Text i9, Text i11, Text d1, Text d2, Text s, Text e1, Text e2,
                         int code) {
   const bool by_i10 = id10(i10), by_i9 = id9_or_14(i9), by_i11 = id11(i11);
-  const int identifiers = by_i10 + by_i9 + by_i11;
-  if (identifiers >= 2) return 0;  // 1: I10+I9, I10+I11, I9+I11
-  if (identifiers == 1) {
-    if (all_filled({d1, d2})) return 0;            // 1: I10+D, I9+D, I11+D
-    if ((by_i10 || by_i9) && filled(s)) return 0;  // 1: I10+S, I9+S
-    if (by_i11 && all_filled({e1, e2})) return 0;  // 1: I11+E
-  }
+  const bool by_d = all_filled({d1, d2});
+  if (by_i10 && by_i9) return 0;                        // 1
+  if (by_i10 && by_i11) return 0;                       // 1
+  if (by_i10 && by_d) return 0;                         // 1
+  if (by_i9 && by_i11) return 0;                        // 1
+  if (by_i9 && by_d) return 0;                          // 1
+  if (by_i11 && by_d) return 0;                         // 1
+  if (by_i10 && filled(s)) return 0;                    // 1
+  if (by_i9 && filled(s)) return 0;                     // 1
+  if (by_i11 && all_filled({e1, e2})) return 0;         // 1
   return code_when(any_blank({d1, d2, e1, e2}), code);  // 2
 }
 
@@ -82,15 +81,17 @@ int XP0093_15(Field p1, Field p2, Field p3, Field p4) {
                          any_blank({p1, p4}), 61009315);
 }
 
-int XP0093_12(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8, Field p9) {
+int XP0093_12(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8,
+              Field p9) {
   return led_group({p1, p2, p3, p4, p5, p6, p7, p8, p9}, p1, p8, p2, p4, p6, 61009312);
 }
-int XP0093_14(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8, Field p9) {
+int XP0093_14(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8,
+              Field p9) {
   return led_group({p1, p2, p3, p4, p5, p6, p7, p8, p9}, p1, p9, p2, p4, p7, 61009314);
 }
 // 61009313 is intended: XP0093_16 differs from XP0093_14 by its tenth field and this code.
-int XP0093_16(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8, Field p9,
-              Field p10) {
+int XP0093_16(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8,
+              Field p9, Field p10) {
   return led_group({p1, p2, p3, p4, p5, p6, p7, p8, p9, p10}, p1, p9, p2, p4, p7, 61009313);
 }
 
@@ -100,7 +101,8 @@ int XP0098_7(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p
   return two_identifications(p1, p2, p3, p4, p5, p6, p7, p8, 61009801);
 }
 
-int XP0096_2(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8, Field p9) {
+int XP0096_2(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8,
+             Field p9) {
   if (first_char(p1) != u'F') return 0;                                  // 1
   return two_identifications(p2, p3, p4, p5, p6, p7, p9, p8, 61009601);  // 2
 }
@@ -111,6 +113,8 @@ int XP0097_1(Field p1, Field p2, Field p3, Field p4) {
   return 61009701;                         // 3
 }
 
-int XP0098_4(Field p1, Field p2, Field p3) { return code_when(!two_of_three(p1, p2, p3), 61009801); }
+int XP0098_4(Field p1, Field p2, Field p3) {
+  return code_when(!two_of_three(p1, p2, p3), 61009801);
+}
 
 }  // namespace olv

@@ -12,36 +12,21 @@ using namespace olv::terms;
 namespace {
 
 // The insurance title key: the title code followed by the one-character code, cut to its first
-// five units, in a buffer of its own.
-class TitleKey {
- public:
-  TitleKey(Text title, Text code) {
-    append(title);
-    append(code);
-  }
-  Text text() const { return Text(units_, size_); }
-
- private:
-  void append(Text part) {
-    for (char16_t c : part) {
-      if (size_ == kSize) return;
-      units_[size_++] = c;
-    }
-  }
-
-  static constexpr std::size_t kSize = 5;
-  char16_t units_[kSize] = {};
-  std::size_t size_ = 0;
-};
+// five units, built in `key`.
+Text title_key(Text title, Text code, char16_t (&key)[5]) {
+  const std::size_t n = title.copy(key, 5);
+  return Text(key, n + code.copy(key + n, 5 - n));
+}
 
 // The key of the title code and the one-character code is excluded at the reference: before
 // October 2003 the four keys 012x1 are, from then on only "01201". The reference is a pure test
 // worked out only for the three keys that depend on it.
 template <typename BeforeOctober2003>
 bool excluded_title(Text title, Text code, BeforeOctober2003 before_october_2003) {
-  const TitleKey key(title, code);
-  if (equals(key.text(), u"01201")) return true;
-  return equals_one_of(key.text(), {u"01211", u"01221", u"01231"}) && before_october_2003();
+  char16_t buffer[5];
+  const Text key = title_key(title, code, buffer);
+  if (equals(key, u"01201")) return true;
+  return equals_one_of(key, {u"01211", u"01221", u"01231"}) && before_october_2003();
 }
 
 // The period p (MMRRRR of trimmed length 6) lies before October 2003: a month 1 to 12 read from its
@@ -75,7 +60,7 @@ bool disabled_kin_with_dates(Field p1, Field p2, Field p3, Field p4) {
 }
 
 // At least one of the groups of fields is complete: each of its fields is filled.
-bool any_complete(std::initializer_list<std::initializer_list<Field>> groups) {
+bool any_complete(std::initializer_list<std::initializer_list<Text>> groups) {
   return some(groups, all_filled);
 }
 
@@ -112,7 +97,9 @@ int XP0167_1(Field p1, Field p2) { return code_when(filled(p1)              && f
 
 // Character forms of one field.
 
-int XP0136_1(Field p1) { return code_when(filled(p1) && !one_of(first_char(p1), u"AB0"), 61013601); }
+int XP0136_1(Field p1) {
+  return code_when(filled(p1) && !one_of(first_char(p1), u"AB0"), 61013601);
+}
 
 int XP0137_1(Field p1) {
   if (!one_of(first_char(p1), u"AB")) return 0;
@@ -177,18 +164,21 @@ int XP0134_4(Field p1, Field p2, Field p3) {
 
 int XP0147_1(Field p1, Field p2, Field p3) {
   if (blank(p1)) return 0;
-  return code_when(excluded_title(p1, p2, [&] { return period_before_october_2003(p3); }), 61014701);
+  return code_when(excluded_title(p1, p2, [&] { return period_before_october_2003(p3); }),
+                   61014701);
 }
 
 int XP0147_3(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8) {
-  return code_when(excluded_title(p7, p8, [&] {
-                     return earliest_before_october_2003({p1, p2, p3, p4, p5, p6});
-                   }),
+  return code_when(excluded_title(p7, p8,
+                                  [&] {
+                                    return earliest_before_october_2003({p1, p2, p3, p4, p5, p6});
+                                  }),
                    61014701);
 }
 
 int XP0147_5(Field p1, Field p2, Field p3) {
-  return code_when(excluded_title(p2, p3, [&] { return day_before_is_before_october_2003(p1); }), 61014701);
+  return code_when(excluded_title(p2, p3, [&] { return day_before_is_before_october_2003(p1); }),
+                   61014701);
 }
 
 // The insurance title code of three fields: four, one and one digits (trimmed lengths 4, 1 and 1,
@@ -202,9 +192,9 @@ int XP0156_5(Field p1, Field p2, Field p3) {
 
 // Groups of fields that must be complete.
 
-int XP0149_10(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8, Field p9,
-              Field p10, Field p11, Field p12, Field p13, Field p14, Field p15, Field p16, Field p17,
-              Field p18) {
+int XP0149_10(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8,
+              Field p9, Field p10, Field p11, Field p12, Field p13, Field p14, Field p15, Field p16,
+              Field p17, Field p18) {
   if (blank(p1)) return 0;
   if (blank(p2)) return 61014910;
   return code_when(
@@ -213,9 +203,9 @@ int XP0149_10(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field 
       61014910);
 }
 
-int XP0149_11(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8, Field p9,
-              Field p10, Field p11, Field p12, Field p13, Field p14, Field p15, Field p16, Field p17,
-              Field p18) {
+int XP0149_11(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8,
+              Field p9, Field p10, Field p11, Field p12, Field p13, Field p14, Field p15, Field p16,
+              Field p17, Field p18) {
   if (!all_filled({p1, p2})) return 0;
   return code_when(
       !any_complete(

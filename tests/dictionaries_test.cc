@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <vector>
 
+#include "dictionaries/code_lists.h"
 #include "exports/registry.h"
 #include "olvenir_p.h"
 #include "platform/clock.h"
@@ -205,8 +210,7 @@ TEST_F(DictionariesTest, InsuranceTitleNotOnTheRsaForm) {
                    u"0", u"1", u"RODZ_FORM", u"0", u"RSA"}));
   EXPECT_EQ(fb_KVT_KodTyt_WypDok_RSA_ONE(nullptr, u"0110", u"1", u"01012020", nullptr), -1);
   EXPECT_EQ(fb_KVT_KodTyt_WypDok_RSA_ONE(nullptr, u"0110", u"1", nullptr), 0);
-  EXPECT_EQ(olv::fb_KVT_KodTyt_WypDok_RSA_ONE(u"0110", u"1", {olv::Text()}), 0);
-  EXPECT_EQ(olv::fb_KVT_KodTyt_WypDok_RSA_ONE(u"0110", u"1", {u"15032024", olv::Text()}), 0);
+  EXPECT_EQ(fb_KVT_KodTyt_WypDok_RSA_ONE(nullptr, u"0110", u"1", u"15032024", nullptr), 0);
   const size_t asked = calls().size();
   EXPECT_EQ(fb_KVT_KodTyt_WypDok_RSA_ONE(nullptr, u"011", u"1", u"15032024", nullptr), -1);
   EXPECT_EQ(fb_KVT_KodTyt_WypDok_RSA_ONE(nullptr, u"01a0", u"1", u"15032024", nullptr), -1);
@@ -297,6 +301,15 @@ TEST(DictionariesTextTest, DigitCodes) {
   EXPECT_EQ(sl_PoprawnyKod(nullptr, 0), 0);
 }
 
+// code_list() finds a row at its number's place: the rows must be numbered without a gap.
+TEST(DictionariesTextTest, CodeListsNumberedInOrder) {
+  int number = olv::kFirstCodeList;
+  for (const olv::CodeList& list : olv::kCodeLists) EXPECT_EQ(list.number, number++);
+  EXPECT_EQ(olv::code_list(olv::kFirstCodeList - 1), nullptr);
+  EXPECT_EQ(olv::code_list(number), nullptr);
+  EXPECT_EQ(olv::code_list(10034)->number, 10034);
+}
+
 TEST(DictionariesTextTest, DictionaryNames) {
   EXPECT_EQ(sl_PobierzNazweSlownika(10003), nullptr);
   EXPECT_EQ(sl_PobierzNazweSlownika(10001), nullptr);
@@ -310,6 +323,33 @@ TEST(DictionariesTextTest, DictionaryNames) {
   for (int n = 10000; n <= 10060; ++n) named += sl_PobierzNazweSlownika(n) != nullptr;
   EXPECT_EQ(named, 41);
 }
+
+#ifdef OLV_DICTIONARY_MODULE_PATH
+// The sample database's SQL in the source tree of the build that holds the service's object.
+std::string sample_sql() {
+  namespace fs = std::filesystem;
+  std::ifstream cache(fs::path(OLV_DICTIONARY_MODULE_PATH).parent_path().parent_path() /
+                      "CMakeCache.txt");
+  const std::string key = "CMAKE_HOME_DIRECTORY:INTERNAL=";
+  for (std::string line; std::getline(cache, line);) {
+    if (!line.starts_with(key)) continue;
+    std::ifstream sql(fs::path(line.substr(key.size())) / "service" / "sample_dictionary.sql");
+    return std::string(std::istreambuf_iterator<char>(sql), {});
+  }
+  return {};
+}
+
+// The sample database holds codes of every list that a rule checks codes against.
+TEST(DictionariesSampleTest, HoldsEachListTheRulesConsult) {
+  const std::string sql = sample_sql();
+  ASSERT_NE(sql.find("INSERT INTO olv_codes"), std::string::npos);
+  for (const olv::CodeList& list : olv::kCodeLists) {
+    if (!list.rules_consult) continue;
+    EXPECT_NE(sql.find("(" + std::to_string(list.number) + ", '"), std::string::npos)
+        << list.number;
+  }
+}
+#endif
 
 TEST(DictionariesTextTest, FixedAnswers) {
   EXPECT_EQ(fb_KodWyrPlatnikaTyp(1, u"x"), -1);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,27 @@ TEST(DispatcherTest, EachValidatedTypeReachesItsValidator) {
     for (const char16_t* sample : kSamples) {
       EXPECT_EQ(f_KVTElem(row.type, const_cast<char16_t*>(sample), 100), row.validator(sample))
           << "type " << row.type << " on " << utf8(sample);
+    }
+  }
+}
+
+// The finding codes that the table of element types lists for each type are the only ones its
+// validator gives on the samples.
+TEST(DispatcherTest, EachTypeGivesOnlyTheFindingsItsRowLists) {
+  struct Row {
+    short type;
+    std::vector<int> codes;
+  };
+  const Row rows[] = {
+#define OLV_ELEMENT(type, NAME, validator, ...) {type, {0, 60004001, __VA_ARGS__}},
+#include "elements/element_types.def"
+  };
+  for (const Row& row : rows) {
+    for (const char16_t* sample : kSamples) {
+      std::u16string text = sample;
+      const int result = f_KVTElem(row.type, text.data(), 11);
+      EXPECT_NE(std::find(row.codes.begin(), row.codes.end(), result), row.codes.end())
+          << row.type << " " << utf8(text) << " = " << result;
     }
   }
 }
