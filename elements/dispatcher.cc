@@ -22,7 +22,7 @@ Validator validator_of(int type) {
 #define OLV_ELEMENT(type, NAME, validator, ...) \
   case type:                                    \
     return validator;
-#include "elements/element_types.def"
+#include "olvenir_p/element_types.def"
     default:
       return nullptr;
   }
@@ -32,7 +32,7 @@ Validator validator_of(int type) {
 bool untested(int type) {
 #define OLV_UNTESTED(first, last) \
   if (type >= first && type <= last) return true;
-#include "elements/element_types.def"
+#include "olvenir_p/element_types.def"
   return false;
 }
 

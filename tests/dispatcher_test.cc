@@ -76,7 +76,7 @@ TEST(DispatcherTest, EachTypeGivesOnlyTheFindingsItsRowLists) {
   };
   const Row rows[] = {
 #define OLV_ELEMENT(type, NAME, validator, ...) {type, {0, 60004001, __VA_ARGS__}},
-#include "elements/element_types.def"
+#include "olvenir_p/element_types.def"
   };
   for (const Row& row : rows) {
     for (const char16_t* sample : kSamples) {

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "tools/arguments.h"
+#include "tools/element_types.h"
 
 namespace olv {
 namespace {
@@ -92,6 +93,33 @@ json list_row_json(const TypedExport& row) {
   j["variadic"] = row.variadic;
   j["result"] = result_kind_name(row.result);
   return j;
+}
+
+// The element types of f_KVTElem: one line each, a JSON object each, or the docs' table.
+int list_element_types(std::ostream& out, const Options& options) {
+  if (options.markdown) {
+    out << element_types_markdown(options.language);
+    return kAllPassed;
+  }
+  for (const ElementType& t : element_types()) {
+    if (options.json) {
+      json j = json::object();
+      j["type"] = t.first;
+      if (t.last != t.first) j["last"] = t.last;
+      j["takes"] = t.name;
+      if (!t.validator.empty()) j["validator"] = t.validator;
+      j["findings"] = t.codes;
+      out << j.dump() << '\n';
+      continue;
+    }
+    out << t.first;
+    if (t.last != t.first) out << '-' << t.last;
+    out << "  " << t.name;
+    if (!t.validator.empty()) out << "  " << t.validator;
+    for (std::size_t i = 0; i < t.codes.size(); ++i) out << (i ? ", " : "  ") << t.codes[i];
+    out << '\n';
+  }
+  return kAllPassed;
 }
 
 int list_exports(std::ostream& out, bool as_json) {
@@ -404,6 +432,7 @@ int run_mode(const Options& options, CheckerStreams& io) {
       io.out << "olvenir-check " OLV_VERSION "\n";
       return kAllPassed;
     case Mode::kList:
+      if (options.listing == Listing::kTypes) return list_element_types(io.out, options);
       return list_exports(io.out, options.json);
     case Mode::kExplain:
       return explain(options, io.out, io.err);
@@ -471,6 +500,7 @@ std::string usage() {
                                                     (or --input FILE), the line's value in
                                                     place of the argument written {}
        olvenir-check --list [--json]                every export with its kind and parameters
+       olvenir-check --list --types [--json]        the element types of f_KVTElem
        olvenir-check [--lang en|pl] --explain CODE...
 options:
   --dictionary FILE   answer dictionary queries from this database
@@ -479,6 +509,8 @@ options:
   --lang en|pl        the language of the messages (default from LANG)
   --input FILE        the values of --each
   --json              --list as JSON Lines
+  --types             --list the element types of f_KVTElem instead of the exports
+  --markdown          --list --types as the Markdown table of docs/element-types.md
   -h, --help          this text
   --version           the version
 Options take their value as --option VALUE or --option=VALUE.
@@ -539,6 +571,10 @@ bool parse_options(const std::vector<std::string>& args, Options& o, std::string
       if (!set_mode(Mode::kList)) return fail(kOneMode);
     } else if (flag("--json")) {
       o.json = true;
+    } else if (flag("--types")) {
+      o.listing = Listing::kTypes;
+    } else if (flag("--markdown")) {
+      o.markdown = true;
     } else if (flag("--help") || flag("-h")) {
       if (!set_mode(Mode::kHelp)) return fail(kOneMode);
     } else if (flag("--version")) {
@@ -583,6 +619,10 @@ bool parse_options(const std::vector<std::string>& args, Options& o, std::string
     rest.clear();
   }
   if (o.json && o.mode != Mode::kList) return fail("--json goes with --list");
+  if (o.listing == Listing::kTypes && o.mode != Mode::kList)
+    return fail("--types goes with --list");
+  if (o.markdown && (o.listing != Listing::kTypes || o.json))
+    return fail("--markdown goes with --list --types, without --json");
   if (!o.input_file.empty() && o.mode != Mode::kEach) return fail("--input goes with --each");
   if (!rest.empty()) {
     if (mode_set && o.mode != Mode::kEach) return fail("unexpected argument " + rest[0]);

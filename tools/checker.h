@@ -17,6 +17,8 @@ inline constexpr int kFindings = 1;
 inline constexpr int kUsageOrInputError = 2;
 
 enum class Mode { kCall, kList, kExplain, kBatch, kEach, kHelp, kVersion };
+// What --list shows.
+enum class Listing { kExports, kTypes };
 enum class DictionaryChoice { kSample, kFile, kNone };
 
 // The word of an --each argument that each input value takes the place of.
@@ -29,6 +31,8 @@ struct Options {
   std::vector<std::string> batch_files;  // kBatch: none, or "-", for standard input
   std::string input_file;                // kEach: empty or "-" for standard input
   bool json = false;                     // kList: JSON Lines
+  Listing listing = Listing::kExports;   // kList: what it lists
+  bool markdown = false;                 // kList of types: the docs' table
   DictionaryChoice dictionary = DictionaryChoice::kSample;
   std::string dictionary_file;
   Language language = Language::kEnglish;

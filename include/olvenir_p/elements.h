@@ -89,6 +89,12 @@ int TestNrRachBankNrDecyzji(char16_t* first, char16_t* second);
 
 /* ---- the element dispatcher and the document-type field ---- */
 
+/* The element types of f_KVTElem that have a validator: OLVENIR_P_ELEMENT_PESEL is 121. */
+enum olvenir_p_element_type {
+#define OLV_ELEMENT(type, NAME, validator, ...) OLVENIR_P_ELEMENT_##NAME = type,
+#include "olvenir_p/element_types.def"
+};
+
 /* The validator's result for the element type when the text is at most `max_length` units
  * (both unsigned); 60004001 for a longer text; 0 for the types without a test; for a
  * dictionary type the code check of the dictionary of that number (0 or -1); -1000 - type for
