@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "exports/registry.h"
+#include "calls/calls.h"
 #include "olvenir_p.h"
 #include "platform/clock.h"
 #include "tests/fake_service.h"
