@@ -97,44 +97,17 @@ class ArgFrame {
   ArgFrame() = default;
   ArgFrame(const ArgFrame&) = delete;
   ArgFrame& operator=(const ArgFrame&) = delete;
-  ~ArgFrame() {
-    for (BSTR b : bstrs_) olvenir_SysFreeString(b);
-  }
+  ~ArgFrame();
 
-  const char16_t* text(const std::u16string& t) { return copy(t, t.size() + 1, 0); }
-  const char16_t* text(const OptionalText& t) { return t ? text(*t) : nullptr; }
-
+  const char16_t* text(const OptionalText& t);
   // A writable text is laid out as an automation string (its byte length before the first
   // unit) with room after it, so it serves wherever a function writes or takes a BSTR.
-  char16_t* writable(std::size_t index, const std::u16string& t) {
-    const std::size_t capacity = t.size() + 1 + kOutBufferUnits;
-    char16_t* b = copy(t, capacity, 2);
-    const auto bytes = static_cast<uint32_t>(t.size() * sizeof(char16_t));
-    std::memcpy(b - 2, &bytes, sizeof bytes);
-    watched_texts_.push_back({index, b, capacity, t});
-    return b;
-  }
-
-  int32_t* integer(std::size_t index, int32_t initial) {
-    int32_t& v = integers_.emplace_back(initial);
-    watched_integers_.push_back({index, &v});
-    return &v;
-  }
-
-  const char16_t** list(const std::vector<OptionalText>& texts) {
-    std::vector<const char16_t*>& l = lists_.emplace_back();
-    for (const OptionalText& t : texts) l.push_back(text(t));
-    l.push_back(nullptr);
-    return l.data();
-  }
-
-  stWarunekY* conditions(const std::vector<Condition>& cs) {
-    std::vector<stWarunekY>& v = conditions_.emplace_back();
-    for (const Condition& c : cs) {
-      v.push_back({bstr(c.column), static_cast<signed char>(c.op), bstr(c.value)});
-    }
-    return v.empty() ? nullptr : v.data();
-  }
+  char16_t* writable(std::size_t index, const std::u16string& t);
+  int32_t* integer(std::size_t index, int32_t initial);
+  const char16_t** list(const std::vector<OptionalText>& texts);
+  stWarunekY* conditions(const std::vector<Condition>& cs);
+  // A code table as the host lays it out: every group array has exactly 10 groups.
+  stGrupaKodow* groups(const std::vector<CodeGroup>& gs);
 
   // A list of conditions is followed by its count, and the library hands both to the service,
   // which reads that many: a count past the list's end is refused before the call.
@@ -146,40 +119,8 @@ class ArgFrame {
     return index == count_index_ && count > static_cast<int64_t>(conditions_size_);
   }
 
-  // A code table as the host lays it out: every group array has exactly 10 groups.
-  stGrupaKodow* groups(const std::vector<CodeGroup>& gs) {
-    std::array<stGrupaKodow, 10>& array = group_arrays_.emplace_back();
-    for (std::size_t i = 0; i < array.size(); ++i) {
-      array[i] = {0, nullptr, nullptr};
-      if (i >= gs.size()) continue;
-      std::vector<stPozycjaKodu>& entries = entries_.emplace_back();
-      for (const CodeEntry& e : gs[i].codes) {
-        entries.push_back({text(e.code), e.valid_from, e.valid_to, 0, text(e.alternative)});
-      }
-      array[i].count = static_cast<uint16_t>(entries.size());
-      array[i].codes = entries.empty() ? nullptr : entries.data();
-      array[i].children = gs[i].children.empty() ? nullptr : groups(gs[i].children);
-    }
-    return array.data();
-  }
-
   // What the writable parameters hold now: texts that changed, and every out-integer.
-  std::vector<OutValue> outs() const {
-    std::vector<OutValue> out;
-    for (const WatchedText& w : watched_texts_) {
-      const char16_t* end = std::find(w.buffer, w.buffer + w.capacity - 1, u'\0');
-      std::u16string now(w.buffer, end);
-      if (now != w.before) out.push_back({w.index, now});
-    }
-    for (const WatchedInteger& w : watched_integers_) {
-      OutValue& integer = out.emplace_back();
-      integer.index = w.index;
-      integer.value.emplace<int64_t>(*w.value);
-    }
-    std::sort(out.begin(), out.end(),
-              [](const OutValue& a, const OutValue& b) { return a.index < b.index; });
-    return out;
-  }
+  std::vector<OutValue> outs() const;
 
  private:
   struct WatchedText {
@@ -193,19 +134,8 @@ class ArgFrame {
     const int32_t* value;
   };
 
-  char16_t* copy(const std::u16string& t, std::size_t capacity, std::size_t prefix_units) {
-    auto storage = std::make_unique<char16_t[]>(prefix_units + capacity);
-    std::copy(t.begin(), t.end(), storage.get() + prefix_units);
-    return texts_.emplace_back(std::move(storage)).get() + prefix_units;
-  }
-
-  BSTR bstr(const OptionalText& t) {
-    if (!t) return nullptr;
-    BSTR b = olvenir_SysAllocString(t->c_str());
-    if (!b) throw std::bad_alloc();
-    bstrs_.push_back(b);
-    return b;
-  }
+  char16_t* copy(const std::u16string& t, std::size_t capacity, std::size_t prefix_units);
+  BSTR bstr(const OptionalText& t);
 
   // Lists keep their elements in place as they grow.
   std::vector<std::unique_ptr<char16_t[]>> texts_;
@@ -221,82 +151,29 @@ class ArgFrame {
   std::size_t conditions_size_ = 0;
 };
 
-inline std::string where(std::size_t index) { return "argument " + std::to_string(index + 1); }
+// The conversions of one argument for each kind of parameter, shared by every row; false with
+// `error` set when the argument does not have the kind's form.
+bool bind_pointer(ArgFrame& frame, const Arg& arg, std::size_t index, ParamKind kind, void*& out,
+                  std::string& error);
+bool bind_integer(ArgFrame& frame, const Arg& arg, std::size_t index, ParamKind kind, int64_t min,
+                  int64_t max, int64_t& out, std::string& error);
+bool arity_fits(std::size_t given, std::size_t fixed, bool variadic, std::string& error);
+Outcome failed(const char* what);
 
-template <typename T>
-bool in_range(int64_t v) {
-  return v >= std::numeric_limits<T>::min() && v <= std::numeric_limits<T>::max();
-}
-
-// Converts one argument for a parameter declared as D (its C type T); false with `error` set
-// when it does not fit.
 template <typename D, typename T = CType<D>>
 bool bind(ArgFrame& frame, const Arg& arg, std::size_t index, T& out, std::string& error) {
   constexpr ParamKind kind = param_kind<D>();
-  const bool null = std::holds_alternative<std::monostate>(arg);
-  const auto* text = std::get_if<std::u16string>(&arg);
-  const auto* number = std::get_if<int64_t>(&arg);
-  const auto* flag = std::get_if<bool>(&arg);
-  auto fail = [&](const char* what) {
-    error = where(index) + ": " + what;
-    return false;
-  };
-  if constexpr (kind == ParamKind::kText) {
-    if (!null && !text) return fail("expected a text or null");
-    out = null ? nullptr : frame.text(*text);
-  } else if constexpr (kind == ParamKind::kMutableText) {
-    if (!null && !text) return fail("expected a text or null");
-    out = null ? nullptr : frame.writable(index, *text);
-  } else if constexpr (kind == ParamKind::kTextList) {
-    const auto* list = std::get_if<std::vector<OptionalText>>(&arg);
-    if (!null && !list) return fail("expected a list of texts or null");
-    out = null ? nullptr : frame.list(*list);
-  } else if constexpr (kind == ParamKind::kBool) {
-    if (flag) {
-      out = *flag;
-      return true;
-    }
-    if (!number || (*number != 0 && *number != 1)) return fail("expected true, false, 0 or 1");
-    out = *number == 1;
-  } else if constexpr (kind == ParamKind::kChar) {
-    if (text && text->size() == 1) {
-      out = (*text)[0];
-      return true;
-    }
-    if (!number || !in_range<char16_t>(*number)) {
-      return fail("expected one UTF-16 unit: a one-unit text or a number 0 to 65535");
-    }
-    out = static_cast<char16_t>(*number);
-  } else if constexpr (kind == ParamKind::kByte || kind == ParamKind::kShort ||
-                       kind == ParamKind::kInt || kind == ParamKind::kUnsigned ||
-                       kind == ParamKind::kInt64) {
-    if (!number) return fail("expected an integer");
-    if (!in_range<T>(*number)) return fail("the integer does not fit the parameter's type");
-    if (frame.count_past_conditions(index, *number)) {
-      return fail("the count is more than the conditions given");
-    }
-    out = static_cast<T>(*number);
-  } else if constexpr (kind == ParamKind::kIntOut) {
-    if (!null && (!number || !in_range<int32_t>(*number))) {
-      return fail("expected null or the 32-bit initial value of an out-integer");
-    }
-    out = null ? nullptr : frame.integer(index, static_cast<int32_t>(*number));
-  } else if constexpr (kind == ParamKind::kConditions) {
-    const auto* cs = std::get_if<std::vector<Condition>>(&arg);
-    if (!null && !cs) return fail("expected a list of conditions or null");
-    frame.conditions_given(index, null ? 0 : cs->size());
-    out = null ? nullptr : frame.conditions(*cs);
-  } else if constexpr (kind == ParamKind::kCodeTable) {
-    const auto* gs = std::get_if<std::vector<CodeGroup>>(&arg);
-    if (!null && !gs) return fail("expected a list of code groups or null");
-    if (gs && gs->size() > 10) return fail("a group array holds at most 10 groups");
-    out = null ? nullptr : frame.groups(*gs);
-  } else if constexpr (kind == ParamKind::kBstr) {
-    if (!null) return fail("only null can be passed for an automation string");
-    out = nullptr;
+  if constexpr (std::is_pointer_v<T>) {
+    void* p = nullptr;
+    if (!bind_pointer(frame, arg, index, kind, p, error)) return false;
+    out = static_cast<T>(p);
   } else {
-    if (!null) return fail("only null can be passed for this record");
-    out = nullptr;
+    int64_t n = 0;
+    if (!bind_integer(frame, arg, index, kind, std::numeric_limits<T>::min(),
+                      std::numeric_limits<T>::max(), n, error)) {
+      return false;
+    }
+    out = static_cast<T>(n);
   }
   return true;
 }
@@ -345,30 +222,26 @@ class Bound final : public BoundCall {
   static constexpr std::size_t kFixed = sizeof...(A);
 
   static std::unique_ptr<BoundCall> make(std::span<const Arg> args, std::string& error) {
-    if (kList ? args.size() < kFixed : args.size() != kFixed) {
-      error = "takes " + std::string(kList ? "at least " : "") + std::to_string(kFixed) +
-              " argument" + (kFixed == 1 ? "" : "s") + ", given " + std::to_string(args.size());
-      return nullptr;
-    }
-    if (kList && args.size() - kFixed > kMaxListTexts) {
-      error = "at most " + std::to_string(kMaxListTexts) + " texts in the variable list";
-      return nullptr;
-    }
+    if (!arity_fits(args.size(), kFixed, kList, error)) return nullptr;
     auto bound = std::make_unique<Bound>();
     if (!bound->bind_all(args, error, std::index_sequence_for<A...>{})) return nullptr;
     return bound;
   }
 
   static Outcome run(std::span<const Arg> args) {
-    Outcome o;
+    std::string error;
+    std::unique_ptr<BoundCall> bound;
     try {
-      std::unique_ptr<BoundCall> bound = make(args, o.error);
-      if (bound) o = bound->call();
+      bound = make(args, error);
     } catch (const std::exception& e) {
-      o = Outcome{};
-      o.error = std::string("the call failed: ") + e.what();
+      return failed(e.what());
     }
-    return o;
+    if (!bound) {
+      Outcome o;
+      o.error = std::move(error);
+      return o;
+    }
+    return bound->call();
   }
 
   Outcome call() override {
@@ -384,11 +257,9 @@ class Bound final : public BoundCall {
       }
       o.outs = frame_.outs();
     } catch (const std::exception& e) {
-      o = Outcome{};
-      o.error = std::string("the call failed: ") + e.what();
+      return failed(e.what());
     } catch (...) {
-      o = Outcome{};
-      o.error = "the call failed with an unknown exception";
+      return failed(nullptr);
     }
     return o;
   }
@@ -410,7 +281,6 @@ class Bound final : public BoundCall {
   bool bind_all(std::span<const Arg> args, std::string& error, std::index_sequence<I...>) {
     if (!(bind<A>(frame_, args[I], I, std::get<I>(values_), error) && ...)) return false;
     if constexpr (kList) {
-      tail_count_ = args.size() - kFixed;
       for (std::size_t i = kFixed; i < args.size(); ++i) {
         if (!bind<const char16_t*>(frame_, args[i], i, tail_[i - kFixed], error)) return false;
       }
@@ -418,32 +288,22 @@ class Bound final : public BoundCall {
     return true;
   }
 
+  // A variable list's texts are followed by nulls to the end of the tail, so one call serves
+  // every length: the callee stops at the first null.
   R invoke() {
     if constexpr (kList) {
-      static constexpr auto kTailCalls = []<std::size_t... N>(std::index_sequence<N...>) {
-        return std::array<R (*)(Bound&), sizeof...(N)>{&call_with_tail<N>...};
+      return [&]<std::size_t... K>(std::index_sequence<K...>) {
+        return std::apply([&](auto... a) { return F(a..., tail_[K]...); }, values_);
       }
       (std::make_index_sequence<kMaxListTexts + 1>{});
-      return kTailCalls[tail_count_](*this);
     } else {
       return std::apply(F, values_);
     }
   }
 
-  // A variable list's length is known only at run time: each length is its own call, with the
-  // texts and the null that ends them.
-  template <std::size_t N>
-  static R call_with_tail(Bound& b) {
-    return [&]<std::size_t... K>(std::index_sequence<K...>) {
-      return std::apply([&](auto... a) { return F(a..., b.tail_[K]..., nullptr); }, b.values_);
-    }
-    (std::make_index_sequence<N>{});
-  }
-
   ArgFrame frame_;
   std::tuple<CType<A>...> values_{};
   Tail tail_{};
-  std::size_t tail_count_ = 0;
 };
 
 // A row's declared signature, as the exports table writes it, and the function's pointer type.
