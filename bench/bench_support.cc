@@ -36,7 +36,7 @@ harness::Pick LongSource::pick_text() { return {false, texts_[turn_++ % 3]}; }
 
 bool skip_missing(benchmark::State& state, const void* function, const char* name) {
   if (function) return false;
-  state.SkipWithError((std::string(name) + " is not in the exports table yet").c_str());
+  state.SkipWithError((std::string(name) + " is not exported").c_str());
   return true;
 }
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "exports/registry.h"
+#include "calls/calls.h"
 #include "fuzz/export_calls.h"
 
 namespace olv::bench {
@@ -42,7 +42,7 @@ class LongSource final : public harness::Source {
   std::size_t turn_ = 0;
 };
 
-// The function of the export `name` as type F, or null while the export is not in the table.
+// The function of the export `name` as type F, or null when there is no such export.
 template <typename F>
 F* export_function(const char* name) {
   const Export* row = find_export(name);
@@ -53,7 +53,7 @@ F* export_function(const char* name) {
 template <typename Call>
 void measure(benchmark::State& state, Call&& call);
 
-// Stops a benchmark whose export is not in the table yet.
+// Stops a benchmark whose export is missing.
 bool skip_missing(benchmark::State& state, const void* function, const char* name);
 
 }  // namespace olv::bench

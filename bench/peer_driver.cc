@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "exports/registry.h"
+#include "calls/calls.h"
 
 namespace {
 

@@ -1,48 +1,22 @@
-// The typed calls of every row of the exports table, generated from exports/exports.def: each
-// row's function type decides what is drawn for each parameter.
+// Arguments drawn for a row's parameter kinds, and the rows' calls bound through the call layer.
 #include "fuzz/export_calls.h"
 
 #include <algorithm>
-#include <array>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
-#include <tuple>
-#include <type_traits>
-#include <utility>
 
-#include "exports/arity.h"
 #include "olvenir_p.h"
 #include "platform/char_class.h"
 #include "platform/runtime_names.h"
 
 namespace olv::harness {
 
-char16_t* Source::copy(std::u16string_view units, std::size_t capacity, std::size_t prefix_units) {
-  auto storage = std::make_unique<char16_t[]>(prefix_units + capacity);
-  std::copy(units.begin(), units.end(), storage.get() + prefix_units);
-  if (prefix_units) {
-    // An automation string: its byte length in the 32 bits before the first unit.
-    const uint32_t bytes = static_cast<uint32_t>(units.size() * sizeof(char16_t));
-    std::memcpy(storage.get() + prefix_units - 2, &bytes, sizeof bytes);
-  }
-  texts_.push_back(std::move(storage));
-  return texts_.back().get() + prefix_units;
-}
-
-const char16_t* Source::text() {
+OptionalText Source::text() {
   const Pick p = pick_text();
-  return p.null ? nullptr : copy(p.units, p.units.size() + 1, 0);
-}
-
-// A writable text also carries a length prefix, so it serves where a BSTR is expected too.
-char16_t* Source::buffer() {
-  const Pick p = pick_text();
-  return p.null ? nullptr : copy(p.units, std::max(p.units.size() + 1, kBufferUnits), 2);
-}
-
-BSTR Source::bstr() {
-  const Pick p = pick_text();
-  return p.null ? nullptr : copy(p.units, p.units.size() + 1, 2);
+  if (p.null) return std::nullopt;
+  return std::u16string(p.units);
 }
 
 int64_t Source::number() {
@@ -50,17 +24,91 @@ int64_t Source::number() {
   return pick_number();
 }
 
-int32_t* Source::out_number() {
-  numbers_.push_back(std::make_unique<int32_t>(0));
-  return numbers_.back().get();
+std::vector<Condition> Source::condition_list() {
+  std::vector<Condition> list(kMaxConditions);
+  for (Condition& c : list) {
+    c.column = text();
+    c.op = static_cast<signed char>(pick_number());
+    c.value = text();
+  }
+  pending_count_ = static_cast<int>(static_cast<uint64_t>(pick_number()) % (kMaxConditions + 1));
+  return list;
 }
 
-const char16_t** Source::text_list() {
-  const int n = pick_list_length();
-  auto list = std::make_unique<const char16_t*[]>(n + 1);
-  for (int i = 0; i < n; ++i) list[i] = text();
-  lists_.push_back(std::move(list));
-  return lists_.back().get();
+// Ten groups (the host's tables always have ten), each with up to two codes and no children.
+std::vector<CodeGroup> Source::code_table() {
+  std::vector<CodeGroup> groups(10);
+  for (CodeGroup& g : groups) {
+    g.codes.resize(static_cast<uint64_t>(pick_number()) % 3);
+    for (CodeEntry& e : g.codes) {
+      e.code = text();
+      e.valid_from = static_cast<int32_t>(pick_number());
+      e.valid_to = static_cast<int32_t>(pick_number());
+      e.alternative = text();
+    }
+  }
+  return groups;
+}
+
+// A number is wrapped into the parameter's type, as a host's cast would.
+Arg Source::argument(ParamKind kind) {
+  switch (kind) {
+    case ParamKind::kText:
+    case ParamKind::kMutableText: {
+      OptionalText t = text();
+      return t ? Arg(std::move(*t)) : Arg();
+    }
+    case ParamKind::kTextList: {
+      std::vector<OptionalText> list(static_cast<std::size_t>(pick_list_length()));
+      for (OptionalText& t : list) t = text();
+      return list;
+    }
+    case ParamKind::kInt:
+      return int64_t{static_cast<int32_t>(number())};
+    case ParamKind::kUnsigned:
+      return int64_t{static_cast<uint32_t>(number())};
+    case ParamKind::kShort:
+      return int64_t{static_cast<int16_t>(number())};
+    case ParamKind::kByte:
+      return int64_t{static_cast<uint8_t>(number())};
+    case ParamKind::kChar:
+      return int64_t{static_cast<uint16_t>(number())};
+    case ParamKind::kInt64:
+      return number();
+    case ParamKind::kBool:
+      return number() != 0;
+    case ParamKind::kIntOut:
+      return int64_t{0};
+    case ParamKind::kConditions:
+      return condition_list();
+    case ParamKind::kCodeTable:
+      return code_table();
+    case ParamKind::kBstr:
+    case ParamKind::kOpaque:
+      return {};
+  }
+  return {};
+}
+
+std::vector<Arg> Source::arguments(const Export& row) {
+  std::vector<Arg> args;
+  for (ParamKind kind : row.params) args.push_back(argument(kind));
+  if (row.variadic) {
+    const int n = std::clamp(pick_list_length(), 0, kMaxListTexts);
+    for (int i = 0; i < n; ++i) args.push_back(argument(ParamKind::kText));
+  }
+  return args;
+}
+
+BSTR Source::bstr() {
+  const Pick p = pick_text();
+  if (p.null) return nullptr;
+  // The byte length in the 32 bits before the first unit, as an automation string has it.
+  auto storage = std::make_unique<char16_t[]>(p.units.size() + 3);
+  const auto bytes = static_cast<uint32_t>(p.units.size() * sizeof(char16_t));
+  std::memcpy(storage.get(), &bytes, sizeof bytes);
+  std::copy(p.units.begin(), p.units.end(), storage.get() + 2);
+  return bstrs_.emplace_back(std::move(storage)).get() + 2;
 }
 
 stWarunekY* Source::conditions() {
@@ -70,267 +118,52 @@ stWarunekY* Source::conditions() {
     list[i].op = static_cast<signed char>(pick_number());
     list[i].value = bstr();
   }
-  conditions_.push_back(std::move(list));
   pending_count_ = static_cast<int>(static_cast<uint64_t>(pick_number()) % (kMaxConditions + 1));
-  return conditions_.back().get();
+  return records_.emplace_back(std::move(list)).get();
 }
 
-// Ten groups (the host's tables always have ten), each with up to two codes and no children.
-stGrupaKodow* Source::code_table() {
-  auto groups = std::make_unique<stGrupaKodow[]>(10);
-  for (int g = 0; g < 10; ++g) {
-    const auto count = static_cast<uint16_t>(static_cast<uint64_t>(pick_number()) % 3);
-    auto codes = std::make_unique<stPozycjaKodu[]>(count);
-    for (int c = 0; c < count; ++c) {
-      codes[c].code = text();
-      codes[c].valid_from = static_cast<int32_t>(pick_number());
-      codes[c].valid_to = static_cast<int32_t>(pick_number());
-      codes[c].alternative_code = text();
+std::unique_ptr<Calls> RowCaller::prepare(const Export& row, Source& source,
+                                          std::size_t count) const {
+  auto calls = std::make_unique<Calls>();
+  calls->result_is_code_ = row.result == ResultKind::kInt || row.result == ResultKind::kBool;
+  for (std::size_t i = 0; i < std::max<std::size_t>(count, 1); ++i) {
+    const std::vector<Arg> args = source.arguments(row);
+    std::string error;
+    std::unique_ptr<BoundCall> bound = row.bind(args, error);
+    if (!bound) {
+      std::fprintf(stderr, "%s: drawn arguments refused: %s\n", row.name, error.c_str());
+      std::abort();
     }
-    groups[g] = stGrupaKodow{count, codes.get(), nullptr};
-    codes_.push_back(std::move(codes));
+    calls->bound_.push_back(std::move(bound));
   }
-  groups_.push_back(std::move(groups));
-  return groups_.back().get();
+  return calls;
 }
 
-// Named, not anonymous: a trait no row uses yet is not an unused declaration.
-namespace detail {
-
-// What the harness draws for a parameter of type T; rows with any other type are not called.
-template <typename T>
-struct Draw {
-  static constexpr bool kSupported = false;
-  static constexpr bool kText = false;
-  static T from(Source&) { return T{}; }
-};
-template <typename T>
-requires std::is_integral_v<T>
-struct Draw<T> {
-  static constexpr bool kSupported = true;
-  static constexpr bool kText = false;
-  static T from(Source& s) { return static_cast<T>(s.number()); }
-};
-template <>
-struct Draw<const char16_t*> {
-  static constexpr bool kSupported = true;
-  static constexpr bool kText = true;
-  static const char16_t* from(Source& s) { return s.text(); }
-};
-template <>
-struct Draw<char16_t*> {
-  static constexpr bool kSupported = true;
-  static constexpr bool kText = true;
-  static char16_t* from(Source& s) { return s.buffer(); }
-};
-template <>
-struct Draw<int32_t*> {
-  static constexpr bool kSupported = true;
-  static constexpr bool kText = false;
-  static int32_t* from(Source& s) { return s.out_number(); }
-};
-template <>
-struct Draw<const char16_t**> {
-  static constexpr bool kSupported = true;
-  static constexpr bool kText = true;
-  static const char16_t** from(Source& s) { return s.text_list(); }
-};
-template <>
-struct Draw<stWarunekY*> {
-  static constexpr bool kSupported = true;
-  static constexpr bool kText = false;
-  static stWarunekY* from(Source& s) { return s.conditions(); }
-};
-template <>
-struct Draw<stGrupaKodow*> {
-  static constexpr bool kSupported = true;
-  static constexpr bool kText = false;
-  static stGrupaKodow* from(Source& s) { return s.code_table(); }
-};
-template <>
-struct Draw<const stGrupaKodow*> : Draw<stGrupaKodow*> {};
-// The host's code descriptions are opaque to the library; none is passed.
-template <>
-struct Draw<const _stOpisKodu*> {
-  static constexpr bool kSupported = true;
-  static constexpr bool kText = false;
-  static const _stOpisKodu* from(Source&) { return nullptr; }
-};
-template <>
-struct Draw<_stOpisKodu*> {
-  static constexpr bool kSupported = true;
-  static constexpr bool kText = false;
-  static _stOpisKodu* from(Source&) { return nullptr; }
-};
-// An argument the export ignores: a text serves as well as anything.
-template <>
-struct Draw<const void*> {
-  static constexpr bool kSupported = true;
-  static constexpr bool kText = false;
-  static const void* from(Source& s) { return s.text(); }
-};
-
-}  // namespace detail
-
-namespace {
-
-using detail::Draw;
-
-// A variadic list: the drawn texts, then null pointers to the end of the array, so that a callee
-// reading a fixed number of list texts before its null still reads only what was passed.
-using Extras = std::array<const char16_t*, kMaxListTexts + 4>;
-
-Extras draw_extras(Source& s) {
-  Extras extras{};
-  const int n = std::clamp(s.variadic_count(), 0, kMaxListTexts);
-  for (int i = 0; i < n; ++i) extras[i] = s.text();
-  return extras;
-}
-
-template <typename F>
-struct Signature;
-template <typename R, typename... A>
-struct Signature<R(A...)> {
-  using Result = R;
-  using Args = std::tuple<A...>;
-  static constexpr bool kVariadic = false;
-  static constexpr bool kSupported = (Draw<A>::kSupported && ...);
-  static constexpr bool kText = (Draw<A>::kText || ...);
-  static R call(void (*f)(), const Args& args, const Extras&) {
-    return std::apply(reinterpret_cast<R (*)(A...)>(f), args);
-  }
-};
-template <typename R, typename... A>
-struct Signature<R(A..., ...)> {
-  using Result = R;
-  using Args = std::tuple<A...>;
-  static constexpr bool kVariadic = true;
-  static constexpr bool kSupported = (Draw<A>::kSupported && ...);
-  static constexpr bool kText = true;
-  static R call(void (*f)(), const Args& args, const Extras& e) {
-    const auto fn = reinterpret_cast<R (*)(A..., ...)>(f);
-    return std::apply(
-        [&](A... a) {
-          return [&]<std::size_t... I>(std::index_sequence<I...>) { return fn(a..., e[I]...); }
-          (std::make_index_sequence<std::tuple_size_v<Extras>>{});
-        },
-        args);
-  }
-};
-
-template <typename T>
-int64_t as_number(const T& value) {
-  if constexpr (std::is_integral_v<T>) {
-    return static_cast<int64_t>(value);
-  } else if constexpr (std::is_pointer_v<T>) {
-    return static_cast<int64_t>(reinterpret_cast<intptr_t>(value));
-  } else if constexpr (std::is_floating_point_v<T>) {
-    return static_cast<int64_t>(value == value);  // keeps the value observed
-  } else {
-    return static_cast<int64_t>(value.size());
-  }
-}
-
-template <typename T>
-bool is_pointer_to(const T& value, const void* p) {
-  if constexpr (std::is_pointer_v<T>) {
-    return static_cast<const void*>(value) == p;
-  } else {
-    return false;
-  }
-}
-
-template <typename F>
-class TypedCalls final : public Calls {
-  using S = Signature<F>;
-  using R = typename S::Result;
-
- public:
-  explicit TypedCalls(void (*address)()) : address_(address) {}
-
-  int64_t run(std::size_t i) override {
-    i %= args_.size();
-    if constexpr (std::is_void_v<R>) {
-      S::call(address_, args_[i], extras_[i]);
-      return 0;
-    } else {
-      R result = S::call(address_, args_[i], extras_[i]);
-      const int64_t n = as_number(result);
-      if constexpr (std::is_same_v<R, char16_t*>) {
-        if (result && !is_argument(result, args_[i], extras_[i])) olvenir_SysFreeString(result);
-      }
-      return n;
+std::span<const RowCaller> row_callers() {
+  static const std::vector<RowCaller> callers = [] {
+    std::vector<RowCaller> out;
+    for (const Export& row : exports()) {
+      const bool runtime = std::string_view(row.name).starts_with("olvenir_");
+      const bool text =
+          row.variadic || std::any_of(row.params.begin(), row.params.end(), [](ParamKind k) {
+            return k == ParamKind::kText || k == ParamKind::kMutableText ||
+                   k == ParamKind::kTextList;
+          });
+      out.push_back({row.name, !runtime, text});
     }
-  }
-
-  bool result_is_code() const override { return std::is_integral_v<R>; }
-
-  // A writable text that is none of the arguments is a new automation string, which the caller
-  // releases (a lookup's value); a pointer to an argument (the earliest of some dates) is not.
-  static bool is_argument(const char16_t* result, const typename S::Args& args,
-                          const Extras& extras) {
-    const bool in_args =
-        std::apply([&](const auto&... a) { return (is_pointer_to(a, result) || ...); }, args);
-    return in_args || std::find(extras.begin(), extras.end(), result) != extras.end();
-  }
-
-  std::vector<typename S::Args> args_;
-  std::vector<Extras> extras_;
-
- private:
-  void (*address_)();
-};
-
-template <typename F, typename Args>
-struct Preparer;
-template <typename F, typename... A>
-struct Preparer<F, std::tuple<A...>> {
-  static std::unique_ptr<Calls> prepare(const Export& row, Source& s, std::size_t count) {
-    auto calls = std::make_unique<TypedCalls<F>>(row.address);
-    for (std::size_t i = 0; i < std::max<std::size_t>(count, 1); ++i) {
-      // Braced initialisation draws the parameters from left to right, so the count that goes
-      // with a list of conditions is drawn right after them.
-      calls->args_.push_back(std::tuple<A...>{Draw<A>::from(s)...});
-      calls->extras_.push_back(Signature<F>::kVariadic ? draw_extras(s) : Extras{});
-    }
-    return calls;
-  }
-};
-
-// The component runtime's own entry points (olvenir_ names) are a calling protocol, not checks:
-// they free what they are given and must be called in balanced pairs, so none is called here.
-constexpr bool is_runtime(std::string_view name) { return name.starts_with("olvenir_"); }
-
-template <typename F>
-constexpr RowCaller caller(const char* name) {
-  using S = Signature<F>;
-  if constexpr (S::kSupported) {
-    if (is_runtime(name)) return {name, false, false, nullptr};
-    return {name, true, S::kText, &Preparer<F, typename S::Args>::prepare};
-  } else {
-    return {name, false, false, nullptr};
-  }
+    return out;
+  }();
+  return callers;
 }
 
-const RowCaller kCallers[] = {
-#define OLV_C(name, result, params, results) caller<result params>(#name),
-#define OLV_CXX(name, symbol, result, params, results) caller<result params>(#name),
-#define OLV_RULE(name, arity, ...) caller<int(OLV_P##arity)>(#name),
-#define OLV_FIXED(name, result, params, answer) caller<result params>(#name),
-#define OLV_FIXED_CXX(name, symbol, result, params, answer) caller<result params>(#name),
-#define OLV_SAME(name, target) caller<__typeof__(::target)>(#name),
-#include "exports/exports.def"
-};
-
-}  // namespace
-
-std::span<const RowCaller> row_callers() { return kCallers; }
-
+// Asked of the library through its exports, so that a program linking the shared library alone
+// can draw them: a unit is white space when trimming leaves nothing of it.
 std::span<const char16_t> white_space_units() {
   static const auto units = [] {
     std::u16string all;
-    for (uint32_t c = 0; c <= 0xFFFF; ++c) {
-      if (is_space(static_cast<char16_t>(c))) all.push_back(static_cast<char16_t>(c));
+    for (uint32_t c = 1; c <= 0xFFFF; ++c) {
+      char16_t one[] = {static_cast<char16_t>(c), u'\0'};
+      if (KVTDelSpacje(one).empty()) all.push_back(one[0]);
     }
     return all;
   }();

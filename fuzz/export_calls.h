@@ -1,5 +1,5 @@
-// Calls any row of the exports table with typed arguments drawn from a source; shared by the
-// fuzzers, the benchmarks and the concurrency test.
+// Arguments for any row of the exports table drawn from a source, and the rows' calls prepared
+// over them through the call layer; shared by the fuzzers, the benchmarks and the tests.
 #pragma once
 
 #include <cstddef>
@@ -9,16 +9,13 @@
 #include <string_view>
 #include <vector>
 
-#include "exports/registry.h"
+#include "calls/calls.h"
 #include "olvenir_p/types.h"
 #include "platform/runtime_names.h"
 
 namespace olv::harness {
 
-// A writable text lives in a buffer of at least this many units, so that the exports that write
-// a date or a settlement month into the caller's buffer always have room.
-inline constexpr std::size_t kBufferUnits = 64;
-// Conditions handed to a conditional lookup, and the most texts of a null-ended list.
+// Conditions handed to a conditional lookup, and the most texts of a null-ended list drawn.
 inline constexpr int kMaxConditions = 8;
 inline constexpr int kMaxListTexts = 6;
 
@@ -29,22 +26,18 @@ struct Pick {
 };
 
 // Supplies the arguments of calls. Subclasses pick texts and numbers; this base turns the picks
-// into the parameter types of the table and owns every copy until it is destroyed. Each copy is
-// allocated at its exact size, so a read past a terminator is an out-of-bounds read.
+// into the call layer's arguments for a row's parameter kinds, drawing them from left to right.
 class Source {
  public:
   virtual ~Source() = default;
 
-  const char16_t* text();
-  char16_t* buffer();
+  // The arguments of one call of the row: its fixed parameters, then a variable list's texts.
+  std::vector<Arg> arguments(const Export& row);
+
+  // Raw records for the callers of a service, owned by the source until it is destroyed.
   BSTR bstr();
-  int64_t number();
-  int32_t* out_number();
-  const char16_t** text_list();
   stWarunekY* conditions();
-  stGrupaKodow* code_table();
-  // How many texts the variadic list of the next call gets before its closing null pointers.
-  int variadic_count() { return pick_list_length(); }
+  int64_t number();
 
  protected:
   virtual Pick pick_text() = 0;
@@ -52,37 +45,42 @@ class Source {
   virtual int pick_list_length() = 0;  // 0 to kMaxListTexts
 
  private:
-  char16_t* copy(std::u16string_view units, std::size_t capacity, std::size_t prefix_units);
+  OptionalText text();
+  Arg argument(ParamKind kind);
+  std::vector<Condition> condition_list();
+  std::vector<CodeGroup> code_table();
 
-  std::vector<std::unique_ptr<char16_t[]>> texts_;
-  std::vector<std::unique_ptr<const char16_t*[]>> lists_;
-  std::vector<std::unique_ptr<stWarunekY[]>> conditions_;
-  std::vector<std::unique_ptr<stGrupaKodow[]>> groups_;
-  std::vector<std::unique_ptr<stPozycjaKodu[]>> codes_;
-  std::vector<std::unique_ptr<int32_t>> numbers_;
+  std::vector<std::unique_ptr<char16_t[]>> bstrs_;
+  std::vector<std::unique_ptr<stWarunekY[]>> records_;
   // The count that goes with the conditions just drawn; the next integer parameter takes it.
   int pending_count_ = -1;
 };
 
-// Prepared calls of one row: arguments drawn once, calls made as often as wanted.
+// Prepared calls of one row: arguments bound once, calls made as often as wanted.
 class Calls {
  public:
-  virtual ~Calls() = default;
-  // Makes call i (modulo the number prepared) and returns its result as a number: 0 for no
-  // result, the pointer's address for a pointer; a returned BSTR or string is released.
-  virtual int64_t run(std::size_t i) = 0;
-  // True when the result of call i must be one of the row's results (a code, not a value).
-  virtual bool result_is_code() const = 0;
+  // Makes call i (modulo the number prepared) and returns its result as a number (see
+  // BoundCall::call_number).
+  int64_t run(std::size_t i) { return bound_[i % bound_.size()]->call_number(); }
+  // True when a result must be one of the row's results (a code, not a value).
+  bool result_is_code() const { return result_is_code_; }
+
+ private:
+  friend struct RowCaller;
+  std::vector<std::unique_ptr<BoundCall>> bound_;
+  bool result_is_code_ = false;
 };
 
 // How the harness calls one row of the table.
 struct RowCaller {
   const char* name;
-  // False when a parameter has a type the harness cannot draw; such a row is not called.
+  // False for the component runtime's entry points, which are a calling protocol, not checks.
   bool supported;
   // True when a parameter is a text or a list of texts (the long-text benchmarks need one).
   bool takes_text;
-  std::unique_ptr<Calls> (*prepare)(const Export& row, Source& source, std::size_t count);
+  // Draws `count` argument lists (at least one) and binds them; null when a drawn list does
+  // not fit the row.
+  std::unique_ptr<Calls> prepare(const Export& row, Source& source, std::size_t count) const;
 };
 
 // One entry per row of olv::exports(), in the same order.

@@ -9,18 +9,13 @@
 #include <thread>
 #include <vector>
 
-#include "exports/registry.h"
+#include "calls/calls.h"
 #include "fuzz/export_calls.h"
 #include "fuzz/fuzz_source.h"
 #include "olvenir_p.h"
-
-// The dictionary queries need the tests' fake service, which comes with the component runtime.
-#if __has_include("tests/fake_service.h")
-#include "tests/fake_service.h"
-#define OLV_HAVE_FAKE_SERVICE 1
-#endif
 #include "platform/runtime.h"
 #include "platform/runtime_names.h"
+#include "tests/fake_service.h"
 
 namespace {
 
@@ -111,7 +106,6 @@ TEST(ConcurrencyTest, ThreadsGetTheAnswersOfOneThreadWhileTheCodePageChanges) {
   for (const auto& m : first_mismatch) EXPECT_TRUE(m.empty()) << m;
 }
 
-#ifdef OLV_HAVE_FAKE_SERVICE
 // Queries on many threads while another thread keeps replacing the service's registration with
 // an equal service: every answer stays right, every instance is released, every thread's
 // initialisation balance returns to zero.
@@ -161,7 +155,6 @@ TEST(ConcurrencyTest, DictionaryQueriesWhileTheRegistrationIsReplaced) {
   EXPECT_EQ(second.references.load(), 0u);
   EXPECT_GT(first.state.created.load() + second_state.created.load(), 0);
 }
-#endif
 
 #ifdef OLV_DICTIONARY_MODULE_PATH
 // The SQLite reference service loaded from its path, as a host registers it, queried from many

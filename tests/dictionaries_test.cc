@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "calls/calls.h"
 #include "dictionaries/code_lists.h"
-#include "exports/registry.h"
 #include "olvenir_p.h"
 #include "platform/clock.h"
 #include "platform/runtime_names.h"

@@ -1,7 +1,7 @@
 // Shared helpers of the tests.
 #include "tests/test_support.h"
 
-#include "exports/registry.h"
+#include "calls/calls.h"
 #include "platform/utf8.h"
 
 namespace olv::testing {
@@ -11,8 +11,9 @@ std::string utf8(std::u16string_view t) { return utf8_of(t); }
 void expect_rules(std::initializer_list<RuleCase> cases) {
   for (const RuleCase& c : cases) {
     const Export* row = find_export(c.rule);
-    ASSERT_NE(row, nullptr) << c.rule << " is not in the exports table";
-    ASSERT_EQ(row->arity, static_cast<int>(c.args.size())) << c.rule << ": wrong argument count";
+    ASSERT_NE(row, nullptr) << c.rule << " is not an export";
+    ASSERT_EQ(row->params.size(), c.args.size()) << c.rule << ": wrong argument count";
+    EXPECT_TRUE(allowed_result(*row, c.want)) << c.rule << " never answers " << c.want;
     int got = call_rule(*row, c.args.data());
     std::string call = std::string(c.rule) + "(";
     for (std::size_t i = 0; i < c.args.size(); ++i) {

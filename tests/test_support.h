@@ -19,8 +19,8 @@ struct RuleCase {
   int want;
 };
 
-// Runs each row through the registry and reports `NAME("a", "b") = got, want W` on failure;
-// also checks the row's argument count against the export's arity.
+// Runs each row through the call layer and reports `NAME("a", "b") = got, want W` on failure;
+// also checks the row's argument count against the export's, and that the export may answer W.
 void expect_rules(std::initializer_list<RuleCase> cases);
 
 // A row of a one-text validator: the text and the answer.

@@ -1,4 +1,4 @@
-// Tests of the XB rules through the exports registry.
+// Tests of the XB rules through the call layer.
 #include <gtest/gtest.h>
 
 #include "tests/rule_fields.h"

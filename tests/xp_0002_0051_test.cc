@@ -1,4 +1,4 @@
-// Tests of the XP rules 0002 to 0051 through the exports registry.
+// Tests of the XP rules 0002 to 0051 through the call layer.
 #include <gtest/gtest.h>
 
 #include "tests/fake_service.h"

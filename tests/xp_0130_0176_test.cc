@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "exports/registry.h"
+#include "calls/calls.h"
 #include "tests/fake_service.h"
 #include "tests/test_support.h"
 

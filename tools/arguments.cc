@@ -102,8 +102,10 @@ bool entry_from_json(const json& j, CodeEntry& out, std::string& error) {
   if (!date_number(from, out.valid_from) || !date_number(to, out.valid_to)) {
     return fail(error, "a code's dates are 32-bit RRRRMMDD numbers");
   }
-  return text_from_json(code, out.code, error) &&
-         optional_text(alternative, out.alternative, error);
+  std::u16string code_text;
+  if (!text_from_json(code, code_text, error)) return false;
+  out.code = std::move(code_text);
+  return optional_text(alternative, out.alternative, error);
 }
 
 bool groups_from_json(const json& j, std::vector<CodeGroup>& out, std::string& error) {
@@ -236,8 +238,6 @@ bool arg_from_json(const json& j, ParamKind kind, Arg& out, std::string& error) 
     case ParamKind::kOpaque:
       if (!j.is_null()) return fail(error, "only null can be passed for this parameter");
       return set(out, std::monostate());
-    case ParamKind::kUnsupported:
-      return fail(error, "this parameter type cannot be passed from here");
   }
   return fail(error, "unknown parameter kind");
 }

@@ -1,28 +1,29 @@
-// Every row of the exports table as a typed call, in the order of the table.
+// The exports as the checker calls them: the rows of the call layer under the checker's names.
 #pragma once
 
 #include <span>
 #include <string_view>
 
-#include "exports/registry.h"
-#include "exports/typed_call.h"
+#include "calls/calls.h"
 
 namespace olv {
 
-// All rows; typed_exports()[i] is the typed form of exports()[i].
-std::span<const TypedExport> typed_exports();
+using TypedExport = Export;
+
+inline std::span<const TypedExport> typed_exports() { return exports(); }
 
 // The row of a symbol, or else the first row of a name; null when none.
-const TypedExport* find_typed_export(std::string_view name_or_symbol);
+inline const TypedExport* find_typed_export(std::string_view name_or_symbol) {
+  return find_export(name_or_symbol);
+}
 
-// The registry row of a typed row (its kind, its listed results).
-const Export& registry_row(const TypedExport& row);
+// A row's own entry in the table: the rows and their typed calls are one table now.
+inline const Export& registry_row(const TypedExport& row) { return row; }
 
-// The registry row whose results decide what a row's answers mean: a name that shares another
-// export's function answers as that export.
-const Export& answering_row(const TypedExport& row);
-
-// The parameter kind's name as the checker shows it.
-const char* kind_name(ParamKind kind);
+// The kind of argument i of a row, as a caller supplies it (texts past the fixed parameters of
+// a variable list).
+inline ParamKind param_kind_at(const TypedExport& row, std::size_t i) {
+  return i < row.params.size() ? row.params[i] : ParamKind::kText;
+}
 
 }  // namespace olv

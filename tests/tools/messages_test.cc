@@ -9,52 +9,21 @@
 #include <map>
 #include <set>
 #include <sstream>
-#include <type_traits>
 
-#include "olvenir_p.h"
+#include "calls/calls.h"
 #include "tools/checker.h"
 
 namespace olv {
 namespace {
 
-// The exports table read again, apart from the registry: each row's name, whether it answers
-// bool, its listed results and the name whose function it shares.
-struct Listed {
-  std::string_view name;
-  bool answers_bool;
-  std::vector<int64_t> results;
-  std::string_view same_as;
-};
-
-#define OLV_ANY_RESULT kAnyResult
-#define OLV_ANY_CODE kAnyCode
-#define LISTED_UNPAREN(...) __VA_ARGS__
-const Listed kListed[] = {
-#define OLV_C(name, result, params, results) \
-  {#name, std::is_same_v<result, bool>, {LISTED_UNPAREN results}, {}},
-#define OLV_CXX(name, symbol, result, params, results) \
-  {#name, std::is_same_v<result, bool>, {LISTED_UNPAREN results}, {}},
-#define OLV_RULE(name, arity, ...) {#name, false, {__VA_ARGS__}, {}},
-#define OLV_FIXED(name, result, params, answer) {#name, std::is_same_v<result, bool>, {answer}, {}},
-#define OLV_FIXED_CXX(name, symbol, result, params, answer) \
-  {#name, std::is_same_v<result, bool>, {answer}, {}},
-#define OLV_SAME(name, target) {#name, false, {}, #target},
-#include "exports/exports.def"
-};
-#undef LISTED_UNPAREN
-#undef OLV_ANY_CODE
-#undef OLV_ANY_RESULT
-
-// Every finding code of the table with the names that list it (a bool's 1 is its true).
+// Every finding code of the exports table with the names that list it (a bool's 1 is its true;
+// a name sharing another's function answers as that one).
 std::map<int64_t, std::set<std::string_view>> listed_codes() {
   std::map<int64_t, std::set<std::string_view>> codes;
-  for (const Listed& row : kListed) {
-    const Listed* answers = &row;
-    for (const Listed& target : kListed) {
-      if (!row.same_as.empty() && target.name == row.same_as) answers = &target;
-    }
-    if (answers->answers_bool) continue;
-    for (int64_t r : answers->results) {
+  for (const Export& row : exports()) {
+    const Export& answers = answering_row(row);
+    if (answers.result == ResultKind::kBool) continue;
+    for (int64_t r : answers.results) {
       if (r != 0 && r != kAnyResult && r != kAnyCode) codes[r].insert(row.name);
     }
   }

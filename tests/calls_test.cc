@@ -1,6 +1,6 @@
-// Tests of the typed calls: the table in step with the registry, and a call for each kind of
-// parameter and result, with the arguments a kind refuses.
-#include "tools/typed_exports.h"
+// The call layer through the shared library: lookups by name and symbol, each kind of parameter
+// in its neutral form and the forms it refuses, results and the writable arguments after a call.
+#include "calls/calls.h"
 
 #include <gtest/gtest.h>
 
@@ -9,24 +9,12 @@
 namespace olv {
 namespace {
 
-TEST(TypedExportsTest, EveryRowOfTheRegistryHasItsTypedCall) {
-  ASSERT_EQ(typed_exports().size(), exports().size());
-  for (std::size_t i = 0; i < exports().size(); ++i) {
-    const TypedExport& t = typed_exports()[i];
-    EXPECT_STREQ(t.symbol, exports()[i].symbol);
-    EXPECT_EQ(&registry_row(t), &exports()[i]);
-    EXPECT_EQ(static_cast<int>(t.params.size()), exports()[i].arity) << t.name;
-    EXPECT_EQ(t.variadic, exports()[i].variadic) << t.name;
-    for (std::size_t p = 0; p < t.params.size(); ++p) {
-      EXPECT_NE(t.params[p], ParamKind::kUnsupported) << t.name << " parameter " << p + 1;
-    }
-  }
-}
-
-TEST(TypedExportsTest, LookupPrefersTheSymbol) {
-  EXPECT_EQ(find_typed_export("_Z23fb_KVTKodSprawdzArkuszeiPKDsi")->result, ResultKind::kBool);
-  EXPECT_EQ(find_typed_export("fb_KVTKodSprawdzArkusze")->result, ResultKind::kInt);
-  EXPECT_EQ(find_typed_export("nope"), nullptr);
+TEST(CallsTest, LookupPrefersTheSymbol) {
+  EXPECT_EQ(find_export("_Z23fb_KVTKodSprawdzArkuszeiPKDsi")->result, ResultKind::kBool);
+  EXPECT_EQ(find_export("fb_KVTKodSprawdzArkusze")->result, ResultKind::kInt);
+  EXPECT_EQ(find_export("nope"), nullptr);
+  // A name sharing another export's function answers as that export.
+  EXPECT_EQ(&answering_row(*find_export("GP0039_2")), find_export("GP0039_1"));
 }
 
 struct CallCase {
@@ -38,14 +26,14 @@ struct CallCase {
 };
 
 Outcome call(const char* fn, const std::vector<Arg>& args) {
-  const TypedExport* row = find_typed_export(fn);
+  const Export* row = find_export(fn);
   if (row) return row->call(args);
   Outcome missing;
   missing.error = "no such export " + std::string(fn);
   return missing;
 }
 
-TEST(TypedExportsTest, EachKindOfParameterTakesItsOwnForm) {
+TEST(CallsTest, EachKindOfParameterTakesItsOwnForm) {
   const CallCase cases[] = {
       {"IsLowerPL", {int64_t{0xB1}, int64_t{0}}, "", ResultKind::kInt, 0},
       {"IsLowerPL", {int64_t{256}, int64_t{0}}, "argument 1: the integer does not fit", {}, 0},
@@ -106,7 +94,7 @@ TEST(TypedExportsTest, EachKindOfParameterTakesItsOwnForm) {
   }
 }
 
-TEST(TypedExportsTest, TextResultsAreCopiedAndOwnedOnesReleased) {
+TEST(CallsTest, TextResultsAreCopiedAndOwnedOnesReleased) {
   Outcome trimmed = call("KVTDelSpacje", {u" \tx\n"});
   EXPECT_EQ(trimmed.kind, ResultKind::kString);
   EXPECT_EQ(trimmed.text, u"x");
@@ -118,7 +106,7 @@ TEST(TypedExportsTest, TextResultsAreCopiedAndOwnedOnesReleased) {
   EXPECT_EQ(none.text, std::nullopt);
 }
 
-TEST(TypedExportsTest, CodeTablesAreLaidOutAsTheHostDoes) {
+TEST(CallsTest, CodeTablesAreLaidOutAsTheHostDoes) {
   std::vector<CodeGroup> groups(3);
   groups[2].children.resize(1);
   groups[2].children[0].codes = {{u"ABC", 20240315, 20240415, std::nullopt}};
@@ -129,6 +117,43 @@ TEST(TypedExportsTest, CodeTablesAreLaidOutAsTheHostDoes) {
   EXPECT_NE(
       call("sl_CzyPrawidlowyKodLiterowy", {std::vector<CodeGroup>(11), u"A", int64_t{0}}).error,
       "");
+}
+
+TEST(CallsTest, WritableArgumentsComeBackWhenTheyChange) {
+  const Outcome now = call("sl_Now", {u""});
+  ASSERT_EQ(now.error, "");
+  ASSERT_EQ(now.outs.size(), 1u);
+  EXPECT_EQ(now.outs[0].index, 0u);
+  EXPECT_EQ(std::get<std::u16string>(now.outs[0].value).size(), 8u);
+  EXPECT_TRUE(call("KVTIsNotEmpty", {u" x "}).outs.empty());
+  // Out-integers always come back, null ones never.
+  const Outcome range =
+      call("bw_DajDatyOdDoRSARGA", {u"01012024", u"31012024", u"", int64_t{7}, std::monostate()});
+  ASSERT_EQ(range.error, "");
+  ASSERT_EQ(range.outs.size(), 1u);
+  EXPECT_EQ(range.outs[0].index, 3u);
+}
+
+TEST(CallsTest, VariableListsEndWithANullAndHaveALimit) {
+  const Outcome earliest = call("sl_NajwczesniejszaData", {u"01012020", u"01012019", u"05052021"});
+  ASSERT_EQ(earliest.error, "");
+  EXPECT_EQ(earliest.text, u"01012019");
+  const std::vector<Arg> too_many(kMaxListTexts + 2, Arg(std::u16string(u"01012020")));
+  EXPECT_NE(call("sl_NajwczesniejszaData", too_many).error.find("at most 32 texts"),
+            std::string::npos);
+}
+
+// Bound arguments serve any number of calls, each with the same answer.
+TEST(CallsTest, BoundCallsRepeat) {
+  std::string error;
+  const std::vector<Arg> args = {int64_t{121}, std::u16string(u"44051401358"), int64_t{11}};
+  const auto bound = find_export("f_KVTElem")->bind(args, error);
+  ASSERT_NE(bound, nullptr) << error;
+  const int64_t first = bound->call_number();
+  EXPECT_NE(first, 0);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(bound->call().number, first);
+  EXPECT_EQ(find_export("f_KVTElem")->bind({}, error), nullptr);
+  EXPECT_EQ(error, "takes 3 arguments, given 0");
 }
 
 }  // namespace
