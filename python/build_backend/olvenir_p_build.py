@@ -29,7 +29,9 @@ def _tag():
 
 def _build():
     """Builds the staged package for this interpreter; its folder."""
-    key = hashlib.sha256(sys.executable.encode()).hexdigest()[:10]
+    # Keyed by the base interpreter, so every venv of one Python shares one build.
+    base = sys.base_prefix + "|" + str(sysconfig.get_config_var("SOABI"))
+    key = hashlib.sha256(base.encode()).hexdigest()[:10]
     build = os.path.join(ROOT, "build", "python-" + key)
     configure = ["cmake", "-S", ROOT, "-B", build, "-DCMAKE_BUILD_TYPE=Release",
                  "-DOLV_BUILD_TESTS=OFF", "-DOLV_BUILD_BENCHMARKS=OFF",
