@@ -111,7 +111,7 @@ void write_definitions(FILE* out) {
   std::fputs(
       "// Generated from exports/exports.def by olv_gen_c_face; do not edit.\n"
       "#include <cstdarg>\n#include <cstdlib>\n#include <cstring>\n\n"
-      "#include \"olvenir_p.h\"\n#include \"olvenir_p_c.h\"\n\n"
+      "#include \"capi/direct_call.h\"\n#include \"olvenir_p.h\"\n#include \"olvenir_p_c.h\"\n\n"
       "namespace {\nchar16_t* owned_copy(const std::u16string& s) {\n"
       "  auto* p = static_cast<char16_t*>(std::malloc((s.size() + 1) * sizeof(char16_t)));\n"
       "  if (!p) return nullptr;\n"
@@ -146,7 +146,23 @@ void write_definitions(FILE* out) {
     else
       std::fprintf(out, "  return ::%s(%s);\n}\n", e.name, call.c_str());
   }
-  std::fputs("}\n", out);
+  std::fputs("}\n\nnamespace olv::capi {\n\nconst DirectCall kDirectCalls[] = {\n", out);
+  for (const Entry& e : kEntries) {
+    if (e.row == Row::kSame) {
+      std::fputs("    nullptr,\n", out);
+      continue;
+    }
+    std::string type = trim(e.result) + "(";
+    const std::vector<std::string> params = params_of(e);
+    for (std::size_t i = 0; i < params.size(); ++i) type += (i ? ", " : "") + params[i];
+    type += ")";
+    std::fprintf(out, "    Direct<%s, static_cast<Pointer<%s>>(&::%s)>::pointer(),\n", type.c_str(),
+                 type.c_str(), e.name);
+  }
+  std::fputs(
+      "};\nconst std::size_t kDirectCallCount = sizeof kDirectCalls / sizeof kDirectCalls[0];\n\n"
+      "}  // namespace olv::capi\n",
+      out);
 }
 
 }  // namespace

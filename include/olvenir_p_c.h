@@ -111,11 +111,11 @@ typedef struct olv_export {
   int kind;                    /* enum olv_export_kind */
   const unsigned char* params; /* param_count values of enum olv_param_kind */
   size_t param_count;
-  int variadic;                /* takes texts after the fixed parameters */
-  int result;                  /* enum olv_result_kind */
-  const int64_t* results;      /* result_count allowed values, or OLV_ANY_RESULT / OLV_ANY_CODE */
+  int variadic;           /* takes texts after the fixed parameters */
+  int result;             /* enum olv_result_kind */
+  const int64_t* results; /* result_count allowed values, or OLV_ANY_RESULT / OLV_ANY_CODE */
   size_t result_count;
-  const char* same_as;         /* for OLV_EXPORT_SAME the name answered for, else null */
+  const char* same_as; /* for OLV_EXPORT_SAME the name answered for, else null */
 } olv_export;
 
 /* The number of rows of the exports table. */
@@ -195,21 +195,26 @@ typedef struct olv_out {
 
 /* The outcome of one call; every pointer in it is freed by olv_outcome_free. */
 typedef struct olv_outcome {
-  int error;           /* enum olv_error; the other fields are unset unless OLV_OK */
-  char* message;       /* UTF-8, naming the argument; null when OLV_OK */
-  int result;          /* enum olv_result_kind */
-  int64_t number;      /* an integer or bool result */
-  double real;         /* a double result */
-  char16_t* text;      /* a text result, null-terminated; null for a null pointer */
-  size_t length;       /* units of text */
-  int null_pointer;    /* a pointer result that was null */
-  olv_out* outs;       /* out_count writable arguments that the call changed */
+  int error;        /* enum olv_error; the other fields are unset unless OLV_OK */
+  char* message;    /* UTF-8, naming the argument; null when OLV_OK */
+  int result;       /* enum olv_result_kind */
+  int64_t number;   /* an integer or bool result */
+  double real;      /* a double result */
+  char16_t* text;   /* a text result, null-terminated; null for a null pointer */
+  size_t length;    /* units of text */
+  int null_pointer; /* a pointer result that was null */
+  olv_out* outs;    /* out_count writable arguments that the call changed */
   size_t out_count;
-  size_t row;          /* olv_call_many: the 0-based row that failed */
+  size_t row; /* olv_call_many: the 0-based row that failed */
 } olv_outcome;
 
 /* Calls `row` with `count` arguments; null only when memory ran out. Free with olv_outcome_free. */
 olv_outcome* olv_call(const olv_export* row, const olv_arg* args, size_t count);
+/* Calls `row` straight, without the copies of olv_call, when its arguments are texts, integers
+ * and bools and it answers an integer or bool: 1 with *answer set. 0 when the call needs
+ * olv_call: other arguments, an argument olv_call would refuse, or a writable text the function
+ * changed (olv_call then calls it again and reports the change). */
+int olv_call_direct(const olv_export* row, const olv_arg* args, size_t count, int64_t* answer);
 /* The same by name or symbol; an unknown name gives OLV_ERROR_NAME. */
 olv_outcome* olv_call_name(const char* name, const olv_arg* args, size_t count);
 /* Calls `row` once per row of `args` (rows x arg_count, row after row) and writes each answer as

@@ -18,12 +18,26 @@ typedef struct Block {
   _Alignas(16) unsigned char data[];
 } Block;
 
+/* The first units come from the arena itself, on the caller's stack: most calls allocate
+ * nothing. */
 typedef struct {
   Block* head;
+  size_t local_used;
+  _Alignas(16) unsigned char local[1024];
 } Arena;
+
+static void arena_init(Arena* a) {
+  a->head = NULL;
+  a->local_used = 0;
+}
 
 static void* arena_alloc(Arena* a, size_t bytes) {
   bytes = (bytes + 15) & ~(size_t)15;
+  if (sizeof a->local - a->local_used >= bytes) {
+    void* p = a->local + a->local_used;
+    a->local_used += bytes;
+    return p;
+  }
   if (!a->head || a->head->size - a->head->used < bytes) {
     size_t size = bytes > 65536 ? bytes : 65536;
     Block* b = PyMem_Malloc(sizeof(Block) + size);
@@ -47,6 +61,7 @@ static void arena_free(Arena* a) {
     PyMem_Free(a->head);
     a->head = next;
   }
+  a->local_used = 0;
 }
 
 /* ---- conversions ---- */
@@ -125,8 +140,8 @@ static int integer(PyObject* o, int64_t* out, Where w, const char* what) {
 }
 
 /* A list or tuple's items, or a dict's values under the keys given. */
-static PyObject* fields(PyObject* o, const char* const* keys, size_t required, size_t most,
-                        Where w, const char* form) {
+static PyObject* fields(PyObject* o, const char* const* keys, size_t required, size_t most, Where w,
+                        const char* form) {
   if (PyDict_Check(o)) {
     PyObject* t = PyTuple_New((Py_ssize_t)most);
     if (!t) return NULL;
@@ -346,8 +361,8 @@ static PyObject* answer_of(const olv_export* row, olv_outcome* o) {
   for (size_t i = 0; outs && i < o->out_count; ++i) {
     const olv_out* out = &o->outs[i];
     PyObject* key = PyLong_FromSize_t(out->position);
-    PyObject* value = out->is_text ? text_object(out->text, out->length)
-                                   : PyLong_FromLongLong(out->number);
+    PyObject* value =
+        out->is_text ? text_object(out->text, out->length) : PyLong_FromLongLong(out->number);
     if (!key || !value || PyDict_SetItem(outs, key, value)) Py_CLEAR(outs);
     Py_XDECREF(key);
     Py_XDECREF(value);
@@ -363,11 +378,19 @@ static PyObject* answer_of(const olv_export* row, olv_outcome* o) {
 static PyObject* call_row(const olv_export* row, PyObject* const* args, Py_ssize_t n) {
   olv_arg small[SMALL_ARGS];
   olv_arg* converted = small;
-  Arena arena = {NULL};
+  Arena arena;
+  arena_init(&arena);
   if (n > SMALL_ARGS && !(converted = arena_alloc(&arena, sizeof(olv_arg) * (size_t)n)))
     return NULL;
   PyObject* result = NULL;
-  if (!args_of(row, args, (size_t)n, &arena, converted)) {
+  int64_t answer;
+  if (args_of(row, args, (size_t)n, &arena, converted)) {
+    /* the error is set */
+  } else if ((row->result == OLV_RESULT_INT || row->result == OLV_RESULT_BOOL) &&
+             olv_call_direct(row, converted, (size_t)n, &answer)) {
+    result =
+        row->result == OLV_RESULT_BOOL ? PyBool_FromLong(answer != 0) : PyLong_FromLongLong(answer);
+  } else {
     olv_outcome* o = olv_call(row, converted, (size_t)n);
     result = answer_of(row, o);
     olv_outcome_free(o);
@@ -441,7 +464,8 @@ static PyObject* answers_of(const olv_export* row, PyObject* rows, PyObject* fix
     if (row->params[i] == OLV_PARAM_INT_OUT) numbers = 0;
   Py_ssize_t width = fixed ? PyTuple_GET_SIZE(fixed) + 1 : -1;
   const Py_ssize_t chunk = 4096;
-  Arena arena = {NULL};
+  Arena arena;
+  arena_init(&arena);
   PyObject* holder = NULL; /* a row's items while it is converted */
   olv_arg* converted = NULL;
   int64_t* answers = NULL;
@@ -496,8 +520,8 @@ static PyObject* answers_of(const olv_export* row, PyObject* rows, PyObject* fix
     }
     if (!result || !numbers || !used) continue;
     olv_outcome* o;
-    Py_BEGIN_ALLOW_THREADS o = olv_call_many(row, converted, (size_t)used, (size_t)(end - start),
-                                             answers);
+    Py_BEGIN_ALLOW_THREADS o =
+        olv_call_many(row, converted, (size_t)used, (size_t)(end - start), answers);
     Py_END_ALLOW_THREADS if (o) {
       PyErr_Format(o->error == OLV_ERROR_VALUE    ? PyExc_ValueError
                    : o->error == OLV_ERROR_FAILED ? service_error
@@ -554,8 +578,10 @@ static PyObject* int_list(const int64_t* v, size_t n) {
     PyObject* x = v[i] == OLV_ANY_RESULT ? PyUnicode_FromString("any")
                   : v[i] == OLV_ANY_CODE ? PyUnicode_FromString("any code")
                                          : PyLong_FromLongLong(v[i]);
-    if (!x) Py_CLEAR(list);
-    else PyList_SET_ITEM(list, (Py_ssize_t)i, x);
+    if (!x)
+      Py_CLEAR(list);
+    else
+      PyList_SET_ITEM(list, (Py_ssize_t)i, x);
   }
   return list;
 }
@@ -565,8 +591,8 @@ static PyObject* int_list(const int64_t* v, size_t n) {
 static PyObject* py_rows(PyObject* self, PyObject* unused) {
   (void)self;
   (void)unused;
-  static const char* const results[] = {"void", "int",   "bool",   "float",
-                                        "str",  "str",   "str",    "pointer"};
+  static const char* const results[] = {"void", "int", "bool", "float",
+                                        "str",  "str", "str",  "pointer"};
   static const char* const kinds[] = {"plain", "decorated", "rule", "fixed", "fixed", "same"};
   size_t n = olv_export_count();
   PyObject* list = PyList_New((Py_ssize_t)n);
@@ -574,7 +600,8 @@ static PyObject* py_rows(PyObject* self, PyObject* unused) {
     const olv_export* e = olv_export_at(i);
     PyObject* params = PyList_New((Py_ssize_t)e->param_count);
     for (size_t k = 0; params && k < e->param_count; ++k)
-      PyList_SET_ITEM(params, (Py_ssize_t)k, PyUnicode_FromString(olv_param_kind_name(e->params[k])));
+      PyList_SET_ITEM(params, (Py_ssize_t)k,
+                      PyUnicode_FromString(olv_param_kind_name(e->params[k])));
     PyObject* codes = int_list(e->results, e->result_count);
     PyObject* t = params && codes ? Py_BuildValue("(sssOOsOz)", e->name, e->symbol, kinds[e->kind],
                                                   params, e->variadic ? Py_True : Py_False,
@@ -582,8 +609,10 @@ static PyObject* py_rows(PyObject* self, PyObject* unused) {
                                   : NULL;
     Py_XDECREF(params);
     Py_XDECREF(codes);
-    if (!t) Py_CLEAR(list);
-    else PyList_SET_ITEM(list, (Py_ssize_t)i, t);
+    if (!t)
+      Py_CLEAR(list);
+    else
+      PyList_SET_ITEM(list, (Py_ssize_t)i, t);
   }
   return list;
 }
@@ -630,14 +659,14 @@ static PyMethodDef methods[] = {
      "use_dictionary(source): a database path, 'sample' or None."},
     {NULL, NULL, 0, NULL}};
 
-static struct PyModuleDef module = {PyModuleDef_HEAD_INIT, "olvenir_p._native", NULL, -1,
-                                    methods, NULL, NULL, NULL, NULL};
+static struct PyModuleDef module = {
+    PyModuleDef_HEAD_INIT, "olvenir_p._native", NULL, -1, methods, NULL, NULL, NULL, NULL};
 
 PyMODINIT_FUNC PyInit__native(void) {
   PyObject* m = PyModule_Create(&module);
   if (!m) return NULL;
-  service_error = PyErr_NewExceptionWithDoc(
-      "olvenir_p.ServiceError", "A failure of the dictionary service.", NULL, NULL);
+  service_error = PyErr_NewExceptionWithDoc("olvenir_p.ServiceError",
+                                            "A failure of the dictionary service.", NULL, NULL);
   if (!service_error || PyModule_AddObjectRef(m, "ServiceError", service_error) ||
       PyModule_AddStringConstant(m, "C_VERSION", OLVENIR_P_C_VERSION)) {
     Py_DECREF(m);

@@ -127,6 +127,25 @@ static void test_calls_by_name(void) {
   olv_outcome_free(o);
 }
 
+static void test_direct_calls(void) {
+  olv_arg args[3];
+  int64_t answer = -7;
+  args[0] = int_arg(121);
+  args[1] = text_arg(u"44051401358");
+  args[2] = int_arg(11);
+  expect("direct f_KVTElem made", olv_call_direct(olv_find_export("f_KVTElem"), args, 3, &answer),
+         1);
+  expect("direct f_KVTElem answer", answer, 60005401);
+  args[0] = int_arg(1 << 20);
+  expect("a short out of range takes the general path",
+         olv_call_direct(olv_find_export("f_KVTElem"), args, 3, &answer), 0);
+  args[0] = text_arg(u"xxxxxxxxxxxxxxxxxxxx");
+  expect("a text the call changes takes the general path",
+         olv_call_direct(olv_find_export("sl_Now"), args, 1, &answer), 0);
+  expect("records have no direct call",
+         olv_call_direct(olv_find_export("sl_CzyPrawidlowyKodLiterowy"), args, 1, &answer), 0);
+}
+
 static void test_many_rows(void) {
   static const char16_t* pesels[] = {u"44051401359", u"44051401358", u"", NULL};
   static const long long want[] = {0, 60005401, 60005401, 60005401};
@@ -166,6 +185,7 @@ int main(void) {
   test_direct_names();
   test_listing();
   test_calls_by_name();
+  test_direct_calls();
   test_many_rows();
   if (failures) fprintf(stderr, "%d failures\n", failures);
   return failures ? 1 : 0;
