@@ -57,7 +57,7 @@ bool take(const olv_arg& a, T& out, Room& room) {
     }
     if (a.type != OLV_ARG_TEXT || a.text.length + kOutUnits > kRoomUnits) return false;
     std::memcpy(room.units, a.text.units, a.text.length * sizeof(char16_t));
-    std::memset(room.units + a.text.length, 0, (kRoomUnits - a.text.length) * sizeof(char16_t));
+    std::memset(room.units + a.text.length, 0, kOutUnits * sizeof(char16_t));
     room.length = a.text.length;
     out = room.units;
     return true;
