@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev binutils pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev libicu-dev libsqlite3-dev
-          nlohmann-json3-dev valgrind clang-format)
+          nlohmann-json3-dev valgrind clang-format python3-dev python3-pytest)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
