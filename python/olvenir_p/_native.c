@@ -455,7 +455,8 @@ static PyObject* py_bind(PyObject* self, PyObject* args) {
 /* Answers of many rows: the C face's batch where every answer is a number, else one call each. */
 static PyObject* answers_of(const olv_export* row, PyObject* rows, PyObject* fixed,
                             Py_ssize_t column) {
-  PyObject* seq = PySequence_Fast(rows, "expected an iterable of rows");
+  /* Tuples own their items while the batch runs without the interpreter's lock. */
+  PyObject* seq = PyTuple_Check(rows) ? Py_NewRef(rows) : PySequence_Tuple(rows);
   if (!seq) return NULL;
   Py_ssize_t n = PySequence_Fast_GET_SIZE(seq);
   PyObject* result = PyList_New(n);
@@ -466,13 +467,15 @@ static PyObject* answers_of(const olv_export* row, PyObject* rows, PyObject* fix
   const Py_ssize_t chunk = 4096;
   Arena arena;
   arena_init(&arena);
-  PyObject* holder = NULL; /* a row's items while it is converted */
+  PyObject* keep = NULL; /* the rows of a chunk, as tuples */
   olv_arg* converted = NULL;
   int64_t* answers = NULL;
   for (Py_ssize_t start = 0; result && start < n; start += chunk) {
     Py_ssize_t end = start + chunk < n ? start + chunk : n;
     Py_ssize_t used = 0; /* the width of every row, which the batch needs alike */
     arena_free(&arena);
+    Py_XSETREF(keep, PyList_New(0));
+    if (!keep) Py_CLEAR(result);
     for (Py_ssize_t r = start; result && r < end; ++r) {
       PyObject* item = PySequence_Fast_GET_ITEM(seq, r);
       PyObject* const* items;
@@ -489,14 +492,15 @@ static PyObject* answers_of(const olv_export* row, PyObject* rows, PyObject* fix
         items = built;
         k = width;
       } else {
-        Py_XDECREF(holder);
-        holder = PySequence_Fast(item, "each row is a tuple of arguments");
-        if (!holder) {
+        PyObject* row_tuple = PyTuple_Check(item) ? Py_NewRef(item) : PySequence_Tuple(item);
+        if (!row_tuple || PyList_Append(keep, row_tuple)) {
+          Py_XDECREF(row_tuple);
           Py_CLEAR(result);
           break;
         }
-        items = PySequence_Fast_ITEMS(holder);
-        k = PySequence_Fast_GET_SIZE(holder);
+        Py_DECREF(row_tuple);
+        items = PySequence_Fast_ITEMS(row_tuple);
+        k = PyTuple_GET_SIZE(row_tuple);
       }
       if (!numbers || (used && k != used)) {
         PyObject* answer = call_row(row, items, k);
@@ -542,7 +546,7 @@ static PyObject* answers_of(const olv_export* row, PyObject* rows, PyObject* fix
       PyList_SET_ITEM(result, r, v);
     }
   }
-  Py_XDECREF(holder);
+  Py_XDECREF(keep);
   arena_free(&arena);
   Py_DECREF(seq);
   return result;

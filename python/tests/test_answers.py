@@ -64,6 +64,15 @@ def test_batches_answer_as_single_calls():
     assert olvenir_p.check_many("f_KVTElem", []) == []
 
 
+def test_rows_of_any_iterable_keep_their_fresh_texts():
+    def rows():
+        for i in range(6000):
+            yield iter([121, "".join(["4405140135", str(9 - i % 2)]), 11])
+
+    assert olvenir_p.check_many("f_KVTElem", rows()) == [0, 60005401] * 3000
+    assert olvenir_p.check_many("XP0088_1", [[None, "y"], ["x", "y"]]) == [61008801, 0]
+
+
 def test_a_large_column_crosses_the_batch_chunks():
     pesels = ["44051401359", "44051401358"] * 5000
     answers = olvenir_p.check_column("f_KVTElem", pesels, 121, olvenir_p.COLUMN, 11)
