@@ -78,10 +78,17 @@ std::string declared_params(const std::vector<std::string>& params) {
   return out + ")";
 }
 
-void write_header(FILE* out) {
+void write_header(FILE* out, const char* version, int version_number) {
   std::fputs(
       "/* Generated from exports/exports.def by olv_gen_c_face; do not edit. */\n"
-      "#ifndef OLVENIR_P_C_EXPORTS_H\n#define OLVENIR_P_C_EXPORTS_H\n\n"
+      "#ifndef OLVENIR_P_C_EXPORTS_H\n#define OLVENIR_P_C_EXPORTS_H\n\n",
+      out);
+  std::fprintf(
+      out,
+      "#define OLVENIR_P_C_VERSION \"%s\"\n"
+      "#define OLVENIR_P_C_VERSION_NUMBER %d /* major * 10000 + minor * 100 + patch */\n\n",
+      version, version_number);
+  std::fputs(
       "#ifndef __cplusplus\n"
       "/* The plain names, with C linkage in the library itself. */\n",
       out);
@@ -168,14 +175,15 @@ void write_definitions(FILE* out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fputs("usage: olv_gen_c_face HEADER DEFINITIONS\n", stderr);
+  int major = 0, minor = 0, patch = 0;
+  if (argc != 4 || std::sscanf(argv[3], "%d.%d.%d", &major, &minor, &patch) != 3) {
+    std::fputs("usage: olv_gen_c_face HEADER DEFINITIONS MAJOR.MINOR.PATCH\n", stderr);
     return 2;
   }
   FILE* header = std::fopen(argv[1], "w");
   FILE* definitions = std::fopen(argv[2], "w");
   if (!header || !definitions) return 1;
-  write_header(header);
+  write_header(header, argv[3], major * 10000 + minor * 100 + patch);
   write_definitions(definitions);
   return std::fclose(header) | std::fclose(definitions);
 }

@@ -1,11 +1,9 @@
 /* Olvenir_p for C: every export callable from C11, and calls by name with neutral arguments.
  * Texts are null-terminated UTF-16 (char16_t). Link with -lolvenir_p_calls -lolvenir_p
- * (pkg-config --cflags --libs olvenir_p). */
+ * (pkg-config --cflags --libs olvenir_p). The generated part names the version:
+ * OLVENIR_P_C_VERSION ("1.0.0") and OLVENIR_P_C_VERSION_NUMBER (10000). */
 #ifndef OLVENIR_P_C_H
 #define OLVENIR_P_C_H
-
-#define OLVENIR_P_C_VERSION "1.0.0"
-#define OLVENIR_P_C_VERSION_NUMBER 10000 /* major * 10000 + minor * 100 + patch */
 
 #ifdef __cplusplus
 #include <cstddef>

@@ -3,6 +3,7 @@ CMake for the running interpreter and writes the wheel itself (a zip with its di
 import base64
 import hashlib
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -10,9 +11,10 @@ import sysconfig
 import zipfile
 
 NAME = "olvenir_p"
-VERSION = "1.0.0"
 HERE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 ROOT = os.path.dirname(HERE)
+with open(os.path.join(ROOT, "CMakeLists.txt"), encoding="utf-8") as _cmake:
+    VERSION = re.search(r"project\(olvenir_p VERSION ([0-9.]+)", _cmake.read()).group(1)
 METADATA = (
     "Metadata-Version: 2.1\n"
     "Name: %s\n"

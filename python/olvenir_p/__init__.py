@@ -9,7 +9,7 @@ import sys as _sys
 from . import _native
 from ._native import ServiceError, call, check_many, use_dictionary
 
-__version__ = "1.0.0"
+__version__ = _native.C_VERSION
 
 _PARAM_TYPES = {
     "text": "str | None",

@@ -78,6 +78,8 @@ static void test_listing(void) {
   const olv_export* row = olv_find_export("f_KVTElem");
   const olv_export* by_symbol = olv_find_export("_Z9f_KVTElemsPDsi");
   expect("every export listed", olv_export_count() >= 297, 1);
+  expect("the version's number", OLVENIR_P_C_VERSION_NUMBER >= 10000, 1);
+  expect("the version's text", OLVENIR_P_C_VERSION[0] >= '1', 1);
   expect("f_KVTElem found", row != NULL, 1);
   if (!row) return;
   expect("f_KVTElem by its symbol", by_symbol == row, 1);
