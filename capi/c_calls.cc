@@ -164,15 +164,6 @@ olv_outcome* outcome_of(const olv::Outcome& r) {
   return o;
 }
 
-// A rule takes field texts only, so its rows go to the function with the caller's own texts.
-bool rule_row(const olv::Export& e, const olv_arg* args, std::size_t count) {
-  const olv::Export& answers = olv::answering_row(e);
-  if (answers.kind != olv::ExportKind::kRule || count != answers.params.size()) return false;
-  for (std::size_t i = 0; i < count; ++i)
-    if (args[i].type != OLV_ARG_TEXT && args[i].type != OLV_ARG_NULL) return false;
-  return true;
-}
-
 }  // namespace
 
 extern "C" {
@@ -234,16 +225,10 @@ olv_outcome* olv_call_many(const olv_export* row, const olv_arg* args, size_t ar
   const olv::capi::DirectCall direct = direct_of(row);
   std::size_t r = 0;
   try {
-    std::vector<const char16_t*> texts(arg_count);
     std::vector<Arg> converted;
     for (; r < rows; ++r) {
       const olv_arg* a = args + r * arg_count;
       if (direct && direct(a, arg_count, &answers[r]) != olv::capi::kNotMade) continue;
-      if (rule_row(e, a, arg_count)) {
-        for (std::size_t i = 0; i < arg_count; ++i) texts[i] = a[i].text.units;
-        answers[r] = olv::call_rule(e, texts.data());
-        continue;
-      }
       std::string error;
       if (!args_of(a, arg_count, converted)) error = "unknown argument type";
       std::unique_ptr<olv::BoundCall> bound = error.empty() ? e.bind(converted, error) : nullptr;

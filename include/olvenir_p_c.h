@@ -216,8 +216,9 @@ int olv_call_direct(const olv_export* row, const olv_arg* args, size_t count, in
 /* The same by name or symbol; an unknown name gives OLV_ERROR_NAME. */
 olv_outcome* olv_call_name(const char* name, const olv_arg* args, size_t count);
 /* Calls `row` once per row of `args` (rows x arg_count, row after row) and writes each answer as
- * a number (an integer or bool result; 0 for none) to answers[0 .. rows - 1]. Null when every row
- * was called; else the first failing row's outcome (its `row` set), freed by olv_outcome_free. */
+ * a number to answers[0 .. rows - 1]: an integer or bool result as it is, a text's length, 1 for
+ * a non-null pointer, 0 for none. Writable arguments are not reported. Null when every row was
+ * called; else the first failing row's outcome (its `row` set), freed by olv_outcome_free. */
 olv_outcome* olv_call_many(const olv_export* row, const olv_arg* args, size_t arg_count,
                            size_t rows, int64_t* answers);
 /* Frees an outcome and everything in it; null is allowed. */
