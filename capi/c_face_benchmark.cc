@@ -2,6 +2,7 @@
 // links them; and the C calls by name over the same inputs.
 #include <benchmark/benchmark.h>
 
+#include "calls/calls.h"
 #include "olvenir_p.h"
 #include "olvenir_p_c.h"
 
@@ -46,12 +47,23 @@ void BM_olv_call_f_KVTElem(benchmark::State& state) {
   for (auto _ : state) olv_outcome_free(olv_call(row, args, 3));
 }
 
+// The general path alone, the plain side of the direct calls' pair: arguments converted to the
+// call layer's form and called through it, as a call by name did before the direct calls.
+void BM_general_path_f_KVTElem(benchmark::State& state) {
+  const olv::Export* row = olv::find_export("f_KVTElem");
+  for (auto _ : state) {
+    const std::vector<olv::Arg> args{int64_t{121}, std::u16string(pesel), int64_t{11}};
+    benchmark::DoNotOptimize(row->call(args).number);
+  }
+}
+
 BENCHMARK(BM_f_KVTElem);
 BENCHMARK(BM_olv_f_KVTElem);
 BENCHMARK(BM_f_KVTElemT_NIP);
 BENCHMARK(BM_olv_f_KVTElemT_NIP);
 BENCHMARK(BM_olv_call_direct_f_KVTElem);
 BENCHMARK(BM_olv_call_f_KVTElem);
+BENCHMARK(BM_general_path_f_KVTElem);
 
 }  // namespace
 
