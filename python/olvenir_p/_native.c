@@ -447,8 +447,10 @@ static PyObject* py_bind(PyObject* self, PyObject* args) {
   def->ml_meth = (PyCFunction)(void (*)(void))py_named;
   def->ml_flags = METH_FASTCALL;
   PyObject* i = PyLong_FromSsize_t(index);
-  PyObject* f = i ? PyCFunction_NewEx(def, i, NULL) : NULL;
+  PyObject* module_name = PyUnicode_FromString("olvenir_p");
+  PyObject* f = i && module_name ? PyCFunction_NewEx(def, i, module_name) : NULL;
   Py_XDECREF(i);
+  Py_XDECREF(module_name);
   return f;
 }
 
