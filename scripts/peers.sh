@@ -131,3 +131,10 @@ for peer, times in peers.items():
     print(row([peer] + cells))
 print("ours: f_KVTElem for PESEL, NIP, REGON; the NRB check digits (GP0004_1) for the Polish IBANs")
 EOF
+
+# The Python package beside python-stdnum (the same Debian python3-stdnum), in one Python run.
+if cmake --build build/release --target olvenir_p_python >/dev/null 2>&1; then
+  echo
+  PYTHONPATH="$root/build/release/python:$scratch/py/usr/lib/python3/dist-packages" \
+    python3 "$root/python/bench.py" 2>/dev/null
+fi

@@ -1,0 +1,117 @@
+"""Answers of sample rows equal to the C++ tests' answers, and the shapes of the answers."""
+import concurrent.futures
+
+import pytest
+
+import olvenir_p
+
+# (export, arguments, answer), taken from the C++ tests of the same exports.
+ROWS = [
+    ("f_KVTElem", (121, "44051401359", 11), 0),
+    ("f_KVTElem", (121, "440514013591", 11), 60004001),
+    ("f_KVTElem", (999, "x", 5), -1999),
+    ("f_KVTElemT_PESEL", ("44051401359",), 0),
+    ("f_KVTElemT_PESEL", ("4405140135",), 60005401),
+    ("f_KVTElemT_REGON", ("123456785",), 0),
+    ("f_KVTElemT_REGON", ("123456786",), 60005201),
+    ("f_KVTElemT_REGON", ("12345678A",), 60005901),
+    ("f_KVTElemT_NIP", ("1234563218",), 0),
+    ("f_KVTElemT_NIP", ("1234563219",), 60005101),
+    ("f_KVTElemT_NIP", ("123-456-32-18",), 60005901),
+    ("f_KVTElemT_NUSP", ("123456789",), 1),
+    ("XP0088_1", (None, "y"), 61008801),
+    ("XP0088_1", ("x", "y"), 0),
+    ("GB0022_2", ("02012024", "01012024"), 64002201),
+    ("GB0022_2", ("01012024", "01012024"), 0),
+    ("GB0022_2", ("32012024", "01012024"), 0),
+    ("XB0001_1", (" 0111 ", "x", ""), 63000101),
+    ("XB0001_1", ("0110", "y", "z"), 0),
+    ("XB0004_1", ("a", "", "c", "d"), 63000401),
+    ("XB0004_1", ("a", "b", "", "d"), 0),
+    ("KVTDelSpacjeStrcmp", ("  X ", "X"), 0),
+    ("KVTDelSpacjeStrcmp", ("a", "b"), -1),
+    ("KVTDelSpacjeStrcmp", ("a", "A"), 1),
+    ("IsLowerPL", (0xB1, 0), 0),
+    ("IsLowerPL", (0xB1, 1), 1),
+    ("isKVTdigit", ("\u0660",), 0),
+    ("isKVTdigit", (0x37,), 1),
+    ("f_KVTIsZnakSpecjalny", (0x10020,), 60007501),
+    ("KVTIsNotEmpty", ("\t",), 0),
+    ("KVTDelSpacje", ("\t x \n",), "x"),
+    ("f_KVTElemT_TylkoCyfry", ("12",), True),
+    ("_Z23fb_KVTKodSprawdzArkuszeiPKDsi", (10001, "x", 0), False),
+]
+
+
+@pytest.mark.parametrize("name,args,want", ROWS)
+def test_sample_rows_answer_as_in_the_cxx_tests(name, args, want):
+    assert olvenir_p.call(name, *args) == want
+    if not name.startswith("_Z"):
+        assert getattr(olvenir_p, name)(*args) == want
+
+
+def test_batches_answer_as_single_calls():
+    for name, args, want in ROWS:
+        if isinstance(want, (int, bool)):
+            assert olvenir_p.check_many(name, [args, args]) == [want, want]
+    pesels = ["44051401359", "4405140135", "", None, "\ud800"]
+    singles = [olvenir_p.f_KVTElem(121, p, 11) for p in pesels]
+    assert olvenir_p.check_column("f_KVTElem", pesels, 121, olvenir_p.COLUMN, 11) == singles
+    assert olvenir_p.check_column("f_KVTElem", iter(pesels), 121, olvenir_p.COLUMN, 11) == singles
+    assert olvenir_p.check_column("f_KVTElemT_PESEL", (p for p in pesels)) == [
+        olvenir_p.f_KVTElemT_PESEL(p) for p in pesels]
+    assert olvenir_p.check_column("XP0088_1", ["x", None], "y") == [0, 61008801]
+    assert olvenir_p.check_many("f_KVTElem", []) == []
+
+
+def test_rows_of_any_iterable_keep_their_fresh_texts():
+    def rows():
+        for i in range(6000):
+            yield iter([121, "".join(["4405140135", str(9 - i % 2)]), 11])
+
+    assert olvenir_p.check_many("f_KVTElem", rows()) == [0, 60005401] * 3000
+    assert olvenir_p.check_many("XP0088_1", [[None, "y"], ["x", "y"]]) == [61008801, 0]
+
+
+def test_a_large_column_crosses_the_batch_chunks():
+    pesels = ["44051401359", "44051401358"] * 5000
+    answers = olvenir_p.check_column("f_KVTElem", pesels, 121, olvenir_p.COLUMN, 11)
+    assert answers == [0, 60005401] * 5000
+
+
+def test_numpy_array_on_request():
+    numpy = pytest.importorskip("numpy")
+    got = olvenir_p.check_column("f_KVTElemT_PESEL", ["44051401359"], as_array=True)
+    assert got.dtype == numpy.int32 and list(got) == [0]
+
+
+@pytest.mark.parametrize("text", ["\ud800", "a\udc00b", "\U0001F600", "zażółć", "x" * 1000])
+def test_texts_keep_every_unit(text):
+    assert olvenir_p.KVTDelSpacje(" " + text + " ") == text
+
+
+def test_writers_answer_their_new_values():
+    answer, outs = olvenir_p.call("sl_Now", "x" * 20)
+    assert 18500101 <= answer <= 20991231
+    assert outs == {1: "%02d%02d%04d" % (answer % 100, answer // 100 % 100, answer // 10000)}
+
+
+def test_threads_answer_as_one_thread():
+    pesels = ["%011d" % (44051401359 + i) for i in range(2000)]
+    want = [olvenir_p.f_KVTElem(121, p, 11) for p in pesels]
+
+    def work(_):
+        return ([olvenir_p.f_KVTElem(121, p, 11) for p in pesels],
+                olvenir_p.check_column("f_KVTElem", pesels, 121, olvenir_p.COLUMN, 11))
+
+    with concurrent.futures.ThreadPoolExecutor(8) as pool:
+        for singles, column in pool.map(work, range(16)):
+            assert singles == want and column == want
+
+
+def test_exports_list_every_row():
+    rows = olvenir_p.exports()
+    assert len(rows) >= 297
+    elem = next(r for r in rows if r["name"] == "f_KVTElem")
+    assert elem["params"] == ["short", "writable text", "int"]
+    assert "p2: str | None" in olvenir_p.f_KVTElem.__doc__
