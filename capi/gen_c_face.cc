@@ -118,7 +118,8 @@ void write_definitions(FILE* out) {
   std::fputs(
       "// Generated from exports/exports.def by olv_gen_c_face; do not edit.\n"
       "#include <cstdarg>\n#include <cstdlib>\n#include <cstring>\n\n"
-      "#include \"capi/direct_call.h\"\n#include \"olvenir_p.h\"\n#include \"olvenir_p_c.h\"\n#include \"platform/runtime_names.h\"\n\n"
+      "#include \"capi/direct_call.h\"\n#include \"olvenir_p.h\"\n#include "
+      "\"olvenir_p_c.h\"\n#include \"platform/runtime_names.h\"\n\n"
       "namespace {\nchar16_t* owned_copy(const std::u16string& s) {\n"
       "  auto* p = static_cast<char16_t*>(std::malloc((s.size() + 1) * sizeof(char16_t)));\n"
       "  if (!p) return nullptr;\n"

@@ -10,6 +10,5 @@
   extern "C" result name params { return answer; }
 #define OLV_FIXED_CXX(name, symbol, result, params, answer) \
   result name params { return answer; }
-#define OLV_SAME(name, target) \
-  extern "C" __typeof__(target) name __attribute__((alias(#target)));
+#define OLV_SAME(name, target) extern "C" __typeof__(target) name __attribute__((alias(#target)));
 #include "exports/exports.def"

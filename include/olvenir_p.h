@@ -6,13 +6,13 @@
 #ifndef OLVENIR_P_H
 #define OLVENIR_P_H
 
-#include "olvenir_p/version.h"
-#include "olvenir_p/types.h"
-#include "olvenir_p/frame.h"
-#include "olvenir_p/elements.h"
 #include "olvenir_p/dates.h"
-#include "olvenir_p/runtime.h"
 #include "olvenir_p/dictionaries.h"
+#include "olvenir_p/elements.h"
+#include "olvenir_p/frame.h"
 #include "olvenir_p/rules.h"
+#include "olvenir_p/runtime.h"
+#include "olvenir_p/types.h"
+#include "olvenir_p/version.h"
 
 #endif

@@ -59,7 +59,9 @@ CalendarDate clock_date() {
   const std::time_t to_midnight = kDay - (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec);
   const std::time_t into_quarter = ((now % kQuarterHour) + kQuarterHour) % kQuarterHour;
   const std::time_t to_quarter = kQuarterHour - into_quarter;
-  kept = {now, now + std::min(to_midnight, to_quarter), readings,
+  kept = {now,
+          now + std::min(to_midnight, to_quarter),
+          readings,
           {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}};
   return kept.date;
 }

@@ -34,7 +34,6 @@ int GP0039_1(Field p1)          { return code_when(trimmed_length(p1) != 8, 6000
 int GP0015_1(Field p1, Field p2) { return TestNrRachBankNrDecyzji(p1, p2); }
 // clang-format on
 
-
 // Bank accounts: the NRB form test and the NRB check digits.
 int GP0005_1(Field p1) { return code_when(!KVT_CzyFormRachBank_NRB(p1), 62000501); }
 int GP0004_1(Field p1) { return TestNrRachBank(p1, true); }
@@ -61,13 +60,13 @@ int GP0013_2(Field p1, Field p2) { return code_when(full_date_on_or_after(p1, p2
 
 // The birth date in the PESEL p2 must be the date p1; eight spaces in p1 differ from any.
 int GP0009_1(Field p1, Field p2) {
-  if (!valid_element_date(p1)) return 0;                                           // 1
-  if (trimmed_length(p2) < 6) return 0;                                            // 2
-  const Text d = p1;                                                               // 3
-  const char16_t a[8] = {d[4], d[5], d[6], d[7], d[2], d[3], d[0], d[1]};          // 3
-  char16_t b_buffer[11];                                                           // 3
-  const Text b = decimal_text(f_PeselToDate(p2), b_buffer);                        // 3
-  return code_when(KVTDelSpacjeStrcmp(b, Text(a, 8)) != 0, 62000901);              // 4
+  if (!valid_element_date(p1)) return 0;                                   // 1
+  if (trimmed_length(p2) < 6) return 0;                                    // 2
+  const Text d = p1;                                                       // 3
+  const char16_t a[8] = {d[4], d[5], d[6], d[7], d[2], d[3], d[0], d[1]};  // 3
+  char16_t b_buffer[11];                                                   // 3
+  const Text b = decimal_text(f_PeselToDate(p2), b_buffer);                // 3
+  return code_when(KVTDelSpacjeStrcmp(b, Text(a, 8)) != 0, 62000901);      // 4
 }
 
 // Equal pair with a qualifying code.

@@ -60,7 +60,8 @@ int XP0384_1(Field p1, Field p2) {
 }
 
 // A filled date that is not valid has today's year; intended, as in XP0385_2.
-int XP0385_1(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8, Field p9) {
+int XP0385_1(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8,
+             Field p9) {
   const int32_t year = int_value(p2);  // 1
   if (year < 2011) return 0;           // 1
   const auto of_another_year = [year](Text date) {
@@ -69,7 +70,8 @@ int XP0385_1(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p
   return code_when(some({p1, p3, p4, p5, p6, p7, p8, p9}, of_another_year), 61038501);  // 2, 3
 }
 
-int XP0385_2(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8, Field p9) {
+int XP0385_2(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8,
+             Field p9) {
   if (!equals(p1, u"2010")) return 0;  // 1
   const auto outside_2009_2010 = [](Text date) {
     return filled(date) && !between(date_year(date), 2009, 2010);

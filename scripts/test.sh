@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The test run. Without an argument: the dependencies, a Release build and every CTest test.
+# The test run. Without an argument: the dependencies, the format of every C++ file, a Release
+# build and every CTest test.
 # With --full (what CI runs) also, each step bounded in time: the tests under AddressSanitizer
 # and UndefinedBehaviorSanitizer, every benchmark once for a few milliseconds (no time is
 # asserted), every fuzzer for FUZZ_SECONDS, the concurrency tests under ThreadSanitizer, the
-# tests under valgrind's memcheck, and the format of every C++ file.
+# tests under valgrind's memcheck.
 # Usage: scripts/test.sh [--full | STEP...]   steps: quick asan bench fuzz tsan valgrind format
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -81,8 +82,8 @@ format() {
 }
 
 steps=("$@")
-[ ${#steps[@]} -eq 0 ] && steps=(quick)
-[ "${steps[0]}" = --full ] && steps=(quick asan bench fuzz tsan valgrind format)
+[ ${#steps[@]} -eq 0 ] && steps=(format quick)
+[ "${steps[0]}" = --full ] && steps=(format quick asan bench fuzz tsan valgrind)
 
 scripts/install-deps.sh
 for step in "${steps[@]}"; do

@@ -1,8 +1,8 @@
 // The generated letter and white-space classes agree with ICU for every UTF-16 unit.
+#include "platform/char_class.h"
+
 #include <gtest/gtest.h>
 #include <unicode/uchar.h>
-
-#include "platform/char_class.h"
 
 namespace {
 

@@ -1,4 +1,6 @@
 // The date forms at the exports: both validator families, conversions, today, earliest/latest.
+#include "dates/date_forms.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -6,7 +8,6 @@
 #include <string>
 
 #include "olvenir_p.h"
-#include "dates/date_forms.h"
 #include "platform/clock.h"
 #include "tests/test_support.h"
 
@@ -26,18 +27,28 @@ TEST_F(DateFormsTest, DayMonthYear) {
     S text;
     int32_t sl, element;
   } rows[] = {
-      {u"29022024", 0, 0},        {u"29022023", 60005801, 60005801},
-      {u"29021900", 60005801, 60005801}, {u"29022000", 0, 0},
-      {u"00012024", 60005801, 60005801}, {u"01002024", 60005701, 60005701},
-      {u"01132024", 60005701, 60005701}, {u"31042024", 60005801, 60005801},
+      {u"29022024", 0, 0},
+      {u"29022023", 60005801, 60005801},
+      {u"29021900", 60005801, 60005801},
+      {u"29022000", 0, 0},
+      {u"00012024", 60005801, 60005801},
+      {u"01002024", 60005701, 60005701},
+      {u"01132024", 60005701, 60005701},
+      {u"31042024", 60005801, 60005801},
       {u"        ", 60006201, 0},  // an empty date field passes only the element check
-      {u"0101 024", 60006201, 60006201}, {u"0101202", 60006201, 60006201},
-      {u"010120240", 60006201, 60006201}, {u"", 60006201, 60006201},
+      {u"0101 024", 60006201, 60006201},
+      {u"0101202", 60006201, 60006201},
+      {u"010120240", 60006201, 60006201},
+      {u"", 60006201, 60006201},
       {u"01011849", 0, 60006201},  // the element check alone tests the year range
-      {u"31122050", 0, 0},        {u"01012051", 0, 60006201},
-      {u"31120000", 0, 60006201}, {u"01019999", 0, 60006201},
-      {u"+1012024", 60006201, 60006201}, {u"\uFF101012024", 60006201, 60006201},
-      {u"1301 024", 60006201, 60006201}, {u"00132024", 60005701, 60005701},
+      {u"31122050", 0, 0},
+      {u"01012051", 0, 60006201},
+      {u"31120000", 0, 60006201},
+      {u"01019999", 0, 60006201},
+      {u"+1012024", 60006201, 60006201},
+      {u"\uFF101012024", 60006201, 60006201},
+      {u"1301 024", 60006201, 60006201},
+      {u"00132024", 60005701, 60005701},
   };
   for (const auto& r : rows) {
     EXPECT_EQ(sl_PoprawnaData_DDMMRRRR(r.text.c_str()), r.sl) << utf8(r.text);
@@ -50,11 +61,10 @@ TEST_F(DateFormsTest, MonthYearAndDayMonth) {
   const struct {
     S text;
     int32_t sl, element;
-  } months[] = {{u"032024", 0, 0},        {u"122051", 60006301, 60006301},
-                {u"012050", 0, 0},        {u"011850", 0, 0},
-                {u"011849", 60006301, 60006301}, {u"002024", 60005701, 60005701},
-                {u"      ", 60006201, 0}, {u"13202", 60006201, 60006201},
-                {u"1a2024", 60006201, 60006201}};
+  } months[] = {
+      {u"032024", 0, 0},        {u"122051", 60006301, 60006301}, {u"012050", 0, 0},
+      {u"011850", 0, 0},        {u"011849", 60006301, 60006301}, {u"002024", 60005701, 60005701},
+      {u"      ", 60006201, 0}, {u"13202", 60006201, 60006201},  {u"1a2024", 60006201, 60006201}};
   for (const auto& r : months) {
     EXPECT_EQ(sl_PoprawnaData_MMRRRR(r.text.c_str()), r.sl) << utf8(r.text);
     EXPECT_EQ(f_KVTElemT_DATA_MMRRRR(r.text.c_str()), r.element) << utf8(r.text);
@@ -62,10 +72,14 @@ TEST_F(DateFormsTest, MonthYearAndDayMonth) {
   const struct {
     S text;
     int32_t sl, element;
-  } days[] = {{u"2902", 0, 0},        {u"3102", 60005801, 60005801},
+  } days[] = {{u"2902", 0, 0},
+              {u"3102", 60005801, 60005801},
               {u"0013", 60005701, 60005701},  // the month is tested before the day
-              {u"0001", 60005801, 60005801}, {u"3112", 0, 0},
-              {u"    ", 60006201, 0}, {u"310", 60006201, 60006201}, {u"3 12", 60006201, 60006201}};
+              {u"0001", 60005801, 60005801},
+              {u"3112", 0, 0},
+              {u"    ", 60006201, 0},
+              {u"310", 60006201, 60006201},
+              {u"3 12", 60006201, 60006201}};
   for (const auto& r : days) {
     EXPECT_EQ(sl_PoprawnaData_DDMM(r.text.c_str()), r.sl) << utf8(r.text);
     EXPECT_EQ(f_KVTElemT_DATA_DDMM(S(r.text).data()), r.element) << utf8(r.text);
@@ -117,9 +131,9 @@ TEST_F(DateFormsTest, Conversions) {
 
   EXPECT_EQ(atod(u"15032024"), 20240315);
   EXPECT_EQ(atod(u"032024"), 0);
-  EXPECT_EQ(atod(u"ab03xx24"), 300);  // parts that are not numbers read as 0
+  EXPECT_EQ(atod(u"ab03xx24"), 300);              // parts that are not numbers read as 0
   EXPECT_EQ(atod(u" 1-2+003"), 30000 - 200 + 1);  // a part may hold white space and a sign
-  EXPECT_EQ(atod(u"1 2\t3x4 "), 30201);  // a part's reading stops at its first non-digit
+  EXPECT_EQ(atod(u"1 2\t3x4 "), 30201);           // a part's reading stops at its first non-digit
   EXPECT_EQ(atod(nullptr), 0);
   EXPECT_EQ(DataStr2Long(u"15032024"), 20240315);
   EXPECT_EQ(DataStr2Long(u"1503202"), -1);

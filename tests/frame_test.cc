@@ -1,10 +1,11 @@
 // Trimming, the trimmed comparison, the character classes and the code page, at the exports.
+#include "frame/frame.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "frame/frame.h"
 #include "olvenir_p.h"
 #include "tests/test_support.h"
 
@@ -26,11 +27,14 @@ TEST(FrameTest, TrimmedComparison) {
     int want;
   };
   const Row rows[] = {
-      {u"  X ", u"X", 0},        {u"a", u"b", -1},        {u"b", u"a", 1},
-      {u"a", u"A", 1},           {u"ab", u"a", 1},        {u"", u"   ", 0},
-      {nullptr, u"", 0},         {u"\t\n\t\n", u"", 0},   {u"a", nullptr, 1},
-      {u"\u00A0x\u3000", u"x", 0}, {u"\uFFFF", u"a", 1},  {u"a  b", u"a b", -1},
-      {u"a", u"ab", -1},         {u"\u2028", u"", 0},     {u"\u200B", u"", 1},
+      {u"  X ", u"X", 0},   {u"a", u"b", -1},
+      {u"b", u"a", 1},      {u"a", u"A", 1},
+      {u"ab", u"a", 1},     {u"", u"   ", 0},
+      {nullptr, u"", 0},    {u"\t\n\t\n", u"", 0},
+      {u"a", nullptr, 1},   {u"\u00A0x\u3000", u"x", 0},
+      {u"\uFFFF", u"a", 1}, {u"a  b", u"a b", -1},
+      {u"a", u"ab", -1},    {u"\u2028", u"", 0},
+      {u"\u200B", u"", 1},
   };
   for (const Row& r : rows) {
     Buf a(r.a ? r.a : u""), b(r.b ? r.b : u"");
@@ -49,10 +53,10 @@ TEST(FrameTest, TrimmedComparisonStopsAtTheTerminator) {
     int want;
   };
   const Row rows[] = {
-      {std::u16string(u" \0x", 3), u"x", -1},       {u"x", std::u16string(u"\t\0x", 3), 1},
-      {std::u16string(u"  \0ab", 5), u"ab", -1},    {std::u16string(u"  \0x", 4), u" x", -1},
-      {std::u16string(u"a \0b", 4), u"a", 0},       {u"a", std::u16string(u"a\u3000\0b", 4), 0},
-      {std::u16string(u" \0b", 3), u" b", -1},      {u"12", std::u16string(u"  12 \0 3", 8), 0},
+      {std::u16string(u" \0x", 3), u"x", -1},    {u"x", std::u16string(u"\t\0x", 3), 1},
+      {std::u16string(u"  \0ab", 5), u"ab", -1}, {std::u16string(u"  \0x", 4), u" x", -1},
+      {std::u16string(u"a \0b", 4), u"a", 0},    {u"a", std::u16string(u"a\u3000\0b", 4), 0},
+      {std::u16string(u" \0b", 3), u" b", -1},   {u"12", std::u16string(u"  12 \0 3", 8), 0},
   };
   for (const Row& r : rows) {
     std::u16string a = r.a, b = r.b;
@@ -71,10 +75,12 @@ TEST(FrameTest, TrimmedComparisonOfViews) {
     int want;
   };
   const Row rows[] = {
-      {u"  X ", u"X", 0},          {u"a", u"b", -1},             {u"ab", u"a", 1},
-      {u"a", u"ab", -1},           {u" a b \t", u"a b", 0},      {u"a \u00A0", u"a\u00A0b", -1},
-      {Text(u"a\0", 2), u"a", 1},  {u"a", Text(u"a\0 ", 3), -1}, {Text(), u"\n", 0},
-      {u"x ", u"x y", -1},         {u"x y", u"x ", 1},           {u"\u00E9", u"e", 1},
+      {u"  X ", u"X", 0},         {u"a", u"b", -1},
+      {u"ab", u"a", 1},           {u"a", u"ab", -1},
+      {u" a b \t", u"a b", 0},    {u"a \u00A0", u"a\u00A0b", -1},
+      {Text(u"a\0", 2), u"a", 1}, {u"a", Text(u"a\0 ", 3), -1},
+      {Text(), u"\n", 0},         {u"x ", u"x y", -1},
+      {u"x y", u"x ", 1},         {u"\u00E9", u"e", 1},
   };
   for (const Row& r : rows) {
     EXPECT_EQ(olv::KVTDelSpacjeStrcmp(r.a, r.b), r.want)
@@ -88,7 +94,7 @@ TEST(FrameTest, TrimmedComparisonOfViews) {
 TEST(FrameTest, TrimmedComparisonAgreesWithTrimmingFirst) {
   const std::u16string alphabet = u" \u3000ab\uFFFF";
   std::vector<std::u16string> texts{u""};
-  for (std::size_t from = 0; texts.back().size() < 3; ) {
+  for (std::size_t from = 0; texts.back().size() < 3;) {
     const std::size_t to = texts.size();
     for (std::size_t t = from; t < to; ++t) {
       for (char16_t c : alphabet) texts.push_back(texts[t] + c);

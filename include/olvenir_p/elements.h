@@ -77,7 +77,8 @@ int f_KVTTypAndIdentyfikator(char16_t* type, char16_t* identifier);
 bool KVT_CzyRachBank_IBAN_lub_NRB(const char16_t* text);
 /* False only when the text holds 26 digits that are neither alone nor in the spaced NRB form. */
 bool KVT_CzyFormRachBank_NRB(const char16_t* text);
-/* 0 for the free account form (eight digits, a free tail of letters, digits, - / .), else 60007601. */
+/* 0 for the free account form (eight digits, a free tail of letters, digits, - / .), else 60007601.
+ */
 int f_KVTElemT_NR_RACH_BANKOWEGO(char16_t* text);
 
 extern "C" {

@@ -446,7 +446,6 @@ int XU0005(const char16_t* p1, const char16_t* p2, const char16_t* p3);
 int XU0006(const char16_t* p1, const char16_t* p2, const char16_t* p3);
 /* 66000102 when the amount p1 is above 0 and the amount p2 reads as exactly 0. */
 int ZF0001_2(const char16_t* p1, const char16_t* p2);
-
 }
 
 #endif

@@ -31,9 +31,9 @@ struct stPozycjaKodu {
 
 /* A group of a host-built code table; groups always come in arrays of 10. */
 struct stGrupaKodow {
-  uint16_t count;                /* entries in `codes` */
+  uint16_t count; /* entries in `codes` */
   stPozycjaKodu* codes;
-  stGrupaKodow* children;        /* a child array of 10 groups, or null */
+  stGrupaKodow* children; /* a child array of 10 groups, or null */
 };
 
 /* A code description of the host's; the library never looks inside. */
