@@ -5,7 +5,7 @@
 # and UndefinedBehaviorSanitizer, every benchmark once for a few milliseconds (no time is
 # asserted), every fuzzer for FUZZ_SECONDS, the concurrency tests under ThreadSanitizer, the
 # tests under valgrind's memcheck.
-# Usage: scripts/test.sh [--full | STEP...]   steps: quick asan bench fuzz tsan valgrind format
+# Usage: scripts/test.sh [--full | STEP...]   steps: format quick slow asan bench fuzz tsan valgrind
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +14,13 @@ FUZZ_SECONDS=${FUZZ_SECONDS:-60}
 quick() {
   echo "== Release build and every test"
   cmake --workflow --preset release
+}
+
+slow() {
+  echo "== the slow tests: the Python package installed with pip into a fresh virtual environment"
+  cmake --preset release >/dev/null
+  cmake --build build/release
+  ctest --preset release-slow
 }
 
 asan() {
@@ -83,12 +90,13 @@ format() {
 
 steps=("$@")
 [ ${#steps[@]} -eq 0 ] && steps=(format quick)
-[ "${steps[0]}" = --full ] && steps=(format quick asan bench fuzz tsan valgrind)
+[ "${steps[0]}" = --full ] && steps=(format quick slow asan bench fuzz tsan valgrind)
 
 scripts/install-deps.sh
 for step in "${steps[@]}"; do
   case "$step" in
     quick) quick ;;
+    slow) slow ;;
     asan) asan ;;
     bench) bench ;;
     fuzz) fuzz ;;
