@@ -31,6 +31,8 @@ const ENTRY_SIZE = 24;
 const GROUP_SIZE = 16;
 const OUT_SIZE = 24;
 const MAX_GROUPS = 10;
+// The block most calls fit in, kept for the life of an instance.
+const SCRATCH_SIZE = 64 * 1024;
 
 const align8 = (n) => (n + 7) & ~7;
 const describe = (v) => (v === null ? 'null' : Array.isArray(v) ? 'array' : typeof v);
@@ -140,9 +142,12 @@ class Olvenir {
   #byName = new Map();
   #bySymbol = new Map();
   #heap = null;
+  #scratch;
 
   constructor(m) {
     this.#m = m;
+    this.#scratch = m._malloc(SCRATCH_SIZE);
+    if (!this.#scratch) throw new RangeError('olvenir_p: the module ran out of memory');
     const count = m._olv_export_count();
     for (let i = 0; i < count; ++i) this.#rows.push(this.#readRow(m._olv_export_at(i), i));
     for (const row of this.#rows) {
@@ -226,7 +231,14 @@ class Olvenir {
   // Writes one measured argument as an olv_arg at `rec`; the cursor after its data.
   #putArg(h, v, kind, rec, cursor) {
     const w = rec >> 2;
-    h.u32.fill(0, w, w + ARG_SIZE / 4);
+    h.u32[w] = 0;
+    h.u32[w + 1] = 0;
+    h.u32[w + 2] = 0;
+    h.u32[w + 3] = 0;
+    h.u32[w + 4] = 0;
+    h.u32[w + 5] = 0;
+    h.u32[w + 6] = 0;
+    h.u32[w + 7] = 0;
     if (v === null) return cursor;
     switch (typeof v) {
       case 'string':
@@ -236,10 +248,13 @@ class Olvenir {
         h.i32[w] = ARG.BOOL;
         h.i32[w + 2] = v ? 1 : 0;
         return cursor;
-      case 'number':
+      case 'number': {
+        const hi = Math.floor(v / 4294967296);
         h.i32[w] = ARG.INT;
-        h.view.setBigInt64(rec + 8, BigInt(v), true);
+        h.u32[w + 2] = v - hi * 4294967296;
+        h.i32[w + 3] = hi;
         return cursor;
+      }
       case 'bigint':
         h.i32[w] = ARG.INT;
         h.view.setBigInt64(rec + 8, v, true);
@@ -301,16 +316,20 @@ class Olvenir {
     return data;
   }
 
-  #kinds(row, n) {
-    const kinds = new Array(n);
-    for (let i = 0; i < n; ++i) kinds[i] = i < row.params.length ? row.params[i] : 0;
-    return kinds;
+  // What parameter `i` takes; a variable list's texts are texts.
+  static #kind(row, i) {
+    return i < row.params.length ? row.params[i] : 0;
   }
 
-  #measureAll(row, args, kinds) {
+  // Checks every argument and answers the bytes their data needs beyond their records.
+  #measureAll(row, args) {
     let size = 0;
     for (let i = 0; i < args.length; ++i) {
-      size += measure(args[i], kinds[i], { name: row.name, position: i + 1 });
+      const v = args[i];
+      if (typeof v === 'string') size += (v.length * 2 + 9) & ~7;
+      else if (v !== null && typeof v !== 'boolean' && !(typeof v === 'number' && Number.isInteger(v))) {
+        size += measure(v, Olvenir.#kind(row, i), { name: row.name, position: i + 1 });
+      }
     }
     return size;
   }
@@ -372,21 +391,30 @@ class Olvenir {
     return { result: answer, out };
   }
 
+  // A block of the module's memory for one call: the scratch block when it is large enough
+  // (calls never nest), else one of its own that the caller frees.
+  #block(row, size) {
+    if (size <= SCRATCH_SIZE) return this.#scratch;
+    const block = this.#m._malloc(size);
+    if (!block) throw new RangeError(`${row.name}: the module ran out of memory`);
+    return block;
+  }
+
   #callRow(row, args) {
     const m = this.#m;
     const n = args.length;
-    const kinds = this.#kinds(row, n);
-    const data = this.#measureAll(row, args, kinds);
-    const block = m._malloc(8 + n * ARG_SIZE + data);
-    if (!block) throw new RangeError(`${row.name}: the module ran out of memory`);
+    const size = 8 + n * ARG_SIZE + this.#measureAll(row, args);
+    const block = this.#block(row, size);
     try {
       const h = this.#views();
       const argsAt = block + 8;
       let cursor = argsAt + n * ARG_SIZE;
-      for (let i = 0; i < n; ++i) cursor = this.#putArg(h, args[i], kinds[i], argsAt + i * ARG_SIZE, cursor);
+      for (let i = 0; i < n; ++i) cursor = this.#putArg(h, args[i], Olvenir.#kind(row, i), argsAt + i * ARG_SIZE, cursor);
       if (row.numbers && m._olv_call_direct(row.ptr, argsAt, n, block)) {
-        const v = this.#views().view.getBigInt64(block, true);
-        return row.result === RESULT.BOOL ? v !== 0n : Number(v);
+        const v = this.#views();
+        const lo = v.u32[block >> 2];
+        const hi = v.i32[(block >> 2) + 1];
+        return row.result === RESULT.BOOL ? (lo | hi) !== 0 : hi * 4294967296 + lo;
       }
       const o = m._olv_call(row.ptr, argsAt, n);
       try {
@@ -395,7 +423,7 @@ class Olvenir {
         m._olv_outcome_free(o);
       }
     } finally {
-      m._free(block);
+      if (block !== this.#scratch) m._free(block);
     }
   }
 
@@ -420,7 +448,7 @@ class Olvenir {
     if (!row.numbers || !sameWidth || count === 0) {
       return Array.from({ length: count }, (_, i) => this.#callRow(row, argsOf(i)));
     }
-    const kinds = this.#kinds(row, width);
+    const kinds = Array.from({ length: width }, (_, k) => Olvenir.#kind(row, k));
     let data = 0;
     for (let i = 0; i < count; ++i) {
       const a = argsOf(i);
@@ -433,8 +461,7 @@ class Olvenir {
         }
       }
     }
-    const block = m._malloc(count * 8 + count * width * ARG_SIZE + data);
-    if (!block) throw new RangeError(`${row.name}: the module ran out of memory`);
+    const block = this.#block(row, count * 8 + count * width * ARG_SIZE + data);
     try {
       const h = this.#views();
       const argsAt = block + count * 8;
@@ -462,7 +489,7 @@ class Olvenir {
       }
       return answers;
     } finally {
-      m._free(block);
+      if (block !== this.#scratch) m._free(block);
     }
   }
 

@@ -3,8 +3,9 @@
 # With --full (what CI runs) also, each step bounded in time: the tests under AddressSanitizer
 # and UndefinedBehaviorSanitizer, every benchmark once for a few milliseconds (no time is
 # asserted), every fuzzer for FUZZ_SECONDS, the concurrency tests under ThreadSanitizer, the
-# tests under valgrind's memcheck, and the format of every C++ file.
-# Usage: scripts/test.sh [--full | STEP...]   steps: quick asan bench fuzz tsan valgrind format
+# tests under valgrind's memcheck, the format of every C++ file, and the JavaScript package built
+# with Emscripten, its node tests and the demo page in headless Chromium (scripts/wasm.sh all).
+# Usage: scripts/test.sh [--full | STEP...]   steps: quick asan bench fuzz tsan valgrind format js
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,6 +14,7 @@ FUZZ_SECONDS=${FUZZ_SECONDS:-60}
 quick() {
   echo "== Release build and every test"
   cmake --workflow --preset release
+  echo "JavaScript package: skipped in the quick run (Emscripten); the js step and --full run it"
 }
 
 asan() {
@@ -75,6 +77,11 @@ valgrind_tests() {
   return $status
 }
 
+js() {
+  echo "== the JavaScript package: WebAssembly build, node tests, the demo page in Chromium"
+  timeout 2400 scripts/wasm.sh all
+}
+
 format() {
   echo "== format of every C++ file"
   git ls-files -z '*.cc' '*.h' | xargs -0 clang-format --dry-run --Werror
@@ -82,7 +89,7 @@ format() {
 
 steps=("$@")
 [ ${#steps[@]} -eq 0 ] && steps=(quick)
-[ "${steps[0]}" = --full ] && steps=(quick asan bench fuzz tsan valgrind format)
+[ "${steps[0]}" = --full ] && steps=(quick asan bench fuzz tsan valgrind format js)
 
 scripts/install-deps.sh
 for step in "${steps[@]}"; do
@@ -94,6 +101,7 @@ for step in "${steps[@]}"; do
     tsan) tsan ;;
     valgrind) valgrind_tests ;;
     format) format ;;
+    js) js ;;
     *) echo "unknown step: $step" >&2; exit 2 ;;
   esac
 done

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the JavaScript package: the library as a WebAssembly module (Debian's Emscripten,
 # installed here when missing) in js/dist, then the tarball `npm pack` makes of js/.
-# Usage: scripts/wasm.sh [build|test|browser|all]   (default: build)
+# Usage: scripts/wasm.sh [build|test|browser|bench|all]   (default: build)
 #   build    the module and js/olvenir_p-<version>.tgz
 #   test     build, then the package's tests under `node --test`
 #   browser  build, then the demo page driven in headless Chromium (installed here when missing)
+#   bench    build, then js/bench.mjs beside the npm validators of the same numbers
 #   all      test and browser
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -45,20 +46,32 @@ run_tests() {
   (cd js && node --test test/)
 }
 
-run_browser() {
-  command -v chromium >/dev/null || apt_install chromium
-  if [ ! -d "$out/npm/node_modules/puppeteer-core" ]; then
+# npm packages the browser test and the benchmark use, in the build folder only.
+npm_tools() {
+  if [ ! -d "$out/npm/node_modules/puppeteer-core" ] || [ ! -d "$out/npm/node_modules/ibantools" ]; then
     mkdir -p "$out/npm"
     PUPPETEER_SKIP_DOWNLOAD=1 npm install --silent --no-audit --no-fund --prefix "$out/npm" \
-      puppeteer-core@24 >/dev/null
+      puppeteer-core@24 validate-polish@2.1.40 stdnum@1.12 ibantools >/dev/null
   fi
-  NODE_PATH="$out/npm/node_modules" node --test web/test/
+  export OLV_NODE_MODULES="$out/npm/node_modules"
+}
+
+run_browser() {
+  command -v chromium >/dev/null || apt_install chromium
+  npm_tools
+  node --test web/test/
+}
+
+run_bench() {
+  npm_tools
+  node js/bench.mjs
 }
 
 case $step in
   build) build ;;
   test) build && run_tests ;;
   browser) build && run_browser ;;
+  bench) build && run_bench ;;
   all) build && run_tests && run_browser ;;
-  *) echo "usage: $0 [build|test|browser|all]" >&2; exit 2 ;;
+  *) echo "usage: $0 [build|test|browser|bench|all]" >&2; exit 2 ;;
 esac
