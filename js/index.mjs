@@ -160,20 +160,18 @@ class Olvenir {
     }
   }
 
-  // The heap's views, anew after the memory grew.
+  // The heap's views, anew after the memory grew (which leaves the old ones empty).
   #views() {
+    const h = this.#heap;
+    if (h && h.u8.byteLength !== 0) return h;
     const buffer = this.#m.HEAPU8.buffer;
-    if (!this.#heap || this.#heap.buffer !== buffer) {
-      this.#heap = {
-        buffer,
-        u8: new Uint8Array(buffer),
-        u16: new Uint16Array(buffer),
-        i32: new Int32Array(buffer),
-        u32: new Uint32Array(buffer),
-        f64: new Float64Array(buffer),
-        view: new DataView(buffer),
-      };
-    }
+    this.#heap = {
+      u8: new Uint8Array(buffer),
+      u16: new Uint16Array(buffer),
+      i32: new Int32Array(buffer),
+      u32: new Uint32Array(buffer),
+      view: new DataView(buffer),
+    };
     return this.#heap;
   }
 
@@ -409,7 +407,28 @@ class Olvenir {
       const h = this.#views();
       const argsAt = block + 8;
       let cursor = argsAt + n * ARG_SIZE;
-      for (let i = 0; i < n; ++i) cursor = this.#putArg(h, args[i], Olvenir.#kind(row, i), argsAt + i * ARG_SIZE, cursor);
+      // Texts and integers inline (only the fields of an argument's type are read); the rest
+      // through #putArg.
+      for (let i = 0, w = argsAt >> 2; i < n; ++i, w += ARG_SIZE / 4) {
+        const v = args[i];
+        if (typeof v === 'string') {
+          const length = v.length;
+          h.i32[w] = ARG.TEXT;
+          h.u32[w + 4] = cursor;
+          h.u32[w + 5] = length;
+          const u16 = h.u16;
+          const at = cursor >> 1;
+          for (let k = 0; k < length; ++k) u16[at + k] = v.charCodeAt(k);
+          u16[at + length] = 0;
+          cursor += (length * 2 + 9) & ~7;
+        } else if (typeof v === 'number' && v === (v | 0)) {
+          h.i32[w] = ARG.INT;
+          h.i32[w + 2] = v;
+          h.i32[w + 3] = v >> 31;
+        } else {
+          cursor = this.#putArg(h, v, Olvenir.#kind(row, i), w << 2, cursor);
+        }
+      }
       if (row.numbers && m._olv_call_direct(row.ptr, argsAt, n, block)) {
         const v = this.#views();
         const lo = v.u32[block >> 2];
@@ -427,48 +446,60 @@ class Olvenir {
     }
   }
 
-  // Rows of arguments; `fixed` and `column` when every row is the fixed arguments with one
-  // value put in at `column`.
+  // Bytes one argument needs, its errors naming the row.
+  #measureIn(row, v, k, r) {
+    if (typeof v === 'string') return (v.length * 2 + 9) & ~7;
+    if (v === null || typeof v === 'boolean' || (typeof v === 'number' && Number.isInteger(v))) return 0;
+    try {
+      return measure(v, Olvenir.#kind(row, k), { name: row.name, position: k + 1 });
+    } catch (e) {
+      if (r >= 0) e.message = e.message.replace(`${row.name}: `, `${row.name}: row ${r + 1}: `);
+      throw e;
+    }
+  }
+
+  // Rows of arguments; with `fixed`, every row is the fixed arguments with its value put in at
+  // `column`, and the fixed arguments are written once, their records copied to every row.
   #many(row, rows, fixed, column) {
     const m = this.#m;
     const count = rows.length;
-    const width = fixed ? fixed.length + 1 : count ? rows[0]?.length : 0;
-    const sameWidth = fixed || rows.every((r) => Array.isArray(r) && r.length === width);
     if (!fixed) {
       rows.forEach((r, i) => {
         if (!Array.isArray(r)) throw new TypeError(`${row.name}: row ${i + 1}: a row is an array of arguments, got ${describe(r)}`);
       });
     }
-    const argsOf = (i) => {
-      if (!fixed) return rows[i];
-      const a = fixed.slice();
-      a.splice(column, 0, rows[i]);
-      return a;
-    };
-    if (!row.numbers || !sameWidth || count === 0) {
+    const width = fixed ? fixed.length + 1 : count ? rows[0].length : 0;
+    const argsOf = (i) => (fixed ? [...fixed.slice(0, column), rows[i], ...fixed.slice(column)] : rows[i]);
+    if (!row.numbers || count === 0 || (!fixed && rows.some((r) => r.length !== width))) {
       return Array.from({ length: count }, (_, i) => this.#callRow(row, argsOf(i)));
     }
-    const kinds = Array.from({ length: width }, (_, k) => Olvenir.#kind(row, k));
+    const template = fixed ? argsOf(0) : null;
     let data = 0;
-    for (let i = 0; i < count; ++i) {
-      const a = argsOf(i);
-      for (let k = 0; k < width; ++k) {
-        try {
-          data += measure(a[k], kinds[k], { name: row.name, position: k + 1 });
-        } catch (e) {
-          e.message = e.message.replace(`${row.name}: `, `${row.name}: row ${i + 1}: `);
-          throw e;
-        }
-      }
+    if (fixed) {
+      for (let k = 0; k < width; ++k) if (k !== column) data += this.#measureIn(row, template[k], k, -1);
+      for (let i = 0; i < count; ++i) data += this.#measureIn(row, rows[i], column, i);
+    } else {
+      for (let i = 0; i < count; ++i) for (let k = 0; k < width; ++k) data += this.#measureIn(row, rows[i][k], k, i);
     }
-    const block = this.#block(row, count * 8 + count * width * ARG_SIZE + data);
+    const rowSize = width * ARG_SIZE;
+    const block = this.#block(row, count * 8 + count * rowSize + data);
     try {
       const h = this.#views();
       const argsAt = block + count * 8;
-      let cursor = argsAt + count * width * ARG_SIZE;
-      for (let i = 0, rec = argsAt; i < count; ++i) {
-        const a = argsOf(i);
-        for (let k = 0; k < width; ++k, rec += ARG_SIZE) cursor = this.#putArg(h, a[k], kinds[k], rec, cursor);
+      let cursor = argsAt + count * rowSize;
+      if (fixed) {
+        for (let k = 0; k < width; ++k) {
+          if (k !== column) cursor = this.#putArg(h, template[k], Olvenir.#kind(row, k), argsAt + k * ARG_SIZE, cursor);
+        }
+        const kind = Olvenir.#kind(row, column);
+        for (let i = 0, rec = argsAt; i < count; ++i, rec += rowSize) {
+          if (i) h.u8.copyWithin(rec, argsAt, argsAt + rowSize);
+          cursor = this.#putArg(h, rows[i], kind, rec + column * ARG_SIZE, cursor);
+        }
+      } else {
+        for (let i = 0, rec = argsAt; i < count; ++i) {
+          for (let k = 0; k < width; ++k, rec += ARG_SIZE) cursor = this.#putArg(h, rows[i][k], Olvenir.#kind(row, k), rec, cursor);
+        }
       }
       const o = m._olv_call_many(row.ptr, argsAt, width, count, block);
       if (o) {
