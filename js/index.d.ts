@@ -1,4 +1,5 @@
 // Olvenir_p for JavaScript: the types of the package's API.
+import type { Exports } from './dist/exports.js';
 
 /** Where checkColumn puts each value among the fixed arguments. */
 export declare const COLUMN: unique symbol;
@@ -58,7 +59,7 @@ export interface ExportRow {
 /** The database the dictionary checks consult: its bytes, the sample built in, or none. */
 export type DictionarySource = Uint8Array | ArrayBuffer | 'sample' | null;
 
-export interface Olvenir {
+export interface Olvenir extends Exports {
   readonly COLUMN: typeof COLUMN;
   /** Calls an export by its name or symbol. Throws a TypeError naming the export and the
    * argument when an argument is of the wrong kind, a RangeError when it is out of range. */
@@ -75,8 +76,6 @@ export interface Olvenir {
   useDictionary(source: DictionarySource): void;
   /** Bytes of the module's heap in use. */
   heapInUse(): number;
-  /** Every export as a method of its name. */
-  [name: string]: unknown;
 }
 
 /** A new instance of the library, answering dictionary queries from the sample by default. */

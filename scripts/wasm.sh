@@ -38,20 +38,24 @@ build() {
   emcmake cmake -S js -B "$out/cmake" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DOLV_SQLITE_DIR="$out/sqlite" -DOLV_C_FACE_INCLUDE="$out/include" -DOLV_C_FACE_SOURCE="$out/c_exports.cc" >/dev/null
   nice -n 10 cmake --build "$out/cmake"
+  node js/gen_types.mjs
   (cd js && rm -f olvenir_p-*.tgz && npm pack --silent >/dev/null)
   echo "package: $(ls js/olvenir_p-*.tgz) ($(stat -c %s js/olvenir_p-*.tgz) bytes)"
 }
 
 run_tests() {
+  npm_tools
+  "$OLV_NODE_MODULES/.bin/tsc" --noEmit --strict --module nodenext --moduleResolution nodenext \
+    --target es2022 js/test/types.ts
   (cd js && node --test test/)
 }
 
-# npm packages the browser test and the benchmark use, in the build folder only.
+# npm packages the tests and the benchmark use, in the build folder only.
 npm_tools() {
-  if [ ! -d "$out/npm/node_modules/puppeteer-core" ] || [ ! -d "$out/npm/node_modules/ibantools" ]; then
+  if [ ! -d "$out/npm/node_modules/puppeteer-core" ] || [ ! -d "$out/npm/node_modules/typescript" ]; then
     mkdir -p "$out/npm"
     PUPPETEER_SKIP_DOWNLOAD=1 npm install --silent --no-audit --no-fund --prefix "$out/npm" \
-      puppeteer-core@24 validate-polish@2.1.40 stdnum@1.12 ibantools >/dev/null
+      puppeteer-core@24 typescript@5 validate-polish@2.1.40 stdnum@1.12 ibantools >/dev/null
   fi
   export OLV_NODE_MODULES="$out/npm/node_modules"
 }
