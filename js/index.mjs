@@ -160,13 +160,13 @@ class Olvenir {
     }
   }
 
-  // The heap's views, anew after the memory grew (which leaves the old ones empty).
+  // The heap's views, anew after the memory grew (the module then makes new views of its own).
   #views() {
-    const h = this.#heap;
-    if (h && h.u8.byteLength !== 0) return h;
-    const buffer = this.#m.HEAPU8.buffer;
+    const u8 = this.#m.HEAPU8;
+    if (this.#heap?.u8 === u8) return this.#heap;
+    const buffer = u8.buffer;
     this.#heap = {
-      u8: new Uint8Array(buffer),
+      u8,
       u16: new Uint16Array(buffer),
       i32: new Int32Array(buffer),
       u32: new Uint32Array(buffer),
@@ -398,7 +398,58 @@ class Olvenir {
     return block;
   }
 
+  // One call. Texts, integers and nulls that fit the scratch block are written straight into
+  // it; any other argument takes #callGeneral, which checks it and writes it by its kind.
   #callRow(row, args) {
+    const n = args.length;
+    let size = 8 + n * ARG_SIZE;
+    for (let i = 0; i < n; ++i) {
+      const v = args[i];
+      if (typeof v === 'string') size += (v.length * 2 + 9) & ~7;
+      else if (v !== null && !(typeof v === 'number' && v === (v | 0))) return this.#callGeneral(row, args);
+    }
+    if (size > SCRATCH_SIZE) return this.#callGeneral(row, args);
+    const m = this.#m;
+    const h = this.#views();
+    const { u16, i32, u32 } = h;
+    const block = this.#scratch;
+    const argsAt = block + 8;
+    let cursor = argsAt + n * ARG_SIZE;
+    // Only the fields of an argument's type are read.
+    for (let i = 0, w = argsAt >> 2; i < n; ++i, w += ARG_SIZE / 4) {
+      const v = args[i];
+      if (typeof v === 'string') {
+        const length = v.length;
+        i32[w] = ARG.TEXT;
+        u32[w + 4] = cursor;
+        u32[w + 5] = length;
+        const at = cursor >> 1;
+        for (let k = 0; k < length; ++k) u16[at + k] = v.charCodeAt(k);
+        u16[at + length] = 0;
+        cursor += (length * 2 + 9) & ~7;
+      } else if (v === null) {
+        i32[w] = ARG.NULL;
+      } else {
+        i32[w] = ARG.INT;
+        i32[w + 2] = v;
+        i32[w + 3] = v >> 31;
+      }
+    }
+    if (row.numbers && m._olv_call_direct(row.ptr, argsAt, n, block)) {
+      const v = this.#views();
+      const lo = v.u32[block >> 2];
+      const hi = v.i32[(block >> 2) + 1];
+      return row.result === RESULT.BOOL ? (lo | hi) !== 0 : hi * 4294967296 + lo;
+    }
+    const o = m._olv_call(row.ptr, argsAt, n);
+    try {
+      return this.#answerOf(row, o);
+    } finally {
+      m._olv_outcome_free(o);
+    }
+  }
+
+  #callGeneral(row, args) {
     const m = this.#m;
     const n = args.length;
     const size = 8 + n * ARG_SIZE + this.#measureAll(row, args);
@@ -407,28 +458,7 @@ class Olvenir {
       const h = this.#views();
       const argsAt = block + 8;
       let cursor = argsAt + n * ARG_SIZE;
-      // Texts and integers inline (only the fields of an argument's type are read); the rest
-      // through #putArg.
-      for (let i = 0, w = argsAt >> 2; i < n; ++i, w += ARG_SIZE / 4) {
-        const v = args[i];
-        if (typeof v === 'string') {
-          const length = v.length;
-          h.i32[w] = ARG.TEXT;
-          h.u32[w + 4] = cursor;
-          h.u32[w + 5] = length;
-          const u16 = h.u16;
-          const at = cursor >> 1;
-          for (let k = 0; k < length; ++k) u16[at + k] = v.charCodeAt(k);
-          u16[at + length] = 0;
-          cursor += (length * 2 + 9) & ~7;
-        } else if (typeof v === 'number' && v === (v | 0)) {
-          h.i32[w] = ARG.INT;
-          h.i32[w + 2] = v;
-          h.i32[w + 3] = v >> 31;
-        } else {
-          cursor = this.#putArg(h, v, Olvenir.#kind(row, i), w << 2, cursor);
-        }
-      }
+      for (let i = 0; i < n; ++i) cursor = this.#putArg(h, args[i], Olvenir.#kind(row, i), argsAt + i * ARG_SIZE, cursor);
       if (row.numbers && m._olv_call_direct(row.ptr, argsAt, n, block)) {
         const v = this.#views();
         const lo = v.u32[block >> 2];

@@ -23,7 +23,8 @@ static_assert(sizeof(olv_arg) == 32 && offsetof(olv_arg, number) == 8 &&
 static_assert(sizeof(olv_condition) == 20 && offsetof(olv_condition, op) == 8 &&
               offsetof(olv_condition, value) == 12);
 static_assert(sizeof(olv_code_entry) == 24 && offsetof(olv_code_entry, valid_from) == 8 &&
-              offsetof(olv_code_entry, valid_to) == 12 && offsetof(olv_code_entry, alternative) == 16);
+              offsetof(olv_code_entry, valid_to) == 12 &&
+              offsetof(olv_code_entry, alternative) == 16);
 static_assert(sizeof(olv_code_group) == 16 && offsetof(olv_code_group, children) == 8);
 static_assert(sizeof(olv_out) == 24 && offsetof(olv_out, number) == 8 &&
               offsetof(olv_out, text) == 16 && offsetof(olv_out, length) == 20);
