@@ -141,6 +141,16 @@ test("a million calls give back the module's heap", () => {
     assert.throws(() => olv.checkMany('f_KVTElem', [[121, '1', 11], [1 << 20, '1', 11]]));
     tolerant(() => olv.call('sl_DajWartoscZeSlownikaW', 'x', [['KOD', 0, 'x']], 1, 'y'));
   }
+  // Blocks too large for the kept scratch block are the module's own, and freed.
+  const long = ` ${'x'.repeat(40000)} `;
+  const column = Array(3000).fill('44051401359');
+  for (let i = 0; i < 100; ++i) {
+    assert.equal(olv.KVTDelSpacje(long).length, 40000);
+    assert.equal(olv.checkColumn('f_KVTElem', column, 121, COLUMN, 11).length, 3000);
+    assert.throws(() => olv.checkColumn('f_KVTElem', [...column, 5], 121, COLUMN, 11), TypeError);
+    assert.throws(() => olv.f_KVTElem(1 << 20, long, 11), RangeError);
+    assert.throws(() => olv.checkColumn('f_KVTElem', column, 1 << 20, COLUMN, 11), RangeError);
+  }
   assert.equal(olv.heapInUse(), before);
 });
 
