@@ -135,28 +135,89 @@ function measureGroups(v, where) {
   return size;
 }
 
+// Calls whose arguments are texts, integers and nulls that fit the scratch block, written straight
+// into it (only the fields of an argument's type are read). The heap's views are closure
+// variables, renewed when the memory grew; any other call goes to `general`.
+function fastCaller(m, scratch, general, outcome) {
+  let u8 = null;
+  let u16;
+  let i32;
+  let u32;
+  const renew = () => {
+    u8 = m.HEAPU8;
+    u16 = new Uint16Array(u8.buffer);
+    i32 = new Int32Array(u8.buffer);
+    u32 = new Uint32Array(u8.buffer);
+  };
+  const argsAt = scratch + 8;
+  return (row, args) => {
+    const n = args.length;
+    let size = 8 + n * ARG_SIZE;
+    for (let i = 0; i < n; ++i) {
+      const v = args[i];
+      if (typeof v === 'string') size += (v.length * 2 + 9) & ~7;
+      else if (v !== null && !(typeof v === 'number' && v === (v | 0))) return general(row, args);
+    }
+    if (size > SCRATCH_SIZE) return general(row, args);
+    if (u8 !== m.HEAPU8) renew();
+    let cursor = argsAt + n * ARG_SIZE;
+    for (let i = 0, w = argsAt >> 2; i < n; ++i, w += ARG_SIZE / 4) {
+      const v = args[i];
+      if (typeof v === 'string') {
+        const length = v.length;
+        i32[w] = ARG.TEXT;
+        u32[w + 4] = cursor;
+        u32[w + 5] = length;
+        const at = cursor >> 1;
+        for (let k = 0; k < length; ++k) u16[at + k] = v.charCodeAt(k);
+        u16[at + length] = 0;
+        cursor += (length * 2 + 9) & ~7;
+      } else if (v === null) {
+        i32[w] = ARG.NULL;
+      } else {
+        i32[w] = ARG.INT;
+        i32[w + 2] = v;
+        i32[w + 3] = v >> 31;
+      }
+    }
+    if (row.numbers && m._olv_call_direct(row.ptr, argsAt, n, scratch)) {
+      if (u8 !== m.HEAPU8) renew();
+      const lo = u32[scratch >> 2];
+      const hi = i32[(scratch >> 2) + 1];
+      return row.result === RESULT.BOOL ? (lo | hi) !== 0 : hi * 4294967296 + lo;
+    }
+    return outcome(row, argsAt, n);
+  };
+}
+
 // One module instance and the calls over it.
 class Olvenir {
   #m;
   #rows = [];
   #byName = new Map();
-  #bySymbol = new Map();
+  // A symbol's row, or else the first row of a name.
+  #lookup = new Map();
   #heap = null;
   #scratch;
+  #fast;
 
   constructor(m) {
     this.#m = m;
     this.#scratch = m._malloc(SCRATCH_SIZE);
     if (!this.#scratch) throw new RangeError('olvenir_p: the module ran out of memory');
+    this.#fast = fastCaller(m, this.#scratch, (row, args) => this.#callGeneral(row, args),
+      (row, argsAt, n) => this.#outcomeCall(row, argsAt, n));
     const count = m._olv_export_count();
     for (let i = 0; i < count; ++i) this.#rows.push(this.#readRow(m._olv_export_at(i), i));
     for (const row of this.#rows) {
-      this.#bySymbol.set(row.symbol, row);
       if (!this.#byName.has(row.name)) this.#byName.set(row.name, row);
     }
     this.COLUMN = COLUMN;
+    for (const [name, row] of this.#byName) this.#lookup.set(name, row);
+    for (const row of this.#rows) this.#lookup.set(row.symbol, row);
     for (const [name, row] of this.#byName) {
-      if (!(name in this)) this[name] = (...args) => this.#callRow(row, args);
+      const fast = this.#fast;
+      if (!(name in this)) this[name] = (...args) => fast(row, args);
     }
   }
 
@@ -203,7 +264,7 @@ class Olvenir {
 
   #row(name) {
     if (typeof name !== 'string') throw new TypeError(`an export's name is a string, got ${describe(name)}`);
-    const row = this.#bySymbol.get(name) ?? this.#byName.get(name);
+    const row = this.#lookup.get(name);
     if (!row) throw new RangeError(`no export is named ${JSON.stringify(name)}`);
     return row;
   }
@@ -398,49 +459,14 @@ class Olvenir {
     return block;
   }
 
-  // One call. Texts, integers and nulls that fit the scratch block are written straight into
-  // it; any other argument takes #callGeneral, which checks it and writes it by its kind.
+  // One call: the fast caller, or #callGeneral for arguments it does not write.
   #callRow(row, args) {
-    const n = args.length;
-    let size = 8 + n * ARG_SIZE;
-    for (let i = 0; i < n; ++i) {
-      const v = args[i];
-      if (typeof v === 'string') size += (v.length * 2 + 9) & ~7;
-      else if (v !== null && !(typeof v === 'number' && v === (v | 0))) return this.#callGeneral(row, args);
-    }
-    if (size > SCRATCH_SIZE) return this.#callGeneral(row, args);
+    return this.#fast(row, args);
+  }
+
+  // The answer of olv_call over arguments already written, and the outcome freed.
+  #outcomeCall(row, argsAt, n) {
     const m = this.#m;
-    const h = this.#views();
-    const { u16, i32, u32 } = h;
-    const block = this.#scratch;
-    const argsAt = block + 8;
-    let cursor = argsAt + n * ARG_SIZE;
-    // Only the fields of an argument's type are read.
-    for (let i = 0, w = argsAt >> 2; i < n; ++i, w += ARG_SIZE / 4) {
-      const v = args[i];
-      if (typeof v === 'string') {
-        const length = v.length;
-        i32[w] = ARG.TEXT;
-        u32[w + 4] = cursor;
-        u32[w + 5] = length;
-        const at = cursor >> 1;
-        for (let k = 0; k < length; ++k) u16[at + k] = v.charCodeAt(k);
-        u16[at + length] = 0;
-        cursor += (length * 2 + 9) & ~7;
-      } else if (v === null) {
-        i32[w] = ARG.NULL;
-      } else {
-        i32[w] = ARG.INT;
-        i32[w + 2] = v;
-        i32[w + 3] = v >> 31;
-      }
-    }
-    if (row.numbers && m._olv_call_direct(row.ptr, argsAt, n, block)) {
-      const v = this.#views();
-      const lo = v.u32[block >> 2];
-      const hi = v.i32[(block >> 2) + 1];
-      return row.result === RESULT.BOOL ? (lo | hi) !== 0 : hi * 4294967296 + lo;
-    }
     const o = m._olv_call(row.ptr, argsAt, n);
     try {
       return this.#answerOf(row, o);
@@ -522,9 +548,27 @@ class Olvenir {
           if (k !== column) cursor = this.#putArg(h, template[k], Olvenir.#kind(row, k), argsAt + k * ARG_SIZE, cursor);
         }
         const kind = Olvenir.#kind(row, column);
+        const { u16, i32, u32 } = h;
+        const words = rowSize >> 2;
+        const first = argsAt >> 2;
         for (let i = 0, rec = argsAt; i < count; ++i, rec += rowSize) {
-          if (i) h.u8.copyWithin(rec, argsAt, argsAt + rowSize);
-          cursor = this.#putArg(h, rows[i], kind, rec + column * ARG_SIZE, cursor);
+          const w = rec >> 2;
+          if (i) for (let k = 0; k < words; ++k) u32[w + k] = u32[first + k];
+          const v = rows[i];
+          if (typeof v !== 'string') {
+            cursor = this.#putArg(h, v, kind, rec + column * ARG_SIZE, cursor);
+            continue;
+          }
+          // A text in the column, inline: only the fields of its type are read.
+          const at = w + (column * ARG_SIZE) / 4;
+          const length = v.length;
+          i32[at] = ARG.TEXT;
+          u32[at + 4] = cursor;
+          u32[at + 5] = length;
+          const unit = cursor >> 1;
+          for (let k = 0; k < length; ++k) u16[unit + k] = v.charCodeAt(k);
+          u16[unit + length] = 0;
+          cursor += (length * 2 + 9) & ~7;
         }
       } else {
         for (let i = 0, rec = argsAt; i < count; ++i) {
@@ -556,7 +600,7 @@ class Olvenir {
 
   // Calls an export by its name or symbol.
   call(name, ...args) {
-    return this.#callRow(this.#row(name), args);
+    return this.#fast(this.#row(name), args);
   }
 
   // One export over rows of arguments: an array of answers in order.
