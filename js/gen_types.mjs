@@ -28,7 +28,7 @@ for (const row of olv.exports()) {
   if (row.variadic) params.push('...texts: (string | null)[]');
   const writes = row.params.some((k) => k === 'writable text' || k === 'out int');
   const result = RESULT_TYPES[row.result] ?? 'unknown';
-  lines.push(`  /** ${row.symbol}: ${row.params.join(', ') || 'no parameters'} -> ${row.result} */`);
+  if (row.symbol !== row.name) lines.push(`  /** ${row.symbol} */`);
   lines.push(`  ${row.name}(${params.join(', ')}): ${writes ? `${result} | WithOut` : result};`);
 }
 lines.push('}', '');

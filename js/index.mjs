@@ -410,9 +410,8 @@ class Olvenir {
   }
 
   #answerOf(row, o) {
-    const m = this.#m;
     if (!o) throw new RangeError(`${row.name}: the module ran out of memory`);
-    let h = this.#views();
+    const h = this.#views();
     const w = o >> 2;
     if (h.i32[w] !== ERROR.OK) throw this.#error(row, h.i32[w], this.#string(h.u32[w + 1]));
     let answer;
@@ -446,7 +445,6 @@ class Olvenir {
         ? this.#readText(h, h.u32[(p >> 2) + 4], h.u32[(p >> 2) + 5])
         : Number(h.view.getBigInt64(p + 8, true));
     }
-    void m;
     return { result: answer, out };
   }
 
@@ -457,11 +455,6 @@ class Olvenir {
     const block = this.#m._malloc(size);
     if (!block) throw new RangeError(`${row.name}: the module ran out of memory`);
     return block;
-  }
-
-  // One call: the fast caller, or #callGeneral for arguments it does not write.
-  #callRow(row, args) {
-    return this.#fast(row, args);
   }
 
   // The answer of olv_call over arguments already written, and the outcome freed.
@@ -527,7 +520,7 @@ class Olvenir {
     const width = fixed ? fixed.length + 1 : count ? rows[0].length : 0;
     const argsOf = (i) => (fixed ? [...fixed.slice(0, column), rows[i], ...fixed.slice(column)] : rows[i]);
     if (!row.numbers || count === 0 || (!fixed && rows.some((r) => r.length !== width))) {
-      return Array.from({ length: count }, (_, i) => this.#callRow(row, argsOf(i)));
+      return Array.from({ length: count }, (_, i) => this.#fast(row, argsOf(i)));
     }
     const template = fixed ? argsOf(0) : null;
     let data = 0;
