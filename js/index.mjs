@@ -681,19 +681,39 @@ class Olvenir {
   }
 }
 
-async function wasmOptions() {
+// The module compiled once for every instance: from the file beside this one in Node, fetched
+// by its relative address in the browser (streamed when the server names it application/wasm).
+let compiled = null;
+
+function compileModule() {
   const url = new URL(`./dist/${WASM}`, import.meta.url);
   if (IN_NODE && url.protocol === 'file:') {
-    const { readFile } = await import('node:fs/promises');
-    return { wasmBinary: await readFile(url) };
+    return import('node:fs/promises').then(({ readFile }) => readFile(url)).then((bytes) => WebAssembly.compile(bytes));
   }
-  return { locateFile: (file) => new URL(`./dist/${file}`, import.meta.url).href };
+  const whole = () => fetch(url).then((r) => r.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes));
+  if (typeof WebAssembly.compileStreaming !== 'function') return whole();
+  return WebAssembly.compileStreaming(fetch(url)).catch(whole);
 }
 
 // A new instance of the library; its dictionary queries are answered from `dictionary`: the
 // sample built in (the default), a database's bytes, or null for none.
 export async function load({ dictionary = 'sample' } = {}) {
-  const m = await createModule({ ...(await wasmOptions()), print: () => {}, printErr: () => {} });
+  let failed;
+  const failure = new Promise((_, reject) => {
+    failed = reject;
+  });
+  // The module's glue instantiates through this hook, so that every instance shares one compile.
+  const instantiateWasm = (imports, receive) => {
+    compiled ??= compileModule();
+    compiled
+      .then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)))
+      .catch((e) => {
+        compiled = null;
+        failed(e);
+      });
+    return {};
+  };
+  const m = await Promise.race([createModule({ instantiateWasm, print: () => {}, printErr: () => {} }), failure]);
   const api = new Olvenir(m);
   api.useDictionary(dictionary);
   return api;
