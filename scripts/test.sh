@@ -4,8 +4,9 @@
 # With --full (what CI runs) also, each step bounded in time: the tests under AddressSanitizer
 # and UndefinedBehaviorSanitizer, every benchmark once for a few milliseconds (no time is
 # asserted), every fuzzer for FUZZ_SECONDS, the concurrency tests under ThreadSanitizer, the
-# tests under valgrind's memcheck.
-# Usage: scripts/test.sh [--full | STEP...]   steps: format quick slow asan bench fuzz tsan valgrind
+# tests under valgrind's memcheck, and the JavaScript package built with Emscripten, its node
+# tests and the demo page in headless Chromium (scripts/wasm.sh all).
+# Usage: scripts/test.sh [--full | STEP...]   steps: format quick slow asan bench fuzz tsan valgrind js
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +15,7 @@ FUZZ_SECONDS=${FUZZ_SECONDS:-60}
 quick() {
   echo "== Release build and every test"
   cmake --workflow --preset release
+  echo "JavaScript package: skipped in the quick run (Emscripten); the js step and --full run it"
 }
 
 slow() {
@@ -83,6 +85,11 @@ valgrind_tests() {
   return $status
 }
 
+js() {
+  echo "== the JavaScript package: WebAssembly build, node tests, the demo page in Chromium"
+  timeout 2400 scripts/wasm.sh all
+}
+
 format() {
   echo "== format of every C++ file"
   git ls-files -z '*.cc' '*.h' | xargs -0 clang-format --dry-run --Werror
@@ -90,7 +97,7 @@ format() {
 
 steps=("$@")
 [ ${#steps[@]} -eq 0 ] && steps=(format quick)
-[ "${steps[0]}" = --full ] && steps=(format quick slow asan bench fuzz tsan valgrind)
+[ "${steps[0]}" = --full ] && steps=(format quick slow asan bench fuzz tsan valgrind js)
 
 scripts/install-deps.sh
 for step in "${steps[@]}"; do
@@ -103,6 +110,7 @@ for step in "${steps[@]}"; do
     tsan) tsan ;;
     valgrind) valgrind_tests ;;
     format) format ;;
+    js) js ;;
     *) echo "unknown step: $step" >&2; exit 2 ;;
   esac
 done

@@ -1,0 +1,114 @@
+// Answers of sample rows equal to the C++ tests' answers, batches equal to single calls, and the
+// shapes of texts and written arguments.
+import assert from 'node:assert/strict';
+import { test } from 'node:test';
+
+import { COLUMN, load } from '../index.mjs';
+
+const olv = await load();
+
+// [export, arguments, answer], taken from the C++ tests of the same exports.
+const ROWS = [
+  ['f_KVTElem', [121, '44051401359', 11], 0],
+  ['f_KVTElem', [121, '440514013591', 11], 60004001],
+  ['f_KVTElem', [999, 'x', 5], -1999],
+  ['f_KVTElemT_PESEL', ['44051401359'], 0],
+  ['f_KVTElemT_PESEL', ['4405140135'], 60005401],
+  ['f_KVTElemT_REGON', ['123456785'], 0],
+  ['f_KVTElemT_REGON', ['123456786'], 60005201],
+  ['f_KVTElemT_REGON', ['12345678A'], 60005901],
+  ['f_KVTElemT_NIP', ['1234563218'], 0],
+  ['f_KVTElemT_NIP', ['1234563219'], 60005101],
+  ['f_KVTElemT_NIP', ['123-456-32-18'], 60005901],
+  ['f_KVTElemT_NUSP', ['123456789'], 1],
+  ['XP0088_1', [null, 'y'], 61008801],
+  ['XP0088_1', ['x', 'y'], 0],
+  ['GB0022_2', ['02012024', '01012024'], 64002201],
+  ['GB0022_2', ['01012024', '01012024'], 0],
+  ['GB0022_2', ['32012024', '01012024'], 0],
+  ['XB0001_1', [' 0111 ', 'x', ''], 63000101],
+  ['XB0001_1', ['0110', 'y', 'z'], 0],
+  ['XB0004_1', ['a', '', 'c', 'd'], 63000401],
+  ['XB0004_1', ['a', 'b', '', 'd'], 0],
+  ['KVTDelSpacjeStrcmp', ['  X ', 'X'], 0],
+  ['KVTDelSpacjeStrcmp', ['a', 'b'], -1],
+  ['KVTDelSpacjeStrcmp', ['a', 'A'], 1],
+  ['IsLowerPL', [0xb1, 0], 0],
+  ['IsLowerPL', [0xb1, 1], 1],
+  ['isKVTdigit', ['\u0660'], 0],
+  ['isKVTdigit', [0x37], 1],
+  ['f_KVTIsZnakSpecjalny', [0x10020], 60007501],
+  ['KVTIsNotEmpty', ['\t'], 0],
+  ['KVTDelSpacje', ['\t x \n'], 'x'],
+  ['f_KVTElemT_TylkoCyfry', ['12'], true],
+  ['_Z23fb_KVTKodSprawdzArkuszeiPKDsi', [10001, 'x', 0], false],
+];
+
+test('sample rows answer as in the C++ tests, by call and by method', () => {
+  for (const [name, args, want] of ROWS) {
+    assert.deepEqual(olv.call(name, ...args), want, `${name}(${JSON.stringify(args)})`);
+    if (!name.startsWith('_Z')) assert.deepEqual(olv[name](...args), want, name);
+  }
+});
+
+test('batches answer as single calls', () => {
+  for (const [name, args, want] of ROWS) {
+    if (typeof want !== 'string') assert.deepEqual(olv.checkMany(name, [args, args]), [want, want], name);
+  }
+  const pesels = ['44051401359', '4405140135', '', null, '\ud800'];
+  const singles = pesels.map((p) => olv.f_KVTElem(121, p, 11));
+  assert.deepEqual(olv.checkColumn('f_KVTElem', pesels, 121, COLUMN, 11), singles);
+  assert.deepEqual(olv.checkColumn('f_KVTElem', new Set(pesels), 121, olv.COLUMN, 11), singles);
+  assert.deepEqual(olv.checkColumn('f_KVTElemT_PESEL', pesels), pesels.map((p) => olv.f_KVTElemT_PESEL(p)));
+  assert.deepEqual(olv.checkColumn('XP0088_1', ['x', null], 'y'), [0, 61008801]);
+  assert.deepEqual(olv.checkColumn('KVTDelSpacje', [' a ', 'b ']), ['a', 'b']);
+  assert.deepEqual(olv.checkMany('f_KVTElem', []), []);
+});
+
+test('a large column answers every row', () => {
+  const pesels = Array.from({ length: 10000 }, (_, i) => (i % 2 ? '44051401358' : '44051401359'));
+  const answers = olv.checkColumn('f_KVTElem', pesels, 121, COLUMN, 11);
+  assert.deepEqual(answers, pesels.map((_, i) => (i % 2 ? 60005401 : 0)));
+});
+
+test('texts keep every UTF-16 unit', () => {
+  for (const text of ['\ud800', 'a\udc00b', '\u{1F600}', 'zażółć', 'x'.repeat(5000)]) {
+    assert.equal(olv.KVTDelSpacje(` ${text} `), text);
+  }
+});
+
+test('writers answer their new values keyed by position', () => {
+  const { result, out } = olv.call('sl_Now', 'x'.repeat(20));
+  assert.ok(result >= 18500101 && result <= 20991231);
+  const dd = String(result % 100).padStart(2, '0');
+  const mm = String(Math.floor(result / 100) % 100).padStart(2, '0');
+  assert.deepEqual(out, { 1: `${dd}${mm}${Math.floor(result / 10000)}` });
+});
+
+test('the table lists every export with its parameters', () => {
+  const rows = olv.exports();
+  assert.ok(rows.length >= 297);
+  const elem = rows.find((r) => r.name === 'f_KVTElem');
+  assert.deepEqual(elem.params, ['short', 'writable text', 'int']);
+  assert.equal(elem.result, 'int');
+  assert.equal(typeof olv.f_KVTElem, 'function');
+});
+
+test('the catalogue explains findings in both languages', () => {
+  // [code, lang, words the text holds]; null when the code is not a finding
+  const CASES = [
+    [60005401, 'en', 'PESEL'],
+    [60005401, 'pl', 'PESEL'],
+    [61008801, 'en', 'XP'],
+    [61008801, 'pl', 'reguła'],
+    [12345, 'en', null],
+    [0, 'pl', null],
+  ];
+  for (const [code, lang, word] of CASES) {
+    const text = olv.explain(code, lang);
+    if (word === null) assert.equal(text, null, `${code}`);
+    else assert.ok(text.includes(word), `${code} ${lang}: ${text}`);
+  }
+  assert.notEqual(olv.explain(60005401, 'en'), olv.explain(60005401, 'pl'));
+  assert.equal(olv.explain(60005401), olv.explain(60005401, 'en'));
+});
