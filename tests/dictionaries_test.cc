@@ -152,21 +152,6 @@ TEST_F(DictionariesTest, DefaultsWithNothingRegistered) {
   EXPECT_EQ(olv::fb_KVT_KodTyt_WypDok_ONE_XML(u"d", u"c", nullptr, 0, dates), 0);
 }
 
-TEST_F(DictionariesTest, ServiceFailureLeavesTheExport) {
-  fake_.state.failure = static_cast<HRESULT>(0x80040005u);
-  fake_.state.description = u"brak połączenia";
-  try {
-    fb_KVTKodSprawdz(10006, const_cast<char16_t*>(u"1"), 0);
-    FAIL() << "no exception";
-  } catch (const olvenir_p::ServiceError& e) {
-    EXPECT_EQ(e.description(), u"brak połączenia");
-  }
-  EXPECT_THROW(olv::fb_KVTKodPokrewienstwa(u"11", 1, 32), olvenir_p::ServiceError);
-  const char16_t* dates[] = {u"15032024", nullptr};
-  EXPECT_THROW(olv::fb_KVT_KodTyt_WypDok_ONE_XML(u"d", u"c", nullptr, 0, dates),
-               olvenir_p::ServiceError);
-}
-
 TEST_F(DictionariesTest, LookupAtDatesTriesEachValidDateInTurn) {
   olv::set_today_for_testing({2024, 3, 5});
   fake_.state.answers = {{u"01042024", u"tak"}, {u"05032024", u"dziś"}};
