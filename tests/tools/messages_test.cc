@@ -61,18 +61,6 @@ TEST(MessagesTest, PolishTextsKeepTheirLetters) {
   EXPECT_GT(with_polish_letters, static_cast<int>(findings().size()) / 2);
 }
 
-TEST(MessagesTest, ExportsOfACodeAreExactlyTheRowsListingIt) {
-  const auto codes = listed_codes();
-  for (const auto& [code, names] : codes) {
-    std::vector<std::string_view> got = exports_returning(code);
-    std::set<std::string_view> got_set(got.begin(), got.end());
-    EXPECT_EQ(got.size(), got_set.size()) << code << ": a name given twice";
-    EXPECT_EQ(got_set, names) << code;
-  }
-  EXPECT_TRUE(exports_returning(60004001).empty());
-  EXPECT_TRUE(exports_returning(0).empty());
-}
-
 // 1 means no for most checks that answer 0 or 1, and yes for some: each says which.
 TEST(MessagesTest, EveryExportListing1SaysWhatItMeans) {
   ASSERT_NE(find_finding(1), nullptr);
