@@ -61,18 +61,6 @@ TEST_F(ServiceQueryTest, DefaultsWhenTheServiceCannotBeCreated) {
   EXPECT_TRUE(calls().empty());
 }
 
-TEST_F(ServiceQueryTest, CodeCheckPassesNumberCodeAndDate) {
-  fake_.state.codes = {u"A1"};
-  EXPECT_TRUE(olv::service_code_check(10024, u"A1", 202403));
-  EXPECT_FALSE(olv::service_code_check(10024, u"A2", 20240315));
-  std::vector<ServiceCall> seen = calls();
-  ASSERT_EQ(seen.size(), 2u);
-  EXPECT_EQ(seen[0].number, 10024);
-  EXPECT_EQ(seen[0].date, 202403);
-  EXPECT_EQ(seen[1].texts, std::vector<std::u16string>{u"A2"});
-  EXPECT_EQ(seen[1].date, 20240315);
-}
-
 TEST_F(ServiceQueryTest, LookupsAnswerTheLibrarysOwnCopy) {
   fake_.state.answers = {{u"07", u"wartość"}};
   BSTR value = olv::service_lookup(u"slU_X", u"KOL", u"07", u"WYNIK");
