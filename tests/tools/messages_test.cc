@@ -1,6 +1,6 @@
 // Tests of the message catalogue: every code the exports table lists has a condition in both
-// languages, the exports named for a code are exactly those listing it, codes that break the
-// family-rule-variant pattern are explained as the rule that returns them, and --explain.
+// languages and no other code has one, codes that break the family-rule-variant pattern are
+// explained as the rule that returns them, and --explain.
 #include "tools/messages.h"
 
 #include <gtest/gtest.h>
