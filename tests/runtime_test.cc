@@ -128,17 +128,6 @@ TEST(RuntimeTest, RegistrationIsReplacedAndRevoked) {
   EXPECT_EQ(olvenir_RegisterServerPath(&CLSID_OlvenirDictionaryService, ""), E_INVALIDARG);
 }
 
-TEST(RuntimeTest, MissingSharedObjectFailsCreation) {
-  ASSERT_EQ(olvenir_RegisterServerPath(&CLSID_OlvenirDictionaryService, "/nonexistent/svc.so"),
-            S_OK);
-  olvenir_CoInitialize(nullptr);
-  void* object = nullptr;
-  EXPECT_EQ(create(&object), CO_E_DLLNOTFOUND);
-  EXPECT_EQ(object, nullptr);
-  olvenir_CoUninitialize();
-  olvenir_RevokeClass(&CLSID_OlvenirDictionaryService);
-}
-
 TEST(RuntimeTest, ErrorInformationIsHandedOverOncePerThread) {
   BSTR description = reinterpret_cast<BSTR>(1);
   EXPECT_EQ(olvenir_GetErrorInfo(&description), S_FALSE);
