@@ -54,6 +54,8 @@ TEST(AmountsTest, EmptyAmountAndSafeReading) {
       {u" -12x", 0, -12},
       {u"\r5", 0, 5},
       {u"99999999999999999999", 0, std::numeric_limits<int64_t>::max()},
+      {u"-9223372036854775808", 0, std::numeric_limits<int64_t>::min()},
+      {u"x1", 0, 0},
   };
   for (auto r : rows) {
     EXPECT_EQ(bw_PustaKwota(r.text.c_str()), r.empty) << '"' << utf8(r.text) << '"';

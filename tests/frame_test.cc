@@ -65,8 +65,8 @@ TEST(FrameTest, TrimmedComparisonStopsAtTheTerminator) {
   }
 }
 
-// The twin walks views to their size, the export host texts to their terminator: the same
-// answers, and a view may hold a null unit, which is compared like any other.
+// The twin walks views to their size, not to a terminator: a view may hold a null unit, which is
+// compared like any other.
 TEST(FrameTest, TrimmedComparisonOfViews) {
   using olv::Text;
   struct Row {
@@ -75,12 +75,9 @@ TEST(FrameTest, TrimmedComparisonOfViews) {
     int want;
   };
   const Row rows[] = {
-      {u"  X ", u"X", 0},         {u"a", u"b", -1},
-      {u"ab", u"a", 1},           {u"a", u"ab", -1},
-      {u" a b \t", u"a b", 0},    {u"a \u00A0", u"a\u00A0b", -1},
-      {Text(u"a\0", 2), u"a", 1}, {u"a", Text(u"a\0 ", 3), -1},
-      {Text(), u"\n", 0},         {u"x ", u"x y", -1},
-      {u"x y", u"x ", 1},         {u"\u00E9", u"e", 1},
+      {Text(u"a\0", 2), u"a", 1},
+      {u"a", Text(u"a\0 ", 3), -1},
+      {Text(), u"\n", 0},
   };
   for (const Row& r : rows) {
     EXPECT_EQ(olv::KVTDelSpacjeStrcmp(r.a, r.b), r.want)
@@ -128,12 +125,8 @@ TEST(FrameTest, NotEmptyCountsOnlySpaces) {
 }
 
 TEST(FrameTest, DigitIsAsciiOnly) {
-  EXPECT_EQ(isKVTdigit(u'0'), 1);
-  EXPECT_EQ(isKVTdigit(u'9'), 1);
-  EXPECT_EQ(isKVTdigit(u'/'), 0);
-  EXPECT_EQ(isKVTdigit(u':'), 0);
-  EXPECT_EQ(isKVTdigit(u'\u0660'), 0);
-  EXPECT_EQ(isKVTdigit(u'\uFF10'), 0);
+  for (char16_t c : {u'0', u'9'}) EXPECT_EQ(isKVTdigit(c), 1) << int(c);
+  for (char16_t c : {u'/', u':', u'\u0660', u'\uFF10'}) EXPECT_EQ(isKVTdigit(c), 0) << int(c);
 }
 
 TEST(FrameTest, SpecialCharactersCompareAllThirtyTwoBits) {

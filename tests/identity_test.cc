@@ -160,15 +160,6 @@ TEST(IdentityTest, NipOfDigitsAgreesWithTheRule) {
   for (S& nip : nips) ASSERT_EQ(f_KVTElemT_NIP(nip.data()), verdict(nip)) << utf8(nip);
 }
 
-TEST(IdentityTest, NipWhoseRemainderIsTenAlwaysFails) {
-  // Ninth digit 3 with weight 7: the weighted sum 21 leaves 10 modulo 11.
-  for (char16_t tenth = u'0'; tenth <= u'9'; ++tenth) {
-    S nip = u"000000003";
-    nip += tenth;
-    EXPECT_EQ(f_KVTElemT_NIP(nip.data()), 60005101) << utf8(nip);
-  }
-}
-
 TEST(IdentityTest, Nusp) {
   // 1234567890: the first sum is 1+14+9+20+35+18+35+56+27 = 215 (5), not 0.
   expect_texts("NUSP", f_KVTElemT_NUSP,

@@ -6,7 +6,6 @@
 
 #include <cstring>
 #include <thread>
-#include <vector>
 
 #include "platform/runtime_names.h"
 #include "tests/fake_service.h"
@@ -109,26 +108,6 @@ TEST(RuntimeTest, CreationFailures) {
   olvenir_CoUninitialize();
 }
 
-TEST(RuntimeTest, CreatedInstanceAnswersItsInterfacesAndCountsReferences) {
-  ScopedFakeService fake;
-  olvenir_CoInitialize(nullptr);
-  void* object = nullptr;
-  ASSERT_EQ(create(&object), S_OK);
-  auto* service = static_cast<IOlvenirDictionaryService*>(object);
-  EXPECT_EQ(fake.state.live, 1);
-  void* base = nullptr;
-  EXPECT_EQ(service->QueryInterface(IID_IUnknown, &base), S_OK);
-  EXPECT_EQ(base, object);
-  EXPECT_EQ(service->Release(), 1u);
-  EXPECT_EQ(service->AddRef(), 2u);
-  EXPECT_EQ(service->Release(), 1u);
-  EXPECT_EQ(service->Release(), 0u);
-  EXPECT_EQ(fake.state.live, 0);
-  olvenir_CoUninitialize();
-  // The runtime holds exactly one reference to a registered factory.
-  EXPECT_EQ(fake.factory.references, 1u);
-}
-
 TEST(RuntimeTest, RegistrationIsReplacedAndRevoked) {
   ScopedFakeService first;
   ScopedFakeService second;  // replaces the first registration
@@ -147,17 +126,6 @@ TEST(RuntimeTest, RegistrationIsReplacedAndRevoked) {
   olvenir_CoUninitialize();
   EXPECT_EQ(olvenir_RegisterClassFactory(nullptr, &first.factory), E_INVALIDARG);
   EXPECT_EQ(olvenir_RegisterServerPath(&CLSID_OlvenirDictionaryService, ""), E_INVALIDARG);
-}
-
-TEST(RuntimeTest, MissingSharedObjectFailsCreation) {
-  ASSERT_EQ(olvenir_RegisterServerPath(&CLSID_OlvenirDictionaryService, "/nonexistent/svc.so"),
-            S_OK);
-  olvenir_CoInitialize(nullptr);
-  void* object = nullptr;
-  EXPECT_EQ(create(&object), CO_E_DLLNOTFOUND);
-  EXPECT_EQ(object, nullptr);
-  olvenir_CoUninitialize();
-  olvenir_RevokeClass(&CLSID_OlvenirDictionaryService);
 }
 
 TEST(RuntimeTest, ErrorInformationIsHandedOverOncePerThread) {
@@ -179,33 +147,6 @@ TEST(RuntimeTest, ErrorInformationIsHandedOverOncePerThread) {
   olvenir_SetErrorInfo(nullptr);
   EXPECT_EQ(olvenir_GetErrorInfo(&description), S_FALSE);
   EXPECT_EQ(olvenir_GetErrorInfo(nullptr), E_POINTER);
-}
-
-TEST(RuntimeTest, RegistrationChangesWhileOtherThreadsCreate) {
-  ScopedFakeService a;
-  ScopedFakeService b;
-  std::atomic<bool> stop{false};
-  std::vector<std::thread> creators;
-  for (int t = 0; t < 4; ++t) {
-    creators.emplace_back([&] {
-      olvenir_CoInitialize(nullptr);
-      while (!stop) {
-        void* object = nullptr;
-        if (create(&object) == S_OK) static_cast<IUnknown*>(object)->Release();
-      }
-      olvenir_CoUninitialize();
-    });
-  }
-  for (int i = 0; i < 2000; ++i) {
-    olvenir_RegisterClassFactory(&CLSID_OlvenirDictionaryService, i % 2 ? &a.factory : &b.factory);
-    if (i % 7 == 0) olvenir_RevokeClass(&CLSID_OlvenirDictionaryService);
-  }
-  stop = true;
-  for (std::thread& t : creators) t.join();
-  EXPECT_EQ(a.state.live + b.state.live, 0);
-  olvenir_RevokeClass(&CLSID_OlvenirDictionaryService);
-  EXPECT_EQ(a.factory.references, 0u);
-  EXPECT_EQ(b.factory.references, 0u);
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
-#include <thread>
 #include <vector>
 
 #include "platform/runtime_names.h"
@@ -60,18 +59,6 @@ TEST_F(ServiceQueryTest, DefaultsWhenTheServiceCannotBeCreated) {
   EXPECT_EQ(std::u16string(value), u"-1");
   olvenir_SysFreeString(value);
   EXPECT_TRUE(calls().empty());
-}
-
-TEST_F(ServiceQueryTest, CodeCheckPassesNumberCodeAndDate) {
-  fake_.state.codes = {u"A1"};
-  EXPECT_TRUE(olv::service_code_check(10024, u"A1", 202403));
-  EXPECT_FALSE(olv::service_code_check(10024, u"A2", 20240315));
-  std::vector<ServiceCall> seen = calls();
-  ASSERT_EQ(seen.size(), 2u);
-  EXPECT_EQ(seen[0].number, 10024);
-  EXPECT_EQ(seen[0].date, 202403);
-  EXPECT_EQ(seen[1].texts, std::vector<std::u16string>{u"A2"});
-  EXPECT_EQ(seen[1].date, 20240315);
 }
 
 TEST_F(ServiceQueryTest, LookupsAnswerTheLibrarysOwnCopy) {
@@ -132,25 +119,6 @@ TEST_F(ServiceQueryTest, UnallocatableCopyThrowsOutOfMemoryBeforeAnyCall) {
     EXPECT_EQ(e.result(), E_OUTOFMEMORY);
   }
   EXPECT_TRUE(calls().empty());
-}
-
-TEST_F(ServiceQueryTest, QueriesFromSeveralThreadsAtOnce) {
-  fake_.state.codes = {u"1"};
-  std::vector<std::thread> threads;
-  std::atomic<int> wrong{0};
-  for (int t = 0; t < 4; ++t) {
-    threads.emplace_back([&, t] {
-      for (int i = 0; i < 200; ++i) {
-        if (!olv::service_code_check(10006, u"1", 0)) ++wrong;
-        if (olv::service_code_check(10006, t % 2 ? u"2" : u"3", 0)) ++wrong;
-        if (olv::initialisation_depth() != 0) ++wrong;
-      }
-    });
-  }
-  for (std::thread& t : threads) t.join();
-  EXPECT_EQ(wrong, 0);
-  EXPECT_EQ(fake_.state.created, 1600);
-  for (const ServiceCall& call : calls()) ASSERT_EQ(call.depth, 1);
 }
 
 TEST(ServiceQueryModuleTest, ServiceLoadedFromASharedObjectPath) {

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -162,63 +161,6 @@ TEST(CheckerTest, BatchAnswersEveryLineButBlankOnesInOrderAndSumsUp) {
   EXPECT_EQ(err, "olvenir-check: 5 lines, 1 finding, 2 errors\n");
 }
 
-TEST(CheckerTest, ExitStatusSaysPassedFindingOrError) {
-  std::string out;
-  EXPECT_EQ(run({"KVTIsNotEmpty", "x"}, "", out), kAllPassed);
-  EXPECT_EQ(run({"KVTIsNotEmpty", ":null"}, "", out), kFindings);
-  EXPECT_NE(out.find("KVTIsNotEmpty = 1"), std::string::npos) << out;
-  EXPECT_EQ(run({"KVTIsNotEmpty"}, "", out), kUsageOrInputError);
-  EXPECT_EQ(run({"NoSuchExport"}, "", out), kUsageOrInputError);
-  EXPECT_EQ(run({"IsLowerPL", "0xB1", "zero"}, "", out), kUsageOrInputError);
-  EXPECT_EQ(run({"--batch"}, "{\"fn\": \"KVTIsNotEmpty\", \"args\": [\"x\"]}\n", out), kAllPassed);
-  EXPECT_EQ(run({"--batch"}, "", out), kAllPassed);
-  EXPECT_EQ(out, "");
-  EXPECT_EQ(run({"--batch"}, "\n\n", out), kAllPassed);
-  EXPECT_EQ(out, "");
-  EXPECT_EQ(run({"--batch", "/nonexistent.jsonl"}, "", out), kUsageOrInputError);
-  EXPECT_EQ(run({"--explain", "60005401"}, "", out), kAllPassed);
-  EXPECT_EQ(run({"--explain", "12"}, "", out), kUsageOrInputError);
-  EXPECT_EQ(run({"--list"}, "", out), kAllPassed);
-  EXPECT_NE(out.find("KVTDelSpacjeStrcmp [_Z18KVTDelSpacjeStrcmpPDsS_]  decorated  2"),
-            std::string::npos);
-}
-
-// Runs the built checker through the shell; the exit status, and standard output in `out`.
-int program(const std::string& args, std::string& out) {
-  FILE* p = popen((std::string(OLV_CHECK_PATH) + " " + args + " 2>/dev/null").c_str(), "r");
-  if (!p) return -1;
-  out.clear();
-  char buffer[4096];
-  while (std::size_t n = fread(buffer, 1, sizeof buffer, p)) out.append(buffer, n);
-  int status = pclose(p);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-TEST(CheckerProgramTest, AnswersDictionaryChecksFromTheEmbeddedSample) {
-  std::string out;
-  EXPECT_EQ(
-      program("sl_DajWartoscZeSlownika slU_KodPokrew STP_KODPOKREW 40 STP_KOD_ST_NIEPEL", out),
-      kAllPassed);
-  EXPECT_EQ(out, "sl_DajWartoscZeSlownika = \"1\"\n");
-  EXPECT_EQ(program("_Z23fb_KVTKodSprawdzArkuszeiPKDsi 10034 X 0", out), kFindings);
-  EXPECT_EQ(program("--no-dictionary _Z23fb_KVTKodSprawdzArkuszeiPKDsi 10034 X 0", out),
-            kAllPassed);  // no service: the code is accepted
-  EXPECT_EQ(program("--no-dictionary sl_DajWartoscZeSlownika a b c d", out), kAllPassed);
-  EXPECT_EQ(out, "sl_DajWartoscZeSlownika = \"-1\"\n");
-  EXPECT_EQ(program("--dictionary /nonexistent.db KVTIsNotEmpty x", out), kUsageOrInputError);
-}
-
-TEST(CheckerProgramTest, TheSampleBatchGivesOneLinePerLine) {
-  std::string path = std::string(OLV_EXAMPLES_DIR) + "/sample.jsonl";
-  std::ifstream in(path);
-  std::size_t lines = 0;
-  for (std::string line; std::getline(in, line);) ++lines;
-  std::string out;
-  int status = program("--batch " + path, out);
-  EXPECT_NE(status, -1);
-  EXPECT_EQ(static_cast<std::size_t>(std::count(out.begin(), out.end(), '\n')), lines);
-}
-
 // The built program run in a folder of its own, with its input, output and errors in files.
 class CheckerRunTest : public ::testing::Test {
  protected:
@@ -251,6 +193,16 @@ class CheckerRunTest : public ::testing::Test {
   }
   std::string dir_;
 };
+
+TEST_F(CheckerRunTest, TheSampleBatchGivesOneLinePerLine) {
+  std::string path = std::string(OLV_EXAMPLES_DIR) + "/sample.jsonl";
+  std::ifstream in(path);
+  std::size_t lines = 0;
+  for (std::string line; std::getline(in, line);) ++lines;
+  Result r = run("--batch " + path, "", "");
+  EXPECT_NE(r.status, -1);
+  EXPECT_EQ(static_cast<std::size_t>(std::count(r.out.begin(), r.out.end(), '\n')), lines);
+}
 
 TEST_F(CheckerRunTest, CommandLineConventions) {
   write("pass.jsonl", "{\"fn\": \"KVTIsNotEmpty\", \"args\": [\"x\"]}\n");
@@ -321,7 +273,28 @@ TEST_F(CheckerRunTest, CommandLineConventions) {
       {"--each KVTIsNotEmpty {}", "a\xFF\n", 2, {"not UTF-8"}, {}},
       {"--each --input folder KVTIsNotEmpty {}", "", 2, {}, {"folder: is a directory"}},
       {"--each NoSuchExport {}", "", 2, {}, {"no export named NoSuchExport"}},
+      // Single calls: the exit status says passed, finding or error.
       {"--no-dictionary KVTIsNotEmpty x", "", 0, {"KVTIsNotEmpty = 0"}, {}},
+      {"KVTIsNotEmpty :null", "", 1, {"KVTIsNotEmpty = 1"}, {}},
+      {"KVTIsNotEmpty", "", 2, {}, {}},
+      {"IsLowerPL 0xB1 zero", "", 2, {}, {}},
+      {"--explain 12", "", 2, {}, {}},
+      {"--list", "", 0, {"KVTDelSpacjeStrcmp [_Z18KVTDelSpacjeStrcmpPDsS_]  decorated  2"}, {}},
+      // Dictionary checks answer from the embedded sample, or without a service.
+      {"sl_DajWartoscZeSlownika slU_KodPokrew STP_KODPOKREW 40 STP_KOD_ST_NIEPEL",
+       "",
+       0,
+       {"sl_DajWartoscZeSlownika = \"1\"\n"},
+       {}},
+      {"_Z23fb_KVTKodSprawdzArkuszeiPKDsi 10034 X 0", "", 1, {}, {}},
+      {"--no-dictionary _Z23fb_KVTKodSprawdzArkuszeiPKDsi 10034 X 0", "", 0, {}, {}},
+      {"--no-dictionary sl_DajWartoscZeSlownika a b c d",
+       "",
+       0,
+       {"sl_DajWartoscZeSlownika = \"-1\"\n"},
+       {}},
+      {"--dictionary /nonexistent.db KVTIsNotEmpty x", "", 2, {}, {}},
+      {"--batch", "", 0, {}, {}},
   };
   for (const Case& c : cases) {
     Result r = run(c.args, c.in, c.out_to);

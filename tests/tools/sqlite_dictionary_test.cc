@@ -1,11 +1,9 @@
 // Tests of the SQLite dictionary: code validity at its date edges, lookups, names that are not
-// in the schema, injection attempts, and concurrent queries.
+// in the schema, date conditions and what it refuses to open.
 #include "service/sqlite_dictionary.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
 #include <vector>
 
 #include "service/sample_dictionary.h"
@@ -88,31 +86,6 @@ TEST(SqliteDictionaryTest, ManyShapesOfConditionsKeepAnswering) {
   EXPECT_EQ(sample()->lookup(u"slU_KodPokrew", {&key, 1}, u"STP_WGOSPZOSUBEZP"), u"1");
 }
 
-TEST(SqliteDictionaryTest, InjectionThroughAnyTextChangesNoQuery) {
-  const char16_t* attacks[] = {
-      u"12' OR '1'='1",
-      u"12\" OR \"1\"=\"1",
-      u"slU_KodPokrew\"; DROP TABLE olv_codes; --",
-      u"STP_KODPOKREW\" = \"STP_KODPOKREW\" OR 1=1 --",
-      u"*",
-      u"1",
-      u"(SELECT value FROM olv_meta)",
-      u"STP_KODPOKREW; ATTACH DATABASE '/tmp/x' AS x",
-  };
-  for (const char16_t* a : attacks) {
-    LookupCondition as_key{u"STP_KODPOKREW", kEqual, a};
-    EXPECT_EQ(sample()->lookup(u"slU_KodPokrew", {&as_key, 1}, u"STP_WGOSPZOSUBEZP"), std::nullopt);
-    LookupCondition ok{u"STP_KODPOKREW", kEqual, u"12"};
-    EXPECT_EQ(sample()->lookup(a, {&ok, 1}, u"STP_WGOSPZOSUBEZP"), std::nullopt);
-    EXPECT_EQ(sample()->lookup(u"slU_KodPokrew", {&ok, 1}, a), std::nullopt);
-    LookupCondition as_column{a, kEqual, u"12"};
-    EXPECT_EQ(sample()->lookup(u"slU_KodPokrew", {&as_column, 1}, u"STP_WGOSPZOSUBEZP"),
-              std::nullopt);
-    EXPECT_FALSE(sample()->check_code(10034, a, 0));
-  }
-  EXPECT_TRUE(sample()->check_code(10034, u"K", 0));  // the tables are all still there
-}
-
 struct WhereCase {
   std::vector<LookupCondition> conditions;
   std::optional<std::u16string> want;
@@ -153,24 +126,6 @@ TEST(SqliteDictionaryTest, UnknownOperatorIsABadRequest) {
   } catch (const DictionaryError& e) {
     EXPECT_TRUE(e.bad_request());
   }
-}
-
-TEST(SqliteDictionaryTest, ConcurrentQueriesGiveTheSameAnswers) {
-  std::atomic<int> wrong{0};
-  std::vector<std::thread> threads;
-  for (int t = 0; t < 8; ++t) {
-    threads.emplace_back([&, t] {
-      for (int i = 0; i < 200; ++i) {
-        LookupCondition key{u"STP_KODPOKREW", kEqual, (i + t) % 2 ? u"12" : u"40"};
-        auto v = sample()->lookup(u"slU_KodPokrew", {&key, 1}, u"STP_WGOSPZOSUBEZP");
-        if (v != std::u16string((i + t) % 2 ? u"1" : u"0")) ++wrong;
-        if (sample()->check_code(10019, u"316", i % 2 ? 20111231 : 20120101) != (i % 2 == 1))
-          ++wrong;
-      }
-    });
-  }
-  for (std::thread& th : threads) th.join();
-  EXPECT_EQ(wrong.load(), 0);
 }
 
 TEST(SqliteDictionaryTest, OpeningRefusesWhatIsNotADictionary) {
