@@ -90,8 +90,9 @@ inline constexpr int kFirstCodeList = 10001;
 
 // The row of a list number, or null for a number that names no list.
 constexpr const CodeList* code_list(int number) {
-  const int i = number - kFirstCodeList;
-  return i >= 0 && i < static_cast<int>(std::size(kCodeLists)) ? &kCodeLists[i] : nullptr;
+  constexpr int kLastCodeList = kFirstCodeList + static_cast<int>(std::size(kCodeLists)) - 1;
+  if (number < kFirstCodeList || number > kLastCodeList) return nullptr;
+  return &kCodeLists[number - kFirstCodeList];
 }
 
 }  // namespace olv

@@ -34,7 +34,9 @@ build() {
     c++ -std=c++20 -O1 -I. capi/gen_c_face.cc -o "$out/gen_c_face"
   fi
   mkdir -p "$out/include"
-  "$out/gen_c_face" "$out/include/olvenir_p_c_exports.h" "$out/c_exports.cc"
+  local version
+  version=$(sed -n 's/^#define OLVENIR_P_VERSION_STRING "\(.*\)"$/\1/p' include/olvenir_p/version.h)
+  "$out/gen_c_face" "$out/include/olvenir_p_c_exports.h" "$out/c_exports.cc" "$version"
   emcmake cmake -S js -B "$out/cmake" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DOLV_SQLITE_DIR="$out/sqlite" -DOLV_C_FACE_INCLUDE="$out/include" -DOLV_C_FACE_SOURCE="$out/c_exports.cc" >/dev/null
   nice -n 10 cmake --build "$out/cmake"

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -293,6 +294,8 @@ TEST(DictionariesTextTest, CodeListsNumberedInOrder) {
   EXPECT_EQ(olv::code_list(olv::kFirstCodeList - 1), nullptr);
   EXPECT_EQ(olv::code_list(number), nullptr);
   EXPECT_EQ(olv::code_list(10034)->number, 10034);
+  EXPECT_EQ(olv::code_list(std::numeric_limits<int>::min()), nullptr);
+  EXPECT_EQ(olv::code_list(std::numeric_limits<int>::max()), nullptr);
 }
 
 TEST(DictionariesTextTest, DictionaryNames) {

@@ -99,8 +99,8 @@ test('the catalogue explains findings in both languages', () => {
   const CASES = [
     [60005401, 'en', 'PESEL'],
     [60005401, 'pl', 'PESEL'],
-    [61008801, 'en', 'XP'],
-    [61008801, 'pl', 'reguła'],
+    [61008801, 'en', 'returned by XP0088_1'],
+    [61008801, 'pl', 'zwracany przez XP0088_1'],
     [12345, 'en', null],
     [0, 'pl', null],
   ];
