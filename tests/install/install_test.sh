@@ -33,6 +33,10 @@ libdir=$(pkg-config --variable=libdir olvenir_p)
 # shellcheck disable=SC2046
 c++ -std=c++17 "$here/consumer.cc" $(pkg-config --cflags --libs olvenir_p) -o "$work/pc_host"
 LD_LIBRARY_PATH=$libdir "$work/pc_host" "$pc_service" >/dev/null || fail "the pkg-config host failed"
+# shellcheck disable=SC2046
+cc -std=c11 -Wall -Wextra -pedantic -Werror "$here/consumer.c" $(pkg-config --cflags --libs olvenir_p) \
+  -o "$work/c_host"
+LD_LIBRARY_PATH=$libdir "$work/c_host" >/dev/null || fail "the C host failed"
 
 # CMake: the package found by its prefix, the service by the package's variable.
 cmake -S "$here/cmake_consumer" -B "$work/cmake_host" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
