@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/runtime_names.h"
+#include "service/sample_dictionary.h"
 
 namespace olv::service {
 namespace {
@@ -164,6 +165,19 @@ IClassFactory* new_dictionary_factory(DictionaryOpener open) {
 
 IClassFactory* new_dictionary_factory(std::shared_ptr<SqliteDictionary> dictionary) {
   return new Factory([d = std::move(dictionary)] { return d; });
+}
+
+std::shared_ptr<SqliteDictionary> dictionary_named(const std::string& source) {
+  if (source == "sample") return SqliteDictionary::from_sql(kSampleDictionarySql);
+  return SqliteDictionary::open_file(source);
+}
+
+void register_dictionary(std::shared_ptr<SqliteDictionary> dictionary) {
+  olvenir_RevokeClass(&CLSID_OlvenirDictionaryService);
+  if (!dictionary) return;
+  IClassFactory* factory = new_dictionary_factory(std::move(dictionary));
+  olvenir_RegisterClassFactory(&CLSID_OlvenirDictionaryService, factory);
+  factory->Release();
 }
 
 }  // namespace olv::service

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "olvenir_p.h"
 #include "platform/runtime_names.h"
@@ -20,5 +21,13 @@ IClassFactory* new_dictionary_factory(DictionaryOpener open);
 
 // The same over a dictionary already open.
 IClassFactory* new_dictionary_factory(std::shared_ptr<SqliteDictionary> dictionary);
+
+// The embedded sample dictionary, or a database file: what a host names as "sample" or a path.
+// Throws DictionaryError when the file is no dictionary.
+std::shared_ptr<SqliteDictionary> dictionary_named(const std::string& source);
+
+// Registers, for the whole process, a service over `dictionary` in place of the one registered
+// before; null leaves none registered.
+void register_dictionary(std::shared_ptr<SqliteDictionary> dictionary);
 
 }  // namespace olv::service

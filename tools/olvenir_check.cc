@@ -9,7 +9,6 @@
 
 #include "platform/runtime_names.h"
 #include "service/dictionary_service.h"
-#include "service/sample_dictionary.h"
 #include "tools/checker.h"
 
 namespace {
@@ -19,24 +18,20 @@ class DictionaryRegistration {
  public:
   explicit DictionaryRegistration(const olv::Options& options) {
     using olv::service::SqliteDictionary;
-    std::shared_ptr<SqliteDictionary> dictionary;
     switch (options.dictionary) {
       case olv::DictionaryChoice::kNone:
         return;
       case olv::DictionaryChoice::kSample:
-        dictionary = SqliteDictionary::from_sql(olv::service::kSampleDictionarySql);
+        olv::service::register_dictionary(olv::service::dictionary_named("sample"));
         break;
       case olv::DictionaryChoice::kFile:
-        dictionary = SqliteDictionary::open_file(options.dictionary_file);
+        olv::service::register_dictionary(SqliteDictionary::open_file(options.dictionary_file));
         break;
     }
-    IClassFactory* factory = olv::service::new_dictionary_factory(std::move(dictionary));
-    olvenir_RegisterClassFactory(&CLSID_OlvenirDictionaryService, factory);
-    factory->Release();
     registered_ = true;
   }
   ~DictionaryRegistration() {
-    if (registered_) olvenir_RevokeClass(&CLSID_OlvenirDictionaryService);
+    if (registered_) olv::service::register_dictionary(nullptr);
   }
   DictionaryRegistration(const DictionaryRegistration&) = delete;
   DictionaryRegistration& operator=(const DictionaryRegistration&) = delete;

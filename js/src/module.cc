@@ -12,7 +12,6 @@
 #include "olvenir_p.h"
 #include "olvenir_p_c.h"
 #include "service/dictionary_service.h"
-#include "service/sample_dictionary.h"
 #include "tools/messages.h"
 
 // JavaScript writes and reads these records by byte offset (wasm32: 4-byte pointers).
@@ -51,18 +50,8 @@ extern "C" {
 // Replaces the registered service with one over `source` ("sample" or a database file in the
 // module's file system); null leaves none. Null on success, else a message the caller frees.
 char* olvjs_use_dictionary(const char* source) {
-  using olv::service::SqliteDictionary;
   try {
-    std::shared_ptr<SqliteDictionary> dictionary;
-    if (source && std::strcmp(source, "sample") == 0)
-      dictionary = SqliteDictionary::from_sql(olv::service::kSampleDictionarySql);
-    else if (source)
-      dictionary = SqliteDictionary::open_file(source);
-    olvenir_RevokeClass(&CLSID_OlvenirDictionaryService);
-    if (!dictionary) return nullptr;
-    IClassFactory* factory = olv::service::new_dictionary_factory(std::move(dictionary));
-    olvenir_RegisterClassFactory(&CLSID_OlvenirDictionaryService, factory);
-    factory->Release();
+    olv::service::register_dictionary(source ? olv::service::dictionary_named(source) : nullptr);
     return nullptr;
   } catch (const std::exception& e) {
     return copy_of(e.what());
