@@ -456,7 +456,7 @@ bool is_finding(const TypedExport& row, const Outcome& o) {
     if (r == kAnyCode) return o.kind == ResultKind::kInt && o.number != 0;
   }
   if (o.kind == ResultKind::kBool) return o.number == 0;
-  return o.kind == ResultKind::kInt && o.number != 0;
+  return o.kind == ResultKind::kInt && o.number != 0 && answer_is_fault(row, o.number);
 }
 
 bool is_blank_line(std::string_view line) {

@@ -39,6 +39,18 @@ constexpr Answer kAnswers[] = {
 };
 // clang-format on
 
+struct NoFault {
+  std::string_view name;
+  int64_t value;
+};
+
+// clang-format off
+constexpr NoFault kNoFaults[] = {
+#define OLV_NO_FAULT(name, value) {(static_cast<void>(sizeof(&::name)), #name), value},
+#include "tools/findings.def"
+};
+// clang-format on
+
 const char* pick(Language lang, const char* english, const char* polish) {
   return lang == Language::kPolish ? polish : english;
 }
@@ -99,6 +111,12 @@ std::string explain_code(int64_t code, Language lang) {
     text.append("\n  ").append(a.name).append(": ").append(pick(lang, a.english, a.polish));
   }
   return text;
+}
+
+bool answer_is_fault(const TypedExport& row, int64_t value) {
+  const std::string_view name = answering_row(row).name;
+  return std::none_of(std::begin(kNoFaults), std::end(kNoFaults),
+                      [&](const NoFault& n) { return n.name == name && n.value == value; });
 }
 
 std::string describe_result(const TypedExport& row, int64_t value, Language lang) {

@@ -37,6 +37,10 @@ std::vector<std::string_view> exports_returning(int64_t code);
 // particular exports mean by it. Empty when the code is not in the catalogue.
 std::string explain_code(int64_t code, Language lang);
 
+// False for an answer that the export gives as a value or a yes (isKVTdigit's 1, a comparison's
+// -1 and 1, a day count), which is no finding.
+bool answer_is_fault(const TypedExport& row, int64_t value);
+
 // A short description of one answer of one export: its finding, or what a special answer
 // (-1 of a dictionary check, -1000 - type of the dispatcher, 1 of a 0-or-1 check) means there.
 std::string describe_result(const TypedExport& row, int64_t value, Language lang);

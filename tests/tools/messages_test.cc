@@ -73,6 +73,29 @@ TEST(MessagesTest, EveryExportListing1SaysWhatItMeans) {
   }
 }
 
+// A value or a yes is no finding in the checker's answers; a check's other answers are.
+TEST(MessagesTest, ValuesAndYesAnswersAreNoFindings) {
+  struct Case {
+    const char* name;
+    int64_t value;
+    bool finding;
+  };
+  const Case cases[] = {
+      {"isKVTdigit", 1, false},     {"KVTDelSpacjeStrcmp", -1, false},
+      {"f_DateCmp", 1, false},      {"f_KVTLiczbaDniWMiesiacu", 31, false},
+      {"XP0088_1", 61008801, true}, {"KVTIsNotEmpty", 1, true},
+      {"f_KVTElemT_NUSP", 1, true}, {"fb_KVTKodSprawdzArkusze", -1, true},
+  };
+  for (const Case& c : cases) {
+    const TypedExport* row = find_typed_export(c.name);
+    ASSERT_NE(row, nullptr) << c.name;
+    Outcome o;
+    o.kind = ResultKind::kInt;
+    o.number = c.value;
+    EXPECT_EQ(is_finding(*row, o), c.finding) << c.name << " = " << c.value;
+  }
+}
+
 struct ExplainCase {
   int64_t code;
   Language lang;
