@@ -1,10 +1,12 @@
 // Tests of the GP, XU and ZF rules through the exports table.
 #include "platform/clock.h"
+#include "tests/rule_fields.h"
 #include "tests/test_support.h"
 
 namespace olv {
 namespace {
 
+using testing::expect_rule;
 using testing::expect_rules;
 
 // The rules that read today's date see 15 March 2024.
@@ -15,14 +17,13 @@ class GpXuZfTest : public ::testing::Test {
 };
 
 TEST_F(GpXuZfTest, PresenceAndLength) {
+  expect_rule("GP0014_1", 60004301, {u"", nullptr});
+  expect_rule("GP0014_1", 0, {u"x"});
+  expect_rule("GP0039_1", 0, {u" 01012024 "});
+  expect_rule("GP0039_1", 60004301, {u"0101202"});
+  expect_rule("GP0039_2", 0, {u" 01012024 "});
+  expect_rule("GP0039_2", 60004301, {u""});
   expect_rules({
-      {"GP0014_1", {u""}, 60004301},
-      {"GP0014_1", {nullptr}, 60004301},
-      {"GP0014_1", {u"x"}, 0},
-      {"GP0039_1", {u" 01012024 "}, 0},
-      {"GP0039_1", {u"0101202"}, 60004301},
-      {"GP0039_2", {u" 01012024 "}, 0},
-      {"GP0039_2", {u""}, 60004301},
       {"GP0015_1", {u"S", u""}, 0},
       {"GP0015_1", {u"M", u"  "}, 0},
       {"GP0015_1", {u" S", u""}, 62001502},  // compared exactly
@@ -33,38 +34,28 @@ TEST_F(GpXuZfTest, PresenceAndLength) {
 }
 
 TEST_F(GpXuZfTest, BankAccounts) {
-  expect_rules({
-      {"GP0004_1", {u"39111122223333444455556666"}, 0},
-      {"GP0004_1", {u"39 1111 2222 3333 4444 5555 6666"}, 0},
-      {"GP0004_1", {u"PL39111122223333444455556666"}, 0},
-      {"GP0004_1", {u"39111122223333444455556667"}, 62000401},
-      {"GP0004_1", {u"3911112222333344445555666"}, 0},  // 25 digits: the test does not apply
-      {"GP0005_1", {u"39111122223333444455556666"}, 0},
-      {"GP0005_1", {u"3911112222333344445555666"}, 0},
-      {"GP0005_1", {u"39 11112222333344445555 6666"}, 62000501},
-  });
+  expect_rule("GP0004_1", 0,
+              {u"39111122223333444455556666", u"39 1111 2222 3333 4444 5555 6666",
+               u"PL39111122223333444455556666",
+               u"3911112222333344445555666"});  // 25 digits: the test does not apply
+  expect_rule("GP0004_1", 62000401, {u"39111122223333444455556667"});
+  expect_rule("GP0005_1", 0, {u"39111122223333444455556666", u"3911112222333344445555666"});
+  expect_rule("GP0005_1", 62000501, {u"39 11112222333344445555 6666"});
 }
 
 TEST_F(GpXuZfTest, DatesAgainstLimitsAndToday) {
-  expect_rules({
-      {"GP0003_1", {u"16032024"}, 62000301},
-      {"GP0003_1", {u"15032024"}, 0},
-      {"GP0003_1", {u"31022025"}, 0},
-      {"GP0040_2", {u"01011999"}, 0},
-      {"GP0040_2", {u"31121998"}, 62004002},
-      {"GP0040_2", {u"        "}, 0},
-      {"GP0040_3", {u"31121998"}, 0},
-      {"GP0040_3", {u"30121998"}, 62004003},
-      {"GP0040_3", {u"01011849"}, 0},
-      {"GP0040_4", {u"31122008"}, 0},
-      {"GP0040_4", {u"01012009"}, 62004005},
-      {"GP0040_4", {u"        "}, 0},
-      {"GP0040_5", {u"31122008"}, 62004006},
-      {"GP0040_5", {u"01012009"}, 0},
-      {"GP0040_5", {u"31022008"}, 0},  // converts to today, 2024
-  });
+  expect_rule("GP0003_1", 62000301, {u"16032024"});
+  expect_rule("GP0003_1", 0, {u"15032024", u"31022025"});
+  expect_rule("GP0040_2", 0, {u"01011999", u"        "});
+  expect_rule("GP0040_2", 62004002, {u"31121998"});
+  expect_rule("GP0040_3", 0, {u"31121998", u"01011849"});
+  expect_rule("GP0040_3", 62004003, {u"30121998"});
+  expect_rule("GP0040_4", 0, {u"31122008", u"        "});
+  expect_rule("GP0040_4", 62004005, {u"01012009"});
+  expect_rule("GP0040_5", 62004006, {u"31122008"});
+  expect_rule("GP0040_5", 0, {u"01012009", u"31022008"});  // converts to today, 2024
   set_today_for_testing({2008, 6, 1});
-  expect_rules({{"GP0040_5", {u"31022008"}, 62004006}});
+  expect_rule("GP0040_5", 62004006, {u"31022008"});
 }
 
 TEST_F(GpXuZfTest, TwoDates) {

@@ -8,6 +8,7 @@
 namespace olv {
 namespace {
 
+using testing::expect_rule;
 using testing::expect_rules;
 using testing::fields;
 
@@ -51,21 +52,10 @@ TEST(XpRules0002To0051, EmptyIsUntrimmedBlankIsTrimmed) {
 }
 
 TEST(XpRules0002To0051, LengthAndCodeLists) {
-  expect_rules({
-      {"XP0002_1", {u" 12345678 "}, 0},
-      {"XP0002_1", {u"1234 567"}, 0},
-      {"XP0002_1", {u"1234567"}, 61000201},
-      {"XP0002_1", {u"123456789"}, 61000201},
-      {"XP0002_1", {nullptr}, 61000201},
-      {"XP0027_1", {u"1010"}, 61002701},
-      {"XP0027_1", {u"1011"}, 61002701},
-      {"XP0027_1", {u"1020"}, 61002701},
-      {"XP0027_1", {u" 3000 "}, 61002701},
-      {"XP0027_1", {u"5000"}, 61002701},
-      {"XP0027_1", {u"10100"}, 0},
-      {"XP0027_1", {u"1012"}, 0},
-      {"XP0027_1", {u""}, 0},
-  });
+  expect_rule("XP0002_1", 0, {u" 12345678 ", u"1234 567"});
+  expect_rule("XP0002_1", 61000201, {u"1234567", u"123456789", nullptr});
+  expect_rule("XP0027_1", 61002701, {u"1010", u"1011", u"1020", u" 3000 ", u"5000"});
+  expect_rule("XP0027_1", 0, {u"10100", u"1012", u""});
 }
 
 TEST(XpRules0002To0051, IdentifierByTypeReadsTheTypeUntrimmed) {

@@ -5,39 +5,35 @@
 
 #include "calls/calls.h"
 #include "tests/fake_service.h"
+#include "tests/rule_fields.h"
 #include "tests/test_support.h"
 
 namespace olv {
 namespace {
 
+using testing::expect_rule;
 using testing::expect_rules;
 
 TEST(Xp0130To0176Test, RequiredFields) {
-  expect_rules({
-      {"XP0131_1", {u""}, 61013101},
-      {"XP0131_1", {u" \t "}, 61013101},
-      {"XP0131_1", {nullptr}, 61013101},
-      {"XP0131_1", {u"x"}, 0},
-      {"XP0149_4", {u"  "}, 61014902},
-  });
+  expect_rule("XP0131_1", 61013101, {u"", u" \t ", nullptr});
+  expect_rule("XP0131_1", 0, {u"x"});
+  expect_rule("XP0149_4", 61014902, {u"  "});
 }
 
 TEST(Xp0130To0176Test, CodesFailingTheirDictionaryFormat) {
+  expect_rule("XP0130_1", 61013001, {u"1a", u" 12"});  // the code goes to the check untrimmed
+  expect_rule("XP0130_1", 0, {u"12", u"   "});
+  expect_rule("XP0138_1", 61013801, {u"0A"});
+  expect_rule("XP0138_1", 0,
+              {u"01", u"A1",  // guarded by the first character alone
+               u" 0A", nullptr});
+  expect_rule("XP0138_2", 61013802, {u"1 "});
+  expect_rule("XP0138_2", 0, {u""});
+  expect_rule("XP0159_2", 61015902, {u"1X"});
+  expect_rule("XP0159_2", 0,
+              {u"12X",  // only its first two units must be digits
+               u" "});
   expect_rules({
-      {"XP0130_1", {u"1a"}, 61013001},
-      {"XP0130_1", {u" 12"}, 61013001},  // the code goes to the check untrimmed
-      {"XP0130_1", {u"12"}, 0},
-      {"XP0130_1", {u"   "}, 0},
-      {"XP0138_1", {u"0A"}, 61013801},
-      {"XP0138_1", {u"01"}, 0},
-      {"XP0138_1", {u"A1"}, 0},  // guarded by the first character alone
-      {"XP0138_1", {u" 0A"}, 0},
-      {"XP0138_1", {nullptr}, 0},
-      {"XP0138_2", {u"1 "}, 61013802},
-      {"XP0138_2", {u""}, 0},
-      {"XP0159_2", {u"1X"}, 61015902},
-      {"XP0159_2", {u"12X"}, 0},  // only its first two units must be digits
-      {"XP0159_2", {u" "}, 0},
       {"XP0162_2", {u"12A", u""}, 61016201},
       {"XP0162_2", {u" 12A ", u"052004"}, 61016201},
       {"XP0162_2", {u"123", u""}, 0},
@@ -57,47 +53,28 @@ TEST(Xp0130To0176Test, CodesFailingTheirDictionaryFormat) {
 }
 
 TEST(Xp0130To0176Test, FirstCharacters) {
-  expect_rules({
-      {"XP0136_1", {u" A"}, 61013601},  // the untouched first character counts
-      {"XP0136_1", {u"a"}, 61013601},
-      {"XP0136_1", {u"A"}, 0},
-      {"XP0136_1", {u"0"}, 0},
-      {"XP0136_1", {u""}, 0},
-      {"XP0137_1", {u"A000001"}, 0},
-      {"XP0137_1", {u"A000000"}, 61013701},
-      {"XP0137_1", {u"A000048"}, 61013701},
-      {"XP0137_1", {u"A12"}, 61013701},
-      {"XP0137_1", {u"A12345 "}, 61013701},   // seven units, six once trimmed
-      {"XP0137_1", {u"A     01"}, 61013701},  // characters 6 and 7 are " 0"
-      {"XP0137_1", {u"A00001x"}, 0},          // "1x" reads as 1
-      {"XP0137_1", {u"D12"}, 0},
-      {"XP0137_1", {u" A12"}, 0},
-      {"XP0137_1", {nullptr}, 0},
-  });
+  expect_rule("XP0136_1", 61013601,
+              {u" A",  // the untouched first character counts
+               u"a"});
+  expect_rule("XP0136_1", 0, {u"A", u"0", u""});
+  expect_rule("XP0137_1", 0,
+              {u"A000001", u"A00001x",  // "1x" reads as 1
+               u"D12", u" A12", nullptr});
+  expect_rule("XP0137_1", 61013701,
+              {u"A000000", u"A000048", u"A12", u"A12345 ",  // seven units, six once trimmed
+               u"A     01"});                               // characters 6 and 7 are " 0"
 }
 
 TEST(Xp0130To0176Test, DigitForms) {
+  expect_rule("XP0150_2", 0, {u"99", u"  "});
+  expect_rule("XP0150_2", 60008101, {u"00", u"1", u" 1", u"100"});
+  expect_rule("XP0157_1", 0,
+              {u"07", u"1A",  // reads as 1
+               u"1 2", u" 13", u"1"});
+  expect_rule("XP0157_1", 61015103, {u"00", u"13AB", u"-1"});  // the sign is read
+  expect_rule("XP0161_1", 0, {u"ABC", u"ABC  "});
+  expect_rule("XP0161_1", 61016101, {u"AB ", u" ABC", u"A B", u""});
   expect_rules({
-      {"XP0150_2", {u"99"}, 0},
-      {"XP0150_2", {u"00"}, 60008101},
-      {"XP0150_2", {u"1"}, 60008101},
-      {"XP0150_2", {u" 1"}, 60008101},
-      {"XP0150_2", {u"100"}, 60008101},
-      {"XP0150_2", {u"  "}, 0},
-      {"XP0157_1", {u"07"}, 0},
-      {"XP0157_1", {u"1A"}, 0},  // reads as 1
-      {"XP0157_1", {u"1 2"}, 0},
-      {"XP0157_1", {u" 13"}, 0},
-      {"XP0157_1", {u"1"}, 0},
-      {"XP0157_1", {u"00"}, 61015103},
-      {"XP0157_1", {u"13AB"}, 61015103},
-      {"XP0157_1", {u"-1"}, 61015103},  // the sign is read
-      {"XP0161_1", {u"ABC"}, 0},
-      {"XP0161_1", {u"ABC  "}, 0},
-      {"XP0161_1", {u"AB "}, 61016101},
-      {"XP0161_1", {u" ABC"}, 61016101},
-      {"XP0161_1", {u"A B"}, 61016101},
-      {"XP0161_1", {u""}, 61016101},
       {"XP0148_1", {u"12", u"123456"}, 0},
       {"XP0148_1", {u"1", u"123456"}, 60004101},
       {"XP0148_1", {u"  ", u"123456"}, 60004101},
@@ -114,21 +91,12 @@ TEST(Xp0130To0176Test, DigitForms) {
 }
 
 TEST(Xp0130To0176Test, CitizenshipText) {
-  expect_rules({
-      {"XP0176_1", {u"POLSKA"}, 0},
-      {"XP0176_1", {u"POLKA "}, 0},  // the full forms compare trimmed
-      {"XP0176_1", {u"POLSKI"}, 61017601},
-      {"XP0176_1", {u"POLAND"}, 61017601},
-      {"XP0176_1", {u" PL "}, 61017601},
-      {"XP0176_1", {u"RZECZPOSPOLITA"}, 61017601},
-      {"XP0176_1", {u"POLO"}, 61017601},
-      {"XP0176_1", {u"RZEC"}, 0},     // shorter than the five-character prefix
-      {"XP0176_1", {u" POLSKI"}, 0},  // the prefixes are tested on the untouched text
-      {"XP0176_1", {u"polski"}, 0},
-      {"XP0176_1", {u"P L"}, 0},
-      {"XP0176_1", {u"NIEMCY"}, 0},
-      {"XP0176_1", {u""}, 0},
-  });
+  expect_rule("XP0176_1", 0,
+              {u"POLSKA", u"POLKA ",  // the full forms compare trimmed
+               u"RZEC",               // shorter than the five-character prefix
+               u" POLSKI",            // the prefixes are tested on the untouched text
+               u"polski", u"P L", u"NIEMCY", u""});
+  expect_rule("XP0176_1", 61017601, {u"POLSKI", u"POLAND", u" PL ", u"RZECZPOSPOLITA", u"POLO"});
 }
 
 // With no service the kinship lookup answers "-1": not a household member, a disability degree
@@ -194,11 +162,11 @@ using Xp0130To0176ServiceTest = testing::ServiceFixture;
 
 TEST_F(Xp0130To0176ServiceTest, CodesKnownToTheDictionary) {
   fake_.state.codes = {u"12", u"123"};
+  expect_rule("XP0130_1", 0, {u"12"});
+  expect_rule("XP0130_1", 61013001, {u"13"});
+  expect_rule("XP0138_1", 61013801, {u"01"});
+  expect_rule("XP0159_2", 0, {u"12"});
   expect_rules({
-      {"XP0130_1", {u"12"}, 0},
-      {"XP0130_1", {u"13"}, 61013001},
-      {"XP0138_1", {u"01"}, 61013801},
-      {"XP0159_2", {u"12"}, 0},
       {"XP0162_2", {u"124", u""}, 61016201},
       {"XP0175_1", {u"123", u""}, 0},
   });

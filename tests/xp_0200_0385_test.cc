@@ -4,11 +4,13 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "tests/rule_fields.h"
 #include "tests/test_support.h"
 
 namespace olv {
 namespace {
 
+using testing::expect_rule;
 using testing::expect_rules;
 
 class Xp0200To0385Test : public ::testing::Test {
@@ -17,11 +19,9 @@ class Xp0200To0385Test : public ::testing::Test {
 };
 
 TEST_F(Xp0200To0385Test, CountsAndNumbers) {
+  expect_rule("XP0200_2", 61020002, {u"", u" \t", nullptr});
+  expect_rule("XP0200_2", 0, {u"x"});
   expect_rules({
-      {"XP0200_2", {u""}, 61020002},
-      {"XP0200_2", {u" \t"}, 61020002},
-      {"XP0200_2", {u"x"}, 0},
-      {"XP0200_2", {nullptr}, 61020002},
       {"XP0211_1", {u"", u"1", u"1", u"1", u"1"}, 61021101},
       {"XP0211_1", {nullptr, nullptr, nullptr, nullptr, nullptr}, 61021101},
       {"XP0211_1", {u"0", u"", u"", u"", u""}, 0},
