@@ -29,6 +29,12 @@ inline void expect_rule(const char* rule, int want, std::initializer_list<const 
   for (const char16_t* t : texts) expect_rules({{rule, {t}, want}});
 }
 
+// Rows of a rule that all answer `want`, one argument list each.
+inline void expect_rule(const char* rule, int want,
+                        std::initializer_list<std::vector<const char16_t*>> arg_lists) {
+  for (const std::vector<const char16_t*>& args : arg_lists) expect_rules({{rule, args, want}});
+}
+
 // Texts that a validator all answers with `want`, each run as its own row.
 inline void expect_texts(const char* name, int (*check)(char16_t*), int want,
                          std::initializer_list<std::u16string> texts) {

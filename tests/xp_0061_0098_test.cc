@@ -8,38 +8,31 @@
 namespace olv {
 namespace {
 
+using testing::expect_rule;
 using testing::expect_rules;
 using testing::fields;
 
 TEST(XpRules0061To0098, PresenceRules) {
-  expect_rules({
-      {"XP0061_1", {u"x", u" "}, 61006101},
-      {"XP0061_1", {u" ", u""}, 0},
-      {"XP0061_1", {u"x", u"y"}, 0},
-      {"XP0072_1", {u"", u"", u"z"}, 61007201},
-      {"XP0072_1", {u"x", nullptr, u""}, 61007201},
-      {"XP0072_1", {u"x", u"y", u"z"}, 0},
-      {"XP0072_1", {u"", u"", u""}, 0},
-      {"XP0073_2", {u"x", u"\t"}, 61007302},
-      {"XP0073_2", {u"", u""}, 0},
-      {"XP0073_2", {u"x", u"y"}, 0},
-      {"XP0076_1", {u"", u""}, 61007601},
-      {"XP0076_1", {u"x", u""}, 61007601},
-      {"XP0076_1", {u"x", u"y"}, 0},
-      {"XP0088_1", {nullptr, u"y"}, 61008801},
-      {"XP0088_1", {u"x", u"y"}, 0},
-      {"XP0092_1", {u" ", nullptr}, 61009201},
-      {"XP0092_1", {u"", u"y"}, 0},
-      {"XP0094_1", {u"x", u"y"}, 61009401},
-      {"XP0094_1", {u"", u"y"}, 0},
-      {"XP0095_2", {u"", u"", u"z"}, 61009502},
-      {"XP0095_2", {u"", u"y", u"z"}, 0},
-      {"XP0095_2", {u"x", u"", u""}, 0},
-      {"XP0095_3", {u" "}, 61009503},
-      {"XP0095_3", {u"x"}, 0},
-      {"XP0095_4", {nullptr}, 61009504},
-      {"XP0095_4", {u"x"}, 0},
-  });
+  expect_rule("XP0061_1", 61006101, {{u"x", u" "}});
+  expect_rule("XP0061_1", 0, {{u" ", u""}, {u"x", u"y"}});
+  expect_rule("XP0072_1", 61007201, {{u"", u"", u"z"}, {u"x", nullptr, u""}});
+  expect_rule("XP0072_1", 0, {{u"x", u"y", u"z"}, {u"", u"", u""}});
+  expect_rule("XP0073_2", 61007302, {{u"x", u"\t"}});
+  expect_rule("XP0073_2", 0, {{u"", u""}, {u"x", u"y"}});
+  expect_rule("XP0076_1", 61007601, {{u"", u""}, {u"x", u""}});
+  expect_rule("XP0076_1", 0, {{u"x", u"y"}});
+  expect_rule("XP0088_1", 61008801, {{nullptr, u"y"}});
+  expect_rule("XP0088_1", 0, {{u"x", u"y"}});
+  expect_rule("XP0092_1", 61009201, {{u" ", nullptr}});
+  expect_rule("XP0092_1", 0, {{u"", u"y"}});
+  expect_rule("XP0094_1", 61009401, {{u"x", u"y"}});
+  expect_rule("XP0094_1", 0, {{u"", u"y"}});
+  expect_rule("XP0095_2", 61009502, {{u"", u"", u"z"}});
+  expect_rule("XP0095_2", 0, {{u"", u"y", u"z"}, {u"x", u"", u""}});
+  expect_rule("XP0095_3", 61009503, {{u" "}});
+  expect_rule("XP0095_3", 0, {{u"x"}});
+  expect_rule("XP0095_4", 61009504, {{nullptr}});
+  expect_rule("XP0095_4", 0, {{u"x"}});
 }
 
 TEST(XpRules0061To0098, GroupRulesAcceptTheLeadingGroupFirst) {
