@@ -13,6 +13,9 @@
 namespace olv {
 namespace {
 
+using enum Mode;
+using enum DictionaryChoice;
+
 struct OptionCase {
   std::vector<std::string> args;
   bool ok;
@@ -23,32 +26,25 @@ struct OptionCase {
 
 TEST(CheckerTest, ParseOptions) {
   const OptionCase cases[] = {
-      {{"--list"}, true, Mode::kList, DictionaryChoice::kSample},
-      {{"--list", "--json"}, true, Mode::kList, DictionaryChoice::kSample},
-      {{"--batch"}, true, Mode::kBatch, DictionaryChoice::kSample},
-      {{"--batch", "f.jsonl", "--no-dictionary"},
-       true,
-       Mode::kBatch,
-       DictionaryChoice::kNone,
-       {"f.jsonl"}},
+      {{"--list"}, true, kList, kSample},
+      {{"--list", "--json"}, true, kList, kSample},
+      {{"--batch"}, true, kBatch, kSample},
+      {{"--batch", "f.jsonl", "--no-dictionary"}, true, kBatch, kNone, {"f.jsonl"}},
       {{"--batch", "a", "--lang=pl", "b", "-", "--", "--c"},
        true,
-       Mode::kBatch,
-       DictionaryChoice::kSample,
+       kBatch,
+       kSample,
        {"a", "b", "-", "--c"}},
-      {{"--batch=a", "b"}, true, Mode::kBatch, DictionaryChoice::kSample, {"a", "b"}},
-      {{"--dictionary", "d.db", "KVTDelSpacje", "--x"}, true, Mode::kCall, DictionaryChoice::kFile},
-      {{"--dictionary=d.db", "KVTDelSpacje", "x"}, true, Mode::kCall, DictionaryChoice::kFile},
-      {{"--", "--odd"}, true, Mode::kCall, DictionaryChoice::kSample},
-      {{"--explain", "60005401"}, true, Mode::kExplain, DictionaryChoice::kSample},
-      {{"--explain=60005401"}, true, Mode::kExplain, DictionaryChoice::kSample},
-      {{"-h"}, true, Mode::kHelp, DictionaryChoice::kSample},
-      {{"--version"}, true, Mode::kVersion, DictionaryChoice::kSample},
-      {{"--each", "f_KVTElem", "121", "{}", "11"}, true, Mode::kEach, DictionaryChoice::kSample},
-      {{"--input=v.txt", "--each", "KVTIsNotEmpty", "{}"},
-       true,
-       Mode::kEach,
-       DictionaryChoice::kSample},
+      {{"--batch=a", "b"}, true, kBatch, kSample, {"a", "b"}},
+      {{"--dictionary", "d.db", "KVTDelSpacje", "--x"}, true, kCall, kFile},
+      {{"--dictionary=d.db", "KVTDelSpacje", "x"}, true, kCall, kFile},
+      {{"--", "--odd"}, true, kCall, kSample},
+      {{"--explain", "60005401"}, true, kExplain, kSample},
+      {{"--explain=60005401"}, true, kExplain, kSample},
+      {{"-h"}, true, kHelp, kSample},
+      {{"--version"}, true, kVersion, kSample},
+      {{"--each", "f_KVTElem", "121", "{}", "11"}, true, kEach, kSample},
+      {{"--input=v.txt", "--each", "KVTIsNotEmpty", "{}"}, true, kEach, kSample},
       {{"--each", "f_KVTElem", "121", "x", "11"}, false, {}, {}},
       {{"--each", "KVTDelSpacjeStrcmp", "{}", "{}"}, false, {}, {}},
       {{"--each"}, false, {}, {}},
