@@ -5,25 +5,18 @@ import pytest
 
 import olvenir_p
 
-# (export, arguments, answer), taken from the C++ tests of the same exports.
+# (export, arguments, answer) for each shape of parameters and result, from the C++ tests.
 ROWS = [
     ("f_KVTElem", (121, "44051401359", 11), 0),
     ("f_KVTElem", (121, "440514013591", 11), 60004001),
     ("f_KVTElem", (999, "x", 5), -1999),
     ("f_KVTElemT_PESEL", ("44051401359",), 0),
     ("f_KVTElemT_PESEL", ("4405140135",), 60005401),
-    ("f_KVTElemT_REGON", ("123456785",), 0),
-    ("f_KVTElemT_REGON", ("123456786",), 60005201),
-    ("f_KVTElemT_REGON", ("12345678A",), 60005901),
-    ("f_KVTElemT_NIP", ("1234563218",), 0),
-    ("f_KVTElemT_NIP", ("1234563219",), 60005101),
-    ("f_KVTElemT_NIP", ("123-456-32-18",), 60005901),
     ("f_KVTElemT_NUSP", ("123456789",), 1),
     ("XP0088_1", (None, "y"), 61008801),
     ("XP0088_1", ("x", "y"), 0),
     ("GB0022_2", ("02012024", "01012024"), 64002201),
     ("GB0022_2", ("01012024", "01012024"), 0),
-    ("GB0022_2", ("32012024", "01012024"), 0),
     ("XB0001_1", (" 0111 ", "x", ""), 63000101),
     ("XB0001_1", ("0110", "y", "z"), 0),
     ("XB0004_1", ("a", "", "c", "d"), 63000401),
