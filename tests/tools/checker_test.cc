@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/tools/scratch_folder.h"
 #include "tools/typed_exports.h"
 
 namespace olv {
@@ -157,37 +158,12 @@ TEST(CheckerTest, BatchAnswersEveryLineButBlankOnesInOrderAndSumsUp) {
   EXPECT_EQ(err, "olvenir-check: 5 lines, 1 finding, 2 errors\n");
 }
 
-// The built program run in a folder of its own, with its input, output and errors in files.
-class CheckerRunTest : public ::testing::Test {
+// The built program run in a folder of its own.
+class CheckerRunTest : public testing::ScratchFolderTest {
  protected:
-  struct Result {
-    int status;
-    std::string out;
-    std::string err;
-  };
-  void SetUp() override {
-    char dir[] = "/tmp/olv_check_XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    dir_ = dir;
+  Run run(const std::string& args, const std::string& in, const std::string& out_to) {
+    return ScratchFolderTest::run(OLV_CHECK_PATH, args, in, out_to);
   }
-  void TearDown() override { std::system(("rm -rf " + dir_).c_str()); }
-  void write(const std::string& name, const std::string& text) {
-    std::ofstream(dir_ + "/" + name, std::ios::binary) << text;
-  }
-  std::string read(const std::string& name) {
-    std::ifstream in(dir_ + "/" + name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-  Result run(const std::string& args, const std::string& in, const std::string& out_to) {
-    write(".in", in);
-    std::string command = "cd " + dir_ + " && " + OLV_CHECK_PATH + " " + args + " <.in >" +
-                          (out_to.empty() ? ".out" : out_to) + " 2>.err";
-    int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(".out"), read(".err")};
-  }
-  std::string dir_;
 };
 
 TEST_F(CheckerRunTest, TheSampleBatchGivesOneLinePerLine) {
@@ -195,7 +171,7 @@ TEST_F(CheckerRunTest, TheSampleBatchGivesOneLinePerLine) {
   std::ifstream in(path);
   std::size_t lines = 0;
   for (std::string line; std::getline(in, line);) ++lines;
-  Result r = run("--batch " + path, "", "");
+  Run r = run("--batch " + path, "", "");
   EXPECT_NE(r.status, -1);
   EXPECT_EQ(static_cast<std::size_t>(std::count(r.out.begin(), r.out.end(), '\n')), lines);
 }
@@ -293,7 +269,7 @@ TEST_F(CheckerRunTest, CommandLineConventions) {
       {"--batch", "", 0, {}, {}},
   };
   for (const Case& c : cases) {
-    Result r = run(c.args, c.in, c.out_to);
+    Run r = run(c.args, c.in, c.out_to);
     EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.out << r.err;
     std::size_t at = 0;
     for (const std::string& part : c.out) {
@@ -312,7 +288,7 @@ TEST_F(CheckerRunTest, CommandLineConventions) {
 }
 
 TEST_F(CheckerRunTest, ListAsJsonHasEveryExportOnce) {
-  Result r = run("--list --json", "", "");
+  Run r = run("--list --json", "", "");
   ASSERT_EQ(r.status, 0);
   std::istringstream lines(r.out);
   std::size_t n = 0;
