@@ -8,7 +8,6 @@ namespace olv {
 namespace {
 
 using testing::expect_rule;
-using testing::expect_rules;
 using testing::fields;
 
 // `n` fields all holding "v", with the listed positions set.
@@ -31,19 +30,13 @@ TEST(XbRules, PresenceRules) {
 }
 
 TEST(XbRules, UntrimmedAndNullTexts) {
-  expect_rules({
-      {"XB0002_1", {u"", u"P"}, 63000201},
-      {"XB0002_1", {u"  ", u"P"}, 0},
-      {"XB0002_1", {u"", u" P"}, 0},
-      {"XB0002_1", {nullptr, u"P"}, 0},
-      {"XB0002_1", {u"", nullptr}, 0},
-      {"XB0081_1", fields(6, {}), 0},
-      {"XB0081_1", fields(6, {{1, u"a"}, {2, u" a "}}), 63008101},
-      {"XB0081_1", fields(6, {{5, u"z"}, {6, u"z"}}), 63008101},
-      {"XB0081_1", fields(6, {{1, u" "}, {2, u"  "}, {3, u"x"}}), 63008101},
-      {"XB0081_1", fields(6, {{2, u" "}, {3, u"x"}}), 0},
-      {"XB0081_1", fields(6, {{1, u"a"}, {2, u"b"}, {3, u"c"}, {4, u"d"}}), 0},
-  });
+  expect_rule("XB0002_1", 63000201, {{u"", u"P"}});
+  expect_rule("XB0002_1", 0, {{u"  ", u"P"}, {u"", u" P"}, {nullptr, u"P"}, {u"", nullptr}});
+  expect_rule("XB0081_1", 0, {fields(6, {}), fields(6, {{2, u" "}, {3, u"x"}})});
+  expect_rule("XB0081_1", 0, {fields(6, {{1, u"a"}, {2, u"b"}, {3, u"c"}, {4, u"d"}})});
+  expect_rule("XB0081_1", 63008101, {fields(6, {{1, u"a"}, {2, u" a "}})});
+  expect_rule("XB0081_1", 63008101, {fields(6, {{5, u"z"}, {6, u"z"}})});
+  expect_rule("XB0081_1", 63008101, {fields(6, {{1, u" "}, {2, u"  "}, {3, u"x"}})});
 }
 
 TEST(XbRules, WholeNumberRanges) {
@@ -58,37 +51,22 @@ TEST(XbRules, WholeNumberRanges) {
 }
 
 TEST(XbRules, UnchangedGroupsEndAtTheFirstUnequalPair) {
-  expect_rules({
-      {"XB0061_1", fields(18, {}), 63006101},
-      {"XB0061_1", same(18, {{1, u" v "}}), 63006101},
-      {"XB0061_1", same(18, {{18, u"w"}}), 0},
-      {"XB0061_1", same(18, {{9, u"V"}}), 0},
-      {"XB0060_1", same(14, {}), 63006001},
-      {"XB0060_1", same(14, {{14, u""}}), 0},
-      {"XB0060_1", same(14, {{12, u"w"}}), 0},
-      {"XB0060_1", same(14, {{13, u""}, {14, u" "}}), 63006001},
-      {"XB0060_2", same(10, {}), 63006002},
-      {"XB0060_2", same(10, {{8, u"w"}}), 0},
-      {"XB0060_2", same(10, {{5, u""}, {10, nullptr}}), 63006002},
-  });
+  expect_rule("XB0061_1", 63006101, {fields(18, {}), same(18, {{1, u" v "}})});
+  expect_rule("XB0061_1", 0, {same(18, {{18, u"w"}}), same(18, {{9, u"V"}})});
+  expect_rule("XB0060_1", 63006001, {same(14, {}), same(14, {{13, u""}, {14, u" "}})});
+  expect_rule("XB0060_1", 0, {same(14, {{14, u""}}), same(14, {{12, u"w"}})});
+  expect_rule("XB0060_2", 63006002, {same(10, {}), same(10, {{5, u""}, {10, nullptr}})});
+  expect_rule("XB0060_2", 0, {same(10, {{8, u"w"}})});
 }
 
 TEST(XbRules, DroppedValuesUnlessAValueChanged) {
-  expect_rules({
-      {"XB0062_1", same(14, {{4, u""}}), 63006201},
-      {"XB0062_1", same(14, {{14, u" "}}), 63006201},
-      {"XB0062_1", same(14, {{6, u""}}), 0},
-      {"XB0062_1", same(14, {{8, u""}}), 0},
-      {"XB0062_1", same(14, {{2, u"w"}, {4, u""}}), 0},
-      {"XB0062_1", same(14, {{13, u""}, {14, u"new"}, {4, u""}}), 0},
-      {"XB0062_1", same(14, {}), 0},
-      {"XB0063_1", same(18, {{2, u""}}), 63006301},
-      {"XB0063_1", same(18, {{18, u""}}), 63006301},
-      {"XB0063_1", same(18, {{10, u""}}), 0},
-      {"XB0063_1", same(18, {{12, u""}}), 0},
-      {"XB0063_1", same(18, {{12, u"w"}, {2, u""}}), 0},
-      {"XB0063_1", fields(18, {}), 0},
-  });
+  expect_rule("XB0062_1", 63006201, {same(14, {{4, u""}}), same(14, {{14, u" "}})});
+  expect_rule("XB0062_1", 0, {same(14, {{6, u""}}), same(14, {{8, u""}})});
+  expect_rule("XB0062_1", 0, {same(14, {{2, u"w"}, {4, u""}})});
+  expect_rule("XB0062_1", 0, {same(14, {{13, u""}, {14, u"new"}, {4, u""}}), same(14, {})});
+  expect_rule("XB0063_1", 63006301, {same(18, {{2, u""}}), same(18, {{18, u""}})});
+  expect_rule("XB0063_1", 0, {same(18, {{10, u""}}), same(18, {{12, u""}})});
+  expect_rule("XB0063_1", 0, {same(18, {{12, u"w"}, {2, u""}}), fields(18, {})});
 }
 
 }  // namespace

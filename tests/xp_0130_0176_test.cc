@@ -210,19 +210,15 @@ std::vector<const char16_t*> fields(const char16_t* p1, const char16_t* p2,
 }
 
 TEST(Xp0130To0176Test, GroupsThatMustBeComplete) {
-  expect_rules({
-      {"XP0149_10", fields(u"x", u"", {3, 4, 5, 15}), 61014910},
-      {"XP0149_10", fields(u"", u"", {}), 0},
-      {"XP0149_10", fields(u"x", u"y", {3, 4, 5, 15}), 0},
-      {"XP0149_10", fields(u"x", u"y", {12, 13, 14, 18}), 0},
-      {"XP0149_10", fields(u"x", u"y", {3, 4, 5, 16, 17, 18}), 61014910},  // p15 leads group 1
-      {"XP0149_11", fields(u"x", u"", {}), 0},
-      {"XP0149_11", fields(u"x", u"y", {3, 4, 5, 7, 8, 10}), 61014911},
-      {"XP0149_11", fields(u"x", u"y", {15, 16, 17, 18}), 0},
-      {"XP0149_12", {u"x", u"a", u"b", u"c"}, 0},
-      {"XP0149_12", {u"x", u"a", u" ", u"c"}, 61014912},
-      {"XP0149_12", {u"", u"", u"", u""}, 0},
-  });
+  expect_rule("XP0149_10", 61014910, {fields(u"x", u"", {3, 4, 5, 15})});
+  expect_rule("XP0149_10", 61014910,
+              {fields(u"x", u"y", {3, 4, 5, 16, 17, 18})});  // p15 leads group 1
+  expect_rule("XP0149_10", 0, {fields(u"", u"", {}), fields(u"x", u"y", {3, 4, 5, 15})});
+  expect_rule("XP0149_10", 0, {fields(u"x", u"y", {12, 13, 14, 18})});
+  expect_rule("XP0149_11", 0, {fields(u"x", u"", {}), fields(u"x", u"y", {15, 16, 17, 18})});
+  expect_rule("XP0149_11", 61014911, {fields(u"x", u"y", {3, 4, 5, 7, 8, 10})});
+  expect_rule("XP0149_12", 0, {{u"x", u"a", u"b", u"c"}, {u"", u"", u"", u""}});
+  expect_rule("XP0149_12", 61014912, {{u"x", u"a", u" ", u"c"}});
 }
 
 }  // namespace
