@@ -9,9 +9,11 @@
 namespace olv {
 namespace {
 
+using enum ResultKind;
+
 TEST(CallsTest, LookupPrefersTheSymbol) {
-  EXPECT_EQ(find_export("_Z23fb_KVTKodSprawdzArkuszeiPKDsi")->result, ResultKind::kBool);
-  EXPECT_EQ(find_export("fb_KVTKodSprawdzArkusze")->result, ResultKind::kInt);
+  EXPECT_EQ(find_export("_Z23fb_KVTKodSprawdzArkuszeiPKDsi")->result, kBool);
+  EXPECT_EQ(find_export("fb_KVTKodSprawdzArkusze")->result, kInt);
   EXPECT_EQ(find_export("nope"), nullptr);
   // A name sharing another export's function answers as that export.
   EXPECT_EQ(&answering_row(*find_export("GP0039_2")), find_export("GP0039_1"));
@@ -34,53 +36,44 @@ Outcome call(const char* fn, const std::vector<Arg>& args) {
 }
 
 TEST(CallsTest, EachKindOfParameterTakesItsOwnForm) {
+  using Conditions = std::vector<Condition>;
+  using Texts = std::vector<OptionalText>;
+  const Arg null;
+  const std::string more = "argument 3: the count is more than the conditions given";
   const CallCase cases[] = {
-      {"IsLowerPL", {int64_t{0xB1}, int64_t{0}}, "", ResultKind::kInt, 0},
+      {"IsLowerPL", {int64_t{0xB1}, int64_t{0}}, "", kInt, 0},
       {"IsLowerPL", {int64_t{256}, int64_t{0}}, "argument 1: the integer does not fit", {}, 0},
       {"IsLowerPL", {u"a", int64_t{0}}, "argument 1: expected an integer", {}, 0},
-      {"isKVTdigit", {u"7"}, "", ResultKind::kInt, 1},
-      {"isKVTdigit", {int64_t{0x0660}}, "", ResultKind::kInt, 0},
+      {"isKVTdigit", {u"7"}, "", kInt, 1},
+      {"isKVTdigit", {int64_t{0x0660}}, "", kInt, 0},
       {"isKVTdigit", {u"77"}, "argument 1: expected one UTF-16 unit", {}, 0},
-      {"f_KVTIsZnakSpecjalny", {int64_t{0x10020}}, "", ResultKind::kInt, 60007501},
+      {"f_KVTIsZnakSpecjalny", {int64_t{0x10020}}, "", kInt, 60007501},
       {"f_KVTIsZnakSpecjalny", {int64_t{1} << 40}, "does not fit", {}, 0},
-      {"KVTIsNotEmpty", {std::monostate()}, "", ResultKind::kInt, 1},
-      {"KVTIsNotEmpty", {u"\t"}, "", ResultKind::kInt, 0},
+      {"KVTIsNotEmpty", {null}, "", kInt, 1},
+      {"KVTIsNotEmpty", {u"\t"}, "", kInt, 0},
       {"KVTIsNotEmpty", {int64_t{1}}, "expected a text or null", {}, 0},
       {"KVTDelSpacjeStrcmp", {u"a"}, "takes 2 arguments, given 1", {}, 0},
-      {"_Z23fb_KVTKodSprawdzArkuszeiPKDsi",
-       {int64_t{10034}, u"K", int64_t{0}},
-       "",
-       ResultKind::kBool,
-       1},
-      {"sl_PoprawnyKod", {u"123", int64_t{3}}, "", ResultKind::kInt, 0},
-      {"sl_PoprawnyKod", {u"12a", int64_t{0}}, "", ResultKind::kInt, -1},
-      {"sl_SprawdzSlownikNIPVUK", {u"a", std::monostate(), u"b"}, "", ResultKind::kInt, 0},
+      {"_Z23fb_KVTKodSprawdzArkuszeiPKDsi", {int64_t{10034}, u"K", int64_t{0}}, "", kBool, 1},
+      {"sl_PoprawnyKod", {u"123", int64_t{3}}, "", kInt, 0},
+      {"sl_PoprawnyKod", {u"12a", int64_t{0}}, "", kInt, -1},
+      {"sl_SprawdzSlownikNIPVUK", {u"a", null, u"b"}, "", kInt, 0},
       {"sl_SprawdzSlownikNIPVUK", {int64_t{1}}, "argument 1: expected a text", {}, 0},
-      {"olvenir_SysStringLen", {std::monostate()}, "", ResultKind::kInt, 0},
+      {"olvenir_SysStringLen", {null}, "", kInt, 0},
       {"olvenir_SysStringLen", {u"abc"}, "only null can be passed for an automation string", {}, 0},
       {"olvenir_RevokeClass", {u"x"}, "only null can be passed", {}, 0},
       // The service reads as many conditions as the count says: never more than were given.
       {"sl_DajWartoscZeSlownikaW",
-       {u"d", std::vector<Condition>{{u"K", 0, u"1"}}, int64_t{2}, u"c"},
-       "argument 3: the count is more than the conditions given",
+       {u"d", Conditions{{u"K", 0, u"1"}}, int64_t{2}, u"c"},
+       more,
        {},
        0},
-      {"sl_DajWartoscZeSlownikaW",
-       {u"d", std::monostate(), int64_t{1}, u"c"},
-       "argument 3: the count is more than the conditions given",
-       {},
-       0},
+      {"sl_DajWartoscZeSlownikaW", {u"d", null, int64_t{1}, u"c"}, more, {}, 0},
       {"fb_KVT_KodTyt_WypDok_ONE_XML",
-       {u"d", u"c", std::vector<Condition>{{u"K", 0, u"1"}, {u"L", 2, u"2"}}, int64_t{1},
-        std::vector<OptionalText>{u"01012024"}},
+       {u"d", u"c", Conditions{{u"K", 0, u"1"}, {u"L", 2, u"2"}}, int64_t{1}, Texts{u"01012024"}},
        "",
-       ResultKind::kInt,
+       kInt,
        0},
-      {"fb_KVT_KodTyt_WypDok_ONE",
-       {u"x", std::monostate(), std::vector<OptionalText>{u"01012024"}},
-       "",
-       ResultKind::kInt,
-       -1},
+      {"fb_KVT_KodTyt_WypDok_ONE", {u"x", null, Texts{u"01012024"}}, "", kInt, -1},
   };
   for (const CallCase& c : cases) {
     Outcome o = call(c.fn, c.args);
@@ -96,13 +89,13 @@ TEST(CallsTest, EachKindOfParameterTakesItsOwnForm) {
 
 TEST(CallsTest, TextResultsAreCopiedAndOwnedOnesReleased) {
   Outcome trimmed = call("KVTDelSpacje", {u" \tx\n"});
-  EXPECT_EQ(trimmed.kind, ResultKind::kString);
+  EXPECT_EQ(trimmed.kind, kString);
   EXPECT_EQ(trimmed.text, u"x");
   Outcome owned = call("olvenir_SysAllocString", {u"abc"});  // freed by the call layer
-  EXPECT_EQ(owned.kind, ResultKind::kOwnedText);
+  EXPECT_EQ(owned.kind, kOwnedText);
   EXPECT_EQ(owned.text, u"abc");
   Outcome none = call("sl_PobierzNazweSlownika", {int64_t{10003}});
-  EXPECT_EQ(none.kind, ResultKind::kText);
+  EXPECT_EQ(none.kind, kText);
   EXPECT_EQ(none.text, std::nullopt);
 }
 

@@ -6,13 +6,16 @@
 #include <cstdlib>
 #include <ctime>
 #include <string>
+#include <vector>
 
 #include "olvenir_p.h"
 #include "platform/clock.h"
+#include "tests/rule_fields.h"
 #include "tests/test_support.h"
 
 namespace {
 
+using olv::testing::expect_texts;
 using olv::testing::utf8;
 using S = std::u16string;
 
@@ -22,91 +25,67 @@ class DateFormsTest : public ::testing::Test {
   void TearDown() override { olv::clear_today_for_testing(); }
 };
 
-TEST_F(DateFormsTest, DayMonthYear) {
-  const struct {
-    S text;
-    int32_t sl, element;
-  } rows[] = {
-      {u"29022024", 0, 0},
-      {u"29022023", 60005801, 60005801},
-      {u"29021900", 60005801, 60005801},
-      {u"29022000", 0, 0},
-      {u"00012024", 60005801, 60005801},
-      {u"01002024", 60005701, 60005701},
-      {u"01132024", 60005701, 60005701},
-      {u"31042024", 60005801, 60005801},
-      {u"        ", 60006201, 0},  // an empty date field passes only the element check
-      {u"0101 024", 60006201, 60006201},
-      {u"0101202", 60006201, 60006201},
-      {u"010120240", 60006201, 60006201},
-      {u"", 60006201, 60006201},
-      {u"01011849", 0, 60006201},  // the element check alone tests the year range
-      {u"31122050", 0, 0},
-      {u"01012051", 0, 60006201},
-      {u"31120000", 0, 60006201},
-      {u"01019999", 0, 60006201},
-      {u"+1012024", 60006201, 60006201},
-      {u"\uFF101012024", 60006201, 60006201},
-      {u"1301 024", 60006201, 60006201},
-      {u"00132024", 60005701, 60005701},
-  };
-  for (const auto& r : rows) {
-    EXPECT_EQ(sl_PoprawnaData_DDMMRRRR(r.text.c_str()), r.sl) << utf8(r.text);
-    EXPECT_EQ(f_KVTElemT_DATA_DDMMRRRR(r.text.c_str()), r.element) << utf8(r.text);
+// Texts that a date form's two validators, the sl_ one and the element one, answer alike.
+struct Answers {
+  int32_t sl, element;
+  std::vector<S> texts;
+};
+
+template <typename Sl, typename Element>
+void expect_answers(Sl sl, Element element, std::initializer_list<Answers> groups) {
+  for (const Answers& g : groups) {
+    for (S text : g.texts) {
+      EXPECT_EQ(sl(text.c_str()), g.sl) << utf8(text);
+      EXPECT_EQ(element(text.data()), g.element) << utf8(text);
+    }
   }
+}
+
+TEST_F(DateFormsTest, DayMonthYear) {
+  expect_answers(
+      sl_PoprawnaData_DDMMRRRR, f_KVTElemT_DATA_DDMMRRRR,
+      {{0, 0, {u"29022024", u"29022000", u"31122050"}},
+       {60005801, 60005801, {u"29022023", u"29021900", u"00012024", u"31042024"}},
+       {60005701, 60005701, {u"01002024", u"01132024", u"00132024"}},
+       {60006201, 0, {u"        "}},  // an empty date field passes only the element check
+       {60006201, 60006201, {u"0101 024", u"0101202", u"010120240", u""}},
+       {60006201, 60006201, {u"+1012024", u"\uFF101012024", u"1301 024"}},
+       // the element check alone tests the year range
+       {0, 60006201, {u"01011849", u"01012051", u"31120000", u"01019999"}}});
   EXPECT_EQ(sl_PoprawnaData_DDMMRRRR(nullptr), -1);
 }
 
 TEST_F(DateFormsTest, MonthYearAndDayMonth) {
-  const struct {
-    S text;
-    int32_t sl, element;
-  } months[] = {
-      {u"032024", 0, 0},        {u"122051", 60006301, 60006301}, {u"012050", 0, 0},
-      {u"011850", 0, 0},        {u"011849", 60006301, 60006301}, {u"002024", 60005701, 60005701},
-      {u"      ", 60006201, 0}, {u"13202", 60006201, 60006201},  {u"1a2024", 60006201, 60006201}};
-  for (const auto& r : months) {
-    EXPECT_EQ(sl_PoprawnaData_MMRRRR(r.text.c_str()), r.sl) << utf8(r.text);
-    EXPECT_EQ(f_KVTElemT_DATA_MMRRRR(r.text.c_str()), r.element) << utf8(r.text);
-  }
-  const struct {
-    S text;
-    int32_t sl, element;
-  } days[] = {{u"2902", 0, 0},
-              {u"3102", 60005801, 60005801},
-              {u"0013", 60005701, 60005701},  // the month is tested before the day
-              {u"0001", 60005801, 60005801},
-              {u"3112", 0, 0},
-              {u"    ", 60006201, 0},
-              {u"310", 60006201, 60006201},
-              {u"3 12", 60006201, 60006201}};
-  for (const auto& r : days) {
-    EXPECT_EQ(sl_PoprawnaData_DDMM(r.text.c_str()), r.sl) << utf8(r.text);
-    EXPECT_EQ(f_KVTElemT_DATA_DDMM(S(r.text).data()), r.element) << utf8(r.text);
-  }
+  expect_answers(sl_PoprawnaData_MMRRRR, f_KVTElemT_DATA_MMRRRR,
+                 {{0, 0, {u"032024", u"012050", u"011850"}},
+                  {60006301, 60006301, {u"122051", u"011849"}},
+                  {60005701, 60005701, {u"002024"}},
+                  {60006201, 0, {u"      "}},
+                  {60006201, 60006201, {u"13202", u"1a2024"}}});
+  expect_answers(sl_PoprawnaData_DDMM, f_KVTElemT_DATA_DDMM,
+                 {{0, 0, {u"2902", u"3112"}},
+                  {60005801, 60005801, {u"3102", u"0001"}},
+                  {60005701, 60005701, {u"0013"}},  // the month is tested before the day
+                  {60006201, 0, {u"    "}},
+                  {60006201, 60006201, {u"310", u"3 12"}}});
   EXPECT_EQ(sl_PoprawnaData_MMRRRR(nullptr), -1);
 }
 
 TEST_F(DateFormsTest, OrdinalForms) {
-  const struct {
-    S text;
-    int with_ordinal;
-  } rows[] = {{u"1503202401", 0},        {u"1503202400", 60008101}, {u"150320240", 60008101},
-              {u"          ", 0},        {u"3002202401", 60005801}, {u"1513202401", 60005701},
-              {u"1503184901", 60008101}, {u"150320240a", 60008101}, {u"1503202499", 0}};
-  for (const auto& r : rows) {
-    EXPECT_EQ(f_KVTElemT_DATA_DDMMRRRRNN(S(r.text).data()), r.with_ordinal) << utf8(r.text);
-  }
-  const struct {
-    S text;
-    int report;
-  } reports[] = {{u"01032024", 0},        {u" 1032024", 0},        {u"00032024", 60007401},
-                 {u"A1032024", 60007401}, {u"01132024", 60005701}, {u"0103202", 60006201},
-                 {u"1", 60007401},        {u"", 60007401},         {u"0103 024", 60007401},
-                 {u"01032051", 60006301}, {u"  032024", 60007401}, {u"01      ", 0}};
-  for (const auto& r : reports) {
-    EXPECT_EQ(f_KVTElemT_NNMMRRRR_RAP(S(r.text).data()), r.report) << utf8(r.text);
-  }
+  const char* kOrdinal = "DDMMRRRRNN";
+  expect_texts(kOrdinal, f_KVTElemT_DATA_DDMMRRRRNN, 0,
+               {u"1503202401", u"          ", u"1503202499"});
+  expect_texts(kOrdinal, f_KVTElemT_DATA_DDMMRRRRNN, 60008101,
+               {u"1503202400", u"150320240", u"1503184901", u"150320240a"});
+  expect_texts(kOrdinal, f_KVTElemT_DATA_DDMMRRRRNN, 60005801, {u"3002202401"});
+  expect_texts(kOrdinal, f_KVTElemT_DATA_DDMMRRRRNN, 60005701, {u"1513202401"});
+  const char* kReport = "NNMMRRRR_RAP";
+  expect_texts(kReport, f_KVTElemT_NNMMRRRR_RAP, 0, {u"01032024", u" 1032024", u"01      "});
+  expect_texts(kReport, f_KVTElemT_NNMMRRRR_RAP, 60007401,
+               {u"00032024", u"A1032024", u"1", u"", u"0103 024", u"  032024"});
+  expect_texts(kReport, f_KVTElemT_NNMMRRRR_RAP, 60005701, {u"01132024"});
+  expect_texts(kReport, f_KVTElemT_NNMMRRRR_RAP, 60006201, {u"0103202"});
+  expect_texts(kReport, f_KVTElemT_NNMMRRRR_RAP, 60006301, {u"01032051"});
 }
 
 TEST_F(DateFormsTest, YearRange) {

@@ -26,15 +26,11 @@ TEST(FrameTest, TrimmedComparison) {
     const char16_t* b;
     int want;
   };
+  // Short texts over spaces, U+3000, a, b and U+FFFF are swept whole below.
   const Row rows[] = {
-      {u"  X ", u"X", 0},   {u"a", u"b", -1},
-      {u"b", u"a", 1},      {u"a", u"A", 1},
-      {u"ab", u"a", 1},     {u"", u"   ", 0},
-      {nullptr, u"", 0},    {u"\t\n\t\n", u"", 0},
-      {u"a", nullptr, 1},   {u"\u00A0x\u3000", u"x", 0},
-      {u"\uFFFF", u"a", 1}, {u"a  b", u"a b", -1},
-      {u"a", u"ab", -1},    {u"\u2028", u"", 0},
-      {u"\u200B", u"", 1},
+      {u"  X ", u"X", 0},    {u"a", u"A", 1},     {nullptr, u"", 0},
+      {u"\t\n\t\n", u"", 0}, {u"a", nullptr, 1},  {u"\u00A0x\u3000", u"x", 0},
+      {u"a  b", u"a b", -1}, {u"\u2028", u"", 0}, {u"\u200B", u"", 1},
   };
   for (const Row& r : rows) {
     Buf a(r.a ? r.a : u""), b(r.b ? r.b : u"");
@@ -157,16 +153,11 @@ bool in_class(int b, bool upper, int page) {
 
 TEST(FrameTest, PolishLetterClassesOfEveryByte) {
   for (int page : {0, 1}) {
-    int lower = 0, upper = 0;
     for (int b = 0; b < 256; ++b) {
       auto c = static_cast<unsigned char>(b);
       EXPECT_EQ(IsLowerPL(c, page), in_class(b, false, page) ? 0 : 1) << page << ' ' << b;
       EXPECT_EQ(IsUpperPL(c, page), in_class(b, true, page) ? 0 : 1) << page << ' ' << b;
-      lower += IsLowerPL(c, page) == 0;
-      upper += IsUpperPL(c, page) == 0;
     }
-    EXPECT_EQ(lower, 41);
-    EXPECT_EQ(upper, 40);
   }
   for (int page : {2, -1, 1000}) {
     for (int b = 0; b < 256; ++b) {

@@ -22,24 +22,22 @@ TEST(NumbersTest, Int32Reading) {
     int32_t want;
   };
   const Row rows[] = {
-      {u"", 0},
       {u"12", 12},
       {u"  \t\n-42x", -42},
       {u"+7", 7},
-      {u"- 7", 0},
-      {u"abc", 0},
       {u"12 34", 12},
       {u"\u00A03", 3},
-      {u"\u0663", 0},
       {u"2147483647", INT32_MAX},
       {u"2147483648", INT32_MAX},
       {u"-2147483648", INT32_MIN},
       {u"-99999999999999", INT32_MIN},
       {u"0000000000012", 12},
-      {u"++1", 0},
       {u"1.9", 1},
   };
   for (const Row& r : rows) EXPECT_EQ(olv::to_int32(r.text), r.want) << utf8(r.text);
+  for (const char16_t* t : {u"", u"- 7", u"abc", u"\u0663", u"++1"}) {
+    EXPECT_EQ(olv::to_int32(t), 0) << utf8(t);
+  }
 }
 
 TEST(NumbersTest, DoubleReading) {
@@ -54,17 +52,13 @@ TEST(NumbersTest, DoubleReading) {
       {u"1E-2", 0.01},
       {u"1e", 1.0},
       {u"1e+", 1.0},
-      {u"", 0.0},
-      {u"abc", 0.0},
-      {u"inf", 0.0},
-      {u"nan", 0.0},
-      {u"0x10", 0.0},
-      {u".", 0.0},
-      {u"-.", 0.0},
       {u"1,5", 1.0},
       {u"123456789012345678901234567890123456789012345678901234567890", 1.2345678901234568e59},
   };
   for (const Row& r : rows) EXPECT_DOUBLE_EQ(olv::to_double(r.text), r.want) << utf8(r.text);
+  for (const char16_t* t : {u"", u"abc", u"inf", u"nan", u"0x10", u".", u"-."}) {
+    EXPECT_EQ(olv::to_double(t), 0.0) << utf8(t);
+  }
   EXPECT_TRUE(std::isinf(olv::to_double(u"1e999999999")));
   EXPECT_EQ(olv::to_double(u"1e-999999999"), 0.0);
   EXPECT_EQ(olv::to_double(u"0.0000000000000000000000000000000000000000000000001"), 1e-49);

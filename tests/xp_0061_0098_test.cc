@@ -8,108 +8,80 @@
 namespace olv {
 namespace {
 
-using testing::expect_rules;
+using testing::expect_rule;
 using testing::fields;
 
 TEST(XpRules0061To0098, PresenceRules) {
-  expect_rules({
-      {"XP0061_1", {u"x", u" "}, 61006101},
-      {"XP0061_1", {u" ", u""}, 0},
-      {"XP0061_1", {u"x", u"y"}, 0},
-      {"XP0072_1", {u"", u"", u"z"}, 61007201},
-      {"XP0072_1", {u"x", nullptr, u""}, 61007201},
-      {"XP0072_1", {u"x", u"y", u"z"}, 0},
-      {"XP0072_1", {u"", u"", u""}, 0},
-      {"XP0073_2", {u"x", u"\t"}, 61007302},
-      {"XP0073_2", {u"", u""}, 0},
-      {"XP0073_2", {u"x", u"y"}, 0},
-      {"XP0076_1", {u"", u""}, 61007601},
-      {"XP0076_1", {u"x", u""}, 61007601},
-      {"XP0076_1", {u"x", u"y"}, 0},
-      {"XP0088_1", {nullptr, u"y"}, 61008801},
-      {"XP0088_1", {u"x", u"y"}, 0},
-      {"XP0092_1", {u" ", nullptr}, 61009201},
-      {"XP0092_1", {u"", u"y"}, 0},
-      {"XP0094_1", {u"x", u"y"}, 61009401},
-      {"XP0094_1", {u"", u"y"}, 0},
-      {"XP0095_2", {u"", u"", u"z"}, 61009502},
-      {"XP0095_2", {u"", u"y", u"z"}, 0},
-      {"XP0095_2", {u"x", u"", u""}, 0},
-      {"XP0095_3", {u" "}, 61009503},
-      {"XP0095_3", {u"x"}, 0},
-      {"XP0095_4", {nullptr}, 61009504},
-      {"XP0095_4", {u"x"}, 0},
-  });
+  expect_rule("XP0061_1", 61006101, {{u"x", u" "}});
+  expect_rule("XP0061_1", 0, {{u" ", u""}, {u"x", u"y"}});
+  expect_rule("XP0072_1", 61007201, {{u"", u"", u"z"}, {u"x", nullptr, u""}});
+  expect_rule("XP0072_1", 0, {{u"x", u"y", u"z"}, {u"", u"", u""}});
+  expect_rule("XP0073_2", 61007302, {{u"x", u"\t"}});
+  expect_rule("XP0073_2", 0, {{u"", u""}, {u"x", u"y"}});
+  expect_rule("XP0076_1", 61007601, {{u"", u""}, {u"x", u""}});
+  expect_rule("XP0076_1", 0, {{u"x", u"y"}});
+  expect_rule("XP0088_1", 61008801, {{nullptr, u"y"}});
+  expect_rule("XP0088_1", 0, {{u"x", u"y"}});
+  expect_rule("XP0092_1", 61009201, {{u" ", nullptr}});
+  expect_rule("XP0092_1", 0, {{u"", u"y"}});
+  expect_rule("XP0094_1", 61009401, {{u"x", u"y"}});
+  expect_rule("XP0094_1", 0, {{u"", u"y"}});
+  expect_rule("XP0095_2", 61009502, {{u"", u"", u"z"}});
+  expect_rule("XP0095_2", 0, {{u"", u"y", u"z"}, {u"x", u"", u""}});
+  expect_rule("XP0095_3", 61009503, {{u" "}});
+  expect_rule("XP0095_3", 0, {{u"x"}});
+  expect_rule("XP0095_4", 61009504, {{nullptr}});
+  expect_rule("XP0095_4", 0, {{u"x"}});
 }
 
 TEST(XpRules0061To0098, GroupRulesAcceptTheLeadingGroupFirst) {
-  expect_rules({
-      {"XP0093_7", {u"a", u"b", u"c", u""}, 0},
-      {"XP0093_7", {u"a", u"", u"", u"d"}, 0},
-      {"XP0093_7", {u"a", u"", u"", u""}, 61009307},
-      {"XP0093_7", {u"", u"", u"", u""}, 61009307},
-      {"XP0093_9", {u"a", u"b", u"c", u"d", u""}, 0},
-      {"XP0093_9", {u"a", u"b", u"", u"", u"e"}, 0},
-      {"XP0093_9", {u"a", u"b", u"", u"", u""}, 61009309},
-      {"XP0093_8", fields(8, {}), 0},
-      {"XP0093_8", fields(8, {{2, u"b"}, {8, u"h"}}), 0},
-      {"XP0093_8", fields(8, {{1, u"a"}, {2, u"b"}, {3, u"c"}}), 0},
-      {"XP0093_8", fields(8, {{1, u"a"}}), 61009308},
-      {"XP0093_10", fields(8, {}), 0},
-      {"XP0093_10", fields(8, {{2, u"b"}, {8, u"h"}}), 0},
-      {"XP0093_10", fields(8, {{1, u"a"}}), 61009308},
-      {"XP0093_15", {u"", u"", u"", u""}, 0},
-      {"XP0093_15", {u"a", u"b", u"c", u""}, 0},
-      {"XP0093_15", {u"a", u"", u"", u"d"}, 0},
-      {"XP0093_15", {u"", u"b", u"", u"d"}, 61009315},
-  });
+  expect_rule("XP0093_7", 0, {{u"a", u"b", u"c", u""}, {u"a", u"", u"", u"d"}});
+  expect_rule("XP0093_7", 61009307, {{u"a", u"", u"", u""}, {u"", u"", u"", u""}});
+  expect_rule("XP0093_9", 0, {{u"a", u"b", u"c", u"d", u""}, {u"a", u"b", u"", u"", u"e"}});
+  expect_rule("XP0093_9", 61009309, {{u"a", u"b", u"", u"", u""}});
+  expect_rule("XP0093_8", 0, {fields(8, {}), fields(8, {{2, u"b"}, {8, u"h"}})});
+  expect_rule("XP0093_8", 0, {fields(8, {{1, u"a"}, {2, u"b"}, {3, u"c"}})});
+  expect_rule("XP0093_8", 61009308, {fields(8, {{1, u"a"}})});
+  expect_rule("XP0093_10", 0, {fields(8, {}), fields(8, {{2, u"b"}, {8, u"h"}})});
+  expect_rule("XP0093_10", 61009308, {fields(8, {{1, u"a"}})});
+  expect_rule("XP0093_15", 0, {{u"", u"", u"", u""}, {u"a", u"b", u"c", u""}});
+  expect_rule("XP0093_15", 0, {{u"a", u"", u"", u"d"}});
+  expect_rule("XP0093_15", 61009315, {{u"", u"b", u"", u"d"}});
 }
 
 TEST(XpRules0061To0098, GroupRulesWithTwoLeadingFields) {
-  expect_rules({
-      {"XP0093_12", fields(9, {}), 0},
-      {"XP0093_12", fields(9, {{8, u"g"}, {2, u"b"}, {6, u"y"}}), 0},
-      {"XP0093_12", fields(9, {{1, u"f"}, {2, u"b"}, {4, u"x"}}), 0},
-      {"XP0093_12", fields(9, {{8, u"g"}, {2, u"b"}, {7, u"z"}}), 61009312},
-      {"XP0093_12", fields(9, {{1, u"f"}, {4, u"x"}}), 61009312},
-      {"XP0093_14", fields(9, {{8, u"g"}, {2, u"b"}, {7, u"y"}}), 61009314},
-      {"XP0093_14", fields(9, {{9, u"g"}, {2, u"b"}, {7, u"y"}}), 0},
-      {"XP0093_14", fields(9, {{1, u"f"}, {2, u"b"}, {6, u"y"}}), 61009314},
-      {"XP0093_16", fields(10, {}), 0},
-      {"XP0093_16", fields(10, {{10, u"t"}}), 61009313},
-      {"XP0093_16", fields(10, {{9, u"g"}, {2, u"b"}, {4, u"x"}}), 0},
-  });
+  expect_rule("XP0093_12", 0, {fields(9, {}), fields(9, {{8, u"g"}, {2, u"b"}, {6, u"y"}})});
+  expect_rule("XP0093_12", 0, {fields(9, {{1, u"f"}, {2, u"b"}, {4, u"x"}})});
+  expect_rule("XP0093_12", 61009312, {fields(9, {{8, u"g"}, {2, u"b"}, {7, u"z"}})});
+  expect_rule("XP0093_12", 61009312, {fields(9, {{1, u"f"}, {4, u"x"}})});
+  expect_rule("XP0093_14", 61009314, {fields(9, {{8, u"g"}, {2, u"b"}, {7, u"y"}})});
+  expect_rule("XP0093_14", 61009314, {fields(9, {{1, u"f"}, {2, u"b"}, {6, u"y"}})});
+  expect_rule("XP0093_14", 0, {fields(9, {{9, u"g"}, {2, u"b"}, {7, u"y"}})});
+  expect_rule("XP0093_16", 0, {fields(10, {}), fields(10, {{9, u"g"}, {2, u"b"}, {4, u"x"}})});
+  expect_rule("XP0093_16", 61009313, {fields(10, {{10, u"t"}})});
 }
 
 TEST(XpRules0061To0098, TwoIdentificationsByTrimmedLength) {
-  expect_rules({
-      {"XP0098_4", {u" 1234567890 ", u"", u"z"}, 0},
-      {"XP0098_4", {u"123456789012", u"", u"z"}, 61009801},
-      {"XP0098_4", {u"", u"123456789", u"z"}, 0},
-      {"XP0098_4", {u"", u"12345678901234", u"z"}, 0},
-      {"XP0098_4", {u"", u"1234567890", u"z"}, 61009801},
-      {"XP0098_4", {u"1234567890", u"123456789", u""}, 0},
-      {"XP0098_4", {u"1234567890", u"", u""}, 61009801},
-      {"XP0098_7", fields(8, {{4, u"d"}, {5, u"d"}, {7, u"e"}, {8, u"e"}}), 0},
-      {"XP0098_7", fields(8, {{4, u"d"}, {5, u"d"}, {7, u"e"}}), 61009801},
-      {"XP0098_7", fields(8, {{1, u"abcdefghij"}, {3, u"a b c d e f"}, {8, u""}}), 0},
-      {"XP0098_7", fields(8, {{2, u"123456789"}, {6, u"s"}}), 0},
-      {"XP0098_7", fields(8, {{3, u"12345678901"}, {7, u"e"}, {8, u"e"}}), 0},
-      {"XP0098_7", fields(8, {{3, u"12345678901"}, {6, u"s"}}), 61009801},
-      {"XP0098_7", fields(8, {{1, u"1234567890"}, {4, u"d"}, {5, u"d"}}), 0},
-      {"XP0096_2", fields(9, {{1, u"F"}, {5, u"d"}, {6, u"d"}, {8, u"e"}}), 61009601},
-      {"XP0096_2", fields(9, {{1, u"F"}, {5, u"d"}, {6, u"d"}, {8, u"e"}, {9, u"e"}}), 0},
-      {"XP0096_2", fields(9, {{1, u"F"}, {4, u"12345678901"}, {8, u"e"}, {9, u"e"}}), 0},
-      {"XP0096_2", fields(9, {{1, u"F"}, {2, u"1234567890"}, {7, u"s"}}), 0},
-      {"XP0096_2", fields(9, {{1, u" F"}}), 0},
-      {"XP0096_2", fields(9, {{1, nullptr}}), 0},
-      {"XP0097_1", {u"P", u"", u"12345678901234", u"z"}, 0},
-      {"XP0097_1", {u"P", u"1234567890", u"", u"z"}, 0},
-      {"XP0097_1", {u"P", u"1234567890", u"", u""}, 61009701},
-      {"XP0097_1", {u"F", u"", u"", u""}, 0},
-      {"XP0097_1", {u"p", u"", u"", u""}, 0},
-      {"XP0097_1", {nullptr, u"", u"", u""}, 0},
-  });
+  expect_rule("XP0098_4", 0, {{u" 1234567890 ", u"", u"z"}, {u"", u"123456789", u"z"}});
+  expect_rule("XP0098_4", 0, {{u"", u"12345678901234", u"z"}, {u"1234567890", u"123456789", u""}});
+  expect_rule("XP0098_4", 61009801, {{u"123456789012", u"", u"z"}, {u"", u"1234567890", u"z"}});
+  expect_rule("XP0098_4", 61009801, {{u"1234567890", u"", u""}});
+  expect_rule("XP0098_7", 0, {fields(8, {{4, u"d"}, {5, u"d"}, {7, u"e"}, {8, u"e"}})});
+  expect_rule("XP0098_7", 0, {fields(8, {{1, u"abcdefghij"}, {3, u"a b c d e f"}, {8, u""}})});
+  expect_rule("XP0098_7", 0, {fields(8, {{2, u"123456789"}, {6, u"s"}})});
+  expect_rule("XP0098_7", 0, {fields(8, {{3, u"12345678901"}, {7, u"e"}, {8, u"e"}})});
+  expect_rule("XP0098_7", 0, {fields(8, {{1, u"1234567890"}, {4, u"d"}, {5, u"d"}})});
+  expect_rule("XP0098_7", 61009801, {fields(8, {{4, u"d"}, {5, u"d"}, {7, u"e"}})});
+  expect_rule("XP0098_7", 61009801, {fields(8, {{3, u"12345678901"}, {6, u"s"}})});
+  expect_rule("XP0096_2", 61009601, {fields(9, {{1, u"F"}, {5, u"d"}, {6, u"d"}, {8, u"e"}})});
+  expect_rule("XP0096_2", 0, {fields(9, {{1, u"F"}, {5, u"d"}, {6, u"d"}, {8, u"e"}, {9, u"e"}})});
+  expect_rule("XP0096_2", 0, {fields(9, {{1, u"F"}, {4, u"12345678901"}, {8, u"e"}, {9, u"e"}})});
+  expect_rule("XP0096_2", 0, {fields(9, {{1, u"F"}, {2, u"1234567890"}, {7, u"s"}})});
+  expect_rule("XP0096_2", 0, {fields(9, {{1, u" F"}}), fields(9, {{1, nullptr}})});
+  expect_rule("XP0097_1", 0, {{u"P", u"", u"12345678901234", u"z"}});
+  expect_rule("XP0097_1", 0, {{u"P", u"1234567890", u"", u"z"}, {u"F", u"", u"", u""}});
+  expect_rule("XP0097_1", 0, {{u"p", u"", u"", u""}, {nullptr, u"", u"", u""}});
+  expect_rule("XP0097_1", 61009701, {{u"P", u"1234567890", u"", u""}});
 }
 
 // The identification rules against their list of pairs, written out here, for every presence of

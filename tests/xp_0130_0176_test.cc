@@ -5,130 +5,85 @@
 
 #include "calls/calls.h"
 #include "tests/fake_service.h"
+#include "tests/rule_fields.h"
 #include "tests/test_support.h"
 
 namespace olv {
 namespace {
 
+using testing::expect_rule;
 using testing::expect_rules;
 
 TEST(Xp0130To0176Test, RequiredFields) {
-  expect_rules({
-      {"XP0131_1", {u""}, 61013101},
-      {"XP0131_1", {u" \t "}, 61013101},
-      {"XP0131_1", {nullptr}, 61013101},
-      {"XP0131_1", {u"x"}, 0},
-      {"XP0149_4", {u"  "}, 61014902},
-  });
+  expect_rule("XP0131_1", 61013101, {u"", u" \t ", nullptr});
+  expect_rule("XP0131_1", 0, {u"x"});
+  expect_rule("XP0149_4", 61014902, {u"  "});
 }
 
 TEST(Xp0130To0176Test, CodesFailingTheirDictionaryFormat) {
-  expect_rules({
-      {"XP0130_1", {u"1a"}, 61013001},
-      {"XP0130_1", {u" 12"}, 61013001},  // the code goes to the check untrimmed
-      {"XP0130_1", {u"12"}, 0},
-      {"XP0130_1", {u"   "}, 0},
-      {"XP0138_1", {u"0A"}, 61013801},
-      {"XP0138_1", {u"01"}, 0},
-      {"XP0138_1", {u"A1"}, 0},  // guarded by the first character alone
-      {"XP0138_1", {u" 0A"}, 0},
-      {"XP0138_1", {nullptr}, 0},
-      {"XP0138_2", {u"1 "}, 61013802},
-      {"XP0138_2", {u""}, 0},
-      {"XP0159_2", {u"1X"}, 61015902},
-      {"XP0159_2", {u"12X"}, 0},  // only its first two units must be digits
-      {"XP0159_2", {u" "}, 0},
-      {"XP0162_2", {u"12A", u""}, 61016201},
-      {"XP0162_2", {u" 12A ", u"052004"}, 61016201},
-      {"XP0162_2", {u"123", u""}, 0},
-      {"XP0162_2", {u"12A4", u""}, 0},      // guarded by a trimmed length of 3
-      {"XP0163_2", {u" ", u""}, 61016301},  // spaces alone are still checked
-      {"XP0163_2", {u"", u""}, 0},
-      {"XP0163_2", {u"12", u"31022024"}, 0},
-      {"XP0164_2", {u"1a", u""}, 61016401},
-      {"XP0164_2", {u" ", u""}, 0},
-      {"XP0165_2", {u"1a", u"01012005"}, 61016501},
-      {"XP0175_1", {u"1 2", u""}, 61017501},
-      {"XP0175_1", {u"\t", u""}, 0},
-      {"XP0167_1", {u"1a", u"31122004"}, 61016703},
-      {"XP0167_1", {u"12", u"01012005"}, 0},
-      {"XP0167_1", {u"", u"01012005"}, 0},
-  });
+  expect_rule("XP0130_1", 61013001, {u"1a", u" 12"});  // the code goes to the check untrimmed
+  expect_rule("XP0130_1", 0, {u"12", u"   "});
+  expect_rule("XP0138_1", 61013801, {u"0A"});
+  expect_rule("XP0138_1", 0,
+              {u"01", u"A1",  // guarded by the first character alone
+               u" 0A", nullptr});
+  expect_rule("XP0138_2", 61013802, {u"1 "});
+  expect_rule("XP0138_2", 0, {u""});
+  expect_rule("XP0159_2", 61015902, {u"1X"});
+  expect_rule("XP0159_2", 0,
+              {u"12X",  // only its first two units must be digits
+               u" "});
+  expect_rule("XP0162_2", 61016201, {{u"12A", u""}, {u" 12A ", u"052004"}});
+  expect_rule("XP0162_2", 0, {{u"123", u""}, {u"12A4", u""}});  // guarded by a trimmed length of 3
+  expect_rule("XP0163_2", 61016301, {{u" ", u""}});             // spaces alone are still checked
+  expect_rule("XP0163_2", 0, {{u"", u""}, {u"12", u"31022024"}});
+  expect_rule("XP0164_2", 61016401, {{u"1a", u""}});
+  expect_rule("XP0164_2", 0, {{u" ", u""}});
+  expect_rule("XP0165_2", 61016501, {{u"1a", u"01012005"}});
+  expect_rule("XP0175_1", 61017501, {{u"1 2", u""}});
+  expect_rule("XP0175_1", 0, {{u"\t", u""}});
+  expect_rule("XP0167_1", 61016703, {{u"1a", u"31122004"}});
+  expect_rule("XP0167_1", 0, {{u"12", u"01012005"}, {u"", u"01012005"}});
 }
 
 TEST(Xp0130To0176Test, FirstCharacters) {
-  expect_rules({
-      {"XP0136_1", {u" A"}, 61013601},  // the untouched first character counts
-      {"XP0136_1", {u"a"}, 61013601},
-      {"XP0136_1", {u"A"}, 0},
-      {"XP0136_1", {u"0"}, 0},
-      {"XP0136_1", {u""}, 0},
-      {"XP0137_1", {u"A000001"}, 0},
-      {"XP0137_1", {u"A000000"}, 61013701},
-      {"XP0137_1", {u"A000048"}, 61013701},
-      {"XP0137_1", {u"A12"}, 61013701},
-      {"XP0137_1", {u"A12345 "}, 61013701},   // seven units, six once trimmed
-      {"XP0137_1", {u"A     01"}, 61013701},  // characters 6 and 7 are " 0"
-      {"XP0137_1", {u"A00001x"}, 0},          // "1x" reads as 1
-      {"XP0137_1", {u"D12"}, 0},
-      {"XP0137_1", {u" A12"}, 0},
-      {"XP0137_1", {nullptr}, 0},
-  });
+  expect_rule("XP0136_1", 61013601,
+              {u" A",  // the untouched first character counts
+               u"a"});
+  expect_rule("XP0136_1", 0, {u"A", u"0", u""});
+  expect_rule("XP0137_1", 0,
+              {u"A000001", u"A00001x",  // "1x" reads as 1
+               u"D12", u" A12", nullptr});
+  expect_rule("XP0137_1", 61013701,
+              {u"A000000", u"A000048", u"A12", u"A12345 ",  // seven units, six once trimmed
+               u"A     01"});                               // characters 6 and 7 are " 0"
 }
 
 TEST(Xp0130To0176Test, DigitForms) {
-  expect_rules({
-      {"XP0150_2", {u"99"}, 0},
-      {"XP0150_2", {u"00"}, 60008101},
-      {"XP0150_2", {u"1"}, 60008101},
-      {"XP0150_2", {u" 1"}, 60008101},
-      {"XP0150_2", {u"100"}, 60008101},
-      {"XP0150_2", {u"  "}, 0},
-      {"XP0157_1", {u"07"}, 0},
-      {"XP0157_1", {u"1A"}, 0},  // reads as 1
-      {"XP0157_1", {u"1 2"}, 0},
-      {"XP0157_1", {u" 13"}, 0},
-      {"XP0157_1", {u"1"}, 0},
-      {"XP0157_1", {u"00"}, 61015103},
-      {"XP0157_1", {u"13AB"}, 61015103},
-      {"XP0157_1", {u"-1"}, 61015103},  // the sign is read
-      {"XP0161_1", {u"ABC"}, 0},
-      {"XP0161_1", {u"ABC  "}, 0},
-      {"XP0161_1", {u"AB "}, 61016101},
-      {"XP0161_1", {u" ABC"}, 61016101},
-      {"XP0161_1", {u"A B"}, 61016101},
-      {"XP0161_1", {u""}, 61016101},
-      {"XP0148_1", {u"12", u"123456"}, 0},
-      {"XP0148_1", {u"1", u"123456"}, 60004101},
-      {"XP0148_1", {u"  ", u"123456"}, 60004101},
-      {"XP0148_1", {u"1a", u"123456"}, 60004101},
-      {"XP0148_1", {u"12", u"12345 "}, 60004101},
-      {"XP0156_5", {u"0110", u"0", u"0"}, 0},
-      {"XP0156_5", {u"01 0", u"0", u"0"}, 61015605},
-      {"XP0156_5", {u" 0110", u"0", u"0"}, 61015605},
-      {"XP0156_5", {u"0110", u"0 ", u"0"}, 61015605},
-      {"XP0156_5", {u"011", u"0", u"0"}, 61015605},
-      {"XP0156_5", {u"011A", u"0", u"0"}, 61015605},
-      {"XP0156_5", {u"0110", u"0", u""}, 61015605},
-  });
+  expect_rule("XP0150_2", 0, {u"99", u"  "});
+  expect_rule("XP0150_2", 60008101, {u"00", u"1", u" 1", u"100"});
+  expect_rule("XP0157_1", 0,
+              {u"07", u"1A",  // reads as 1
+               u"1 2", u" 13", u"1"});
+  expect_rule("XP0157_1", 61015103, {u"00", u"13AB", u"-1"});  // the sign is read
+  expect_rule("XP0161_1", 0, {u"ABC", u"ABC  "});
+  expect_rule("XP0161_1", 61016101, {u"AB ", u" ABC", u"A B", u""});
+  expect_rule("XP0148_1", 0, {{u"12", u"123456"}});
+  expect_rule("XP0148_1", 60004101, {{u"1", u"123456"}, {u"  ", u"123456"}, {u"1a", u"123456"}});
+  expect_rule("XP0148_1", 60004101, {{u"12", u"12345 "}});
+  expect_rule("XP0156_5", 0, {{u"0110", u"0", u"0"}});
+  expect_rule("XP0156_5", 61015605, {{u"01 0", u"0", u"0"}, {u" 0110", u"0", u"0"}});
+  expect_rule("XP0156_5", 61015605, {{u"0110", u"0 ", u"0"}, {u"011", u"0", u"0"}});
+  expect_rule("XP0156_5", 61015605, {{u"011A", u"0", u"0"}, {u"0110", u"0", u""}});
 }
 
 TEST(Xp0130To0176Test, CitizenshipText) {
-  expect_rules({
-      {"XP0176_1", {u"POLSKA"}, 0},
-      {"XP0176_1", {u"POLKA "}, 0},  // the full forms compare trimmed
-      {"XP0176_1", {u"POLSKI"}, 61017601},
-      {"XP0176_1", {u"POLAND"}, 61017601},
-      {"XP0176_1", {u" PL "}, 61017601},
-      {"XP0176_1", {u"RZECZPOSPOLITA"}, 61017601},
-      {"XP0176_1", {u"POLO"}, 61017601},
-      {"XP0176_1", {u"RZEC"}, 0},     // shorter than the five-character prefix
-      {"XP0176_1", {u" POLSKI"}, 0},  // the prefixes are tested on the untouched text
-      {"XP0176_1", {u"polski"}, 0},
-      {"XP0176_1", {u"P L"}, 0},
-      {"XP0176_1", {u"NIEMCY"}, 0},
-      {"XP0176_1", {u""}, 0},
-  });
+  expect_rule("XP0176_1", 0,
+              {u"POLSKA", u"POLKA ",  // the full forms compare trimmed
+               u"RZEC",               // shorter than the five-character prefix
+               u" POLSKI",            // the prefixes are tested on the untouched text
+               u"polski", u"P L", u"NIEMCY", u""});
+  expect_rule("XP0176_1", 61017601, {u"POLSKI", u"POLAND", u" PL ", u"RZECZPOSPOLITA", u"POLO"});
 }
 
 // With no service the kinship lookup answers "-1": not a household member, a disability degree
@@ -157,21 +112,15 @@ TEST(Xp0130To0176Test, KinshipCodesWithoutTheService) {
 }
 
 TEST(Xp0130To0176Test, TitleKeyAgainstAPeriod) {
-  expect_rules({
-      {"XP0147_1", {u"0121", u"1", u"092003"}, 61014701},
-      {"XP0147_1", {u"0123", u"1", u"012003"}, 61014701},
-      {"XP0147_1", {u"0121", u"1", u"102003"}, 0},
-      {"XP0147_1", {u"0121", u"1", u"132003"}, 0},  // no month: not before
-      {"XP0147_1", {u"0121", u"1", u"091900"}, 0},
-      {"XP0147_1", {u"0121", u"1", u"091901"}, 61014701},
-      {"XP0147_1", {u"0121", u"1", u""}, 0},
-      {"XP0147_1", {u"0120", u"1", u""}, 61014701},
-      {"XP0147_1", {u"012", u"01", u"102003"}, 61014701},  // joined then cut to five
-      {"XP0147_1", {u"01201", u"9", u"102003"}, 61014701},
-      {"XP0147_1", {u"0120 ", u"1", u"102003"}, 0},
-      {"XP0147_1", {u"0120", u"0", u"092003"}, 0},
-      {"XP0147_1", {u" ", u"01201", u"092003"}, 0},  // a blank title code
-  });
+  expect_rule("XP0147_1", 61014701, {{u"0121", u"1", u"092003"}, {u"0123", u"1", u"012003"}});
+  expect_rule("XP0147_1", 61014701, {{u"0121", u"1", u"091901"}, {u"0120", u"1", u""}});
+  expect_rule("XP0147_1", 61014701, {{u"012", u"01", u"102003"}});  // joined then cut to five
+  expect_rule("XP0147_1", 61014701, {{u"01201", u"9", u"102003"}});
+  expect_rule("XP0147_1", 0, {{u"0121", u"1", u"102003"}});
+  expect_rule("XP0147_1", 0, {{u"0121", u"1", u"132003"}});  // no month: not before
+  expect_rule("XP0147_1", 0, {{u"0121", u"1", u"091900"}, {u"0121", u"1", u""}});
+  expect_rule("XP0147_1", 0, {{u"0120 ", u"1", u"102003"}, {u"0120", u"0", u"092003"}});
+  expect_rule("XP0147_1", 0, {{u" ", u"01201", u"092003"}});  // a blank title code
 }
 
 TEST(Xp0130To0176Test, TitleKeyAgainstDates) {
@@ -194,14 +143,12 @@ using Xp0130To0176ServiceTest = testing::ServiceFixture;
 
 TEST_F(Xp0130To0176ServiceTest, CodesKnownToTheDictionary) {
   fake_.state.codes = {u"12", u"123"};
-  expect_rules({
-      {"XP0130_1", {u"12"}, 0},
-      {"XP0130_1", {u"13"}, 61013001},
-      {"XP0138_1", {u"01"}, 61013801},
-      {"XP0159_2", {u"12"}, 0},
-      {"XP0162_2", {u"124", u""}, 61016201},
-      {"XP0175_1", {u"123", u""}, 0},
-  });
+  expect_rule("XP0130_1", 0, {u"12"});
+  expect_rule("XP0130_1", 61013001, {u"13"});
+  expect_rule("XP0138_1", 61013801, {u"01"});
+  expect_rule("XP0159_2", 0, {u"12"});
+  expect_rule("XP0162_2", 61016201, {{u"124", u""}});
+  expect_rule("XP0175_1", 0, {{u"123", u""}});
 }
 
 // The dictionary number and the dictionary date each rule's code check goes with.
@@ -240,21 +187,16 @@ TEST_F(Xp0130To0176ServiceTest, DatesOfTheCodeChecks) {
 // "23" the degrees 2 and space; "99" has no row.
 TEST_F(Xp0130To0176ServiceTest, KinshipCodes) {
   fake_.state.answers = {{u"11", u"1"}, {u"12", u"0"}, {u"21", u""}, {u"22", u"2"}, {u"23", u" "}};
-  expect_rules({
-      {"XP0132_2", {u"1", u"11", u""}, 61013201},
-      {"XP0132_2", {u" 1 ", u"11", u" "}, 61013201},
-      {"XP0132_2", {u"1", u"12", u""}, 0},
-      {"XP0134_2", {u"1", u"22", u"15032016", u"15031990", u"2"}, 0},
-      {"XP0134_2", {u"1", u"22", u"15032016", u"15031990", u"3"}, 61013401},
-      {"XP0134_2", {u"1", u"23", u"15032016", u"15031990", u"3"}, 61013401},
-      {"XP0134_2", {u"1", u"21", u"15032016", u"15031990", u"3"}, 0},
-      {"XP0134_3", {u"1", u"22", u"14032016", u"15031990", u""}, 61013403},
-      {"XP0134_3", {u"1", u"21", u"14032016", u"15031990", u""}, 0},
-      {"XP0134_4", {u"1", u"21", u""}, 61013404},
-      {"XP0134_4", {u"1", u"99", u""}, 61013404},
-      {"XP0134_4", {u"1", u"22", u""}, 0},
-      {"XP0134_4", {u"1", u"23", u""}, 0},
-  });
+  expect_rule("XP0132_2", 61013201, {{u"1", u"11", u""}, {u" 1 ", u"11", u" "}});
+  expect_rule("XP0132_2", 0, {{u"1", u"12", u""}});
+  expect_rule("XP0134_2", 0, {{u"1", u"22", u"15032016", u"15031990", u"2"}});
+  expect_rule("XP0134_2", 0, {{u"1", u"21", u"15032016", u"15031990", u"3"}});
+  expect_rule("XP0134_2", 61013401, {{u"1", u"22", u"15032016", u"15031990", u"3"}});
+  expect_rule("XP0134_2", 61013401, {{u"1", u"23", u"15032016", u"15031990", u"3"}});
+  expect_rule("XP0134_3", 61013403, {{u"1", u"22", u"14032016", u"15031990", u""}});
+  expect_rule("XP0134_3", 0, {{u"1", u"21", u"14032016", u"15031990", u""}});
+  expect_rule("XP0134_4", 61013404, {{u"1", u"21", u""}, {u"1", u"99", u""}});
+  expect_rule("XP0134_4", 0, {{u"1", u"22", u""}, {u"1", u"23", u""}});
 }
 
 // The 18 fields of XP0149_10 and XP0149_11: p1, p2, "a" in the fields numbered, spaces elsewhere.
@@ -268,19 +210,15 @@ std::vector<const char16_t*> fields(const char16_t* p1, const char16_t* p2,
 }
 
 TEST(Xp0130To0176Test, GroupsThatMustBeComplete) {
-  expect_rules({
-      {"XP0149_10", fields(u"x", u"", {3, 4, 5, 15}), 61014910},
-      {"XP0149_10", fields(u"", u"", {}), 0},
-      {"XP0149_10", fields(u"x", u"y", {3, 4, 5, 15}), 0},
-      {"XP0149_10", fields(u"x", u"y", {12, 13, 14, 18}), 0},
-      {"XP0149_10", fields(u"x", u"y", {3, 4, 5, 16, 17, 18}), 61014910},  // p15 leads group 1
-      {"XP0149_11", fields(u"x", u"", {}), 0},
-      {"XP0149_11", fields(u"x", u"y", {3, 4, 5, 7, 8, 10}), 61014911},
-      {"XP0149_11", fields(u"x", u"y", {15, 16, 17, 18}), 0},
-      {"XP0149_12", {u"x", u"a", u"b", u"c"}, 0},
-      {"XP0149_12", {u"x", u"a", u" ", u"c"}, 61014912},
-      {"XP0149_12", {u"", u"", u"", u""}, 0},
-  });
+  expect_rule("XP0149_10", 61014910, {fields(u"x", u"", {3, 4, 5, 15})});
+  expect_rule("XP0149_10", 61014910,
+              {fields(u"x", u"y", {3, 4, 5, 16, 17, 18})});  // p15 leads group 1
+  expect_rule("XP0149_10", 0, {fields(u"", u"", {}), fields(u"x", u"y", {3, 4, 5, 15})});
+  expect_rule("XP0149_10", 0, {fields(u"x", u"y", {12, 13, 14, 18})});
+  expect_rule("XP0149_11", 0, {fields(u"x", u"", {}), fields(u"x", u"y", {15, 16, 17, 18})});
+  expect_rule("XP0149_11", 61014911, {fields(u"x", u"y", {3, 4, 5, 7, 8, 10})});
+  expect_rule("XP0149_12", 0, {{u"x", u"a", u"b", u"c"}, {u"", u"", u"", u""}});
+  expect_rule("XP0149_12", 61014912, {{u"x", u"a", u" ", u"c"}});
 }
 
 }  // namespace

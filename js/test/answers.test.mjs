@@ -1,48 +1,15 @@
 // Answers of sample rows equal to the C++ tests' answers, batches equal to single calls, and the
 // shapes of texts and written arguments.
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
 import { test } from 'node:test';
 
 import { COLUMN, load } from '../index.mjs';
 
 const olv = await load();
 
-// [export, arguments, answer], taken from the C++ tests of the same exports.
-const ROWS = [
-  ['f_KVTElem', [121, '44051401359', 11], 0],
-  ['f_KVTElem', [121, '440514013591', 11], 60004001],
-  ['f_KVTElem', [999, 'x', 5], -1999],
-  ['f_KVTElemT_PESEL', ['44051401359'], 0],
-  ['f_KVTElemT_PESEL', ['4405140135'], 60005401],
-  ['f_KVTElemT_REGON', ['123456785'], 0],
-  ['f_KVTElemT_REGON', ['123456786'], 60005201],
-  ['f_KVTElemT_REGON', ['12345678A'], 60005901],
-  ['f_KVTElemT_NIP', ['1234563218'], 0],
-  ['f_KVTElemT_NIP', ['1234563219'], 60005101],
-  ['f_KVTElemT_NIP', ['123-456-32-18'], 60005901],
-  ['f_KVTElemT_NUSP', ['123456789'], 1],
-  ['XP0088_1', [null, 'y'], 61008801],
-  ['XP0088_1', ['x', 'y'], 0],
-  ['GB0022_2', ['02012024', '01012024'], 64002201],
-  ['GB0022_2', ['01012024', '01012024'], 0],
-  ['GB0022_2', ['32012024', '01012024'], 0],
-  ['XB0001_1', [' 0111 ', 'x', ''], 63000101],
-  ['XB0001_1', ['0110', 'y', 'z'], 0],
-  ['XB0004_1', ['a', '', 'c', 'd'], 63000401],
-  ['XB0004_1', ['a', 'b', '', 'd'], 0],
-  ['KVTDelSpacjeStrcmp', ['  X ', 'X'], 0],
-  ['KVTDelSpacjeStrcmp', ['a', 'b'], -1],
-  ['KVTDelSpacjeStrcmp', ['a', 'A'], 1],
-  ['IsLowerPL', [0xb1, 0], 0],
-  ['IsLowerPL', [0xb1, 1], 1],
-  ['isKVTdigit', ['\u0660'], 0],
-  ['isKVTdigit', [0x37], 1],
-  ['f_KVTIsZnakSpecjalny', [0x10020], 60007501],
-  ['KVTIsNotEmpty', ['\t'], 0],
-  ['KVTDelSpacje', ['\t x \n'], 'x'],
-  ['f_KVTElemT_TylkoCyfry', ['12'], true],
-  ['_Z23fb_KVTKodSprawdzArkuszeiPKDsi', [10001, 'x', 0], false],
-];
+// [export, arguments, answer], shared with the Python tests.
+const { rows: ROWS } = JSON.parse(readFileSync(new URL('../../tests/sample_answers.json', import.meta.url), 'utf8'));
 
 test('sample rows answer as in the C++ tests, by call and by method', () => {
   for (const [name, args, want] of ROWS) {

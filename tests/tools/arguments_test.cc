@@ -7,6 +7,8 @@
 namespace olv {
 namespace {
 
+using enum ParamKind;
+
 using json = nlohmann::ordered_json;
 
 TEST(ArgumentsTest, Utf8ToUtf16RefusesIllFormedBytes) {
@@ -44,23 +46,23 @@ struct WordCase {
 TEST(ArgumentsTest, WordsReadByKind) {
   const json refused = json(json::value_t::discarded);
   const WordCase cases[] = {
-      {":null", ParamKind::kText, nullptr},
-      {":empty", ParamKind::kText, ""},
-      {"", ParamKind::kText, ""},
-      {"::x", ParamKind::kText, ":x"},
-      {":x", ParamKind::kText, refused},
-      {"12", ParamKind::kText, "12"},
-      {"12", ParamKind::kInt, 12},
-      {"-0x10", ParamKind::kShort, -16},
-      {"1e3", ParamKind::kInt, refused},
-      {"true", ParamKind::kBool, true},
-      {"yes", ParamKind::kBool, refused},
-      {"x", ParamKind::kChar, "x"},
-      {":json:[\"a\",null]", ParamKind::kTextList, json::array({"a", nullptr})},
-      {"a,b", ParamKind::kTextList, refused},
-      {":json:{", ParamKind::kText, refused},
-      {"\xFF", ParamKind::kText, refused},
-      {"9223372036854775808", ParamKind::kInt64, refused},
+      {":null", kText, nullptr},
+      {":empty", kText, ""},
+      {"", kText, ""},
+      {"::x", kText, ":x"},
+      {":x", kText, refused},
+      {"12", kText, "12"},
+      {"12", kInt, 12},
+      {"-0x10", kShort, -16},
+      {"1e3", kInt, refused},
+      {"true", kBool, true},
+      {"yes", kBool, refused},
+      {"x", kChar, "x"},
+      {":json:[\"a\",null]", kTextList, json::array({"a", nullptr})},
+      {"a,b", kTextList, refused},
+      {":json:{", kText, refused},
+      {"\xFF", kText, refused},
+      {"9223372036854775808", kInt64, refused},
   };
   for (const WordCase& c : cases) {
     json out;
@@ -81,26 +83,24 @@ struct JsonCase {
 
 TEST(ArgumentsTest, JsonValuesMustHaveTheKindsForm) {
   const JsonCase cases[] = {
-      {R"("a")", ParamKind::kText, true},
-      {R"({"units": [55296, 65]})", ParamKind::kText, true},
-      {R"({"units": [65536]})", ParamKind::kText, false},
-      {R"(5)", ParamKind::kText, false},
-      {R"(null)", ParamKind::kChar, false},
-      {R"(65)", ParamKind::kChar, true},
-      {R"(1.5)", ParamKind::kInt, false},
-      {R"(1)", ParamKind::kBool, true},
-      {R"("1")", ParamKind::kBool, false},
-      {R"([["C", 0, "v"], {"column": "C", "op": -2, "value": null}])", ParamKind::kConditions,
-       true},
-      {R"([["C", 300, "v"]])", ParamKind::kConditions, false},
-      {R"([["C", 0]])", ParamKind::kConditions, false},
-      {R"([{"codes": [["A", 0, 0], {"code": "B", "from": 1, "to": 2}]}])", ParamKind::kCodeTable,
-       true},
-      {R"([{"codes": [["A", "x", 0]]}])", ParamKind::kCodeTable, false},
-      {R"(7)", ParamKind::kIntOut, true},
-      {R"(null)", ParamKind::kIntOut, true},
-      {R"("x")", ParamKind::kOpaque, false},
-      {R"(null)", ParamKind::kBstr, true},
+      {R"("a")", kText, true},
+      {R"({"units": [55296, 65]})", kText, true},
+      {R"({"units": [65536]})", kText, false},
+      {R"(5)", kText, false},
+      {R"(null)", kChar, false},
+      {R"(65)", kChar, true},
+      {R"(1.5)", kInt, false},
+      {R"(1)", kBool, true},
+      {R"("1")", kBool, false},
+      {R"([["C", 0, "v"], {"column": "C", "op": -2, "value": null}])", kConditions, true},
+      {R"([["C", 300, "v"]])", kConditions, false},
+      {R"([["C", 0]])", kConditions, false},
+      {R"([{"codes": [["A", 0, 0], {"code": "B", "from": 1, "to": 2}]}])", kCodeTable, true},
+      {R"([{"codes": [["A", "x", 0]]}])", kCodeTable, false},
+      {R"(7)", kIntOut, true},
+      {R"(null)", kIntOut, true},
+      {R"("x")", kOpaque, false},
+      {R"(null)", kBstr, true},
   };
   for (const JsonCase& c : cases) {
     Arg arg;

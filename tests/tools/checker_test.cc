@@ -8,10 +8,14 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/tools/scratch_folder.h"
 #include "tools/typed_exports.h"
 
 namespace olv {
 namespace {
+
+using enum Mode;
+using enum DictionaryChoice;
 
 struct OptionCase {
   std::vector<std::string> args;
@@ -23,32 +27,25 @@ struct OptionCase {
 
 TEST(CheckerTest, ParseOptions) {
   const OptionCase cases[] = {
-      {{"--list"}, true, Mode::kList, DictionaryChoice::kSample},
-      {{"--list", "--json"}, true, Mode::kList, DictionaryChoice::kSample},
-      {{"--batch"}, true, Mode::kBatch, DictionaryChoice::kSample},
-      {{"--batch", "f.jsonl", "--no-dictionary"},
-       true,
-       Mode::kBatch,
-       DictionaryChoice::kNone,
-       {"f.jsonl"}},
+      {{"--list"}, true, kList, kSample},
+      {{"--list", "--json"}, true, kList, kSample},
+      {{"--batch"}, true, kBatch, kSample},
+      {{"--batch", "f.jsonl", "--no-dictionary"}, true, kBatch, kNone, {"f.jsonl"}},
       {{"--batch", "a", "--lang=pl", "b", "-", "--", "--c"},
        true,
-       Mode::kBatch,
-       DictionaryChoice::kSample,
+       kBatch,
+       kSample,
        {"a", "b", "-", "--c"}},
-      {{"--batch=a", "b"}, true, Mode::kBatch, DictionaryChoice::kSample, {"a", "b"}},
-      {{"--dictionary", "d.db", "KVTDelSpacje", "--x"}, true, Mode::kCall, DictionaryChoice::kFile},
-      {{"--dictionary=d.db", "KVTDelSpacje", "x"}, true, Mode::kCall, DictionaryChoice::kFile},
-      {{"--", "--odd"}, true, Mode::kCall, DictionaryChoice::kSample},
-      {{"--explain", "60005401"}, true, Mode::kExplain, DictionaryChoice::kSample},
-      {{"--explain=60005401"}, true, Mode::kExplain, DictionaryChoice::kSample},
-      {{"-h"}, true, Mode::kHelp, DictionaryChoice::kSample},
-      {{"--version"}, true, Mode::kVersion, DictionaryChoice::kSample},
-      {{"--each", "f_KVTElem", "121", "{}", "11"}, true, Mode::kEach, DictionaryChoice::kSample},
-      {{"--input=v.txt", "--each", "KVTIsNotEmpty", "{}"},
-       true,
-       Mode::kEach,
-       DictionaryChoice::kSample},
+      {{"--batch=a", "b"}, true, kBatch, kSample, {"a", "b"}},
+      {{"--dictionary", "d.db", "KVTDelSpacje", "--x"}, true, kCall, kFile},
+      {{"--dictionary=d.db", "KVTDelSpacje", "x"}, true, kCall, kFile},
+      {{"--", "--odd"}, true, kCall, kSample},
+      {{"--explain", "60005401"}, true, kExplain, kSample},
+      {{"--explain=60005401"}, true, kExplain, kSample},
+      {{"-h"}, true, kHelp, kSample},
+      {{"--version"}, true, kVersion, kSample},
+      {{"--each", "f_KVTElem", "121", "{}", "11"}, true, kEach, kSample},
+      {{"--input=v.txt", "--each", "KVTIsNotEmpty", "{}"}, true, kEach, kSample},
       {{"--each", "f_KVTElem", "121", "x", "11"}, false, {}, {}},
       {{"--each", "KVTDelSpacjeStrcmp", "{}", "{}"}, false, {}, {}},
       {{"--each"}, false, {}, {}},
@@ -161,37 +158,12 @@ TEST(CheckerTest, BatchAnswersEveryLineButBlankOnesInOrderAndSumsUp) {
   EXPECT_EQ(err, "olvenir-check: 5 lines, 1 finding, 2 errors\n");
 }
 
-// The built program run in a folder of its own, with its input, output and errors in files.
-class CheckerRunTest : public ::testing::Test {
+// The built program run in a folder of its own.
+class CheckerRunTest : public testing::ScratchFolderTest {
  protected:
-  struct Result {
-    int status;
-    std::string out;
-    std::string err;
-  };
-  void SetUp() override {
-    char dir[] = "/tmp/olv_check_XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    dir_ = dir;
+  Run run(const std::string& args, const std::string& in, const std::string& out_to) {
+    return ScratchFolderTest::run(OLV_CHECK_PATH, args, in, out_to);
   }
-  void TearDown() override { std::system(("rm -rf " + dir_).c_str()); }
-  void write(const std::string& name, const std::string& text) {
-    std::ofstream(dir_ + "/" + name, std::ios::binary) << text;
-  }
-  std::string read(const std::string& name) {
-    std::ifstream in(dir_ + "/" + name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-  Result run(const std::string& args, const std::string& in, const std::string& out_to) {
-    write(".in", in);
-    std::string command = "cd " + dir_ + " && " + OLV_CHECK_PATH + " " + args + " <.in >" +
-                          (out_to.empty() ? ".out" : out_to) + " 2>.err";
-    int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(".out"), read(".err")};
-  }
-  std::string dir_;
 };
 
 TEST_F(CheckerRunTest, TheSampleBatchGivesOneLinePerLine) {
@@ -199,7 +171,7 @@ TEST_F(CheckerRunTest, TheSampleBatchGivesOneLinePerLine) {
   std::ifstream in(path);
   std::size_t lines = 0;
   for (std::string line; std::getline(in, line);) ++lines;
-  Result r = run("--batch " + path, "", "");
+  Run r = run("--batch " + path, "", "");
   EXPECT_NE(r.status, -1);
   EXPECT_EQ(static_cast<std::size_t>(std::count(r.out.begin(), r.out.end(), '\n')), lines);
 }
@@ -297,7 +269,7 @@ TEST_F(CheckerRunTest, CommandLineConventions) {
       {"--batch", "", 0, {}, {}},
   };
   for (const Case& c : cases) {
-    Result r = run(c.args, c.in, c.out_to);
+    Run r = run(c.args, c.in, c.out_to);
     EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.out << r.err;
     std::size_t at = 0;
     for (const std::string& part : c.out) {
@@ -316,7 +288,7 @@ TEST_F(CheckerRunTest, CommandLineConventions) {
 }
 
 TEST_F(CheckerRunTest, ListAsJsonHasEveryExportOnce) {
-  Result r = run("--list --json", "", "");
+  Run r = run("--list --json", "", "");
   ASSERT_EQ(r.status, 0);
   std::istringstream lines(r.out);
   std::size_t n = 0;

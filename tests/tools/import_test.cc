@@ -2,15 +2,13 @@
 // or list every fault by file and line, targets that survive a failed build, and the tool.
 #include "service/import.h"
 
-#include <dirent.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "service/sqlite_dictionary.h"
+#include "tests/tools/scratch_folder.h"
 
 namespace olv::service {
 namespace {
@@ -96,32 +94,7 @@ TEST(ImportTest, ConvertsFromANamedEncoding) {
   EXPECT_THROW(utf8_from_encoding("a\xFF", "utf-8"), DictionaryError);  // undefined there
 }
 
-class ImportFilesTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    char dir[] = "/tmp/olv_import_XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    dir_ = dir;
-  }
-  void TearDown() override { std::system(("rm -rf " + dir_).c_str()); }
-  std::string write(const std::string& name, const std::string& text) {
-    std::string path = dir_ + "/" + name;
-    std::ofstream(path, std::ios::binary) << text;
-    return path;
-  }
-  std::vector<std::string> folder() const {
-    std::vector<std::string> names;
-    DIR* d = opendir(dir_.c_str());
-    while (dirent* e = readdir(d)) {
-      if (e->d_name[0] != '.' || (std::string(e->d_name) != "." && std::string(e->d_name) != ".."))
-        names.push_back(e->d_name);
-    }
-    closedir(d);
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-  std::string dir_;
-};
+using ImportFilesTest = olv::testing::ScratchFolderTest;
 
 TEST_F(ImportFilesTest, ImportedListsAndTablesAnswer) {
   std::string db = dir_ + "/d.db";
@@ -242,28 +215,10 @@ TEST_F(ImportFilesTest, AFailedImportLeavesNoDatabaseAndSparesOtherFiles) {
   EXPECT_EQ(folder(), (std::vector<std::string>{"10019.csv", "notes.txt", "t.csv"}));
 }
 
-// Runs the built tool in the test's folder; its exit status, standard output and standard error.
-struct ToolRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-class DictionaryToolTest : public ImportFilesTest {
+class DictionaryToolTest : public olv::testing::ScratchFolderTest {
  protected:
-  ToolRun tool(const std::string& args, const std::string& redirect = "") {
-    std::string out = dir_ + "/.out", err = dir_ + "/.err";
-    std::string command = "cd " + dir_ + " && " + OLV_DICTIONARY_TOOL_PATH + " " + args +
-                          (redirect.empty() ? " >" + out : " " + redirect) + " 2>" + err;
-    int status = std::system(command.c_str());
-    auto slurp = [](const std::string& path) {
-      std::ifstream in(path);
-      std::ostringstream text;
-      text << in.rdbuf();
-      std::remove(path.c_str());
-      return text.str();
-    };
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
+  Run tool(const std::string& args, const std::string& out_to = "") {
+    return run(OLV_DICTIONARY_TOOL_PATH, args, "", out_to);
   }
 };
 
@@ -274,9 +229,9 @@ TEST_F(DictionaryToolTest, CommandLine) {
   struct Case {
     std::string args;
     int status;
-    std::string out;  // a part of standard output
-    std::string err;  // a part of standard error
-    std::string redirect = "";
+    std::string out;          // a part of standard output
+    std::string err;          // a part of standard error
+    std::string out_to = "";  // where standard output goes, when not to a file
   } cases[] = {
       {"--version", 0, "olvenir-dictionary 1.", ""},
       {"-h", 0, "usage: olvenir-dictionary", ""},
@@ -295,11 +250,11 @@ TEST_F(DictionaryToolTest, CommandLine) {
       {"import x.db .", 2, "", "is a folder"},
       {"build z.db s.sql", 0, "", ""},
       {"build z.db missing.sql", 2, "", "cannot read missing.sql"},
-      {"--help", 2, "", "cannot write the output", ">/dev/full"},
-      {"--version", 2, "", "cannot write the output", ">/dev/full"},
+      {"--help", 2, "", "cannot write the output", "/dev/full"},
+      {"--version", 2, "", "cannot write the output", "/dev/full"},
   };
   for (const Case& c : cases) {
-    ToolRun r = tool(c.args, c.redirect);
+    Run r = tool(c.args, c.out_to);
     EXPECT_EQ(r.status, c.status) << c.args << ": " << r.err;
     EXPECT_NE(r.out.find(c.out), std::string::npos) << c.args << ": " << r.out;
     EXPECT_NE(r.err.find(c.err), std::string::npos) << c.args << ": " << r.err;

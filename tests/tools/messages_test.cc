@@ -16,6 +16,8 @@
 namespace olv {
 namespace {
 
+using enum Language;
+
 // Every finding code of the exports table with the names that list it (a bool's 1 is its true;
 // a name sharing another's function answers as that one).
 std::map<int64_t, std::set<std::string_view>> listed_codes() {
@@ -69,7 +71,7 @@ TEST(MessagesTest, EveryExportListing1SaysWhatItMeans) {
   for (std::string_view name : codes.at(1)) {
     const TypedExport* row = find_typed_export(name);
     ASSERT_NE(row, nullptr) << name;
-    EXPECT_NE(describe_result(*row, 1, Language::kEnglish), generic) << name;
+    EXPECT_NE(describe_result(*row, 1, kEnglish), generic) << name;
   }
 }
 
@@ -106,29 +108,28 @@ struct ExplainCase {
 TEST(MessagesTest, ExplainCode) {
   const ExplainCase cases[] = {
       // Codes whose digits do not name their rule.
-      {61050001, Language::kEnglish, "the month p1 is April 2003 or later; returned by XP0005_1",
-       "0500"},
-      {62004005, Language::kEnglish, "after 31 December 2008; returned by GP0040_4", "GP0040_5"},
-      {62004006, Language::kEnglish, "before 2009; returned by GP0040_5", "GP0040_4"},
-      {61009308, Language::kEnglish, "returned by XP0093_8, XP0093_10", ""},
-      {61015103, Language::kPolish, "miesiącem od 01 do 12; zwracany przez XP0157_1", ""},
-      {60004301, Language::kPolish, "zwracany przez GB0044_2, GP0014_1, GP0039_1, GP0039_2", ""},
+      {61050001, kEnglish, "the month p1 is April 2003 or later; returned by XP0005_1", "0500"},
+      {62004005, kEnglish, "after 31 December 2008; returned by GP0040_4", "GP0040_5"},
+      {62004006, kEnglish, "before 2009; returned by GP0040_5", "GP0040_4"},
+      {61009308, kEnglish, "returned by XP0093_8, XP0093_10", ""},
+      {61015103, kPolish, "miesiącem od 01 do 12; zwracany przez XP0157_1", ""},
+      {60004301, kPolish, "zwracany przez GB0044_2, GP0014_1, GP0039_1, GP0039_2", ""},
       // Element findings.
-      {60005401, Language::kEnglish, "invalid PESEL number", ""},
-      {60005401, Language::kPolish, "niepoprawny numer PESEL", ""},
-      {60007501, Language::kEnglish, "returned by f_KVTIsZnakSpecjalny", ""},
-      {60004001, Language::kEnglish, "maximum length", "returned by"},
+      {60005401, kEnglish, "invalid PESEL number", ""},
+      {60005401, kPolish, "niepoprawny numer PESEL", ""},
+      {60007501, kEnglish, "returned by f_KVTIsZnakSpecjalny", ""},
+      {60004001, kEnglish, "maximum length", "returned by"},
       // -1 and 1, with what particular exports mean by them.
-      {-1, Language::kEnglish, "fb_KVTKodSprawdz,", ""},
-      {-1, Language::kEnglish, "\n  XP0022_2: the dictionary service could not be created", ""},
-      {-1, Language::kPolish, "\n  WD0007_1: nie udało się utworzyć usługi słownikowej", ""},
-      {1, Language::kEnglish, "\n  f_KVTElemT_NUSP: the NUSP number is not 10 characters long",
+      {-1, kEnglish, "fb_KVTKodSprawdz,", ""},
+      {-1, kEnglish, "\n  XP0022_2: the dictionary service could not be created", ""},
+      {-1, kPolish, "\n  WD0007_1: nie udało się utworzyć usługi słownikowej", ""},
+      {1, kEnglish, "\n  f_KVTElemT_NUSP: the NUSP number is not 10 characters long",
        "KVT_CzyRachBank_IBAN_lub_NRB"},
       // Not codes of the library.
-      {0, Language::kEnglish, "", ""},
-      {12345678, Language::kEnglish, "", ""},
-      {65000101, Language::kEnglish, "", ""},
-      {61000501, Language::kEnglish, "", ""},
+      {0, kEnglish, "", ""},
+      {12345678, kEnglish, "", ""},
+      {65000101, kEnglish, "", ""},
+      {61000501, kEnglish, "", ""},
   };
   for (const ExplainCase& c : cases) {
     std::string text = explain_code(c.code, c.lang);
@@ -152,24 +153,22 @@ struct DescribeCase {
 
 TEST(MessagesTest, DescribeResultReadsAnswersByExport) {
   const DescribeCase cases[] = {
-      {"f_KVTElem", -1005, Language::kEnglish, "unknown element type 5"},
-      {"f_KVTElem", -999, Language::kPolish, "nieznany typ elementu -1"},
-      {"f_KVTElem", -1, Language::kEnglish,
-       "the code is not in the dictionary of the element type"},
-      {"f_KVTElem", 60004001, Language::kEnglish, ""},
-      {"f_KVTElem", 60006701, Language::kPolish, ""},
-      {"fb_KVTKodSprawdz", -1, Language::kEnglish, ""},
-      {"XP0022_2", -1, Language::kEnglish, "the dictionary service could not be created"},
-      {"XP0022_2", 61002201, Language::kEnglish, "the answer is not 0 but 61002201"},
-      {"XP0005_1", 61050001, Language::kPolish, ""},
-      {"GP0040_4", 62004005, Language::kEnglish, ""},
-      {"GP0039_2", 60004301, Language::kEnglish, ""},
-      {"f_KVTElemT_NUSP", 1, Language::kEnglish, "the NUSP number is not 10 characters long"},
-      {"IsLowerPL", 1, Language::kEnglish,
-       "the byte is not a lower-case Polish letter of the code page"},
-      {"KVTIsNotEmpty", 7, Language::kEnglish, "the answer is not 0 but 7"},
-      {"XP0088_1", 61008802, Language::kEnglish, "the answer is not 0 but 61008802"},
-      {"_Z23fb_KVTKodSprawdzArkuszeiPKDsi", 0, Language::kEnglish, "the check answered false"},
+      {"f_KVTElem", -1005, kEnglish, "unknown element type 5"},
+      {"f_KVTElem", -999, kPolish, "nieznany typ elementu -1"},
+      {"f_KVTElem", -1, kEnglish, "the code is not in the dictionary of the element type"},
+      {"f_KVTElem", 60004001, kEnglish, ""},
+      {"f_KVTElem", 60006701, kPolish, ""},
+      {"fb_KVTKodSprawdz", -1, kEnglish, ""},
+      {"XP0022_2", -1, kEnglish, "the dictionary service could not be created"},
+      {"XP0022_2", 61002201, kEnglish, "the answer is not 0 but 61002201"},
+      {"XP0005_1", 61050001, kPolish, ""},
+      {"GP0040_4", 62004005, kEnglish, ""},
+      {"GP0039_2", 60004301, kEnglish, ""},
+      {"f_KVTElemT_NUSP", 1, kEnglish, "the NUSP number is not 10 characters long"},
+      {"IsLowerPL", 1, kEnglish, "the byte is not a lower-case Polish letter of the code page"},
+      {"KVTIsNotEmpty", 7, kEnglish, "the answer is not 0 but 7"},
+      {"XP0088_1", 61008802, kEnglish, "the answer is not 0 but 61008802"},
+      {"_Z23fb_KVTKodSprawdzArkuszeiPKDsi", 0, kEnglish, "the check answered false"},
   };
   for (const DescribeCase& c : cases) {
     const TypedExport* row = find_typed_export(c.name);
@@ -178,7 +177,7 @@ TEST(MessagesTest, DescribeResultReadsAnswersByExport) {
     if (want.empty()) {
       const Finding* f = find_finding(c.value);
       ASSERT_NE(f, nullptr) << c.value;
-      want = c.lang == Language::kPolish ? f->polish : f->english;
+      want = c.lang == kPolish ? f->polish : f->english;
     }
     EXPECT_EQ(describe_result(*row, c.value, c.lang), want) << c.name << " " << c.value;
   }
@@ -191,9 +190,9 @@ struct ExplainRunCase {
 };
 
 TEST(MessagesTest, ExplainTakesSeveralCodes) {
-  const std::string xp0005 = "61050001: " + explain_code(61050001, Language::kEnglish) + "\n";
-  const std::string gp0040 = "62004005: " + explain_code(62004005, Language::kEnglish) + "\n";
-  const std::string minus1 = "-1: " + explain_code(-1, Language::kEnglish) + "\n";
+  const std::string xp0005 = "61050001: " + explain_code(61050001, kEnglish) + "\n";
+  const std::string gp0040 = "62004005: " + explain_code(62004005, kEnglish) + "\n";
+  const std::string minus1 = "-1: " + explain_code(-1, kEnglish) + "\n";
   const ExplainRunCase cases[] = {
       {{"--lang", "en", "--explain", "61050001"}, kAllPassed, xp0005},
       {{"--lang", "en", "--explain", "61050001", "62004005"}, kAllPassed, xp0005 + gp0040},

@@ -1,0 +1,78 @@
+// A folder of its own for each test of a tool, removed afterwards, and the built tools run in it.
+#pragma once
+
+#include <dirent.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace olv::testing {
+
+class ScratchFolderTest : public ::testing::Test {
+ protected:
+  struct Run {
+    int status;  // the exit status, -1 when the program did not exit
+    std::string out;
+    std::string err;
+  };
+
+  void SetUp() override {
+    char dir[] = "/tmp/olv_test_XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    dir_ = dir;
+  }
+  void TearDown() override { std::system(("rm -rf " + dir_).c_str()); }
+
+  // Writes a file of the folder; its path.
+  std::string write(const std::string& name, const std::string& text) {
+    const std::string path = dir_ + "/" + name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+  }
+
+  // Reads a file of the folder, and removes it when asked.
+  std::string read(const std::string& name, bool remove = false) {
+    const std::string path = dir_ + "/" + name;
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    if (remove) std::remove(path.c_str());
+    return text.str();
+  }
+
+  // The names in the folder, sorted.
+  std::vector<std::string> folder() const {
+    std::vector<std::string> names;
+    DIR* d = opendir(dir_.c_str());
+    while (dirent* e = readdir(d)) {
+      if (std::string(e->d_name) != "." && std::string(e->d_name) != "..") {
+        names.push_back(e->d_name);
+      }
+    }
+    closedir(d);
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  // Runs `program args` in the folder with `in` as its standard input; standard output goes to
+  // `out_to` when given. The files it takes for its streams are gone afterwards.
+  Run run(const std::string& program, const std::string& args, const std::string& in = "",
+          const std::string& out_to = "") {
+    write(".in", in);
+    const std::string command = "cd " + dir_ + " && " + program + " " + args + " <.in >" +
+                                (out_to.empty() ? ".out" : out_to) + " 2>.err";
+    const int status = std::system(command.c_str());
+    read(".in", true);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(".out", true), read(".err", true)};
+  }
+
+  std::string dir_;
+};
+
+}  // namespace olv::testing
