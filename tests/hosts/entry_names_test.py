@@ -5,7 +5,7 @@ Both hosts must name the same entries. The Linux names must be the symbols of th
 The Windows names must be what a Windows compiler gives the rows' declared types (char16_t is
 the declared wchar_t, int32_t the declared long), asked of clang for both MSVC targets; and,
 when a Windows build has generated its module-definition file, each must be listed in it.
-Usage: entry_names_test.py SOURCE_DIR [DEF_X86 DEF_X64]
+Usage: entry_names_test.py SOURCE_DIR [win32=DEF_FILE] [win64=DEF_FILE]
 """
 import os
 import re
@@ -94,7 +94,7 @@ def main():
                     problems.append(f"{platform} {name}: host says {got}, the compiler {want.get(name)}")
     else:
         print("clang++ not found: the Windows names are not checked against a compiler")
-    for platform, def_path in zip(("win32", "win64"), sys.argv[2:4]):
+    for platform, def_path in (arg.split("=", 1) for arg in sys.argv[2:]):
         if not os.path.exists(def_path):
             print(f"{def_path}: not built, the {platform} names are not checked against it")
             continue
