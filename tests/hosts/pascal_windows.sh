@@ -46,12 +46,13 @@ fi
 
 # The run-time units of the target; the source has no per-processor makefile part, whose units
 # the Windows targets do not need.
-units=$toolchain/rtl/units/$cpu-$os
+rtl=$toolchain/$os/rtl
+units=$rtl/units/$cpu-$os
 if [ ! -f "$units/sysutils.ppu" ]; then
   echo "building the Free Pascal units for $cpu-$os"
-  rm -rf "$toolchain/rtl" && cp -r "$fpcsrc/rtl" "$toolchain/rtl"
-  touch "$toolchain/rtl/$cpu/makefile.cpu"
-  (cd "$toolchain/rtl/$os" && fpcmake -q -Tall Makefile.fpc &&
+  rm -rf "$rtl" && mkdir -p "$toolchain/$os" && cp -r "$fpcsrc/rtl" "$rtl"
+  touch "$rtl/$cpu/makefile.cpu"
+  (cd "$rtl/$os" && fpcmake -q -Tall Makefile.fpc &&
     make OS_TARGET="$os" CPU_TARGET="$cpu" FPC="$compiler") >"$log" 2>&1 ||
     { tail -30 "$log"; exit 1; }
 fi

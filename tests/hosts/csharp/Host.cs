@@ -66,20 +66,35 @@ static class Olvenir {
   [DllImport(Lib, EntryPoint = Entry.DDMMtol, CharSet = CharSet.Unicode,
              CallingConvention = CallingConvention.Cdecl)]
   public static extern int DDMMtol(string dayMonth);
+
+#if WIN32 || WIN64
+  // KVTDelSpacje as the DLL exports it: the trimmed text as a BSTR, which the marshaller frees.
+  [DllImport(Lib, EntryPoint = "KVTDelSpacjeBSTR", CharSet = CharSet.Unicode,
+             CallingConvention = CallingConvention.Cdecl)]
+  [return: MarshalAs(UnmanagedType.BStr)]
+  public static extern string KVTDelSpacjeBSTR(string text);
+#endif
 }
 
 static class Host {
-  // Arguments are texts; the dispatcher's type and maximum length are written as numbers.
-  static int Call(string name, string[] a) {
+  // One row's answer as text (a result code as its digits), or null where this platform has no
+  // such export. The dispatcher's type and maximum length are written as numbers.
+  static string Call(string name, string[] a) {
     switch (name) {
-      case "XP0088_1": return Olvenir.XP0088_1(a[0], a[1]);
-      case "GB0022_2": return Olvenir.GB0022_2(a[0], a[1]);
-      case "sl_PoprawnaData_DDMMRRRR": return Olvenir.sl_PoprawnaData_DDMMRRRR(a[0]);
-      case "f_KVTElem": return Olvenir.f_KVTElem(short.Parse(a[0]), a[1], int.Parse(a[2]));
-      case "f_KVTElemT_PESEL": return Olvenir.f_KVTElemT_PESEL(a[0]);
-      case "KVTDelSpacjeStrcmp": return Olvenir.KVTDelSpacjeStrcmp(a[0], a[1]);
-      case "DataStr2Long": return Olvenir.DataStr2Long(a[0]);
-      case "DDMMtol": return Olvenir.DDMMtol(a[0]);
+      case "XP0088_1": return Olvenir.XP0088_1(a[0], a[1]).ToString();
+      case "GB0022_2": return Olvenir.GB0022_2(a[0], a[1]).ToString();
+      case "sl_PoprawnaData_DDMMRRRR": return Olvenir.sl_PoprawnaData_DDMMRRRR(a[0]).ToString();
+      case "f_KVTElem":
+        return Olvenir.f_KVTElem(short.Parse(a[0]), a[1], int.Parse(a[2])).ToString();
+      case "f_KVTElemT_PESEL": return Olvenir.f_KVTElemT_PESEL(a[0]).ToString();
+      case "KVTDelSpacjeStrcmp": return Olvenir.KVTDelSpacjeStrcmp(a[0], a[1]).ToString();
+      case "DataStr2Long": return Olvenir.DataStr2Long(a[0]).ToString();
+      case "DDMMtol": return Olvenir.DDMMtol(a[0]).ToString();
+#if WIN32 || WIN64
+      case "KVTDelSpacjeBSTR": return Olvenir.KVTDelSpacjeBSTR(a[0]);
+#else
+      case "KVTDelSpacjeBSTR": return null;
+#endif
     }
     throw new ArgumentException("no declaration for " + name);
   }
@@ -93,23 +108,25 @@ static class Host {
 
   // Calls every row of the table named by the first argument; exits 1 on any wrong answer.
   static int Main(string[] argv) {
-    int passed = 0, failed = 0;
+    int passed = 0, failed = 0, skipped = 0;
     foreach (string line in File.ReadAllLines(argv[0])) {
       if (line.Length == 0 || line[0] == '#') continue;
       string[] row = line.Split('\t');
       string[] args = new string[row.Length - 2];
       for (int i = 0; i < args.Length; ++i) args[i] = Field(row[i + 2]);
-      int want = int.Parse(row[1]);
-      int got = Call(row[0], args);
-      if (got == want) {
+      string want = Field(row[1]);
+      string got = Call(row[0], args);
+      if (got == null) {
+        ++skipped;
+      } else if (got == want) {
         ++passed;
-        continue;
+      } else {
+        ++failed;
+        Console.Error.WriteLine("{0}({1}) = \"{2}\", want \"{3}\"", row[0],
+                                string.Join(", ", row, 2, args.Length), got, row[1]);
       }
-      ++failed;
-      Console.Error.WriteLine("{0}({1}) = {2}, want {3}", row[0],
-                              string.Join(", ", row, 2, args.Length), got, want);
     }
-    Console.WriteLine("{0} passed, {1} failed", passed, failed);
+    Console.WriteLine("{0} passed, {1} failed, {2} skipped", passed, failed, skipped);
     return failed == 0 && passed > 0 ? 0 : 1;
   }
 }
