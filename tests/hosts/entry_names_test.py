@@ -5,6 +5,7 @@ Both hosts must name the same entries. The Linux names must be the symbols of th
 The Windows names must be what a Windows compiler gives the rows' declared types (char16_t is
 the declared wchar_t, int32_t the declared long), asked of clang for both MSVC targets; and,
 when a Windows build has generated its module-definition file, each must be listed in it.
+README-windows.md shows the same names and, line for line, the hosts' own declarations.
 Usage: entry_names_test.py SOURCE_DIR [win32=DEF_FILE] [win64=DEF_FILE]
 """
 import os
@@ -28,7 +29,7 @@ def csharp_names(text):
 
 def pascal_names(text):
     """{$IFDEF WINDOWS}{$IFDEF CPU64} win64 {$ELSE} win32 {$ENDIF}{$ELSE} linux {$ENDIF}."""
-    blocks = re.search(r"\{\$IFDEF WINDOWS\}\s*\{\$IFDEF CPU64\}(.*?)\{\$ELSE\}(.*?)\{\$ENDIF\}"
+    blocks = re.search(r"\{\$IFDEF WINDOWS\}.*?\{\$IFDEF CPU64\}(.*?)\{\$ELSE\}(.*?)\{\$ENDIF\}"
                        r"\s*\{\$ELSE\}(.*?)\{\$ENDIF\}", text, re.S).groups()
     platforms = ("win64", "win32", "linux")
     return {p: dict(re.findall(r"Entry_(\w+) = '([^']+)';", b)) for p, b in zip(platforms, blocks)}
@@ -62,11 +63,32 @@ def decorated(rows, names, triple):
     return found
 
 
+def readme_problems(readme, hosts, sources):
+    """The README's decorated names are the hosts'; its C# and Pascal lines are in the hosts."""
+    problems, checked = [], 0
+    windows = {name for p in ("win32", "win64") for name in hosts["C#"][p].values()}
+    shown = set(re.findall(r"\?\w+@@[A-Z0-9_@]+@Z", readme))
+    checked += len(shown | windows)
+    problems += [f"README-windows.md names {n}, which no host uses"
+                 for n in sorted(shown - windows)]
+    problems += [f"README-windows.md does not name {n}" for n in sorted(windows - shown)]
+    for language, fence in (("C#", "csharp"), ("Pascal", "pascal")):
+        source = [line.strip() for line in sources[language].splitlines()]
+        for block in re.findall(rf"```{fence}\n(.*?)```", readme, re.S):
+            for line in block.splitlines():
+                checked += 1
+                if line.strip() and line.strip() not in source:
+                    problems.append(f"README-windows.md {language} line not in the host: "
+                                    f"{line.strip()}")
+    return checked, problems
+
+
 def main():
     source = sys.argv[1]
     read = lambda *parts: open(os.path.join(source, *parts), encoding="utf-8").read()
-    hosts = {"C#": csharp_names(read("tests", "hosts", "csharp", "Host.cs")),
-             "Pascal": pascal_names(read("tests", "hosts", "pascal", "host.pas"))}
+    sources = {"C#": read("tests", "hosts", "csharp", "Host.cs"),
+               "Pascal": read("tests", "hosts", "pascal", "host.pas")}
+    hosts = {"C#": csharp_names(sources["C#"]), "Pascal": pascal_names(sources["Pascal"])}
     rows = table_rows(read("exports", "exports.def"))
     problems = []
     checked = 0
@@ -91,18 +113,24 @@ def main():
                 checked += 1
                 got = hosts["C#"][platform].get(name)
                 if got != want.get(name):
-                    problems.append(f"{platform} {name}: host says {got}, the compiler {want.get(name)}")
+                    problems.append(f"{platform} {name}: host says {got}, "
+                                    f"the compiler {want.get(name)}")
     else:
         print("clang++ not found: the Windows names are not checked against a compiler")
     for platform, def_path in (arg.split("=", 1) for arg in sys.argv[2:]):
         if not os.path.exists(def_path):
             print(f"{def_path}: not built, the {platform} names are not checked against it")
             continue
-        listed = set(re.findall(r"^\s*(\S+?)(?:=\S+)?(?:\s+@\d+)?\s*$", open(def_path).read(), re.M))
+        with open(def_path) as f:
+            listed = set(re.findall(r"^\s*(\S+?)(?:=\S+)?(?:\s+@\d+)?\s*$", f.read(), re.M))
         for name in names:
             checked += 1
             if hosts["C#"][platform][name] not in listed:
-                problems.append(f"{platform} {name}: {hosts['C#'][platform][name]} not in {def_path}")
+                problems.append(f"{platform} {name}: {hosts['C#'][platform][name]} "
+                                f"not in {def_path}")
+    readme_checked, readme_found = readme_problems(read("README-windows.md"), hosts, sources)
+    checked += readme_checked
+    problems += readme_found
     for problem in problems:
         print(problem, file=sys.stderr)
     print(f"{checked - len(problems)} passed, {len(problems)} failed")

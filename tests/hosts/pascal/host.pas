@@ -7,13 +7,12 @@ program host;
 uses
   SysUtils;
 
-const
-  Lib = {$IFDEF WINDOWS}'olvenir_p.dll'{$ELSE}'olvenir_p'{$ENDIF};
-
 { The entry name of each type-decorated export: the Windows compiler's decoration of its
   declared type in the DLL, the Itanium symbol in the Linux shared library. Plain names are the
   same on all. }
+const
 {$IFDEF WINDOWS}
+  Lib = 'olvenir_p.dll';
 {$IFDEF CPU64}
   Entry_f_KVTElem = '?f_KVTElem@@YAHFPEA_WH@Z';
   Entry_f_KVTElemT_PESEL = '?f_KVTElemT_PESEL@@YAHPEA_W@Z';
@@ -28,6 +27,7 @@ const
   Entry_DDMMtol = '?DDMMtol@@YAJPB_W@Z';
 {$ENDIF}
 {$ELSE}
+  Lib = 'olvenir_p';
   Entry_f_KVTElem = '_Z9f_KVTElemsPDsi';
   Entry_f_KVTElemT_PESEL = '_Z16f_KVTElemT_PESELPDs';
   Entry_KVTDelSpacjeStrcmp = '_Z18KVTDelSpacjeStrcmpPDsS_';
