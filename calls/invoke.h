@@ -14,6 +14,7 @@
 
 #include "calls/calls.h"
 #include "olvenir_p.h"
+#include "platform/com.h"
 #include "platform/runtime_names.h"
 
 namespace olv::calls {
@@ -211,7 +212,7 @@ int64_t as_number(const R& r) {
 // Releases a result the caller owns (see ResultKind).
 template <typename R>
 void release(R& r) {
-  if constexpr (result_kind<R>() == ResultKind::kOwnedText) olvenir_SysFreeString(r);
+  if constexpr (result_kind<R>() == ResultKind::kOwnedText) com::free_string(r);
 }
 
 template <auto F, typename R, bool kList, typename... A>
