@@ -5,7 +5,8 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev binutils pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev libicu-dev libsqlite3-dev
-          nlohmann-json3-dev valgrind clang-format python3-dev python3-pytest)
+          nlohmann-json3-dev valgrind clang-format python3-dev python3-pytest
+          mono-mcs mono-runtime fp-compiler)
 if ! command -v dpkg-query >/dev/null; then
   missing=()
   for c in cmake ninja c++ pkg-config; do command -v "$c" >/dev/null || missing+=("$c"); done

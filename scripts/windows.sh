@@ -7,7 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # Every package the Windows build, its tests and its package need; one list for all of them.
-packages=(mingw-w64 wine wine64 wine32:i386 zip clang llvm cmake ninja-build libgtest-dev)
+packages=(mingw-w64 wine wine64 wine32:i386 zip clang llvm cmake ninja-build libgtest-dev
+  fp-compiler fp-utils fpc-source make python3)
 presets=(windows-x86 windows-x64)
 
 install_packages() {
