@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/runtime_names.h"
+#include "service/runtime_access.h"
 #include "service/sample_dictionary.h"
 
 namespace olv::service {
@@ -19,7 +20,7 @@ std::u16string_view view(BSTR b) { return b ? std::u16string_view(b) : std::u16s
 
 HRESULT failure(HRESULT hr, const std::string& message) {
   std::u16string description(message.begin(), message.end());
-  olvenir_SetErrorInfo(description.c_str());
+  set_error_description(description.c_str());
   return hr;
 }
 
@@ -39,15 +40,23 @@ HRESULT guarded(F&& operation) {
 
 HRESULT answer_text(const std::optional<std::u16string>& text, BSTR* value) {
   const std::u16string& t = text ? *text : std::u16string();
-  *value = olvenir_SysAllocStringLen(t.data(), static_cast<uint32_t>(t.size()));
+  *value = new_automation_string(t.data(), static_cast<uint32_t>(t.size()));
   return *value ? S_OK : failure(E_OUTOFMEMORY, "out of memory");
 }
+
+// The instances and factories alive, and the server locks held: a DLL that serves the class may
+// be unloaded only when none is left.
+std::atomic<long> live_objects{0};
 
 // IUnknown for one interface: its identity, and a reference count that deletes the object at
 // the last release.
 template <typename Interface, const IID* kInterface>
 class Unknown : public Interface {
  public:
+  Unknown() { ++live_objects; }
+  Unknown(const Unknown&) = delete;
+  Unknown& operator=(const Unknown&) = delete;
+
   HRESULT QueryInterface(const IID& iid, void** object) override {
     if (!object) return E_POINTER;
     if (iid == IID_IUnknown || iid == *kInterface) {
@@ -66,7 +75,7 @@ class Unknown : public Interface {
   }
 
  protected:
-  virtual ~Unknown() = default;
+  virtual ~Unknown() { --live_objects; }
 
  private:
   std::atomic<uint32_t> references_{1};
@@ -143,7 +152,10 @@ class Factory final : public Unknown<IClassFactory, &IID_IClassFactory> {
       return hr;
     });
   }
-  HRESULT LockServer(int32_t) override { return S_OK; }
+  HRESULT LockServer(int32_t lock) override {
+    lock ? ++live_objects : --live_objects;
+    return S_OK;
+  }
 
  private:
   std::shared_ptr<SqliteDictionary> dictionary() {
@@ -173,11 +185,13 @@ std::shared_ptr<SqliteDictionary> dictionary_named(const std::string& source) {
 }
 
 void register_dictionary(std::shared_ptr<SqliteDictionary> dictionary) {
-  olvenir_RevokeClass(&CLSID_OlvenirDictionaryService);
+  revoke_factory();
   if (!dictionary) return;
   IClassFactory* factory = new_dictionary_factory(std::move(dictionary));
-  olvenir_RegisterClassFactory(&CLSID_OlvenirDictionaryService, factory);
+  register_factory(factory);
   factory->Release();
 }
+
+bool objects_alive() { return live_objects.load() != 0; }
 
 }  // namespace olv::service
