@@ -4,6 +4,7 @@
 #include <string>
 
 #include "olvenir_p/runtime.h"
+#include "platform/com.h"
 #include "platform/runtime_names.h"
 #include "platform/utf8.h"
 
@@ -12,11 +13,10 @@ namespace {
 
 // Throws the failure with the description the service left on this thread, if any.
 [[noreturn]] void throw_failure(HRESULT hr) {
-  BSTR info = nullptr;
   std::u16string description;
-  if (olvenir_GetErrorInfo(&info) == S_OK) {
-    description.assign(info, olvenir_SysStringLen(info));
-    olvenir_SysFreeString(info);
+  if (BSTR info = com::take_error_info()) {
+    description.assign(info, com::string_length(info));
+    com::free_string(info);
   }
   std::string message;
   if (description.empty()) {
@@ -43,13 +43,12 @@ OwnedString copy_of(Text t) { return OwnedString(string_copy(t)); }
 class Query {
  public:
   Query() {
-    olvenir_CoInitialize(nullptr);
+    com::initialize();
     // Error information left by an earlier call must not describe this query's failure.
-    olvenir_SetErrorInfo(nullptr);
+    com::clear_error_info();
     void* object = nullptr;
-    if (SUCCEEDED(olvenir_CoCreateInstance(&CLSID_OlvenirDictionaryService, nullptr,
-                                           CLSCTX_INPROC_SERVER, &IID_IOlvenirDictionaryService,
-                                           &object))) {
+    if (SUCCEEDED(com::create_instance(CLSID_OlvenirDictionaryService,
+                                       IID_IOlvenirDictionaryService, &object))) {
       service_ = static_cast<IOlvenirDictionaryService*>(object);
     }
   }
@@ -57,7 +56,7 @@ class Query {
   Query& operator=(const Query&) = delete;
   ~Query() {
     if (service_) service_->Release();
-    olvenir_CoUninitialize();
+    com::uninitialize();
   }
   // Null when the service could not be created.
   IOlvenirDictionaryService* service() const { return service_; }
@@ -69,13 +68,13 @@ class Query {
 // The library's own copy of a text the service returned; the service's string is released.
 BSTR take_result(OwnedString& value) {
   if (!value.get()) return nullptr;
-  BSTR copy = olvenir_SysAllocString(value.get());
+  BSTR copy = com::alloc_string(value.get());
   if (!copy) throw_failure(E_OUTOFMEMORY);
   return copy;
 }
 
 BSTR not_available() {
-  BSTR s = olvenir_SysAllocString(u"-1");
+  BSTR s = com::alloc_string(u"-1");
   if (!s) throw_failure(E_OUTOFMEMORY);
   return s;
 }
@@ -84,9 +83,8 @@ BSTR not_available() {
 
 BSTR string_copy(Text t) {
   if (is_null(t)) return nullptr;
-  BSTR s = t.size() > UINT32_MAX
-               ? nullptr
-               : olvenir_SysAllocStringLen(t.data(), static_cast<uint32_t>(t.size()));
+  BSTR s = t.size() > UINT32_MAX ? nullptr
+                                 : com::alloc_string(t.data(), static_cast<uint32_t>(t.size()));
   if (!s) throw_failure(E_OUTOFMEMORY);
   return s;
 }

@@ -6,6 +6,7 @@
 
 #include "olvenir_p/runtime.h"
 #include "olvenir_p/types.h"
+#include "platform/com.h"
 #include "platform/runtime_names.h"
 #include "platform/text.h"
 
@@ -13,7 +14,7 @@ namespace olv {
 
 // An automation string released when its scope ends.
 struct FreeString {
-  void operator()(char16_t* s) const { olvenir_SysFreeString(s); }
+  void operator()(char16_t* s) const { com::free_string(s); }
 };
 using OwnedString = std::unique_ptr<char16_t, FreeString>;
 

@@ -28,7 +28,11 @@ void refresh_time_zone_setting() {
                                               : !seen_unset && std::strlen(tz) <= kKept &&
                                                     std::strcmp(tz, seen) == 0);
   if (unchanged) return;
+#if defined(_WIN32)
+  _tzset();
+#else
   tzset();
+#endif
   zone_readings.fetch_add(1, std::memory_order_relaxed);
   seen_any = true;
   seen_unset = tz == nullptr;
@@ -54,7 +58,11 @@ CalendarDate clock_date() {
   const uint32_t readings = zone_readings.load(std::memory_order_relaxed);
   if (now >= kept.from && now < kept.until && readings == kept.readings) return kept.date;
   std::tm local{};
+#if defined(_WIN32)
+  localtime_s(&local, &now);
+#else
   localtime_r(&now, &local);
+#endif
   constexpr std::time_t kQuarterHour = 15 * 60, kDay = 24 * 60 * 60;
   const std::time_t to_midnight = kDay - (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec);
   const std::time_t into_quarter = ((now % kQuarterHour) + kQuarterHour) % kQuarterHour;

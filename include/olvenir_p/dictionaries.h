@@ -11,37 +11,38 @@ extern "C" {
 /* ---- code checks, lookups and names ---- */
 
 /* 0 when the code is all digits and has exactly `length` units (any length for 0), else -1. */
-int sl_PoprawnyKod(char16_t* code, int length);
+int sl_PoprawnyKod(OLVENIR_P_CHAR* code, int length);
 /* 0 when the code is in the host's table of 10 groups (valid at `date` when it is above 0:
  * RRRRMMDD, or RRRRMM against the months of the validity), else -1. */
-int sl_CzyPrawidlowyKodLiterowy(stGrupaKodow* groups, char16_t* code, int date);
+int sl_CzyPrawidlowyKodLiterowy(stGrupaKodow* groups, OLVENIR_P_CHAR* code, int date);
 /* The dictionary's name, or null for a number without one. */
-const char16_t* sl_PobierzNazweSlownika(int number);
+const OLVENIR_P_CHAR* sl_PobierzNazweSlownika(int number);
 /* Always null: periods have no description. */
-const char16_t* sl_PobierzOpisOkresu(int number, char16_t* code);
+const OLVENIR_P_CHAR* sl_PobierzOpisOkresu(int number, OLVENIR_P_CHAR* code);
 /* 0 when the code passes the dictionary's format test and the service accepts it at the date
  * text (DDMMRRRR, MMRRRR, or none when null or invalid), else -1. */
-int fb_KVTKodSprawdzArkusze(int number, char16_t* code, char16_t* date);
+int fb_KVTKodSprawdzArkusze(int number, OLVENIR_P_CHAR* code, OLVENIR_P_CHAR* date);
 /* fb_KVTKodSprawdzArkusze without a date; the third argument is ignored. */
-int fb_KVTKodSprawdz(int number, char16_t* code, int ignored);
+int fb_KVTKodSprawdz(int number, OLVENIR_P_CHAR* code, int ignored);
 /* fb_KVTKodSprawdzArkusze of dictionary 10003 with a, b and c joined (-1 beyond 6 units). */
-int fb_KVTZasadyPodleganiaUb(char16_t* a, char16_t* b, char16_t* c, char16_t* date);
+int fb_KVTZasadyPodleganiaUb(OLVENIR_P_CHAR* a, OLVENIR_P_CHAR* b, OLVENIR_P_CHAR* c,
+                             OLVENIR_P_CHAR* date);
 /* The `column` value of the `dictionary` row whose `key_column` holds `key`, as a new string
  * that the caller releases with olvenir_SysFreeString; "-1" when the service is missing. */
-char16_t* sl_DajWartoscZeSlownika(char16_t* dictionary, char16_t* key_column, char16_t* key,
-                                  char16_t* column);
+OLVENIR_P_CHAR* sl_DajWartoscZeSlownika(OLVENIR_P_CHAR* dictionary, OLVENIR_P_CHAR* key_column,
+                                        OLVENIR_P_CHAR* key, OLVENIR_P_CHAR* column);
 /* 0 when the two-digit kinship code's row has, in the column of `kind` (1 household, 3
  * disability degree), a value beginning with "1" (kind 1) or with `ch` or empty (kind 3). */
-int fb_KVTKodPokrewienstwa(char16_t* code, int kind, int ch);
+int fb_KVTKodPokrewienstwa(OLVENIR_P_CHAR* code, int kind, int ch);
 /* As fb_KVTKodPokrewienstwa, except that with kind 3 a filled value passes instead of an empty
  * one. */
-int fb_KVTKodPokrewienstwaJest(char16_t* code, int kind, int ch);
+int fb_KVTKodPokrewienstwaJest(OLVENIR_P_CHAR* code, int kind, int ch);
 /* 0 when the four-digit insurance title `code` with the pension digit is listed as not on the
  * RSA form at one of the date texts that follow (ended by a null pointer), or when none
  * follows; -1 otherwise and for a code and digit that are not five digits. The first argument
  * is ignored. */
-int fb_KVT_KodTyt_WypDok_RSA_ONE(const void* ignored, const char16_t* code, const char16_t* digit,
-                                 ...);
+int fb_KVT_KodTyt_WypDok_RSA_ONE(const void* ignored, const OLVENIR_P_CHAR* code,
+                                 const OLVENIR_P_CHAR* digit, ...);
 /* Always 0. */
 int sl_SprawdzSlownikNIPVUK(...);
 
@@ -78,24 +79,24 @@ int sl_KVTSlownikGet(...);
 /* Its first argument, unchanged. */
 const _stOpisKodu* sl_PobierzOpisKodu(const _stOpisKodu* description, ...);
 /* The static text "opis kodu ze słownika". */
-const char16_t* sl_KVTSlownikGetKodMsg(...);
+const OLVENIR_P_CHAR* sl_KVTSlownikGetKodMsg(...);
 /* The static empty text. */
-const char16_t* KVTSlownikGetKodMsg(...);
+const OLVENIR_P_CHAR* KVTSlownikGetKodMsg(...);
 }
 
 /* The service's code check of `code` in dictionary `number` at the dictionary date, without a
  * format test; true also when the service cannot be created. */
-bool fb_KVTKodSprawdzArkusze(int number, const char16_t* code, int date);
+bool fb_KVTKodSprawdzArkusze(int number, const OLVENIR_P_CHAR* code, int date);
 /* The `column` value of a `dictionary` row meeting all `count` conditions, as a new string that
  * the caller releases; "-1" when the service is missing. */
-char16_t* sl_DajWartoscZeSlownikaW(char16_t* dictionary, stWarunekY* conditions, int32_t count,
-                                   char16_t* column);
+OLVENIR_P_CHAR* sl_DajWartoscZeSlownikaW(OLVENIR_P_CHAR* dictionary, stWarunekY* conditions,
+                                         int32_t count, OLVENIR_P_CHAR* column);
 /* 0 when a conditional lookup finds a value at one of the dates (a null-ended array; the date
  * goes into the second condition, today's when no text is a valid date), else -1. */
-int fb_KVT_KodTyt_WypDok_ONE_XML(char16_t* dictionary, char16_t* column, stWarunekY* conditions,
-                                 int count, const char16_t** dates);
+int fb_KVT_KodTyt_WypDok_ONE_XML(OLVENIR_P_CHAR* dictionary, OLVENIR_P_CHAR* column,
+                                 stWarunekY* conditions, int count, const OLVENIR_P_CHAR** dates);
 /* Always -1. */
-int fb_KVT_KodTyt_WypDok_ONE(const char16_t* code, const _stOpisKodu* description,
-                             const char16_t** dates);
+int fb_KVT_KodTyt_WypDok_ONE(const OLVENIR_P_CHAR* code, const _stOpisKodu* description,
+                             const OLVENIR_P_CHAR** dates);
 
 #endif

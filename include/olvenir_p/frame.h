@@ -16,16 +16,23 @@ int IsUpperPL(unsigned char c, int code_page);
 }
 
 /* 1 for the digits U+0030 to U+0039, else 0. */
-int isKVTdigit(char16_t c);
+int isKVTdigit(OLVENIR_P_CHAR c);
 /* 0 for space - . , / " _ & \ (compared as 32 bits), else 60007501. */
 int f_KVTIsZnakSpecjalny(int c);
 /* 0 for a full stop, hyphen-minus or space, else 60003801. */
 int f_KVTIsZnakKropkaKreskaOdstep(int c);
 /* 1 when the text is empty or holds only U+0020 spaces, else 0. */
-int KVTIsNotEmpty(char16_t* text);
+int KVTIsNotEmpty(OLVENIR_P_CHAR* text);
+#if !defined(_WIN32) || defined(OLVENIR_P_BUILDING_LIBRARY)
 /* The text without leading and trailing white space; a null text gives the empty text. */
-std::u16string KVTDelSpacje(char16_t* text);
+std::u16string KVTDelSpacje(OLVENIR_P_CHAR* text);
+#endif
+#if defined(_WIN32)
+/* KVTDelSpacje's text as a new BSTR that the caller frees with SysFreeString: no two Windows
+ * compilers share a standard-library string. */
+extern "C" olvenir_p::BSTR KVTDelSpacjeBSTR(OLVENIR_P_CHAR* text);
+#endif
 /* -1, 0 or 1: the trimmed a against the trimmed b, unit by unit; a null text is empty. */
-int KVTDelSpacjeStrcmp(char16_t* a, char16_t* b);
+int KVTDelSpacjeStrcmp(OLVENIR_P_CHAR* a, OLVENIR_P_CHAR* b);
 
 #endif

@@ -12,6 +12,47 @@
 
 /* Every name of the runtime is in namespace olvenir_p, out of the way of a host's own; only the
  * exported functions, prefixed olvenir_, are global. */
+/* The interfaces' methods use the platform's component calling convention, so that on Windows
+ * the declarations below are real component vtables. */
+#if defined(_WIN32)
+#define OLVENIR_P_COM_CALL __stdcall
+#else
+#define OLVENIR_P_COM_CALL
+#endif
+
+/* The system's headers define these names as macros; they are set aside while the names in
+ * namespace olvenir_p are declared, and restored after. */
+#if defined(_WIN32)
+#pragma push_macro("S_OK")
+#undef S_OK
+#pragma push_macro("S_FALSE")
+#undef S_FALSE
+#pragma push_macro("E_NOTIMPL")
+#undef E_NOTIMPL
+#pragma push_macro("E_NOINTERFACE")
+#undef E_NOINTERFACE
+#pragma push_macro("E_POINTER")
+#undef E_POINTER
+#pragma push_macro("E_FAIL")
+#undef E_FAIL
+#pragma push_macro("E_OUTOFMEMORY")
+#undef E_OUTOFMEMORY
+#pragma push_macro("E_INVALIDARG")
+#undef E_INVALIDARG
+#pragma push_macro("CLASS_E_NOAGGREGATION")
+#undef CLASS_E_NOAGGREGATION
+#pragma push_macro("CLASS_E_CLASSNOTAVAILABLE")
+#undef CLASS_E_CLASSNOTAVAILABLE
+#pragma push_macro("REGDB_E_CLASSNOTREG")
+#undef REGDB_E_CLASSNOTREG
+#pragma push_macro("CO_E_NOTINITIALIZED")
+#undef CO_E_NOTINITIALIZED
+#pragma push_macro("CO_E_DLLNOTFOUND")
+#undef CO_E_DLLNOTFOUND
+#pragma push_macro("CO_E_ERRORINDLL")
+#undef CO_E_ERRORINDLL
+#endif
+
 namespace olvenir_p {
 
 /* ---- result values and identifiers ---- */
@@ -19,8 +60,8 @@ namespace olvenir_p {
 /* The result of a runtime or service call: negative values are failures. */
 typedef int32_t HRESULT;
 
-inline constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
-inline constexpr bool FAILED(HRESULT hr) { return hr < 0; }
+inline constexpr bool(SUCCEEDED)(HRESULT hr) { return hr >= 0; }
+inline constexpr bool(FAILED)(HRESULT hr) { return hr < 0; }
 
 inline constexpr HRESULT S_OK = 0;
 inline constexpr HRESULT S_FALSE = 1;
@@ -76,9 +117,9 @@ inline constexpr uint32_t CLSCTX_INPROC_SERVER = 1;
 
 /* The base of every interface: identity and reference counting. */
 struct IUnknown {
-  virtual HRESULT QueryInterface(const IID& iid, void** object) = 0;
-  virtual uint32_t AddRef() = 0;
-  virtual uint32_t Release() = 0;
+  virtual HRESULT OLVENIR_P_COM_CALL QueryInterface(const IID& iid, void** object) = 0;
+  virtual uint32_t OLVENIR_P_COM_CALL AddRef() = 0;
+  virtual uint32_t OLVENIR_P_COM_CALL Release() = 0;
 
  protected:
   ~IUnknown() = default;
@@ -87,9 +128,10 @@ struct IUnknown {
 /* Makes instances of one class. */
 struct IClassFactory : IUnknown {
   /* `outer` must be null (no aggregation); writes the instance's `iid` interface. */
-  virtual HRESULT CreateInstance(IUnknown* outer, const IID& iid, void** object) = 0;
+  virtual HRESULT OLVENIR_P_COM_CALL CreateInstance(IUnknown* outer, const IID& iid,
+                                                    void** object) = 0;
   /* Not used by the library; a factory may answer S_OK. */
-  virtual HRESULT LockServer(int32_t lock) = 0;
+  virtual HRESULT OLVENIR_P_COM_CALL LockServer(int32_t lock) = 0;
 
  protected:
   ~IClassFactory() = default;
@@ -101,19 +143,20 @@ struct IClassFactory : IUnknown {
  * olvenir_SetErrorInfo on the calling thread. */
 struct IOlvenirDictionaryService : IUnknown {
   /* Judges one field text; the low 32 bits of `*result` are a rule's result code. */
-  virtual HRESULT CheckRule(BSTR field, int64_t* result) = 0;
+  virtual HRESULT OLVENIR_P_COM_CALL CheckRule(BSTR field, int64_t* result) = 0;
   /* Judges two field texts; the low 32 bits of `*result` are a rule's result code. */
-  virtual HRESULT CheckRulePair(BSTR first, BSTR second, int64_t* result) = 0;
+  virtual HRESULT OLVENIR_P_COM_CALL CheckRulePair(BSTR first, BSTR second, int64_t* result) = 0;
   /* The `column` value of the `dictionary` row whose `key_column` holds `key`; null or empty
    * when there is none. */
-  virtual HRESULT LookupValue(BSTR dictionary, BSTR key_column, BSTR key, BSTR column,
-                              BSTR* value) = 0;
+  virtual HRESULT OLVENIR_P_COM_CALL LookupValue(BSTR dictionary, BSTR key_column, BSTR key,
+                                                 BSTR column, BSTR* value) = 0;
   /* The `column` value of a `dictionary` row meeting all `count` conditions; empty when none. */
-  virtual HRESULT LookupValueWhere(BSTR dictionary, stWarunekY* conditions, int32_t count,
-                                   BSTR column, BSTR* value) = 0;
+  virtual HRESULT OLVENIR_P_COM_CALL LookupValueWhere(BSTR dictionary, stWarunekY* conditions,
+                                                      int32_t count, BSTR column, BSTR* value) = 0;
   /* Nonzero in `*valid` when `code` belongs to dictionary `number` (10001 to 10056) on `date`
    * (RRRRMMDD or RRRRMM; 0 for no date). */
-  virtual HRESULT CheckCode(int32_t number, BSTR code, int32_t date, int16_t* valid) = 0;
+  virtual HRESULT OLVENIR_P_COM_CALL CheckCode(int32_t number, BSTR code, int32_t date,
+                                               int16_t* valid) = 0;
 
  protected:
   ~IOlvenirDictionaryService() = default;
@@ -122,7 +165,8 @@ struct IOlvenirDictionaryService : IUnknown {
 /* The entry point a service's shared object exports, unmangled, under the name
  * DllGetClassObject: writes the `iid` interface (normally IID_IClassFactory) of the factory of
  * class `clsid`, or fails with CLASS_E_CLASSNOTAVAILABLE. */
-typedef HRESULT (*olvenir_DllGetClassObject_fn)(const CLSID* clsid, const IID* iid, void** object);
+typedef HRESULT(OLVENIR_P_COM_CALL* olvenir_DllGetClassObject_fn)(const CLSID* clsid,
+                                                                  const IID* iid, void** object);
 
 /* ---- the library's exception ---- */
 
@@ -147,8 +191,27 @@ class ServiceError : public std::exception {
 
 }  // namespace olvenir_p
 
+#if defined(_WIN32)
+#pragma pop_macro("S_OK")
+#pragma pop_macro("S_FALSE")
+#pragma pop_macro("E_NOTIMPL")
+#pragma pop_macro("E_NOINTERFACE")
+#pragma pop_macro("E_POINTER")
+#pragma pop_macro("E_FAIL")
+#pragma pop_macro("E_OUTOFMEMORY")
+#pragma pop_macro("E_INVALIDARG")
+#pragma pop_macro("CLASS_E_NOAGGREGATION")
+#pragma pop_macro("CLASS_E_CLASSNOTAVAILABLE")
+#pragma pop_macro("REGDB_E_CLASSNOTREG")
+#pragma pop_macro("CO_E_NOTINITIALIZED")
+#pragma pop_macro("CO_E_DLLNOTFOUND")
+#pragma pop_macro("CO_E_ERRORINDLL")
+#endif
+
 /* ---- exported functions ---- */
 
+/* The library's own runtime; on Windows the system's serves instead. */
+#if !defined(_WIN32)
 extern "C" {
 
 /* A new automation string holding a copy of the null-terminated text; null for a null text or
@@ -193,5 +256,6 @@ olvenir_p::HRESULT olvenir_SetErrorInfo(const char16_t* description);
  * string in `*description` that the caller releases, or S_FALSE with null when there is none. */
 olvenir_p::HRESULT olvenir_GetErrorInfo(olvenir_p::BSTR* description);
 }
+#endif
 
 #endif

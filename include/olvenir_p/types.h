@@ -7,10 +7,18 @@
 #include <cstdint>
 #include <string>
 
+/* A text unit is 16 bits: char16_t in the library and for hosts on other platforms; for a host on
+ * Windows the platform's own wchar_t, the same unit, so that texts pass without casts. */
+#if defined(_WIN32) && !defined(OLVENIR_P_BUILDING_LIBRARY)
+#define OLVENIR_P_CHAR wchar_t
+#else
+#define OLVENIR_P_CHAR char16_t
+#endif
+
 namespace olvenir_p {
 /* An automation string: points after a 32-bit byte-length prefix; made by
  * olvenir_SysAllocString and released by olvenir_SysFreeString. */
-typedef char16_t* BSTR;
+typedef OLVENIR_P_CHAR* BSTR;
 }  // namespace olvenir_p
 
 /* One condition of a conditional value lookup. */
@@ -22,11 +30,11 @@ struct stWarunekY {
 
 /* One code of a host-built code table. */
 struct stPozycjaKodu {
-  const char16_t* code;             /* the code text */
-  int32_t valid_from;               /* RRRRMMDD */
-  int32_t valid_to;                 /* RRRRMMDD */
-  int32_t reserved;                 /* not read by the library */
-  const char16_t* alternative_code; /* used instead of code when present and not empty */
+  const OLVENIR_P_CHAR* code;             /* the code text */
+  int32_t valid_from;                     /* RRRRMMDD */
+  int32_t valid_to;                       /* RRRRMMDD */
+  int32_t reserved;                       /* not read by the library */
+  const OLVENIR_P_CHAR* alternative_code; /* used instead of code when present and not empty */
 };
 
 /* A group of a host-built code table; groups always come in arrays of 10. */
