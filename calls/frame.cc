@@ -9,7 +9,7 @@
 namespace olv::calls {
 
 ArgFrame::~ArgFrame() {
-  for (BSTR b : bstrs_) olvenir_SysFreeString(b);
+  for (BSTR b : bstrs_) free_bstr(b);
 }
 
 char16_t* ArgFrame::copy(const std::u16string& t, std::size_t capacity, std::size_t prefix_units) {
@@ -20,7 +20,7 @@ char16_t* ArgFrame::copy(const std::u16string& t, std::size_t capacity, std::siz
 
 BSTR ArgFrame::bstr(const OptionalText& t) {
   if (!t) return nullptr;
-  BSTR b = olvenir_SysAllocString(t->c_str());
+  BSTR b = new_bstr(t->c_str());
   if (!b) throw std::bad_alloc();
   bstrs_.push_back(b);
   return b;

@@ -15,6 +15,9 @@
 #include "calls/calls.h"
 #include "olvenir_p.h"
 #include "platform/runtime_names.h"
+#if defined(_WIN32)
+#include "platform/com.h"
+#endif
 
 namespace olv::calls {
 
@@ -208,10 +211,28 @@ int64_t as_number(const R& r) {
   }
 }
 
+// The automation strings of BSTR parameters and owned results: on Windows the system's, which
+// the library itself uses there; elsewhere the library's runtime.
+inline BSTR new_bstr(const char16_t* text) {
+#if defined(_WIN32)
+  return olv::com::alloc_string(text);
+#else
+  return olvenir_SysAllocString(text);
+#endif
+}
+
+inline void free_bstr(BSTR text) {
+#if defined(_WIN32)
+  olv::com::free_string(text);
+#else
+  olvenir_SysFreeString(text);
+#endif
+}
+
 // Releases a result the caller owns (see ResultKind).
 template <typename R>
 void release(R& r) {
-  if constexpr (result_kind<R>() == ResultKind::kOwnedText) olvenir_SysFreeString(r);
+  if constexpr (result_kind<R>() == ResultKind::kOwnedText) free_bstr(r);
 }
 
 template <auto F, typename R, bool kList, typename... A>

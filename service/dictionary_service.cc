@@ -57,7 +57,7 @@ class Unknown : public Interface {
   Unknown(const Unknown&) = delete;
   Unknown& operator=(const Unknown&) = delete;
 
-  HRESULT QueryInterface(const IID& iid, void** object) override {
+  HRESULT OLVENIR_P_COM_CALL QueryInterface(const IID& iid, void** object) override {
     if (!object) return E_POINTER;
     if (iid == IID_IUnknown || iid == *kInterface) {
       *object = static_cast<Interface*>(this);
@@ -67,8 +67,8 @@ class Unknown : public Interface {
     *object = nullptr;
     return E_NOINTERFACE;
   }
-  uint32_t AddRef() override { return ++references_; }
-  uint32_t Release() override {
+  uint32_t OLVENIR_P_COM_CALL AddRef() override { return ++references_; }
+  uint32_t OLVENIR_P_COM_CALL Release() override {
     uint32_t left = --references_;
     if (left == 0) delete this;
     return left;
@@ -87,19 +87,19 @@ class DictionaryService final
   explicit DictionaryService(std::shared_ptr<SqliteDictionary> d) : dictionary_(std::move(d)) {}
 
   // The reference service judges no rule: every field passes.
-  HRESULT CheckRule(BSTR, int64_t* result) override {
+  HRESULT OLVENIR_P_COM_CALL CheckRule(BSTR, int64_t* result) override {
     if (!result) return E_POINTER;
     *result = 0;
     return S_OK;
   }
-  HRESULT CheckRulePair(BSTR, BSTR, int64_t* result) override {
+  HRESULT OLVENIR_P_COM_CALL CheckRulePair(BSTR, BSTR, int64_t* result) override {
     if (!result) return E_POINTER;
     *result = 0;
     return S_OK;
   }
 
-  HRESULT LookupValue(BSTR dictionary, BSTR key_column, BSTR key, BSTR column,
-                      BSTR* value) override {
+  HRESULT OLVENIR_P_COM_CALL LookupValue(BSTR dictionary, BSTR key_column, BSTR key, BSTR column,
+                                         BSTR* value) override {
     if (!value) return E_POINTER;
     *value = nullptr;
     return guarded([&] {
@@ -109,8 +109,8 @@ class DictionaryService final
     });
   }
 
-  HRESULT LookupValueWhere(BSTR dictionary, stWarunekY* conditions, int32_t count, BSTR column,
-                           BSTR* value) override {
+  HRESULT OLVENIR_P_COM_CALL LookupValueWhere(BSTR dictionary, stWarunekY* conditions,
+                                              int32_t count, BSTR column, BSTR* value) override {
     if (!value) return E_POINTER;
     *value = nullptr;
     if (count < 0) return failure(E_INVALIDARG, "a negative number of conditions");
@@ -124,7 +124,8 @@ class DictionaryService final
     });
   }
 
-  HRESULT CheckCode(int32_t number, BSTR code, int32_t date, int16_t* valid) override {
+  HRESULT OLVENIR_P_COM_CALL CheckCode(int32_t number, BSTR code, int32_t date,
+                                       int16_t* valid) override {
     if (!valid) return E_POINTER;
     *valid = 0;
     return guarded([&] {
@@ -141,7 +142,8 @@ class Factory final : public Unknown<IClassFactory, &IID_IClassFactory> {
  public:
   explicit Factory(DictionaryOpener open) : open_(std::move(open)) {}
 
-  HRESULT CreateInstance(IUnknown* outer, const IID& iid, void** object) override {
+  HRESULT OLVENIR_P_COM_CALL CreateInstance(IUnknown* outer, const IID& iid,
+                                            void** object) override {
     if (!object) return E_POINTER;
     *object = nullptr;
     if (outer) return CLASS_E_NOAGGREGATION;
@@ -152,7 +154,7 @@ class Factory final : public Unknown<IClassFactory, &IID_IClassFactory> {
       return hr;
     });
   }
-  HRESULT LockServer(int32_t lock) override {
+  HRESULT OLVENIR_P_COM_CALL LockServer(int32_t lock) override {
     lock ? ++live_objects : --live_objects;
     return S_OK;
   }

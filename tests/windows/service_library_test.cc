@@ -2,6 +2,7 @@
 // answered by the service DLL through the system's COM: with the service registered, and with
 // no service to create (not registered, or its database missing).
 #include <gtest/gtest.h>
+#include <objbase.h>
 #include <oleauto.h>
 #include <windows.h>
 

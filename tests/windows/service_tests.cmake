@@ -14,7 +14,7 @@ set(OLV_EMULATOR ${CMAKE_CROSSCOMPILING_EMULATOR})
 
 add_executable(service_com_test ${PROJECT_SOURCE_DIR}/tests/windows/service_com_test.cc)
 target_include_directories(service_com_test PRIVATE ${PROJECT_SOURCE_DIR}/include)
-target_link_libraries(service_com_test PRIVATE GTest::gtest GTest::gtest_main ole32 oleaut32)
+target_link_libraries(service_com_test PRIVATE gtest gtest_main ole32 oleaut32)
 add_dependencies(service_com_test olvenir_dictionary olvenir_sample_dictionary)
 
 add_test(NAME service_register
@@ -35,9 +35,9 @@ set_tests_properties(service_com_test PROPERTIES FIXTURES_REQUIRED olv_service_r
 # service registered, with its database missing, and once it is unregistered.
 if(TARGET olvenir_p)
   add_executable(service_library_test ${PROJECT_SOURCE_DIR}/tests/windows/service_library_test.cc)
-  target_link_libraries(service_library_test PRIVATE GTest::gtest GTest::gtest_main oleaut32)
+  target_link_libraries(service_library_test PRIVATE gtest gtest_main oleaut32)
   target_compile_definitions(service_library_test PRIVATE
-    OLV_LIBRARY_PATH=L"$<TARGET_FILE:olvenir_p>")
+    OLV_LIBRARY_PATH=L"Z:$<TARGET_FILE:olvenir_p>")
   add_dependencies(service_library_test olvenir_p olvenir_dictionary olvenir_sample_dictionary)
   add_test(NAME service_library_registered
     COMMAND service_library_test --gtest_filter=*TheRegisteredServiceAnswers)
@@ -61,22 +61,21 @@ set_tests_properties(service_unregistered_registry PROPERTIES
   FIXTURES_REQUIRED olv_service_unregistered WILL_FAIL TRUE)
 
 # The checker on its embedded sample dictionary, registered in its own process: one row a test,
-# NAME|ARGUMENTS (;-separated)|what its answer line must say.
+# NAME|ARGUMENTS|what its answer line must say.
 if(TARGET olvenir-check)
   set(OLV_CHECKER_ROWS
-    "pesel_valid|f_KVTElemT_PESEL;44051401359|f_KVTElemT_PESEL = 0\r?\n"
-    "pesel_check_digit|f_KVTElemT_PESEL;44051401358|f_KVTElemT_PESEL = 60005401\r?\n"
-    "element_pesel|f_KVTElem;121;44051401359;11|f_KVTElem = 0\r?\n"
-    "code_valid_on_date|fb_KVTKodSprawdzArkusze;10019;350;01012009|fb_KVTKodSprawdzArkusze = 0\r?\n"
-    "code_not_yet_valid|fb_KVTKodSprawdzArkusze;10019;350;31122008|fb_KVTKodSprawdzArkusze = -1\r?\n"
-    "value_lookup|sl_DajWartoscZeSlownika;slU_KodPokrew;STP_KODPOKREW;12;STP_WGOSPZOSUBEZP|sl_DajWartoscZeSlownika = \"1\"\r?\n"
-    "no_dictionary|--no-dictionary;fb_KVTKodSprawdzArkusze;10019;350;31122008|fb_KVTKodSprawdzArkusze = 0\r?\n")
+    "pesel_valid|f_KVTElemT_PESEL 44051401359|f_KVTElemT_PESEL = 0\r?\n"
+    "pesel_check_digit|f_KVTElemT_PESEL 44051401358|f_KVTElemT_PESEL = 60005401\r?\n"
+    "element_pesel|f_KVTElem 121 44051401359 11|f_KVTElem = 0\r?\n"
+    "code_valid_on_date|fb_KVTKodSprawdzArkusze 10019 350 01012009|fb_KVTKodSprawdzArkusze = 0\r?\n"
+    "code_not_yet_valid|fb_KVTKodSprawdzArkusze 10019 350 31122008|fb_KVTKodSprawdzArkusze = -1\r?\n"
+    "value_lookup|sl_DajWartoscZeSlownika slU_KodPokrew STP_KODPOKREW 12 STP_WGOSPZOSUBEZP|sl_DajWartoscZeSlownika = \"1\"\r?\n"
+    "no_dictionary|--no-dictionary fb_KVTKodSprawdzArkusze 10019 350 31122008|fb_KVTKodSprawdzArkusze = 0\r?\n")
   foreach(row IN LISTS OLV_CHECKER_ROWS)
-    string(REPLACE "|" ";" fields "${row}")
-    list(GET fields 0 name)
-    list(POP_BACK fields answer)
-    list(REMOVE_AT fields 0)
-    add_test(NAME service_checker_${name} COMMAND olvenir-check ${fields})
-    set_tests_properties(service_checker_${name} PROPERTIES PASS_REGULAR_EXPRESSION "${answer}")
+    string(REGEX MATCH "^([^|]+)\\|([^|]+)\\|(.+)$" fields "${row}")
+    separate_arguments(arguments UNIX_COMMAND "${CMAKE_MATCH_2}")
+    add_test(NAME service_checker_${CMAKE_MATCH_1} COMMAND olvenir-check ${arguments})
+    set_tests_properties(service_checker_${CMAKE_MATCH_1} PROPERTIES
+      PASS_REGULAR_EXPRESSION "${CMAKE_MATCH_3}")
   endforeach()
 endif()
