@@ -79,3 +79,29 @@ if(TARGET olvenir-check)
       PASS_REGULAR_EXPRESSION "${CMAKE_MATCH_3}")
   endforeach()
 endif()
+
+# The database builder converting a value table from cp1250 through the system's code pages, the
+# checker reading it back, and an encoding the system conversion does not name.
+if(TARGET olvenir-dictionary AND TARGET olvenir-check)
+  set(OLV_IMPORT_DIR ${CMAKE_CURRENT_BINARY_DIR}/service_import)
+  string(ASCII 163 243 100 159 OLV_CP1250_NAME)  # "Łódź" in cp1250
+  file(MAKE_DIRECTORY ${OLV_IMPORT_DIR})
+  file(WRITE ${OLV_IMPORT_DIR}/slU_Proba.csv "KOD,NAZWA\n1,${OLV_CP1250_NAME}\n")
+  add_test(NAME service_dictionary_import_cp1250
+    COMMAND olvenir-dictionary import --encoding cp1250 imported.db slU_Proba.csv
+    WORKING_DIRECTORY ${OLV_IMPORT_DIR})
+  add_test(NAME service_dictionary_imported_text
+    COMMAND olvenir-check --dictionary imported.db
+            sl_DajWartoscZeSlownika slU_Proba KOD 1 NAZWA
+    WORKING_DIRECTORY ${OLV_IMPORT_DIR})
+  add_test(NAME service_dictionary_unknown_encoding
+    COMMAND olvenir-dictionary import --encoding klingon imported.db slU_Proba.csv
+    WORKING_DIRECTORY ${OLV_IMPORT_DIR})
+  set_tests_properties(service_dictionary_import_cp1250 PROPERTIES
+    FIXTURES_SETUP olv_imported_dictionary)
+  set_tests_properties(service_dictionary_imported_text PROPERTIES
+    FIXTURES_REQUIRED olv_imported_dictionary
+    PASS_REGULAR_EXPRESSION "sl_DajWartoscZeSlownika = \"Łódź\"")
+  set_tests_properties(service_dictionary_unknown_encoding PROPERTIES
+    PASS_REGULAR_EXPRESSION "unknown encoding klingon")
+endif()
