@@ -40,9 +40,8 @@ int date_field(std::string_view field);
 std::vector<std::size_t> lines_not_utf8(std::string_view text);
 
 // Text in the named encoding (any name the converter library knows: cp1250, iso-8859-2...; on
-// Windows the system converts, and knows utf-8, cp1250, iso-8859-2, cp852, cp1252 and
-// iso-8859-1 under those names and their usual aliases) as UTF-8. Throws DictionaryError for an
-// unknown encoding or a byte the encoding does not define.
+// Windows, a name in encoding_windows.cc's table of the system's code pages) as UTF-8. Throws
+// DictionaryError for an unknown encoding or a byte the encoding does not define.
 std::string utf8_from_encoding(std::string_view text, const std::string& encoding);
 
 struct ImportOptions {
