@@ -50,10 +50,6 @@ const Export kExports[] = {
   OLV_ROW(name, symbol, ExportKind::kFixedDecorated, result params, (answer), nullptr)
 #define OLV_SAME(name, target) \
   OLV_ROW(name, #name, ExportKind::kSame, __typeof__(::target), (OLV_ANY_RESULT), #target)
-#if defined(_WIN32)
-// Windows has the system's component runtime in place of the library's own.
-#define OLV_RUNTIME(name, result, params, results)
-#endif
 #include "exports/exports.def"
 };
 

@@ -5,11 +5,12 @@
 #include <new>
 
 #include "calls/invoke.h"
+#include "platform/com.h"
 
 namespace olv::calls {
 
 ArgFrame::~ArgFrame() {
-  for (BSTR b : bstrs_) free_bstr(b);
+  for (BSTR b : bstrs_) com::free_string(b);
 }
 
 char16_t* ArgFrame::copy(const std::u16string& t, std::size_t capacity, std::size_t prefix_units) {
@@ -20,7 +21,7 @@ char16_t* ArgFrame::copy(const std::u16string& t, std::size_t capacity, std::siz
 
 BSTR ArgFrame::bstr(const OptionalText& t) {
   if (!t) return nullptr;
-  BSTR b = new_bstr(t->c_str());
+  BSTR b = com::alloc_string(t->c_str());
   if (!b) throw std::bad_alloc();
   bstrs_.push_back(b);
   return b;

@@ -14,10 +14,8 @@
 
 #include "calls/calls.h"
 #include "olvenir_p.h"
-#include "platform/runtime_names.h"
-#if defined(_WIN32)
 #include "platform/com.h"
-#endif
+#include "platform/runtime_names.h"
 
 namespace olv::calls {
 
@@ -211,28 +209,10 @@ int64_t as_number(const R& r) {
   }
 }
 
-// The automation strings of BSTR parameters and owned results: on Windows the system's, which
-// the library itself uses there; elsewhere the library's runtime.
-inline BSTR new_bstr(const char16_t* text) {
-#if defined(_WIN32)
-  return olv::com::alloc_string(text);
-#else
-  return olvenir_SysAllocString(text);
-#endif
-}
-
-inline void free_bstr(BSTR text) {
-#if defined(_WIN32)
-  olv::com::free_string(text);
-#else
-  olvenir_SysFreeString(text);
-#endif
-}
-
 // Releases a result the caller owns (see ResultKind).
 template <typename R>
 void release(R& r) {
-  if constexpr (result_kind<R>() == ResultKind::kOwnedText) free_bstr(r);
+  if constexpr (result_kind<R>() == ResultKind::kOwnedText) com::free_string(r);
 }
 
 template <auto F, typename R, bool kList, typename... A>

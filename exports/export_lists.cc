@@ -23,14 +23,11 @@ struct Row {
   const char* replaced;  // a Windows-only row: the decorated row it stands in for
 };
 
-// The library's own runtime (olvenir_ names) is Linux's; Windows has the system's.
-constexpr Kind plain_kind(std::string_view name) {
-  return name.substr(0, 8) == "olvenir_" ? Kind::kRuntime : Kind::kPlain;
-}
-
 const Row kRows[] = {
 #define OLV_C(name, result, params, results) \
-  {plain_kind(#name), #name, #name, #result, #params, nullptr},
+  {Kind::kPlain, #name, #name, #result, #params, nullptr},
+#define OLV_RUNTIME(name, result, params, results) \
+  {Kind::kRuntime, #name, #name, #result, #params, nullptr},
 #define OLV_CXX(name, symbol, result, params, results) \
   {Kind::kDecorated, #name, symbol, #result, #params, nullptr},
 #define OLV_RULE(name, arity, ...) {Kind::kPlain, #name, #name, "int", "", nullptr},

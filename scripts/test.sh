@@ -90,6 +90,11 @@ js() {
   timeout 2400 scripts/wasm.sh all
 }
 
+windows() {
+  echo "== the Windows DLLs: both architectures built with mingw-w64, their tests under Wine"
+  timeout 1800 scripts/windows.sh
+}
+
 format() {
   echo "== format of every C++ file"
   git ls-files -z '*.cc' '*.h' | xargs -0 clang-format --dry-run --Werror
@@ -97,7 +102,7 @@ format() {
 
 steps=("$@")
 [ ${#steps[@]} -eq 0 ] && steps=(format quick)
-[ "${steps[0]}" = --full ] && steps=(format quick slow asan bench fuzz tsan valgrind js)
+[ "${steps[0]}" = --full ] && steps=(format quick slow asan bench fuzz tsan valgrind js windows)
 
 scripts/install-deps.sh
 for step in "${steps[@]}"; do
@@ -111,6 +116,7 @@ for step in "${steps[@]}"; do
     valgrind) valgrind_tests ;;
     format) format ;;
     js) js ;;
+    windows) windows ;;
     *) echo "unknown step: $step" >&2; exit 2 ;;
   esac
 done

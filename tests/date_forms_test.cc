@@ -165,31 +165,45 @@ TEST_F(DateFormsTest, Today) {
   bw_DajBiezOkrRozl(nullptr);
 }
 
+// Sets TZ in the C runtime's environment; null removes it (Windows: sets it empty).
+void set_time_zone(const char* tz) {
+#if defined(_WIN32)
+  _putenv_s("TZ", tz ? tz : "");
+#else
+  if (tz) {
+    ::setenv("TZ", tz, 1);
+  } else {
+    ::unsetenv("TZ");
+  }
+#endif
+}
+
 // The machine's clock in two zones 26 hours apart, whose dates always differ: each thread keeps
-// its converted date, and must still follow a new zone as soon as one is read.
+// its converted date, and must still follow a new zone as soon as one is read. The zone names
+// have three letters, which both POSIX and the Windows C runtime read.
 TEST(ClockTest, TodayFollowsTheTimeZoneAtOnce) {
   const char* saved = std::getenv("TZ");
   const std::string restore = saved ? saved : "";
   auto expected = [] {
     std::time_t now = std::time(nullptr);
     std::tm local{};
+#if defined(_WIN32)
+    localtime_s(&local, &now);
+#else
     localtime_r(&now, &local);
+#endif
     return (local.tm_year + 1900) * 10000 + (local.tm_mon + 1) * 100 + local.tm_mday;
   };
-  ::setenv("TZ", "WEST12", 1);  // twelve hours behind UTC
+  set_time_zone("WST12");  // twelve hours behind UTC
   const int32_t west = olv::today_number(/*refresh_time_zone=*/true);
   EXPECT_EQ(west, expected());
   EXPECT_EQ(olv::today_number(), west);
-  ::setenv("TZ", "EAST-14", 1);  // fourteen hours ahead
+  set_time_zone("EST-14");  // fourteen hours ahead
   const int32_t east = olv::today_number(true);
   EXPECT_EQ(east, expected());
   EXPECT_NE(east, west);
   EXPECT_EQ(olv::today_number(), east) << "a kept date outlived the zone";
-  if (saved) {
-    ::setenv("TZ", restore.c_str(), 1);
-  } else {
-    ::unsetenv("TZ");
-  }
+  set_time_zone(saved ? restore.c_str() : nullptr);
   olv::today_number(true);
 }
 
