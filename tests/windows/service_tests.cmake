@@ -1,5 +1,9 @@
 # The dictionary service DLL under Wine: regsvr32 registers it in the run's Wine prefix, the tests
 # create it through the system's COM, and regsvr32 /u removes it again.
+# The registration is the Wine prefix's and every program sees it: the tests defined before these
+# (they expect no service registered, or register their own) run once it is removed again.
+get_property(OLV_OTHER_TESTS DIRECTORY PROPERTY TESTS)
+
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(OLV_REGISTRY_VIEW /reg:64)
 else()
@@ -76,7 +80,7 @@ if(TARGET olvenir-check)
     separate_arguments(arguments UNIX_COMMAND "${CMAKE_MATCH_2}")
     add_test(NAME service_checker_${CMAKE_MATCH_1} COMMAND olvenir-check ${arguments})
     set_tests_properties(service_checker_${CMAKE_MATCH_1} PROPERTIES
-      PASS_REGULAR_EXPRESSION "${CMAKE_MATCH_3}")
+      PASS_REGULAR_EXPRESSION "${CMAKE_MATCH_3}" FIXTURES_REQUIRED olv_service_unregistered)
   endforeach()
 endif()
 
@@ -105,3 +109,7 @@ if(TARGET olvenir-dictionary AND TARGET olvenir-check)
   set_tests_properties(service_dictionary_unknown_encoding PROPERTIES
     PASS_REGULAR_EXPRESSION "unknown encoding klingon")
 endif()
+
+foreach(test IN LISTS OLV_OTHER_TESTS)
+  set_property(TEST ${test} APPEND PROPERTY FIXTURES_REQUIRED olv_service_unregistered)
+endforeach()
