@@ -12,9 +12,13 @@
 #include <vector>
 
 #include "olvenir_p/runtime.h"
+#include "platform/com.h"
 #include "platform/runtime.h"
 #include "platform/runtime_names.h"
 #include "tests/service_base.h"
+#if defined(_WIN32)
+#include "tests/windows/com_registration.h"
+#endif
 
 namespace olv::testing {
 
@@ -56,25 +60,25 @@ class FakeService final : public olv::testing::ServiceBase {
     ++state_.created;
   }
 
-  HRESULT CheckRule(BSTR field, int64_t* result) override {
+  HRESULT OLVENIR_P_COM_CALL CheckRule(BSTR field, int64_t* result) override {
     record({"CheckRule", {recorded(field)}});
     return answer([&] { *result = state_.rule_result; });
   }
-  HRESULT CheckRulePair(BSTR first, BSTR second, int64_t* result) override {
+  HRESULT OLVENIR_P_COM_CALL CheckRulePair(BSTR first, BSTR second, int64_t* result) override {
     record({"CheckRulePair", {recorded(first), recorded(second)}});
     return answer([&] { *result = state_.rule_result; });
   }
-  HRESULT LookupValue(BSTR dictionary, BSTR key_column, BSTR key, BSTR column,
-                      BSTR* value) override {
+  HRESULT OLVENIR_P_COM_CALL LookupValue(BSTR dictionary, BSTR key_column, BSTR key, BSTR column,
+                                         BSTR* value) override {
     record({"LookupValue",
             {recorded(dictionary), recorded(key_column), recorded(key), recorded(column)}});
     return answer([&] {
       auto it = state_.answers.find(recorded(key));
-      *value = it == state_.answers.end() ? nullptr : olvenir_SysAllocString(it->second.c_str());
+      *value = it == state_.answers.end() ? nullptr : com::alloc_string(it->second.c_str());
     });
   }
-  HRESULT LookupValueWhere(BSTR dictionary, stWarunekY* conditions, int32_t count, BSTR column,
-                           BSTR* value) override {
+  HRESULT OLVENIR_P_COM_CALL LookupValueWhere(BSTR dictionary, stWarunekY* conditions,
+                                              int32_t count, BSTR column, BSTR* value) override {
     ServiceCall call{"LookupValueWhere", {recorded(dictionary), recorded(column)}};
     call.count = count;
     for (int32_t i = 0; i < count; ++i) {
@@ -87,10 +91,11 @@ class FakeService final : public olv::testing::ServiceBase {
     return answer([&] {
       auto it =
           count >= 2 ? state_.answers.find(recorded(conditions[1].value)) : state_.answers.end();
-      *value = olvenir_SysAllocString(it == state_.answers.end() ? u"" : it->second.c_str());
+      *value = com::alloc_string(it == state_.answers.end() ? u"" : it->second.c_str());
     });
   }
-  HRESULT CheckCode(int32_t number, BSTR code, int32_t date, int16_t* valid) override {
+  HRESULT OLVENIR_P_COM_CALL CheckCode(int32_t number, BSTR code, int32_t date,
+                                       int16_t* valid) override {
     ServiceCall call{"CheckCode", {recorded(code)}};
     call.number = number;
     call.date = date;
@@ -102,14 +107,20 @@ class FakeService final : public olv::testing::ServiceBase {
   ~FakeService() { --state_.live; }
 
   void record(ServiceCall call) {
+#if !defined(_WIN32)
     call.depth = olv::initialisation_depth();
+#endif
     std::lock_guard<std::mutex> lock(state_.mutex);
     state_.calls.push_back(std::move(call));
   }
   template <typename F>
   HRESULT answer(F write) {
     if (FAILED(state_.failure)) {
+#if defined(_WIN32)
+      if (state_.description) set_error_description(state_.description);
+#else
       if (state_.description) olvenir_SetErrorInfo(state_.description);
+#endif
       return state_.failure;
     }
     write();
@@ -122,7 +133,7 @@ class FakeService final : public olv::testing::ServiceBase {
 class FakeFactory final : public IClassFactory {
  public:
   explicit FakeFactory(FakeServiceState& state) : state_(state) {}
-  HRESULT QueryInterface(const IID& iid, void** object) override {
+  HRESULT OLVENIR_P_COM_CALL QueryInterface(const IID& iid, void** object) override {
     if (iid == IID_IUnknown || iid == IID_IClassFactory) {
       *object = this;
       AddRef();
@@ -132,9 +143,10 @@ class FakeFactory final : public IClassFactory {
     return E_NOINTERFACE;
   }
   // The factory lives in the test's scope; the counts only show that references balance.
-  uint32_t AddRef() override { return ++references; }
-  uint32_t Release() override { return --references; }
-  HRESULT CreateInstance(IUnknown* outer, const IID& iid, void** object) override {
+  uint32_t OLVENIR_P_COM_CALL AddRef() override { return ++references; }
+  uint32_t OLVENIR_P_COM_CALL Release() override { return --references; }
+  HRESULT OLVENIR_P_COM_CALL CreateInstance(IUnknown* outer, const IID& iid,
+                                            void** object) override {
     *object = nullptr;
     if (outer) return CLASS_E_NOAGGREGATION;
     if (state_.refuse_creation) return E_FAIL;
@@ -144,7 +156,7 @@ class FakeFactory final : public IClassFactory {
     service->Release();
     return hr;
   }
-  HRESULT LockServer(int32_t) override { return S_OK; }
+  HRESULT OLVENIR_P_COM_CALL LockServer(int32_t) override { return S_OK; }
 
   std::atomic<uint32_t> references{0};
 
@@ -152,28 +164,45 @@ class FakeFactory final : public IClassFactory {
   FakeServiceState& state_;
 };
 
-// Registers a fake service as the dictionary service for one test's scope.
+// Registers a fake service as the dictionary service for one test's scope: with the library's
+// runtime, or on Windows with the system's COM on the test's thread.
 class ScopedFakeService {
  public:
+#if defined(_WIN32)
+  ScopedFakeService() : cookie_(register_factory(CLSID_OlvenirDictionaryService, &factory)) {}
+  ~ScopedFakeService() { revoke_factory(cookie_); }
+#else
   ScopedFakeService() { olvenir_RegisterClassFactory(&CLSID_OlvenirDictionaryService, &factory); }
   ~ScopedFakeService() { olvenir_RevokeClass(&CLSID_OlvenirDictionaryService); }
+#endif
   ScopedFakeService(const ScopedFakeService&) = delete;
   ScopedFakeService& operator=(const ScopedFakeService&) = delete;
 
   FakeServiceState state;
   FakeFactory factory{state};
+
+#if defined(_WIN32)
+ private:
+  uint32_t cookie_;
+#endif
 };
 
 // A fixture with a fake service registered that checks, after each test, that no instance,
 // string or initialisation outlived the queries.
 class ServiceFixture : public ::testing::Test {
  protected:
+#if defined(_WIN32)
+  void TearDown() override {
+    EXPECT_EQ(fake_.state.live, 0) << "a service instance outlived its query";
+  }
+#else
   void SetUp() override { strings_before_ = olv::live_strings(); }
   void TearDown() override {
     EXPECT_EQ(fake_.state.live, 0) << "a service instance outlived its query";
     EXPECT_EQ(olv::live_strings(), strings_before_) << "a string outlived its query";
     EXPECT_EQ(olv::initialisation_depth(), 0) << "the thread's initialisation was not undone";
   }
+#endif
   std::vector<ServiceCall> calls() { return fake_.state.taken(); }
 
   ScopedFakeService fake_;

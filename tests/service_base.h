@@ -12,7 +12,7 @@ namespace olv::testing {
 // Starts with no reference: the factory's QueryInterface takes the first.
 class ServiceBase : public IOlvenirDictionaryService {
  public:
-  HRESULT QueryInterface(const IID& iid, void** object) override {
+  HRESULT OLVENIR_P_COM_CALL QueryInterface(const IID& iid, void** object) override {
     if (iid == IID_IUnknown || iid == IID_IOlvenirDictionaryService) {
       *object = this;
       AddRef();
@@ -21,8 +21,8 @@ class ServiceBase : public IOlvenirDictionaryService {
     *object = nullptr;
     return E_NOINTERFACE;
   }
-  uint32_t AddRef() override { return ++references_; }
-  uint32_t Release() override {
+  uint32_t OLVENIR_P_COM_CALL AddRef() override { return ++references_; }
+  uint32_t OLVENIR_P_COM_CALL Release() override {
     const uint32_t left = --references_;
     if (left == 0) delete this;
     return left;

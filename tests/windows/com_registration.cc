@@ -1,0 +1,35 @@
+// The tests' service registration over the system's COM (ole32, oleaut32).
+#include "tests/windows/com_registration.h"
+
+#include <objbase.h>
+#include <oleauto.h>
+
+namespace olv::testing {
+
+uint32_t register_factory(const olvenir_p::CLSID& clsid, olvenir_p::IClassFactory* factory) {
+  CoInitialize(nullptr);
+  DWORD cookie = 0;
+  CoRegisterClassObject(reinterpret_cast<const ::GUID&>(clsid),
+                        reinterpret_cast<::IUnknown*>(factory), CLSCTX_INPROC_SERVER,
+                        REGCLS_MULTIPLEUSE, &cookie);
+  return cookie;
+}
+
+void revoke_factory(uint32_t cookie) {
+  CoRevokeClassObject(cookie);
+  CoUninitialize();
+}
+
+void set_error_description(const char16_t* description) {
+  ICreateErrorInfo* create = nullptr;
+  if (FAILED(CreateErrorInfo(&create))) return;
+  create->SetDescription(const_cast<LPOLESTR>(reinterpret_cast<const wchar_t*>(description)));
+  IErrorInfo* info = nullptr;
+  if (SUCCEEDED(create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&info)))) {
+    SetErrorInfo(0, info);
+    info->Release();
+  }
+  create->Release();
+}
+
+}  // namespace olv::testing

@@ -1,0 +1,19 @@
+// The system's COM for the tests' own dictionary services on Windows: a factory registered for
+// in-process creation, and the error information a failing service leaves.
+#pragma once
+
+#include <cstdint>
+
+#include "olvenir_p/runtime.h"
+
+namespace olv::testing {
+
+// Initialises COM on the calling thread and registers `factory` for in-process creation of
+// `clsid`; the answer is the registration's cookie.
+uint32_t register_factory(const olvenir_p::CLSID& clsid, olvenir_p::IClassFactory* factory);
+// Revokes the registration and undoes the initialisation.
+void revoke_factory(uint32_t cookie);
+// Leaves `description` as the calling thread's error information.
+void set_error_description(const char16_t* description);
+
+}  // namespace olv::testing
