@@ -11,6 +11,8 @@ namespace {
 // The registration made by register_factory; the thread that made it keeps COM initialised
 // until it is revoked, as the system requires of a registering thread.
 DWORD registration = 0;
+// Whether register_factory's initialisation succeeded and is owed an uninitialisation.
+bool initialized = false;
 
 }  // namespace
 
@@ -33,21 +35,21 @@ void set_error_description(const char16_t* description) {
 
 void register_factory(olvenir_p::IClassFactory* factory) {
   revoke_factory();
-  CoInitialize(nullptr);
+  initialized = SUCCEEDED(CoInitialize(nullptr));
   if (FAILED(CoRegisterClassObject(
           reinterpret_cast<const ::GUID&>(olvenir_p::CLSID_OlvenirDictionaryService),
           reinterpret_cast<::IUnknown*>(factory), CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
           &registration))) {
     registration = 0;
-    CoUninitialize();
+    revoke_factory();
   }
 }
 
 void revoke_factory() {
-  if (!registration) return;
-  CoRevokeClassObject(registration);
+  if (registration) CoRevokeClassObject(registration);
   registration = 0;
-  CoUninitialize();
+  if (initialized) CoUninitialize();
+  initialized = false;
 }
 
 }  // namespace olv::service
