@@ -22,12 +22,8 @@ apt_install() {
 build() {
   command -v emcc >/dev/null || apt_install emscripten
   mkdir -p "$out"
-  # SQLite's amalgamation, as an npm package ships its C source; unpacked, never installed.
-  if [ ! -f "$out/sqlite/sqlite3.c" ]; then
-    (cd "$out" && npm pack --silent better-sqlite3@12.11.1 >/dev/null &&
-       tar xzf better-sqlite3-12.11.1.tgz package/deps/sqlite3 &&
-       rm -rf sqlite && mv package/deps/sqlite3 sqlite && rm -rf package better-sqlite3-12.11.1.tgz)
-  fi
+  local sqlite
+  sqlite=$(scripts/sqlite_source.sh)
   # The C face's generated header, from the host's generator.
   if [ ! -x "$out/gen_c_face" ] || [ exports/exports.def -nt "$out/gen_c_face" ] ||
      [ capi/gen_c_face.cc -nt "$out/gen_c_face" ]; then
@@ -38,7 +34,7 @@ build() {
   version=$(sed -n 's/^#define OLVENIR_P_VERSION_STRING "\(.*\)"$/\1/p' include/olvenir_p/version.h)
   "$out/gen_c_face" "$out/include/olvenir_p_c_exports.h" "$out/c_exports.cc" "$version"
   emcmake cmake -S js -B "$out/cmake" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DOLV_SQLITE_DIR="$out/sqlite" -DOLV_C_FACE_INCLUDE="$out/include" -DOLV_C_FACE_SOURCE="$out/c_exports.cc" >/dev/null
+    -DOLV_SQLITE_DIR="$sqlite" -DOLV_C_FACE_INCLUDE="$out/include" -DOLV_C_FACE_SOURCE="$out/c_exports.cc" >/dev/null
   nice -n 10 cmake --build "$out/cmake"
   node js/gen_types.mjs
   (cd js && rm -f olvenir_p-*.tgz && npm pack --silent >/dev/null)

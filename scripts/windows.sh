@@ -44,7 +44,6 @@ start_wine() {
 }
 
 run_tests() {
-  start_wine
   for preset in "${presets[@]}"; do
     echo "== $preset: tests under Wine"
     ctest --preset "$preset"
@@ -80,6 +79,8 @@ package() {
 }
 
 install_packages
+# The build runs programs under Wine too (the service's sample database), in this run's prefix.
+start_wine
 build
 if [ "${1:-}" = --package ]; then
   package

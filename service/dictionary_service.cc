@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/runtime_names.h"
+#include "service/runtime_access.h"
 #include "service/sample_dictionary.h"
 
 namespace olv::service {
@@ -19,7 +20,7 @@ std::u16string_view view(BSTR b) { return b ? std::u16string_view(b) : std::u16s
 
 HRESULT failure(HRESULT hr, const std::string& message) {
   std::u16string description(message.begin(), message.end());
-  olvenir_SetErrorInfo(description.c_str());
+  set_error_description(description.c_str());
   return hr;
 }
 
@@ -39,16 +40,24 @@ HRESULT guarded(F&& operation) {
 
 HRESULT answer_text(const std::optional<std::u16string>& text, BSTR* value) {
   const std::u16string& t = text ? *text : std::u16string();
-  *value = olvenir_SysAllocStringLen(t.data(), static_cast<uint32_t>(t.size()));
+  *value = new_automation_string(t.data(), static_cast<uint32_t>(t.size()));
   return *value ? S_OK : failure(E_OUTOFMEMORY, "out of memory");
 }
+
+// The instances and factories alive, and the server locks held: a DLL that serves the class may
+// be unloaded only when none is left.
+std::atomic<long> live_objects{0};
 
 // IUnknown for one interface: its identity, and a reference count that deletes the object at
 // the last release.
 template <typename Interface, const IID* kInterface>
 class Unknown : public Interface {
  public:
-  HRESULT QueryInterface(const IID& iid, void** object) override {
+  Unknown() { ++live_objects; }
+  Unknown(const Unknown&) = delete;
+  Unknown& operator=(const Unknown&) = delete;
+
+  HRESULT OLVENIR_P_COM_CALL QueryInterface(const IID& iid, void** object) override {
     if (!object) return E_POINTER;
     if (iid == IID_IUnknown || iid == *kInterface) {
       *object = static_cast<Interface*>(this);
@@ -58,15 +67,15 @@ class Unknown : public Interface {
     *object = nullptr;
     return E_NOINTERFACE;
   }
-  uint32_t AddRef() override { return ++references_; }
-  uint32_t Release() override {
+  uint32_t OLVENIR_P_COM_CALL AddRef() override { return ++references_; }
+  uint32_t OLVENIR_P_COM_CALL Release() override {
     uint32_t left = --references_;
     if (left == 0) delete this;
     return left;
   }
 
  protected:
-  virtual ~Unknown() = default;
+  virtual ~Unknown() { --live_objects; }
 
  private:
   std::atomic<uint32_t> references_{1};
@@ -78,19 +87,19 @@ class DictionaryService final
   explicit DictionaryService(std::shared_ptr<SqliteDictionary> d) : dictionary_(std::move(d)) {}
 
   // The reference service judges no rule: every field passes.
-  HRESULT CheckRule(BSTR, int64_t* result) override {
+  HRESULT OLVENIR_P_COM_CALL CheckRule(BSTR, int64_t* result) override {
     if (!result) return E_POINTER;
     *result = 0;
     return S_OK;
   }
-  HRESULT CheckRulePair(BSTR, BSTR, int64_t* result) override {
+  HRESULT OLVENIR_P_COM_CALL CheckRulePair(BSTR, BSTR, int64_t* result) override {
     if (!result) return E_POINTER;
     *result = 0;
     return S_OK;
   }
 
-  HRESULT LookupValue(BSTR dictionary, BSTR key_column, BSTR key, BSTR column,
-                      BSTR* value) override {
+  HRESULT OLVENIR_P_COM_CALL LookupValue(BSTR dictionary, BSTR key_column, BSTR key, BSTR column,
+                                         BSTR* value) override {
     if (!value) return E_POINTER;
     *value = nullptr;
     return guarded([&] {
@@ -100,8 +109,8 @@ class DictionaryService final
     });
   }
 
-  HRESULT LookupValueWhere(BSTR dictionary, stWarunekY* conditions, int32_t count, BSTR column,
-                           BSTR* value) override {
+  HRESULT OLVENIR_P_COM_CALL LookupValueWhere(BSTR dictionary, stWarunekY* conditions,
+                                              int32_t count, BSTR column, BSTR* value) override {
     if (!value) return E_POINTER;
     *value = nullptr;
     if (count < 0) return failure(E_INVALIDARG, "a negative number of conditions");
@@ -115,7 +124,8 @@ class DictionaryService final
     });
   }
 
-  HRESULT CheckCode(int32_t number, BSTR code, int32_t date, int16_t* valid) override {
+  HRESULT OLVENIR_P_COM_CALL CheckCode(int32_t number, BSTR code, int32_t date,
+                                       int16_t* valid) override {
     if (!valid) return E_POINTER;
     *valid = 0;
     return guarded([&] {
@@ -132,7 +142,8 @@ class Factory final : public Unknown<IClassFactory, &IID_IClassFactory> {
  public:
   explicit Factory(DictionaryOpener open) : open_(std::move(open)) {}
 
-  HRESULT CreateInstance(IUnknown* outer, const IID& iid, void** object) override {
+  HRESULT OLVENIR_P_COM_CALL CreateInstance(IUnknown* outer, const IID& iid,
+                                            void** object) override {
     if (!object) return E_POINTER;
     *object = nullptr;
     if (outer) return CLASS_E_NOAGGREGATION;
@@ -143,7 +154,10 @@ class Factory final : public Unknown<IClassFactory, &IID_IClassFactory> {
       return hr;
     });
   }
-  HRESULT LockServer(int32_t) override { return S_OK; }
+  HRESULT OLVENIR_P_COM_CALL LockServer(int32_t lock) override {
+    lock ? ++live_objects : --live_objects;
+    return S_OK;
+  }
 
  private:
   std::shared_ptr<SqliteDictionary> dictionary() {
@@ -173,11 +187,13 @@ std::shared_ptr<SqliteDictionary> dictionary_named(const std::string& source) {
 }
 
 void register_dictionary(std::shared_ptr<SqliteDictionary> dictionary) {
-  olvenir_RevokeClass(&CLSID_OlvenirDictionaryService);
+  revoke_factory();
   if (!dictionary) return;
   IClassFactory* factory = new_dictionary_factory(std::move(dictionary));
-  olvenir_RegisterClassFactory(&CLSID_OlvenirDictionaryService, factory);
+  register_factory(factory);
   factory->Release();
 }
+
+bool objects_alive() { return live_objects.load() != 0; }
 
 }  // namespace olv::service

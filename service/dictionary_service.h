@@ -26,6 +26,9 @@ IClassFactory* new_dictionary_factory(std::shared_ptr<SqliteDictionary> dictiona
 // Throws DictionaryError when the file is no dictionary.
 std::shared_ptr<SqliteDictionary> dictionary_named(const std::string& source);
 
+// Whether an instance or a factory is alive or a server lock is held.
+bool objects_alive();
+
 // Registers, for the whole process, a service over `dictionary` in place of the one registered
 // before; null leaves none registered.
 void register_dictionary(std::shared_ptr<SqliteDictionary> dictionary);

@@ -5,13 +5,12 @@
 
 #include <sqlite3.h>
 #include <sys/stat.h>
-#include <unicode/ucnv.h>
-#include <unicode/ustring.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -69,6 +68,23 @@ void run(sqlite3* db, sqlite3_stmt* s) {
   sqlite3_clear_bindings(s);
 }
 
+// Gives the new file `fd` the target's permissions, or those a new file would get. Windows
+// files carry no such bits.
+void give_permissions([[maybe_unused]] int fd, [[maybe_unused]] const std::string& target) {
+#if !defined(_WIN32)
+  struct stat existing;
+  mode_t mode = 0;
+  if (stat(target.c_str(), &existing) == 0) {
+    mode = existing.st_mode & 07777;
+  } else {
+    mode_t mask = umask(0);
+    umask(mask);
+    mode = 0666 & ~mask;
+  }
+  fchmod(fd, mode);
+#endif
+}
+
 // A new database file beside the target, with the target's permissions (or those a new file
 // would get); removed unless it replaced the target.
 class Replacement {
@@ -81,16 +97,7 @@ class Replacement {
     int fd = mkstemp(pattern.data());
     if (fd < 0) fail("cannot create a file beside " + target + ": " + system_error());
     path_ = pattern;
-    struct stat existing;
-    mode_t mode = 0;
-    if (stat(target.c_str(), &existing) == 0) {
-      mode = existing.st_mode & 07777;
-    } else {
-      mode_t mask = umask(0);
-      umask(mask);
-      mode = 0666 & ~mask;
-    }
-    fchmod(fd, mode);
+    give_permissions(fd, target);
     close(fd);
   }
   ~Replacement() {
@@ -104,9 +111,10 @@ class Replacement {
   // Renames the new file over the target once it opens as a dictionary.
   void commit() {
     SqliteDictionary::open_file(path_);
-    if (std::rename(path_.c_str(), target_.c_str()) != 0) {
-      fail("cannot replace " + target_ + ": " + system_error());
-    }
+    // The library's rename replaces an existing target on Windows too, where the C one fails.
+    std::error_code error;
+    std::filesystem::rename(path_, target_, error);
+    if (error) fail("cannot replace " + target_ + ": " + error.message());
     done_ = true;
   }
 
@@ -127,7 +135,7 @@ void copy_existing(const std::string& target, sqlite3* into) {
   if (rc != SQLITE_DONE) fail("cannot copy " + target + ": " + sqlite3_errstr(rc));
 }
 
-std::string quoted(std::string_view name) {
+std::string quoted_identifier(std::string_view name) {
   std::string q = "\"";
   for (char c : name) {
     q += c;
@@ -354,16 +362,16 @@ void write_table(sqlite3* db, const Checked& c) {
   const std::vector<std::string>& header = c.records[0].fields;
   for (std::size_t i = 0; i < header.size(); ++i) {
     std::string name = c.dates[i] ? header[i].substr(0, header[i].size() - 5) : header[i];
-    columns += (i ? ", " : "") + quoted(name) + (c.dates[i] ? " DATE" : " TEXT");
+    columns += (i ? ", " : "") + quoted_identifier(name) + (c.dates[i] ? " DATE" : " TEXT");
   }
-  exec(db, "DROP TABLE IF EXISTS " + quoted(c.name));
-  exec(db, "CREATE TABLE " + quoted(c.name) + " (" + columns + ")");
+  exec(db, "DROP TABLE IF EXISTS " + quoted_identifier(c.name));
+  exec(db, "CREATE TABLE " + quoted_identifier(c.name) + " (" + columns + ")");
   std::string placeholders;
   for (std::size_t i = 1; i <= c.dates.size(); ++i) {
     placeholders += (i > 1 ? ", ?" : "?") + std::to_string(i);
   }
   Statement insert =
-      prepare(db, "INSERT INTO " + quoted(c.name) + " VALUES (" + placeholders + ")");
+      prepare(db, "INSERT INTO " + quoted_identifier(c.name) + " VALUES (" + placeholders + ")");
   for (std::size_t line = 1; line < c.records.size(); ++line) {
     const std::vector<std::string>& r = c.records[line].fields;
     for (std::size_t i = 0; i < r.size(); ++i) {
@@ -486,25 +494,6 @@ std::vector<std::size_t> lines_not_utf8(std::string_view text) {
     i += length;
   }
   return lines;
-}
-
-std::string utf8_from_encoding(std::string_view text, const std::string& encoding) {
-  UErrorCode status = U_ZERO_ERROR;
-  std::unique_ptr<UConverter, void (*)(UConverter*)> from(ucnv_open(encoding.c_str(), &status),
-                                                          ucnv_close);
-  if (U_FAILURE(status) || status == U_AMBIGUOUS_ALIAS_WARNING)
-    fail("unknown encoding " + encoding);
-  ucnv_setToUCallBack(from.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
-  std::u16string units(text.size() * 2 + 1, u'\0');
-  int32_t n = ucnv_toUChars(from.get(), units.data(), static_cast<int32_t>(units.size()),
-                            text.data(), static_cast<int32_t>(text.size()), &status);
-  if (U_FAILURE(status)) fail("a byte that " + encoding + " does not define");
-  std::string out(static_cast<std::size_t>(n) * 3 + 1, '\0');
-  int32_t length = 0;
-  u_strToUTF8(out.data(), static_cast<int32_t>(out.size()), &length, units.data(), n, &status);
-  if (U_FAILURE(status)) fail("cannot convert from " + encoding);
-  out.resize(static_cast<std::size_t>(length));
-  return out;
 }
 
 void import_csv(const std::string& path, const std::vector<std::string>& files,

@@ -39,8 +39,9 @@ int date_field(std::string_view field);
 // The 1-based lines of `text` holding bytes that are not well-formed UTF-8.
 std::vector<std::size_t> lines_not_utf8(std::string_view text);
 
-// Text in the named encoding (any name the converter library knows: cp1250, iso-8859-2...) as
-// UTF-8. Throws DictionaryError for an unknown encoding or a byte the encoding does not define.
+// Text in the named encoding (any name the converter library knows: cp1250, iso-8859-2...; on
+// Windows, a name in encoding_windows.cc's table of the system's code pages) as UTF-8. Throws
+// DictionaryError for an unknown encoding or a byte the encoding does not define.
 std::string utf8_from_encoding(std::string_view text, const std::string& encoding);
 
 struct ImportOptions {

@@ -1,0 +1,234 @@
+// Tests of the dictionary service DLL as the system's COM finds it once regsvr32 has registered
+// it: the registry entries, the factory and the instances, their identities and reference
+// counts, the answers from the sample database, and when the DLL may be unloaded.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "olvenir_p/runtime.h"
+// The library's names come first: the system headers define S_OK and its kin as macros.
+#include <objbase.h>
+#include <oleauto.h>
+#include <windows.h>
+
+namespace {
+
+using Service = olvenir_p::IOlvenirDictionaryService;
+
+const ::GUID& system_guid(const olvenir_p::GUID& id) { return reinterpret_cast<const ::GUID&>(id); }
+
+std::wstring class_key() {
+  wchar_t id[40] = {};
+  StringFromGUID2(system_guid(olvenir_p::CLSID_OlvenirDictionaryService), id, 40);
+  return L"CLSID\\" + std::wstring(id) + L"\\InprocServer32";
+}
+
+// A value under the class's InprocServer32 key, in this program's view of the registry (the one
+// a DLL of the same width registers in); empty when it is missing.
+std::wstring registered(const wchar_t* name) {
+  wchar_t value[1024] = {};
+  DWORD size = sizeof value;
+  if (RegGetValueW(HKEY_CLASSES_ROOT, class_key().c_str(), name, RRF_RT_REG_SZ, nullptr, value,
+                   &size) != ERROR_SUCCESS) {
+    return {};
+  }
+  return value;
+}
+
+// A text as the service is handed one: a new automation string, released at scope end.
+class Text {
+ public:
+  explicit Text(const wchar_t* text) : bstr_(SysAllocString(text)) {}
+  ~Text() { SysFreeString(bstr_); }
+  Text(const Text&) = delete;
+  Text& operator=(const Text&) = delete;
+  olvenir_p::BSTR get() const { return reinterpret_cast<olvenir_p::BSTR>(bstr_); }
+
+ private:
+  BSTR bstr_;
+};
+
+// Takes a returned automation string: its text, and releases it.
+std::wstring taken(olvenir_p::BSTR text) {
+  std::wstring t = text ? reinterpret_cast<const wchar_t*>(text) : L"";
+  SysFreeString(reinterpret_cast<BSTR>(text));
+  return t;
+}
+
+class ServiceComTest : public testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr))); }
+  void TearDown() override { CoUninitialize(); }
+
+  Service* create() {
+    void* object = nullptr;
+    HRESULT hr = CoCreateInstance(system_guid(olvenir_p::CLSID_OlvenirDictionaryService), nullptr,
+                                  CLSCTX_INPROC_SERVER,
+                                  system_guid(olvenir_p::IID_IOlvenirDictionaryService), &object);
+    EXPECT_EQ(hr, S_OK);
+    return static_cast<Service*>(object);
+  }
+};
+
+TEST_F(ServiceComTest, TheRegistryNamesTheDllBesideTheSampleDatabaseForEveryApartment) {
+  std::wstring path = registered(nullptr);
+  ASSERT_NE(path.find(L"\\olvenir_dictionary.dll"), std::wstring::npos) << path.size();
+  EXPECT_NE(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(registered(L"ThreadingModel"), L"Both");
+}
+
+struct CodeRow {
+  int32_t number;
+  const wchar_t* code;
+  int32_t date;
+  int16_t valid;
+};
+
+TEST_F(ServiceComTest, TheCodeCheckAnswersFromTheSampleDatabase) {
+  // clang-format off
+  // Rows of service/sample_dictionary.sql, each side of a code's validity.
+  const CodeRow rows[] = {
+      {10003, L"041100", 20081231, 1},
+      {10003, L"041100", 20090101, 0},
+      {10003, L"999999", 0,        0},
+  };
+  // clang-format on
+  Service* service = create();
+  ASSERT_NE(service, nullptr);
+  for (const CodeRow& row : rows) {
+    Text code(row.code);
+    int16_t valid = -1;
+    EXPECT_EQ(service->CheckCode(row.number, code.get(), row.date, &valid), S_OK);
+    EXPECT_EQ(valid != 0, row.valid != 0)
+        << "CheckCode(" << row.number << ", " << row.date << ") row " << &row - rows;
+  }
+  service->Release();
+}
+
+TEST_F(ServiceComTest, AValueLookupFindsTheRowOrNothing) {
+  Service* service = create();
+  ASSERT_NE(service, nullptr);
+  Text dictionary(L"slU_KodPokrew"), key_column(L"STP_KODPOKREW"), column(L"STP_WGOSPZOSUBEZP");
+  Text found(L"12"), missing(L"99");
+  olvenir_p::BSTR value = nullptr;
+  EXPECT_EQ(
+      service->LookupValue(dictionary.get(), key_column.get(), found.get(), column.get(), &value),
+      S_OK);
+  EXPECT_EQ(taken(value), L"1");
+  value = nullptr;
+  EXPECT_EQ(
+      service->LookupValue(dictionary.get(), key_column.get(), missing.get(), column.get(), &value),
+      S_OK);
+  EXPECT_EQ(taken(value), L"");
+  service->Release();
+}
+
+TEST_F(ServiceComTest, AFailedOperationLeavesItsDescriptionAsTheThreadsErrorInfo) {
+  Service* service = create();
+  ASSERT_NE(service, nullptr);
+  Text dictionary(L"slU_KodTytNieNaFormularzu"), column(L"RODZ_FORM");
+  Text condition_column(L"KOD_TYT_UBEZ"), condition_value(L"0510");
+  stWarunekY condition{condition_column.get(), 5, condition_value.get()};
+  olvenir_p::BSTR value = nullptr;
+  EXPECT_EQ(service->LookupValueWhere(dictionary.get(), &condition, 1, column.get(), &value),
+            E_INVALIDARG);
+  EXPECT_EQ(value, nullptr);
+  IErrorInfo* info = nullptr;
+  ASSERT_EQ(GetErrorInfo(0, &info), S_OK);
+  BSTR description = nullptr;
+  EXPECT_EQ(info->GetDescription(&description), S_OK);
+  EXPECT_NE(std::wstring(description).find(L"unknown condition operator 5"), std::wstring::npos);
+  SysFreeString(description);
+  info->Release();
+  service->Release();
+}
+
+struct InterfaceRow {
+  const olvenir_p::IID* iid;
+  HRESULT from_factory;
+  HRESULT from_instance;
+};
+
+TEST_F(ServiceComTest, TheFactoryAndTheInstanceAnswerTheirInterfacesOnly) {
+  // clang-format off
+  const InterfaceRow rows[] = {
+      {&olvenir_p::IID_IUnknown,                 S_OK,          S_OK},
+      {&olvenir_p::IID_IClassFactory,            S_OK,          E_NOINTERFACE},
+      {&olvenir_p::IID_IOlvenirDictionaryService, E_NOINTERFACE, S_OK},
+  };
+  // clang-format on
+  void* factory_object = nullptr;
+  ASSERT_EQ(CoGetClassObject(system_guid(olvenir_p::CLSID_OlvenirDictionaryService),
+                             CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory, &factory_object),
+            S_OK);
+  auto* factory = static_cast<olvenir_p::IClassFactory*>(factory_object);
+  Service* service = create();
+  ASSERT_NE(service, nullptr);
+  for (const InterfaceRow& row : rows) {
+    void* object = nullptr;
+    EXPECT_EQ(factory->QueryInterface(*row.iid, &object), row.from_factory) << &row - rows;
+    if (object) static_cast<olvenir_p::IUnknown*>(object)->Release();
+    object = nullptr;
+    EXPECT_EQ(service->QueryInterface(*row.iid, &object), row.from_instance) << &row - rows;
+    // One identity: every interface of the instance is the instance's IUnknown.
+    if (object) {
+      EXPECT_EQ(object, static_cast<olvenir_p::IUnknown*>(service));
+      static_cast<olvenir_p::IUnknown*>(object)->Release();
+    }
+  }
+  void* aggregated = nullptr;
+  EXPECT_EQ(factory->CreateInstance(service, olvenir_p::IID_IUnknown, &aggregated),
+            CLASS_E_NOAGGREGATION);
+  EXPECT_EQ(aggregated, nullptr);
+  EXPECT_EQ(service->AddRef(), 2u);
+  EXPECT_EQ(service->Release(), 1u);
+  EXPECT_EQ(service->Release(), 0u);
+  factory->Release();
+}
+
+// The DLL's own entry points, called directly as the system calls them.
+using GetClassObject = HRESULT(STDAPICALLTYPE*)(const ::GUID&, const ::GUID&, void**);
+using CanUnloadNow = HRESULT(STDAPICALLTYPE*)();
+
+template <typename Function>
+Function entry_point(HMODULE dll, const char* name) {
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
+}
+
+TEST_F(ServiceComTest, TheDllMayBeUnloadedOnlyWhenNothingOfItsIsAliveOrLocked) {
+  HMODULE dll = LoadLibraryW(registered(nullptr).c_str());
+  ASSERT_NE(dll, nullptr);
+  auto get_class_object = entry_point<GetClassObject>(dll, "DllGetClassObject");
+  auto can_unload_now = entry_point<CanUnloadNow>(dll, "DllCanUnloadNow");
+  ASSERT_NE(get_class_object, nullptr);
+  ASSERT_NE(can_unload_now, nullptr);
+  EXPECT_EQ(can_unload_now(), S_OK);
+
+  void* object = nullptr;
+  EXPECT_EQ(get_class_object(IID_IUnknown, IID_IClassFactory, &object), CLASS_E_CLASSNOTAVAILABLE);
+  EXPECT_EQ(object, nullptr);
+  ASSERT_EQ(get_class_object(system_guid(olvenir_p::CLSID_OlvenirDictionaryService),
+                             IID_IClassFactory, &object),
+            S_OK);
+  auto* factory = static_cast<olvenir_p::IClassFactory*>(object);
+  EXPECT_EQ(can_unload_now(), S_FALSE);
+  void* instance = nullptr;
+  ASSERT_EQ(factory->CreateInstance(nullptr, olvenir_p::IID_IOlvenirDictionaryService, &instance),
+            S_OK);
+  factory->LockServer(TRUE);
+  factory->Release();
+  EXPECT_EQ(can_unload_now(), S_FALSE);  // the instance and the lock
+  static_cast<Service*>(instance)->Release();
+  EXPECT_EQ(can_unload_now(), S_FALSE);  // the lock
+  ASSERT_EQ(get_class_object(system_guid(olvenir_p::CLSID_OlvenirDictionaryService),
+                             IID_IClassFactory, &object),
+            S_OK);
+  factory = static_cast<olvenir_p::IClassFactory*>(object);
+  factory->LockServer(FALSE);
+  factory->Release();
+  EXPECT_EQ(can_unload_now(), S_OK);
+  FreeLibrary(dll);
+}
+
+}  // namespace
