@@ -8,19 +8,23 @@
 namespace olv {
 
 // The exports hand the rules the host's pointers, and a rule decides most often on its first
-// fields (a blank first field, a first unequal pair): each read counts the text, so the fields
-// a rule never reads are never counted. A view keeps its size. A null pointer is the null view.
+// fields (a blank first field, a first unequal pair): a field is counted when it is first read
+// and keeps its count, so the fields a rule never reads are never counted. A view keeps its
+// size. A null pointer is the null view.
 class Field {
  public:
   Field(const char16_t* p) : data_(p), size_(kUncounted) {}
   Field(Text t) : data_(t.data()), size_(t.size()) {}
 
-  operator Text() const { return size_ == kUncounted ? text(data_) : Text(data_, size_); }
+  operator Text() const {
+    if (size_ == kUncounted) size_ = text(data_).size();
+    return Text(data_, size_);
+  }
 
  private:
   static constexpr std::size_t kUncounted = static_cast<std::size_t>(-1);
   const char16_t* data_;
-  std::size_t size_;
+  mutable std::size_t size_;
 };
 
 }  // namespace olv
