@@ -10,8 +10,6 @@
 #include "olvenir_p.h"
 
 // The dictionary benchmark uses the tests' fake service, which comes with the component runtime.
-#include "tests/rule_twins.h"
-
 #if __has_include("tests/fake_service.h")
 #include "tests/fake_service.h"
 #define OLV_HAVE_FAKE_SERVICE 1
@@ -80,31 +78,6 @@ void dictionary_code_check(benchmark::State& state) {
 }
 #endif
 
-// A rule on the export benchmark's sample fields, its fields counted as the rule reads them
-// (the export) or all of them first (the twin given views, as the exports counted them before):
-// the pair of the counted field.
-void counted_fields(benchmark::State& state, const char* name, bool as_read) {
-  const testing::RuleTwins* rule = testing::rule_twins(name);
-  const Export* row = find_export(name);
-  if (skip_missing(state, rule && row ? reinterpret_cast<const void*>(row->address) : nullptr,
-                   name)) {
-    return;
-  }
-  SampleSource source(static_cast<uint64_t>(row - exports().data()) + 1);
-  std::vector<std::vector<Arg>> args;
-  std::vector<testing::RuleFields> calls(64);
-  for (testing::RuleFields& call : calls) {
-    call.fill(nullptr);
-    const auto& drawn = args.emplace_back(source.arguments(*row));
-    for (std::size_t k = 0; k < drawn.size(); ++k) {
-      if (const auto* units = std::get_if<std::u16string>(&drawn[k])) call[k] = units->c_str();
-    }
-  }
-  const auto call = as_read ? rule->counted_as_read : rule->counted_first;
-  std::size_t i = 0;
-  measure(state, [&] { benchmark::DoNotOptimize(call(calls[i++ & 63])); });
-}
-
 // The validators and rules a host runs for a field, on one thread or on two at once.
 void threads(benchmark::State& state) {
   auto* f_KVTElem = export_function<Dispatcher>("f_KVTElem");
@@ -166,14 +139,6 @@ void register_hot_benchmarks() {
 #ifdef OLV_HAVE_FAKE_SERVICE
   benchmark::RegisterBenchmark("hot/dictionary_code_check/fake_service", dictionary_code_check);
 #endif
-  for (const char* rule :
-       {"XP0149_10", "XP0149_11", "XB0063_1", "XB0061_1", "XP0147_3", "XP0147_1", "GP0004_1"}) {
-    benchmark::RegisterBenchmark(
-        (std::string("pair/counted_fields/") + rule + "/all_first").c_str(), counted_fields, rule,
-        false);
-    benchmark::RegisterBenchmark((std::string("pair/counted_fields/") + rule + "/as_read").c_str(),
-                                 counted_fields, rule, true);
-  }
   benchmark::RegisterBenchmark("threads/field_mix", threads)->Threads(1)->Threads(2)->UseRealTime();
 }
 

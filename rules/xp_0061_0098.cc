@@ -15,7 +15,8 @@ constexpr int unless_accepted(bool accepted_at_once, bool demanded_blank, int co
 
 // The procedure of XP0093_12, _14 and _16 over a first field F, a second first field G, a common
 // field B and two alternative fields X and Y (X tested before Y).
-int led_group(std::initializer_list<Field> all, Text f, Text g, Text b, Text x, Text y, int code) {
+int led_group(std::initializer_list<Field> all, Field f, Field g, Field b, Field x, Field y,
+              int code) {
   if (all_blank(all)) return 0;                                      // 1
   if (filled(f) && filled(b) && (filled(x) || filled(y))) return 0;  // 2
   if (filled(g) && filled(b) && (filled(x) || filled(y))) return 0;  // 3
