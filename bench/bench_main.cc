@@ -5,6 +5,7 @@
 
 int main(int argc, char** argv) {
   olv::bench::register_hot_benchmarks();
+  olv::bench::register_pair_benchmarks();
   olv::bench::register_export_benchmarks();
 #ifdef OLV_HAVE_TOOLS
   olv::bench::register_tools_benchmarks();

@@ -5,6 +5,7 @@ namespace olv::bench {
 
 void register_export_benchmarks();
 void register_hot_benchmarks();
+void register_pair_benchmarks();
 // The checker's batch and the SQLite service; present when the tools are built.
 void register_tools_benchmarks();
 

@@ -1,14 +1,30 @@
-// A rule's field text: the view of the host's text, made once where the export is called.
+// A rule's field text: the host's pointer, counted where a rule reads it.
 #pragma once
+
+#include <cstddef>
 
 #include "platform/text.h"
 
 namespace olv {
 
-// The exports hand the rules the host's pointers; a null pointer is the null view (is_null).
-struct Field : Text {
-  Field(const char16_t* p) : Text(text(p)) {}
-  Field(Text t) : Text(t) {}
+// The exports hand the rules the host's pointers, and a rule decides most often on its first
+// fields (a blank first field, a first unequal pair): a field is counted when it is first read
+// and keeps its count, so the fields a rule never reads are never counted. A view keeps its
+// size. A null pointer is the null view.
+class Field {
+ public:
+  Field(const char16_t* p) : data_(p), size_(kUncounted) {}
+  Field(Text t) : data_(t.data()), size_(t.size()) {}
+
+  operator Text() const {
+    if (size_ == kUncounted) size_ = text(data_).size();
+    return Text(data_, size_);
+  }
+
+ private:
+  static constexpr std::size_t kUncounted = static_cast<std::size_t>(-1);
+  const char16_t* data_;
+  mutable std::size_t size_;
 };
 
 }  // namespace olv

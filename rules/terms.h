@@ -80,19 +80,19 @@ constexpr bool some(std::initializer_list<Item> items, Test test) {
 }
 
 // All of the fields are blank.
-inline bool all_blank(std::initializer_list<Text> ps) { return !some(ps, filled); }
+inline bool all_blank(std::initializer_list<Field> ps) { return !some(ps, filled); }
 
 // All of the fields are filled.
-inline bool all_filled(std::initializer_list<Text> ps) { return !some(ps, blank); }
+inline bool all_filled(std::initializer_list<Field> ps) { return !some(ps, blank); }
 
 // Any of the fields is blank.
-inline bool any_blank(std::initializer_list<Text> ps) { return !all_filled(ps); }
+inline bool any_blank(std::initializer_list<Field> ps) { return !all_filled(ps); }
 
 // Any of the fields is filled.
-inline bool any_filled(std::initializer_list<Text> ps) { return !all_blank(ps); }
+inline bool any_filled(std::initializer_list<Field> ps) { return !all_blank(ps); }
 
 // The fields are neither all blank nor all filled.
-inline bool mixed_presence(std::initializer_list<Text> ps) {
+inline bool mixed_presence(std::initializer_list<Field> ps) {
   return !all_blank(ps) && !all_filled(ps);
 }
 
@@ -118,12 +118,12 @@ inline bool document_given(Text type, Text number) {
 }
 
 // Some field's integer value is 1 or more.
-inline bool any_int_positive(std::initializer_list<Text> ps) {
+inline bool any_int_positive(std::initializer_list<Field> ps) {
   return some(ps, [](Text p) { return int_value(p) >= 1; });
 }
 
 // Some field's 64-bit value is greater than 0.
-inline bool any_int64_positive(std::initializer_list<Text> ps) {
+inline bool any_int64_positive(std::initializer_list<Field> ps) {
   return some(ps, [](Text p) { return int64_value(p) > 0; });
 }
 
@@ -150,8 +150,8 @@ inline bool id11(Text p) { return trimmed_length(p) == 11; }
 
 // A pair: the same field in two versions, the first and the second.
 struct Pair {
-  Text first;
-  Text second;
+  Field first;
+  Field second;
 };
 
 // The pair is equal: the trimmed versions are the same units (two blank texts are equal).

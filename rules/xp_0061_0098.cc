@@ -15,7 +15,8 @@ constexpr int unless_accepted(bool accepted_at_once, bool demanded_blank, int co
 
 // The procedure of XP0093_12, _14 and _16 over a first field F, a second first field G, a common
 // field B and two alternative fields X and Y (X tested before Y).
-int led_group(std::initializer_list<Text> all, Text f, Text g, Text b, Text x, Text y, int code) {
+int led_group(std::initializer_list<Field> all, Field f, Field g, Field b, Field x, Field y,
+              int code) {
   if (all_blank(all)) return 0;                                      // 1
   if (filled(f) && filled(b) && (filled(x) || filled(y))) return 0;  // 2
   if (filled(g) && filled(b) && (filled(x) || filled(y))) return 0;  // 3
@@ -31,8 +32,8 @@ bool two_of_three(Text i10, Text i9, Text further) {
 // The procedure of XP0096_2 and XP0098_7: 0 at the first complete pair of identifications, tried
 // in the order of the rule; failing them, the code unless both pairs D and E are filled (together
 // they count as an identification of their own).
-int two_identifications(Text i10, Text i9, Text i11, Text d1, Text d2, Text s, Text e1, Text e2,
-                        int code) {
+int two_identifications(Field i10, Field i9, Field i11, Field d1, Field d2, Field s, Field e1,
+                        Field e2, int code) {
   const bool by_i10 = id10(i10), by_i9 = id9_or_14(i9), by_i11 = id11(i11);
   const bool by_d = all_filled({d1, d2});
   if (by_i10 && by_i9) return 0;                        // 1

@@ -60,7 +60,7 @@ bool disabled_kin_with_dates(Field p1, Field p2, Field p3, Field p4) {
 }
 
 // At least one of the groups of fields is complete: each of its fields is filled.
-bool any_complete(std::initializer_list<std::initializer_list<Text>> groups) {
+bool any_complete(std::initializer_list<std::initializer_list<Field>> groups) {
   return some(groups, all_filled);
 }
 
