@@ -15,6 +15,7 @@
 #include "platform/com.h"
 #include "platform/runtime.h"
 #include "platform/runtime_names.h"
+#include "service/runtime_access.h"
 #include "tests/service_base.h"
 #if defined(_WIN32)
 #include "tests/windows/com_registration.h"
@@ -116,11 +117,7 @@ class FakeService final : public olv::testing::ServiceBase {
   template <typename F>
   HRESULT answer(F write) {
     if (FAILED(state_.failure)) {
-#if defined(_WIN32)
-      if (state_.description) set_error_description(state_.description);
-#else
-      if (state_.description) olvenir_SetErrorInfo(state_.description);
-#endif
+      if (state_.description) olv::service::set_error_description(state_.description);
       return state_.failure;
     }
     write();

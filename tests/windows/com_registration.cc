@@ -2,7 +2,6 @@
 #include "tests/windows/com_registration.h"
 
 #include <objbase.h>
-#include <oleauto.h>
 
 namespace olv::testing {
 
@@ -18,18 +17,6 @@ uint32_t register_factory(const olvenir_p::CLSID& clsid, olvenir_p::IClassFactor
 void revoke_factory(uint32_t cookie) {
   CoRevokeClassObject(cookie);
   CoUninitialize();
-}
-
-void set_error_description(const char16_t* description) {
-  ICreateErrorInfo* create = nullptr;
-  if (FAILED(CreateErrorInfo(&create))) return;
-  create->SetDescription(const_cast<LPOLESTR>(reinterpret_cast<const wchar_t*>(description)));
-  IErrorInfo* info = nullptr;
-  if (SUCCEEDED(create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&info)))) {
-    SetErrorInfo(0, info);
-    info->Release();
-  }
-  create->Release();
 }
 
 }  // namespace olv::testing

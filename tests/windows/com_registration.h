@@ -1,5 +1,5 @@
 // The system's COM for the tests' own dictionary services on Windows: a factory registered for
-// in-process creation, and the error information a failing service leaves.
+// in-process creation.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +13,5 @@ namespace olv::testing {
 uint32_t register_factory(const olvenir_p::CLSID& clsid, olvenir_p::IClassFactory* factory);
 // Revokes the registration and undoes the initialisation.
 void revoke_factory(uint32_t cookie);
-// Leaves `description` as the calling thread's error information.
-void set_error_description(const char16_t* description);
 
 }  // namespace olv::testing
