@@ -69,6 +69,11 @@ package() {
       found=$(find "$from" -maxdepth 3 -name "$optional" -not -path '*/CMakeFiles/*' | head -1)
       [ -n "$found" ] && cp "$found" "$stage/$arch/"
     done
+    # The builds keep their symbols for the tests' backtraces; the package needs only the
+    # export tables, which stripping leaves.
+    local triple=x86_64-w64-mingw32
+    [ "$arch" = x86 ] && triple=i686-w64-mingw32
+    "$triple-strip" --strip-unneeded "$stage/$arch"/*.dll "$stage/$arch"/*.exe
   done
   cp include/olvenir_p.h "$stage/include/"
   cp include/olvenir_p/*.h include/olvenir_p/*.def "$stage/include/olvenir_p/"
