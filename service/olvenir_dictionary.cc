@@ -9,6 +9,7 @@
 
 #include "service/import.h"
 #include "service/sqlite_dictionary.h"
+#include "tools/options.h"
 
 namespace {
 
@@ -43,12 +44,7 @@ bool parse(const std::vector<std::string>& args, Command& c, std::string& error)
       continue;
     }
     std::string value;
-    bool has_value = false;
-    if (std::size_t eq = a.find('='); a.compare(0, 2, "--") == 0 && eq != std::string::npos) {
-      value = a.substr(eq + 1);
-      a.resize(eq);
-      has_value = true;
-    }
+    const bool has_value = olv::split_long_option(a, value);
     if (a == "--") {
       options_end = true;
     } else if ((a == "-h" || a == "--help") && !has_value) {

@@ -13,6 +13,7 @@
 
 #include "tools/arguments.h"
 #include "tools/element_types.h"
+#include "tools/options.h"
 
 namespace olv {
 namespace {
@@ -553,12 +554,7 @@ bool parse_options(const std::vector<std::string>& args, Options& o, std::string
       break;
     }
     std::string value;
-    bool has_value = false;
-    if (std::size_t eq = a.find('='); a.compare(0, 2, "--") == 0 && eq != std::string::npos) {
-      value = a.substr(eq + 1);
-      a.resize(eq);
-      has_value = true;
-    }
+    const bool has_value = split_long_option(a, value);
     // The option's value: after '=', or the next argument.
     auto take_value = [&] {
       if (has_value) return true;
