@@ -112,7 +112,15 @@ for (const kind of Object.keys(inputs)) {
   const single = kind === 'iban' ? (t) => olv.call('GP0004_1', t) : (t) => olv.call('f_KVTElem', TYPES[kind], t, 14);
   const method = kind === 'iban' ? (t) => olv.GP0004_1(t) : (t) => olv.f_KVTElem(TYPES[kind], t, 14);
   const column = kind === 'iban' ? (c) => olv.checkColumn('GP0004_1', c) : (c) => olv.checkColumn('f_KVTElem', c, TYPES[kind], COLUMN, 14);
-  ours[kind] = { call: perItem(texts, single), method: perItem(texts, method), checkColumn: perColumn(texts, column) };
+  // The same column as rows of their own: every row's arguments as records, the general batch.
+  const rows = kind === 'iban' ? texts.map((t) => [t]) : texts.map((t) => [TYPES[kind], t, 14]);
+  const name = kind === 'iban' ? 'GP0004_1' : 'f_KVTElem';
+  ours[kind] = {
+    call: perItem(texts, single),
+    method: perItem(texts, method),
+    checkColumn: perColumn(texts, column),
+    checkMany: perColumn(rows, (r) => olv.checkMany(name, r)),
+  };
 }
 
 const peers = {};
@@ -138,6 +146,7 @@ for (const kind of Object.keys(inputs)) {
   console.log([kind, 'olvenir_p call', o.call.toFixed(1), '', ''].join('\t'));
   console.log([kind, 'olvenir_p method', o.method.toFixed(1), '', ''].join('\t'));
   console.log([kind, 'olvenir_p checkColumn', o.checkColumn.toFixed(1), '', ''].join('\t'));
+  console.log([kind, 'olvenir_p checkMany', o.checkMany.toFixed(1), '', `checkColumn x${(o.checkMany / o.checkColumn).toFixed(2)}`].join('\t'));
   for (const [peer, checks] of Object.entries(peers)) {
     if (!checks[kind]) continue;
     const ns = perItem(inputs[kind], checks[kind]);

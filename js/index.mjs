@@ -32,7 +32,7 @@ const GROUP_SIZE = 16;
 const OUT_SIZE = 24;
 const MAX_GROUPS = 10;
 // The block most calls fit in, kept for the life of an instance.
-const SCRATCH_SIZE = 64 * 1024;
+const SCRATCH_SIZE = 128 * 1024;
 
 const align8 = (n) => (n + 7) & ~7;
 const describe = (v) => (v === null ? 'null' : Array.isArray(v) ? 'array' : typeof v);
@@ -569,26 +569,85 @@ class Olvenir {
         }
       }
       const o = m._olv_call_many(row.ptr, argsAt, width, count, block);
-      if (o) {
-        try {
-          const v = this.#views();
-          const failed = v.u32[(o >> 2) + 13];
-          throw this.#error(row, v.i32[o >> 2], this.#string(v.u32[(o >> 2) + 1]), `row ${failed + 1}: `);
-        } finally {
-          m._olv_outcome_free(o);
-        }
-      }
-      const v = this.#views();
-      const answers = new Array(count);
-      for (let i = 0, w = block >> 2; i < count; ++i, w += 2) {
-        const lo = v.u32[w];
-        const hi = v.i32[w + 1];
-        answers[i] = row.result === RESULT.BOOL ? (lo | hi) !== 0 : hi * 4294967296 + lo;
-      }
-      return answers;
+      if (o) this.#throwRow(row, o);
+      return this.#numbers(row, block, count);
     } finally {
       if (block !== this.#scratch) m._free(block);
     }
+  }
+
+  // A column of texts and nulls: the fixed arguments' records written once, every value's units
+  // one after another, and one call into the module that runs the export over all of them.
+  #column(row, values, fixed, column) {
+    const m = this.#m;
+    const count = values.length;
+    const width = fixed.length + 1;
+    let units = 0;
+    for (let i = 0; i < count; ++i) {
+      const v = values[i];
+      if (typeof v === 'string') units += v.length + 1;
+      else if (v === null) units += 1;
+      else return null;
+    }
+    const template = [...fixed.slice(0, column), null, ...fixed.slice(column)];
+    let data = 0;
+    for (let k = 0; k < width; ++k) if (k !== column) data += this.#measureIn(row, template[k], k, -1);
+    const argsSize = width * ARG_SIZE + data;
+    const block = this.#block(row, count * 12 + argsSize + align8(count * 4) + units * 2);
+    try {
+      const h = this.#views();
+      const argsAt = block + count * 8;
+      let cursor = argsAt + width * ARG_SIZE;
+      for (let k = 0; k < width; ++k) cursor = this.#putArg(h, template[k], Olvenir.#kind(row, k), argsAt + k * ARG_SIZE, cursor);
+      const starts = argsAt + argsSize;
+      const lengths = starts + count * 4;
+      const unitsAt = lengths + align8(count * 4);
+      // Every value is followed by a terminator, a null by the terminator alone.
+      const { u16, i32, u32 } = h;
+      for (let i = 0, s = starts >> 2, l = lengths >> 2, u = unitsAt >> 1, at = 0; i < count; ++i) {
+        const v = values[i];
+        u32[s + i] = at;
+        if (v === null) {
+          i32[l + i] = -1;
+        } else {
+          const length = v.length;
+          i32[l + i] = length;
+          for (let k = 0; k < length; ++k) u16[u + k] = v.charCodeAt(k);
+          u += length;
+          at += length;
+        }
+        u16[u++] = 0;
+        ++at;
+      }
+      const o = m._olvjs_check_column(row.ptr, argsAt, width, column, unitsAt, starts, lengths, count, block);
+      if (o) this.#throwRow(row, o);
+      return this.#numbers(row, block, count);
+    } finally {
+      if (block !== this.#scratch) m._free(block);
+    }
+  }
+
+  // The error of a failed row's outcome, the outcome freed.
+  #throwRow(row, o) {
+    try {
+      const v = this.#views();
+      const failed = v.u32[(o >> 2) + 13];
+      throw this.#error(row, v.i32[o >> 2], this.#string(v.u32[(o >> 2) + 1]), `row ${failed + 1}: `);
+    } finally {
+      this.#m._olv_outcome_free(o);
+    }
+  }
+
+  // `count` answers written as 64-bit numbers at `at`.
+  #numbers(row, at, count) {
+    const { u32, i32 } = this.#views();
+    const answers = new Array(count);
+    if (row.result === RESULT.BOOL) {
+      for (let i = 0, w = at >> 2; i < count; ++i, w += 2) answers[i] = (u32[w] | i32[w + 1]) !== 0;
+    } else {
+      for (let i = 0, w = at >> 2; i < count; ++i, w += 2) answers[i] = i32[w + 1] * 4294967296 + u32[w];
+    }
+    return answers;
   }
 
   // Calls an export by its name or symbol.
@@ -611,7 +670,12 @@ class Olvenir {
     if (at.length > 1) throw new TypeError(`${row.name}: COLUMN may stand once among the fixed arguments`);
     const rest = fixed.filter((f) => f !== COLUMN);
     const list = Array.isArray(values) ? values : Array.from(values ?? []);
-    return this.#many(row, list, rest, at.length ? at[0] : 0);
+    const column = at.length ? at[0] : 0;
+    if (row.numbers && list.length) {
+      const answers = this.#column(row, list, rest, column);
+      if (answers) return answers;
+    }
+    return this.#many(row, list, rest, column);
   }
 
   // What a finding code means, in English ("en") or Polish ("pl"); null when it is not one of the

@@ -12,6 +12,7 @@
 #include "olvenir_p.h"
 #include "olvenir_p_c.h"
 #include "service/dictionary_service.h"
+#include "service/runtime_access.h"
 #include "tools/messages.h"
 
 // JavaScript writes and reads these records by byte offset (wasm32: 4-byte pointers).
@@ -49,8 +50,18 @@ extern "C" {
 
 // Replaces the registered service with one over `source` ("sample" or a database file in the
 // module's file system); null leaves none. Null on success, else a message the caller frees.
+// The sample is built from its SQL on the first dictionary query, not here: building it is most
+// of a first load's time, and most pages never ask the dictionary.
 char* olvjs_use_dictionary(const char* source) {
   try {
+    if (source && std::strcmp(source, "sample") == 0) {
+      olv::service::revoke_factory();
+      olvenir_p::IClassFactory* factory = olv::service::new_dictionary_factory(
+          [] { return olv::service::dictionary_named("sample"); });
+      olv::service::register_factory(factory);
+      factory->Release();
+      return nullptr;
+    }
     olv::service::register_dictionary(source ? olv::service::dictionary_named(source) : nullptr);
     return nullptr;
   } catch (const std::exception& e) {
@@ -64,6 +75,32 @@ char* olvjs_explain(int32_t code, int polish) {
   std::string text =
       olv::explain_code(code, polish ? olv::Language::kPolish : olv::Language::kEnglish);
   return text.empty() ? nullptr : copy_of(text);
+}
+
+// Calls `row` once per value of a column of texts: the value goes into args[column] (the other
+// arguments are the fixed ones, written once), its units at units + starts[i], `lengths[i]` of
+// them before a terminator, or a null text when that is negative. Each answer is written to
+// answers[i] as olv_call_many writes it. Null when every value was called; else the failing
+// value's outcome, its `row` set, freed by olv_outcome_free.
+olv_outcome* olvjs_check_column(const olv_export* row, olv_arg* args, size_t arg_count,
+                                size_t column, const char16_t* units, const uint32_t* starts,
+                                const int32_t* lengths, size_t count, int64_t* answers) {
+  olv_arg& value = args[column];
+  for (size_t i = 0; i < count; ++i) {
+    if (lengths[i] < 0) {
+      value.type = OLV_ARG_NULL;
+      value.text = {nullptr, 0};
+    } else {
+      value.type = OLV_ARG_TEXT;
+      value.text = {units + starts[i], static_cast<size_t>(lengths[i])};
+    }
+    if (olv_call_direct(row, args, arg_count, &answers[i])) continue;
+    if (olv_outcome* o = olv_call_many(row, args, arg_count, 1, &answers[i])) {
+      o->row = i;
+      return o;
+    }
+  }
+  return nullptr;
 }
 
 // Bytes the module's allocator has handed out and not taken back.
