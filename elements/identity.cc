@@ -67,8 +67,10 @@ std::optional<WalkedAnswer> walked_NIP(const char16_t* p) {
   if (!walk.alone) return std::nullopt;
   if (walk.digits == 0) return WalkedAnswer{0, 0};
   if (walk.digits < 10) return WalkedAnswer{walk.digits, 60005101};
-  if (Text(p, 10) == Text(u"0000000000")) return WalkedAnswer{10, 60005101};
-  return WalkedAnswer{10, sum_passes(kNip, walk.sums[0], walked_value(p, 10)) ? 0 : 60005101};
+  // No NIP weight is 0, so a sum of 0 and a check digit of 0 are ten zeros.
+  const bool ten_zeros = walk.sums[0] == 0 && walked_value(p, 10) == 0;
+  const bool passes = sum_passes(kNip, walk.sums[0], walked_value(p, 10));
+  return WalkedAnswer{10, passes && !ten_zeros ? 0 : 60005101};
 }
 
 int f_KVTElemT_NUSP(Text t) {
