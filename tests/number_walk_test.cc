@@ -74,40 +74,20 @@ std::u16string with_check(const olv::CheckDigitNumber& number, std::u16string di
 }
 
 std::vector<std::u16string> sample_texts() {
+  // clang-format off
   std::vector<std::u16string> texts = {
-      u"123456785",
-      u"192598184",
-      u"123456786",
-      u"12345678512347",
-      u"23511332857188",
-      u"12345678512348",
-      u"5261040828",
-      u"5261040827",
-      u"1234563218",
-      u"0000000000",
-      u"000000000",
-      u"00000000000000",
-      u"61109010140000071219812874",
-      u"39111122223333444455556666",
+      u"123456785", u"192598184", u"123456786", u"12345678512347", u"23511332857188",  // REGON
+      u"12345678512348", u"000000000", u"00000000000000",
+      u"5261040828", u"5261040827", u"1234563218", u"0000000000", u"0000000001",       // NIP
+      u"61109010140000071219812874", u"39111122223333444455556666",                     // NRB
       u"39111122223333444455556667",
-      u"",
-      u" ",
-      u"\t",
-      u"          ",
-      u" 123456785",
-      u"123456785 ",
-      u"5261040828 ",
-      u" 5261040828",
-      u"0000000000 ",
-      u"526-104-08-28",
-      u"39 1111 2222 3333 4444 5555 6666",
-      u"PL39111122223333444455556666",
-      u"39111122223333444455556666 ",
-      u"\t39111122223333444455556666",
-      u"\uFF11\uFF12\uFF13\uFF14\uFF15\uFF16\uFF17\uFF18\uFF15",
-      u"\xD800",
-      u"\xDC00\xD800",
+      u"", u" ", u"\t", u"          ",                                                   // blank
+      u" 123456785", u"123456785 ", u"5261040828 ", u" 5261040828", u"0000000000 ",     // around
+      u"39111122223333444455556666 ", u"\t39111122223333444455556666",
+      u"526-104-08-28", u"39 1111 2222 3333 4444 5555 6666", u"PL39111122223333444455556666",
+      u"\uFF11\uFF12\uFF13\uFF14\uFF15\uFF16\uFF17\uFF18\uFF15", u"\xD800", u"\xDC00\xD800",
   };
+  // clang-format on
   // Every length about the numbers', cut from one run of digits.
   const std::u16string digits = u"3911112222333344445555666677778888";
   for (std::size_t n : {1, 8, 9, 10, 11, 13, 14, 15, 25, 26, 27, 30})
@@ -134,7 +114,7 @@ std::vector<std::u16string> sample_texts() {
     const olv::CheckDigitNumber& number = *numbers[i % 4];
     std::u16string t(number.check_position ? number.check_position : 26, u'0');
     for (char16_t& c : t) c = static_cast<char16_t>(u'0' + random() % 10);
-    texts.push_back(i % 8 < 4 ? with_check(number, t, i % 8 >= 2) : t);
+    texts.push_back(i % 8 < 4 ? with_check(number, t, (i / 8) % 2 == 1) : t);
   }
   return texts;
 }
