@@ -126,6 +126,14 @@ int f_KVTElemT_NR_RACH_BANKOWEGO(Text t) {
   return is_separator(t.back()) ? 60007601 : 0;
 }
 
+std::optional<int> walked_nrb_check_digits(const char16_t* p) {
+  // Digits alone have no white space to trim: the window is all of them.
+  const auto walk = walk_digits<1>(p, kNrbDigits, {&kNrb});
+  if (!walk.alone) return std::nullopt;
+  if (walk.digits != kNrbDigits) return 0;
+  return sum_passes(kNrb, walk.sums[0], 0) ? 0 : 62000401;
+}
+
 int TestNrRachBank(Text t, bool flag) { return flag ? nrb_check_digits(t) : account_form(t); }
 
 int TestNrRachBankNrDecyzji(Text first, Text second) {
@@ -151,6 +159,9 @@ extern "C" int TestNrRachBank(char16_t* t, bool flag) {
   // Hosts pass the flag as one byte and mean true by any non-zero byte, not only by 1.
   unsigned char byte = 0;
   std::memcpy(&byte, &flag, 1);
+  if (byte != 0) {
+    if (auto walked = olv::walked_nrb_check_digits(t)) return *walked;
+  }
   return olv::TestNrRachBank(olv::text(t), byte != 0);
 }
 extern "C" int TestNrRachBankNrDecyzji(char16_t* first, char16_t* second) {

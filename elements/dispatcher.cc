@@ -45,6 +45,15 @@ bool dictionary_type(int type) {
 
 }  // namespace
 
+std::optional<int> walked_f_KVTElem(short type, const char16_t* p, int32_t max_length) {
+  std::optional<WalkedAnswer> walked;
+  if (type == OLVENIR_P_ELEMENT_REGON) walked = walked_REGON(p);
+  if (type == OLVENIR_P_ELEMENT_NIP) walked = walked_NIP(p);
+  if (!walked) return std::nullopt;
+  if (walked->length > static_cast<uint32_t>(max_length)) return 60004001;
+  return walked->answer;
+}
+
 int f_KVTElem(short type, Text t, int32_t max_length) {
   // The validated types (3) come first, being the most frequent; no validated type is untested
   // or a dictionary type, so the order changes no answer.
@@ -69,6 +78,7 @@ int fb_KVTPoleRodzajDokumentu(Text t) {
 // ---- exports ----
 
 int f_KVTElem(short type, char16_t* text, int max_length) {
+  if (auto walked = olv::walked_f_KVTElem(type, text, max_length)) return *walked;
   return olv::f_KVTElem(type, olv::text(text), max_length);
 }
 

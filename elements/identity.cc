@@ -52,6 +52,27 @@ int f_KVTElemT_NIP(Text t) {
   return check_digit_matches(t, kNip) ? 0 : 60005101;      // 5
 }
 
+// Digits alone pass the number test; their count is the text's length.
+std::optional<WalkedAnswer> walked_REGON(const char16_t* p) {
+  const auto walk = walk_digits<2>(p, 14, {&kRegon9, &kRegon14});
+  if (!walk.alone) return std::nullopt;
+  if (walk.digits != 9 && walk.digits != 14) return WalkedAnswer{walk.digits, 60005201};
+  const bool nine = sum_passes(kRegon9, walk.sums[0], walked_value(p, 9));
+  const bool fourteen = walk.digits == 9 || sum_passes(kRegon14, walk.sums[1], walked_value(p, 14));
+  return WalkedAnswer{walk.digits, nine && fourteen ? 0 : 60005201};
+}
+
+std::optional<WalkedAnswer> walked_NIP(const char16_t* p) {
+  const auto walk = walk_digits<1>(p, 10, {&kNip});
+  if (!walk.alone) return std::nullopt;
+  if (walk.digits == 0) return WalkedAnswer{0, 0};
+  if (walk.digits < 10) return WalkedAnswer{walk.digits, 60005101};
+  // No NIP weight is 0, so a sum of 0 and a check digit of 0 are ten zeros.
+  const bool ten_zeros = walk.sums[0] == 0 && walked_value(p, 10) == 0;
+  const bool passes = sum_passes(kNip, walk.sums[0], walked_value(p, 10));
+  return WalkedAnswer{10, passes && !ten_zeros ? 0 : 60005101};
+}
+
 int f_KVTElemT_NUSP(Text t) {
   if (t.size() != 10) return 1;  // not a finding code: the number has the wrong length
   // The units are not tested for being digits: a letter counts 0 at its position.
@@ -95,8 +116,14 @@ int f_KVTTypAndIdentyfikator(Text type, Text identifier) {
 // ---- exports ----------------------------------------------------------------------------------
 
 int f_KVTElemT_PESEL(char16_t* t) { return olv::f_KVTElemT_PESEL(olv::text(t)); }
-int f_KVTElemT_REGON(char16_t* t) { return olv::f_KVTElemT_REGON(olv::text(t)); }
-int f_KVTElemT_NIP(char16_t* t) { return olv::f_KVTElemT_NIP(olv::text(t)); }
+int f_KVTElemT_REGON(char16_t* t) {
+  if (auto walked = olv::walked_REGON(t)) return walked->answer;
+  return olv::f_KVTElemT_REGON(olv::text(t));
+}
+int f_KVTElemT_NIP(char16_t* t) {
+  if (auto walked = olv::walked_NIP(t)) return walked->answer;
+  return olv::f_KVTElemT_NIP(olv::text(t));
+}
 int f_KVTElemT_NUSP(char16_t* t) { return olv::f_KVTElemT_NUSP(olv::text(t)); }
 int f_KVTElemT_DOWOD_NOWY(char16_t* t) { return olv::f_KVTElemT_DOWOD_NOWY(olv::text(t)); }
 int f_KVTElemT_DOWOD_STARY(char16_t* t) { return olv::f_KVTElemT_DOWOD_STARY(olv::text(t)); }

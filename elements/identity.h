@@ -2,6 +2,9 @@
 // olv::NAME is the internal twin of the export NAME.
 #pragma once
 
+#include <cstddef>
+#include <optional>
+
 #include "platform/char_class.h"
 #include "platform/text.h"
 
@@ -16,5 +19,16 @@ int f_KVTElemT_DOWOD_STARY(Text t);
 int f_KVTElemT_DOWOD_NOWY_I_STARY(Text t);
 int f_KVTElemT_PASZPORT(Text t);
 int f_KVTTypAndIdentyfikator(Text type, Text identifier);
+
+// A validator's answer for a host's text of digits alone, read in one walk of it (see
+// walk_digits), with the text's length for the dispatcher's length test. None for every other
+// text (a null pointer, white space, other units, more digits than the number has), which the
+// validator judges.
+struct WalkedAnswer {
+  std::size_t length;
+  int answer;
+};
+std::optional<WalkedAnswer> walked_REGON(const char16_t* p);
+std::optional<WalkedAnswer> walked_NIP(const char16_t* p);
 
 }  // namespace olv

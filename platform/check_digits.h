@@ -89,6 +89,37 @@ constexpr bool check_digit_matches(Text t, const CheckDigitNumber& number) {
   return sum_passes(number, weighted_sum(t, number), position_value(t, number.check_position));
 }
 
+// One walk over the digits that open a host's null-terminated text, taking the weighted sum of
+// each row as the digits are read: where the text is digits alone, the count of the text, the
+// number test and the sums come out of one loop instead of three. It stops at the first unit
+// that is not a digit or after `most` digits (at most 26, the rows' width); nothing past the
+// terminator is read. A null pointer walks no digit and is not digits alone.
+template <std::size_t N>
+struct DigitWalk {
+  std::size_t digits = 0;  // the digits walked
+  bool alone = false;      // the unit after them is the terminator: the text is these digits
+  std::array<int32_t, N> sums{};
+};
+
+template <std::size_t N>
+constexpr DigitWalk<N> walk_digits(const char16_t* p, std::size_t most,
+                                   const std::array<const CheckDigitNumber*, N>& rows) {
+  DigitWalk<N> walk;
+  if (p == nullptr) return walk;
+  std::size_t i = 0;
+  for (; i < most && is_digit(p[i]); ++i) {
+    for (std::size_t r = 0; r < N; ++r) walk.sums[r] += (p[i] - u'0') * rows[r]->weights[i];
+  }
+  walk.digits = i;
+  walk.alone = p[i] == u'\0';
+  return walk;
+}
+
+// The value of a walked digit at a position (from 1).
+constexpr int32_t walked_value(const char16_t* p, std::size_t position) {
+  return p[position - 1] - u'0';
+}
+
 // The month field of a PESEL (positions 3-4) gives the month (field mod 20) and, by the field
 // divided by 20, the first year of the birth's century.
 inline constexpr int32_t kPeselCenturyYears[5] = {1900, 2000, 2100, 2200, 1800};

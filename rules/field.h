@@ -16,6 +16,10 @@ class Field {
   Field(const char16_t* p) : data_(p), size_(kUncounted) {}
   Field(Text t) : data_(t.data()), size_(t.size()) {}
 
+  // The host's pointer while the field is uncounted, for a walk that counts it on its own; null
+  // once counted and for a view, which need not end in a null.
+  const char16_t* uncounted_pointer() const { return size_ == kUncounted ? data_ : nullptr; }
+
   operator Text() const {
     if (size_ == kUncounted) size_ = text(data_).size();
     return Text(data_, size_);

@@ -36,7 +36,10 @@ int GP0015_1(Field p1, Field p2) { return TestNrRachBankNrDecyzji(p1, p2); }
 
 // Bank accounts: the NRB form test and the NRB check digits.
 int GP0005_1(Field p1) { return code_when(!KVT_CzyFormRachBank_NRB(p1), 62000501); }
-int GP0004_1(Field p1) { return TestNrRachBank(p1, true); }
+int GP0004_1(Field p1) {
+  if (auto walked = walked_nrb_check_digits(p1.uncounted_pointer())) return *walked;
+  return TestNrRachBank(p1, true);
+}
 
 // Dates against fixed limits or today.
 // clang-format off
