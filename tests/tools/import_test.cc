@@ -215,50 +215,35 @@ TEST_F(ImportFilesTest, AFailedImportLeavesNoDatabaseAndSparesOtherFiles) {
   EXPECT_EQ(folder(), (std::vector<std::string>{"10019.csv", "notes.txt", "t.csv"}));
 }
 
-class DictionaryToolTest : public olv::testing::ScratchFolderTest {
- protected:
-  Run tool(const std::string& args, const std::string& out_to = "") {
-    return run(OLV_DICTIONARY_TOOL_PATH, args, "", out_to);
-  }
-};
+using DictionaryToolTest = olv::testing::ScratchFolderTest;
 
 TEST_F(DictionaryToolTest, CommandLine) {
   write("a.csv", "k,v\n1,\xA3\xF3\x64\x9F\n");
   write("u.csv", "k,v\n1,x\n");
   write("s.sql", "CREATE TABLE olv_codes(dictionary, code, valid_from, valid_to);");
-  struct Case {
-    std::string args;
-    int status;
-    std::string out;          // a part of standard output
-    std::string err;          // a part of standard error
-    std::string out_to = "";  // where standard output goes, when not to a file
-  } cases[] = {
-      {"--version", 0, "olvenir-dictionary 1.", ""},
-      {"-h", 0, "usage: olvenir-dictionary", ""},
-      {"--help", 0, "--encoding ENC", ""},
-      {"", 2, "", "no command (import or build)\nTry 'olvenir-dictionary --help'."},
-      {"import --frob x.db u.csv", 2, "", "unknown option --frob"},
-      {"import --encoding", 2, "", "--encoding takes an encoding"},
-      {"import x.db", 2, "", "import takes a database and a file"},
-      {"build x.db s.sql more.sql", 2, "", "build takes one SQL file"},
-      {"export x.db u.csv", 2, "", "unknown command export"},
-      {"import x.db a.csv", 2, "", "a.csv:2: bytes that are not UTF-8"},
-      {"import --encoding cp1250 x.db a.csv", 0, "", ""},
-      {"import --encoding=cp1250 y.db a.csv", 0, "", ""},
-      {"import --encoding=klingon x.db a.csv", 2, "", "unknown encoding klingon"},
-      {"import x.db missing.csv", 2, "", "cannot read missing.csv: No such file"},
-      {"import x.db .", 2, "", "is a folder"},
-      {"build z.db s.sql", 0, "", ""},
-      {"build z.db missing.sql", 2, "", "cannot read missing.sql"},
-      {"--help", 2, "", "cannot write the output", "/dev/full"},
-      {"--version", 2, "", "cannot write the output", "/dev/full"},
-  };
-  for (const Case& c : cases) {
-    Run r = tool(c.args, c.out_to);
-    EXPECT_EQ(r.status, c.status) << c.args << ": " << r.err;
-    EXPECT_NE(r.out.find(c.out), std::string::npos) << c.args << ": " << r.out;
-    EXPECT_NE(r.err.find(c.err), std::string::npos) << c.args << ": " << r.err;
-  }
+  // clang-format off
+  expect_runs(OLV_DICTIONARY_TOOL_PATH, {
+      {"--version", "", 0, {"olvenir-dictionary 1."}, {}},
+      {"-h", "", 0, {"usage: olvenir-dictionary"}, {}},
+      {"--help", "", 0, {"--encoding ENC"}, {}},
+      {"", "", 2, {}, {"no command (import or build)\nTry 'olvenir-dictionary --help'."}},
+      {"import --frob x.db u.csv", "", 2, {}, {"unknown option --frob"}},
+      {"import --encoding", "", 2, {}, {"--encoding takes an encoding"}},
+      {"import x.db", "", 2, {}, {"import takes a database and a file"}},
+      {"build x.db s.sql more.sql", "", 2, {}, {"build takes one SQL file"}},
+      {"export x.db u.csv", "", 2, {}, {"unknown command export"}},
+      {"import x.db a.csv", "", 2, {}, {"a.csv:2: bytes that are not UTF-8"}},
+      {"import --encoding cp1250 x.db a.csv", "", 0, {}, {}},
+      {"import --encoding=cp1250 y.db a.csv", "", 0, {}, {}},
+      {"import --encoding=klingon x.db a.csv", "", 2, {}, {"unknown encoding klingon"}},
+      {"import x.db missing.csv", "", 2, {}, {"cannot read missing.csv: No such file"}},
+      {"import x.db .", "", 2, {}, {"is a folder"}},
+      {"build z.db s.sql", "", 0, {}, {}},
+      {"build z.db missing.sql", "", 2, {}, {"cannot read missing.sql"}},
+      {"--help", "", 2, {}, {"cannot write the output"}, "/dev/full"},
+      {"--version", "", 2, {}, {"cannot write the output"}, "/dev/full"},
+  });
+  // clang-format on
   EXPECT_EQ(access((dir_ + "/--frob").c_str(), F_OK), -1);
   EXPECT_EQ(access((dir_ + "/--encoding").c_str(), F_OK), -1);
   LookupCondition one{u"k", kEqual, u"1"};

@@ -1,6 +1,6 @@
 // Tests of the message catalogue: every code the exports table lists has a condition in both
 // languages and no other code has one, codes that break the family-rule-variant pattern are
-// explained as the rule that returns them, and --explain.
+// explained as the rule that returns them.
 #include "tools/messages.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <map>
 #include <set>
-#include <sstream>
 
 #include "calls/calls.h"
 #include "tools/checker.h"
@@ -180,42 +179,6 @@ TEST(MessagesTest, DescribeResultReadsAnswersByExport) {
       want = c.lang == kPolish ? f->polish : f->english;
     }
     EXPECT_EQ(describe_result(*row, c.value, c.lang), want) << c.name << " " << c.value;
-  }
-}
-
-struct ExplainRunCase {
-  std::vector<std::string> args;
-  int status;          // -1: the options are refused
-  std::string output;  // standard output, whole
-};
-
-TEST(MessagesTest, ExplainTakesSeveralCodes) {
-  const std::string xp0005 = "61050001: " + explain_code(61050001, kEnglish) + "\n";
-  const std::string gp0040 = "62004005: " + explain_code(62004005, kEnglish) + "\n";
-  const std::string minus1 = "-1: " + explain_code(-1, kEnglish) + "\n";
-  const ExplainRunCase cases[] = {
-      {{"--lang", "en", "--explain", "61050001"}, kAllPassed, xp0005},
-      {{"--lang", "en", "--explain", "61050001", "62004005"}, kAllPassed, xp0005 + gp0040},
-      {{"--lang", "en", "--explain", "-1"}, kAllPassed, minus1},
-      {{"--lang", "en", "--explain", "12", "61050001"}, kUsageOrInputError, xp0005},
-      {{"--lang", "en", "--explain", "61050001", "x"}, kUsageOrInputError, xp0005},
-      {{"--explain", "61050001", "--lang", "en"}, kAllPassed, xp0005},
-      {{"--explain", "--lang", "en"}, -1, ""},
-  };
-  for (const ExplainRunCase& c : cases) {
-    std::string joined;
-    for (const std::string& a : c.args) joined += a + " ";
-    Options o;
-    std::string error;
-    if (!parse_options(c.args, o, error)) {
-      EXPECT_EQ(c.status, -1) << joined << error;
-      continue;
-    }
-    std::istringstream in;
-    std::ostringstream out, err;
-    CheckerStreams io{in, out, err, false};
-    EXPECT_EQ(run_checker(o, io), c.status) << joined;
-    EXPECT_EQ(out.str(), c.output) << joined;
   }
 }
 

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
+#include "dictionaries/code_lists.h"
 #include "service/sample_dictionary.h"
 
 namespace olv::service {
@@ -125,6 +127,18 @@ TEST(SqliteDictionaryTest, UnknownOperatorIsABadRequest) {
     FAIL() << "no error";
   } catch (const DictionaryError& e) {
     EXPECT_TRUE(e.bad_request());
+  }
+}
+
+// The sample database holds codes of every list that a rule checks codes against.
+TEST(SqliteDictionaryTest, SampleHoldsEachListTheRulesConsult) {
+  const std::string_view sql = kSampleDictionarySql;
+  ASSERT_NE(sql.find("INSERT INTO olv_codes"), std::string::npos);
+  for (const olv::CodeList& list : olv::kCodeLists) {
+    if (list.rules_consult) {
+      EXPECT_NE(sql.find("(" + std::to_string(list.number) + ", '"), std::string::npos)
+          << list.number;
+    }
   }
 }
 
