@@ -40,6 +40,10 @@ TEST(CallsTest, EachKindOfParameterTakesItsOwnForm) {
   using Texts = std::vector<OptionalText>;
   const Arg null;
   const std::string more = "argument 3: the count is more than the conditions given";
+  const std::string automation = "only null can be passed for an automation string";
+  const Conditions one{{u"K", 0, u"1"}}, two{{u"K", 0, u"1"}, {u"L", 2, u"2"}};
+  const Texts day{u"01012024"};
+  // clang-format off
   const CallCase cases[] = {
       {"IsLowerPL", {int64_t{0xB1}, int64_t{0}}, "", kInt, 0},
       {"IsLowerPL", {int64_t{256}, int64_t{0}}, "argument 1: the integer does not fit", {}, 0},
@@ -59,22 +63,15 @@ TEST(CallsTest, EachKindOfParameterTakesItsOwnForm) {
       {"sl_SprawdzSlownikNIPVUK", {u"a", null, u"b"}, "", kInt, 0},
       {"sl_SprawdzSlownikNIPVUK", {int64_t{1}}, "argument 1: expected a text", {}, 0},
       {"olvenir_SysStringLen", {null}, "", kInt, 0},
-      {"olvenir_SysStringLen", {u"abc"}, "only null can be passed for an automation string", {}, 0},
+      {"olvenir_SysStringLen", {u"abc"}, automation, {}, 0},
       {"olvenir_RevokeClass", {u"x"}, "only null can be passed", {}, 0},
       // The service reads as many conditions as the count says: never more than were given.
-      {"sl_DajWartoscZeSlownikaW",
-       {u"d", Conditions{{u"K", 0, u"1"}}, int64_t{2}, u"c"},
-       more,
-       {},
-       0},
+      {"sl_DajWartoscZeSlownikaW", {u"d", one, int64_t{2}, u"c"}, more, {}, 0},
       {"sl_DajWartoscZeSlownikaW", {u"d", null, int64_t{1}, u"c"}, more, {}, 0},
-      {"fb_KVT_KodTyt_WypDok_ONE_XML",
-       {u"d", u"c", Conditions{{u"K", 0, u"1"}, {u"L", 2, u"2"}}, int64_t{1}, Texts{u"01012024"}},
-       "",
-       kInt,
-       0},
-      {"fb_KVT_KodTyt_WypDok_ONE", {u"x", null, Texts{u"01012024"}}, "", kInt, -1},
+      {"fb_KVT_KodTyt_WypDok_ONE_XML", {u"d", u"c", two, int64_t{1}, day}, "", kInt, 0},
+      {"fb_KVT_KodTyt_WypDok_ONE", {u"x", null, day}, "", kInt, -1},
   };
+  // clang-format on
   for (const CallCase& c : cases) {
     Outcome o = call(c.fn, c.args);
     if (!c.error.empty()) {

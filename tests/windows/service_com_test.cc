@@ -1,6 +1,7 @@
 // Tests of the dictionary service DLL as the system's COM finds it once regsvr32 has registered
 // it: the registry entries, the factory and the instances, their identities and reference
-// counts, the answers from the sample database, and when the DLL may be unloaded.
+// counts, a failure's error information, and when the DLL may be unloaded. Its answers from the
+// sample database are the library DLL's tests (service_library_test.cc).
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -49,13 +50,6 @@ class Text {
   BSTR bstr_;
 };
 
-// Takes a returned automation string: its text, and releases it.
-std::wstring taken(olvenir_p::BSTR text) {
-  std::wstring t = text ? reinterpret_cast<const wchar_t*>(text) : L"";
-  SysFreeString(reinterpret_cast<BSTR>(text));
-  return t;
-}
-
 class ServiceComTest : public testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr))); }
@@ -76,52 +70,6 @@ TEST_F(ServiceComTest, TheRegistryNamesTheDllBesideTheSampleDatabaseForEveryApar
   ASSERT_NE(path.find(L"\\olvenir_dictionary.dll"), std::wstring::npos) << path.size();
   EXPECT_NE(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(registered(L"ThreadingModel"), L"Both");
-}
-
-struct CodeRow {
-  int32_t number;
-  const wchar_t* code;
-  int32_t date;
-  int16_t valid;
-};
-
-TEST_F(ServiceComTest, TheCodeCheckAnswersFromTheSampleDatabase) {
-  // clang-format off
-  // Rows of service/sample_dictionary.sql, each side of a code's validity.
-  const CodeRow rows[] = {
-      {10003, L"041100", 20081231, 1},
-      {10003, L"041100", 20090101, 0},
-      {10003, L"999999", 0,        0},
-  };
-  // clang-format on
-  Service* service = create();
-  ASSERT_NE(service, nullptr);
-  for (const CodeRow& row : rows) {
-    Text code(row.code);
-    int16_t valid = -1;
-    EXPECT_EQ(service->CheckCode(row.number, code.get(), row.date, &valid), S_OK);
-    EXPECT_EQ(valid != 0, row.valid != 0)
-        << "CheckCode(" << row.number << ", " << row.date << ") row " << &row - rows;
-  }
-  service->Release();
-}
-
-TEST_F(ServiceComTest, AValueLookupFindsTheRowOrNothing) {
-  Service* service = create();
-  ASSERT_NE(service, nullptr);
-  Text dictionary(L"slU_KodPokrew"), key_column(L"STP_KODPOKREW"), column(L"STP_WGOSPZOSUBEZP");
-  Text found(L"12"), missing(L"99");
-  olvenir_p::BSTR value = nullptr;
-  EXPECT_EQ(
-      service->LookupValue(dictionary.get(), key_column.get(), found.get(), column.get(), &value),
-      S_OK);
-  EXPECT_EQ(taken(value), L"1");
-  value = nullptr;
-  EXPECT_EQ(
-      service->LookupValue(dictionary.get(), key_column.get(), missing.get(), column.get(), &value),
-      S_OK);
-  EXPECT_EQ(taken(value), L"");
-  service->Release();
 }
 
 TEST_F(ServiceComTest, AFailedOperationLeavesItsDescriptionAsTheThreadsErrorInfo) {
