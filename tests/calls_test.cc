@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace olv {
 namespace {
@@ -18,14 +19,6 @@ TEST(CallsTest, LookupPrefersTheSymbol) {
   // A name sharing another export's function answers as that export.
   EXPECT_EQ(&answering_row(*find_export("GP0039_2")), find_export("GP0039_1"));
 }
-
-struct CallCase {
-  const char* fn;
-  std::vector<Arg> args;
-  std::string error;  // a part of the error, or empty for a call that is made
-  ResultKind kind;
-  int64_t number;
-};
 
 Outcome call(const char* fn, const std::vector<Arg>& args) {
   const Export* row = find_export(fn);
@@ -44,7 +37,9 @@ TEST(CallsTest, EachKindOfParameterTakesItsOwnForm) {
   const Conditions one{{u"K", 0, u"1"}}, two{{u"K", 0, u"1"}, {u"L", 2, u"2"}};
   const Texts day{u"01012024"};
   // clang-format off
-  const CallCase cases[] = {
+  // The export, its arguments, a part of the error (empty for a call that is made), the kind
+  // of result and the answer.
+  const std::tuple<const char*, std::vector<Arg>, std::string, ResultKind, int64_t> cases[] = {
       {"IsLowerPL", {int64_t{0xB1}, int64_t{0}}, "", kInt, 0},
       {"IsLowerPL", {int64_t{256}, int64_t{0}}, "argument 1: the integer does not fit", {}, 0},
       {"IsLowerPL", {u"a", int64_t{0}}, "argument 1: expected an integer", {}, 0},
@@ -72,15 +67,15 @@ TEST(CallsTest, EachKindOfParameterTakesItsOwnForm) {
       {"fb_KVT_KodTyt_WypDok_ONE", {u"x", null, day}, "", kInt, -1},
   };
   // clang-format on
-  for (const CallCase& c : cases) {
-    Outcome o = call(c.fn, c.args);
-    if (!c.error.empty()) {
-      EXPECT_NE(o.error.find(c.error), std::string::npos) << c.fn << ": " << o.error;
+  for (const auto& [fn, args, error, kind, number] : cases) {
+    Outcome o = call(fn, args);
+    if (!error.empty()) {
+      EXPECT_NE(o.error.find(error), std::string::npos) << fn << ": " << o.error;
       continue;
     }
-    ASSERT_EQ(o.error, "") << c.fn;
-    EXPECT_EQ(o.kind, c.kind) << c.fn;
-    EXPECT_EQ(o.number, c.number) << c.fn;
+    ASSERT_EQ(o.error, "") << fn;
+    EXPECT_EQ(o.kind, kind) << fn;
+    EXPECT_EQ(o.number, number) << fn;
   }
 }
 

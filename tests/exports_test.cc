@@ -7,6 +7,7 @@
 #include <fstream>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "calls/calls.h"
@@ -51,31 +52,26 @@ TEST(ExportsTest, DynamicTableHoldsExactlyTheTable) {
 // The service's description of its failure, or without one the failure's number; error
 // information left on the thread before the query is not taken for the failure's.
 TEST(ExportsTest, AServiceFailureLeavesTheLibraryAsServiceError) {
-  struct Case {
-    HRESULT failure;
-    const char16_t* description;
-    std::string what;
-  };
-  const Case cases[] = {
+  const std::tuple<HRESULT, const char16_t*, std::string> cases[] = {
       {E_FAIL, u"the dictionary is closed", "the dictionary is closed"},
       {static_cast<HRESULT>(0x80041234u), u"słownik niedostępny", "słownik niedostępny"},
       {E_FAIL, nullptr, "dictionary service failure 0x80004005"},
   };
   testing::ScopedFakeService fake;
-  for (const Case& c : cases) {
-    fake.state.failure = c.failure;
-    fake.state.description = c.description;
+  for (const auto& [failure, description, what] : cases) {
+    fake.state.failure = failure;
+    fake.state.description = description;
     olvenir_SetErrorInfo(u"stale");
     try {
       WD0007_1(u"x");
-      ADD_FAILURE() << "no exception for " << c.what;
+      ADD_FAILURE() << "no exception for " << what;
     } catch (const olvenir_p::ServiceError& e) {
-      EXPECT_EQ(e.result(), c.failure) << c.what;
-      EXPECT_EQ(e.description(), c.description ? c.description : u"") << c.what;
-      EXPECT_EQ(e.what(), c.what);
+      EXPECT_EQ(e.result(), failure) << what;
+      EXPECT_EQ(e.description(), description ? description : u"") << what;
+      EXPECT_EQ(e.what(), what);
     }
     // Called by name, the failure is the call's error.
-    EXPECT_EQ(find_export("WD0007_1")->call({{u"x"}}).error, "the call failed: " + c.what);
+    EXPECT_EQ(find_export("WD0007_1")->call({{u"x"}}).error, "the call failed: " + what);
   }
 }
 

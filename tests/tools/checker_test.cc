@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "tests/tools/scratch_folder.h"
 #include "tools/messages.h"
@@ -77,16 +78,11 @@ TEST(CheckerTest, ParseOptions) {
   }
 }
 
-struct LineCase {
-  std::string line;
-  std::string want;  // a part of the answer
-  int status;
-};
-
 TEST(CheckerTest, AnswerLineNamesTheProblem) {
   constexpr int kError = kUsageOrInputError;
   // clang-format off
-  const LineCase cases[] = {
+  // The request line, a part of the answer and the status it leaves.
+  const std::tuple<std::string, std::string, int> cases[] = {
       {R"({"fn": "KVTDelSpacje", "args": [" a "]})", R"("result":"a")", kAllPassed},
       {R"({"fn": "KVTIsNotEmpty", "args": [null]})", R"("finding":true)", kFindings},
       {R"({"fn": "f_KVTIsZnakSpecjalny", "args": [65]})", R"("result":60007501,"finding":true)",
@@ -112,13 +108,13 @@ TEST(CheckerTest, AnswerLineNamesTheProblem) {
       {R"({"fn": "IsLowerPL", "args": ["a", 0]})", "argument 1: expected an integer", kError},
   };
   // clang-format on
-  for (const LineCase& c : cases) {
+  for (const auto& [line, want, want_status] : cases) {
     int status = kAllPassed;
-    std::string answer = answer_line(c.line, 3, Language::kEnglish, status);
-    EXPECT_NE(answer.find(c.want), std::string::npos) << c.line << " -> " << answer;
+    std::string answer = answer_line(line, 3, Language::kEnglish, status);
+    EXPECT_NE(answer.find(want), std::string::npos) << line << " -> " << answer;
     EXPECT_EQ(answer.find("json.exception"), std::string::npos) << answer;
     EXPECT_EQ(answer.rfind("{\"line\":3", 0), 0u) << answer;
-    EXPECT_EQ(status, c.status) << c.line;
+    EXPECT_EQ(status, want_status) << line;
   }
 }
 
@@ -162,13 +158,9 @@ TEST(CheckerTest, ExplainTakesSeveralCodes) {
   const std::string xp0005 = "61050001: " + explain_code(61050001, Language::kEnglish) + "\n";
   const std::string gp0040 = "62004005: " + explain_code(62004005, Language::kEnglish) + "\n";
   const std::string minus1 = "-1: " + explain_code(-1, Language::kEnglish) + "\n";
-  struct Case {
-    std::vector<std::string> args;
-    int status;
-    std::string out;  // standard output, whole
-  };
   // clang-format off
-  const Case cases[] = {
+  // The options, the exit status and the whole standard output.
+  const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
       {{"--lang", "en", "--explain", "61050001"}, kAllPassed, xp0005},
       {{"--lang", "en", "--explain", "61050001", "62004005"}, kAllPassed, xp0005 + gp0040},
       {{"--lang", "en", "--explain", "-1"}, kAllPassed, minus1},
@@ -177,10 +169,10 @@ TEST(CheckerTest, ExplainTakesSeveralCodes) {
       {{"--explain", "61050001", "--lang", "en"}, kAllPassed, xp0005},
   };
   // clang-format on
-  for (const Case& c : cases) {
+  for (const auto& [args, status, want_out] : cases) {
     std::string out;
-    EXPECT_EQ(run(c.args, "", out), c.status) << c.args.back();
-    EXPECT_EQ(out, c.out) << c.args.back();
+    EXPECT_EQ(run(args, "", out), status) << args.back();
+    EXPECT_EQ(out, want_out) << args.back();
   }
 }
 

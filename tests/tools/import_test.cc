@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <tuple>
 
 #include "service/sqlite_dictionary.h"
 #include "tests/tools/scratch_folder.h"
@@ -16,11 +17,7 @@ namespace {
 using Fields = std::vector<std::vector<std::string>>;
 
 TEST(ImportTest, ParseCsvReadsQuotesLineEndsAndLineNumbers) {
-  struct Case {
-    std::string text;
-    Fields want;
-    std::vector<std::size_t> lines;
-  } cases[] = {
+  const std::tuple<std::string, Fields, std::vector<std::size_t>> cases[] = {
       {"a,b\n1,2\n", {{"a", "b"}, {"1", "2"}}, {1, 2}},
       {"a,b\r\n1,2", {{"a", "b"}, {"1", "2"}}, {1, 2}},
       {"\xEF\xBB\xBF"
@@ -33,30 +30,28 @@ TEST(ImportTest, ParseCsvReadsQuotesLineEndsAndLineNumbers) {
       {"\"\"\n", {{""}}, {1}},
       {"", {}, {}},
   };
-  for (const Case& c : cases) {
-    std::vector<CsvRecord> records = parse_csv(c.text);
+  for (const auto& [text, want, want_lines] : cases) {
+    std::vector<CsvRecord> records = parse_csv(text);
     Fields fields;
     std::vector<std::size_t> lines;
     for (const CsvRecord& r : records) {
       fields.push_back(r.fields);
       lines.push_back(r.line);
     }
-    EXPECT_EQ(fields, c.want) << c.text;
-    EXPECT_EQ(lines, c.lines) << c.text;
+    EXPECT_EQ(fields, want) << text;
+    EXPECT_EQ(lines, want_lines) << text;
   }
 }
 
 TEST(ImportTest, AnUnclosedQuoteNamesTheLineItOpensOn) {
-  struct Case {
-    const char* text;
-    std::size_t line;
-  } cases[] = {{"\"open\n", 1}, {"a\nb\n\"c\nd\n", 3}, {"a\r\n\"b\"\"\r\n", 2}};
-  for (const Case& c : cases) {
+  const std::tuple<const char*, std::size_t> cases[] = {
+      {"\"open\n", 1}, {"a\nb\n\"c\nd\n", 3}, {"a\r\n\"b\"\"\r\n", 2}};
+  for (const auto& [text, line] : cases) {
     try {
-      parse_csv(c.text);
-      ADD_FAILURE() << c.text;
+      parse_csv(text);
+      ADD_FAILURE() << text;
     } catch (const CsvQuoteError& e) {
-      EXPECT_EQ(e.line(), c.line) << c.text;
+      EXPECT_EQ(e.line(), line) << text;
     }
   }
 }

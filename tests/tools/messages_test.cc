@@ -7,6 +7,7 @@
 
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "calls/calls.h"
 #include "tools/checker.h"
@@ -65,36 +66,25 @@ TEST(MessagesTest, EveryExportListing1SaysWhatItMeans) {
 
 // A value or a yes is no finding in the checker's answers; a check's other answers are.
 TEST(MessagesTest, ValuesAndYesAnswersAreNoFindings) {
-  struct Case {
-    const char* name;
-    int64_t value;
-    bool finding;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, int64_t, bool> cases[] = {
       {"isKVTdigit", 1, false},     {"KVTDelSpacjeStrcmp", -1, false},
       {"f_DateCmp", 1, false},      {"f_KVTLiczbaDniWMiesiacu", 31, false},
       {"XP0088_1", 61008801, true}, {"KVTIsNotEmpty", 1, true},
       {"f_KVTElemT_NUSP", 1, true}, {"fb_KVTKodSprawdzArkusze", -1, true},
   };
-  for (const Case& c : cases) {
-    const TypedExport* row = find_typed_export(c.name);
-    ASSERT_NE(row, nullptr) << c.name;
+  for (const auto& [name, value, finding] : cases) {
+    const TypedExport* row = find_typed_export(name);
+    ASSERT_NE(row, nullptr) << name;
     Outcome o;
     o.kind = ResultKind::kInt;
-    o.number = c.value;
-    EXPECT_EQ(is_finding(*row, o), c.finding) << c.name << " = " << c.value;
+    o.number = value;
+    EXPECT_EQ(is_finding(*row, o), finding) << name << " = " << value;
   }
 }
 
-struct ExplainCase {
-  int64_t code;
-  Language lang;
-  std::string want;      // a part of the text; empty for no description
-  std::string not_want;  // a part the text must not hold
-};
-
 TEST(MessagesTest, ExplainCode) {
-  const ExplainCase cases[] = {
+  // The code, the language, a part of the text (empty for no text) and a part it must not hold.
+  const std::tuple<int64_t, Language, std::string, std::string> cases[] = {
       // Codes whose digits do not name their rule.
       {61050001, kEnglish, "the month p1 is April 2003 or later; returned by XP0005_1", "0500"},
       {62004005, kEnglish, "after 31 December 2008; returned by GP0040_4", "GP0040_5"},
@@ -119,28 +109,23 @@ TEST(MessagesTest, ExplainCode) {
       {65000101, kEnglish, "", ""},
       {61000501, kEnglish, "", ""},
   };
-  for (const ExplainCase& c : cases) {
-    std::string text = explain_code(c.code, c.lang);
-    if (c.want.empty()) {
-      EXPECT_EQ(text, "") << c.code;
+  for (const auto& [code, lang, want, not_want] : cases) {
+    std::string text = explain_code(code, lang);
+    if (want.empty()) {
+      EXPECT_EQ(text, "") << code;
       continue;
     }
-    EXPECT_NE(text.find(c.want), std::string::npos) << c.code << ": " << text;
-    if (!c.not_want.empty()) {
-      EXPECT_EQ(text.find(c.not_want), std::string::npos) << text;
+    EXPECT_NE(text.find(want), std::string::npos) << code << ": " << text;
+    if (!not_want.empty()) {
+      EXPECT_EQ(text.find(not_want), std::string::npos) << text;
     }
   }
 }
 
-struct DescribeCase {
-  const char* name;
-  int64_t value;
-  Language lang;
-  std::string want;  // empty: the catalogue's condition for the value
-};
-
 TEST(MessagesTest, DescribeResultReadsAnswersByExport) {
-  const DescribeCase cases[] = {
+  // The export, its answer, the language and the description; empty for the catalogue's
+  // condition for the answer.
+  const std::tuple<const char*, int64_t, Language, std::string> cases[] = {
       {"f_KVTElem", -1005, kEnglish, "unknown element type 5"},
       {"f_KVTElem", -999, kPolish, "nieznany typ elementu -1"},
       {"f_KVTElem", -1, kEnglish, "the code is not in the dictionary of the element type"},
@@ -158,16 +143,16 @@ TEST(MessagesTest, DescribeResultReadsAnswersByExport) {
       {"XP0088_1", 61008802, kEnglish, "the answer is not 0 but 61008802"},
       {"_Z23fb_KVTKodSprawdzArkuszeiPKDsi", 0, kEnglish, "the check answered false"},
   };
-  for (const DescribeCase& c : cases) {
-    const TypedExport* row = find_typed_export(c.name);
-    ASSERT_NE(row, nullptr) << c.name;
-    std::string want = c.want;
+  for (const auto& [name, value, lang, described] : cases) {
+    const TypedExport* row = find_typed_export(name);
+    ASSERT_NE(row, nullptr) << name;
+    std::string want = described;
     if (want.empty()) {
-      const Finding* f = find_finding(c.value);
-      ASSERT_NE(f, nullptr) << c.value;
-      want = c.lang == kPolish ? f->polish : f->english;
+      const Finding* f = find_finding(value);
+      ASSERT_NE(f, nullptr) << value;
+      want = lang == kPolish ? f->polish : f->english;
     }
-    EXPECT_EQ(describe_result(*row, c.value, c.lang), want) << c.name << " " << c.value;
+    EXPECT_EQ(describe_result(*row, value, lang), want) << name << " " << value;
   }
 }
 

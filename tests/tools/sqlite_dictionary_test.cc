@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "dictionaries/code_lists.h"
@@ -18,16 +19,9 @@ std::shared_ptr<SqliteDictionary> sample() {
   return d;
 }
 
-struct CodeCase {
-  int32_t number;
-  const char16_t* code;
-  int32_t date;
-  bool want;
-};
-
 TEST(SqliteDictionaryTest, CodeCheckHonoursValidityAtItsEdges) {
   // 10019 "316" is valid from 19990101 to 20111231, "350" from 20090101 on, "311" always.
-  const CodeCase cases[] = {
+  const std::tuple<int32_t, const char16_t*, int32_t, bool> cases[] = {
       {10019, u"316", 0, true},         {10019, u"316", -7, true},
       {10019, u"316", 19990101, true},  {10019, u"316", 19981231, false},
       {10019, u"316", 20111231, true},  {10019, u"316", 20120101, false},
@@ -40,40 +34,34 @@ TEST(SqliteDictionaryTest, CodeCheckHonoursValidityAtItsEdges) {
       {10034, u"k", 0, false},          {10006, u"K", 0, false},
       {10099, u"11", 0, false},         {10019, u"", 0, false},
   };
-  for (const CodeCase& c : cases) {
-    EXPECT_EQ(sample()->check_code(c.number, c.code, c.date), c.want)
-        << c.number << " code of " << std::u16string_view(c.code).size() << " units at " << c.date;
+  for (const auto& [number, code, date, want] : cases) {
+    EXPECT_EQ(sample()->check_code(number, code, date), want)
+        << number << " code of " << std::u16string_view(code).size() << " units at " << date;
   }
 }
 
-struct LookupCase {
-  const char16_t* table;
-  const char16_t* key_column;
-  const char16_t* key;
-  const char16_t* column;
-  std::optional<std::u16string> want;
-};
-
 TEST(SqliteDictionaryTest, LookupFindsTheValueOrNothing) {
-  const LookupCase cases[] = {
-      {u"slU_KodPokrew", u"STP_KODPOKREW", u"12", u"STP_WGOSPZOSUBEZP", u"1"},
-      {u"slU_KodPokrew", u"STP_KODPOKREW", u"21", u"STP_KOD_ST_NIEPEL", u""},
-      {u"slU_KodPokrew", u"STP_KODPOKREW", u"11", u"STP_KOD_ST_NIEPEL", u" "},
-      {u"slU_KodPokrew", u"STP_KODPOKREW", u"99", u"STP_KOD_ST_NIEPEL", std::nullopt},
-      {u"slU_KodPokrew", u"STP_KODPOKREW", u"", u"STP_KOD_ST_NIEPEL", std::nullopt},
-      {u"slU_KodPokrew", u"NO_SUCH", u"12", u"STP_KOD_ST_NIEPEL", std::nullopt},
-      {u"slU_KodPokrew", u"STP_KODPOKREW", u"12", u"NO_SUCH", std::nullopt},
-      {u"slU_NoSuch", u"STP_KODPOKREW", u"12", u"STP_KOD_ST_NIEPEL", std::nullopt},
-      // Names are the schema's exactly, and the internal tables are not value tables.
-      {u"slu_kodpokrew", u"STP_KODPOKREW", u"12", u"STP_WGOSPZOSUBEZP", std::nullopt},
-      {u"olv_codes", u"code", u"K", u"dictionary", std::nullopt},
-      {u"olv_meta", u"key", u"label", u"value", std::nullopt},
-      {u"sqlite_schema", u"type", u"table", u"sql", std::nullopt},
-  };
-  for (const LookupCase& c : cases) {
-    LookupCondition key{c.key_column, kEqual, c.key};
-    EXPECT_EQ(sample()->lookup(c.table, {&key, 1}, c.column), c.want)
-        << "key " << std::u16string_view(c.key).size() << " units";
+  const std::tuple<const char16_t*, const char16_t*, const char16_t*, const char16_t*,
+                   std::optional<std::u16string>>
+      cases[] = {
+          {u"slU_KodPokrew", u"STP_KODPOKREW", u"12", u"STP_WGOSPZOSUBEZP", u"1"},
+          {u"slU_KodPokrew", u"STP_KODPOKREW", u"21", u"STP_KOD_ST_NIEPEL", u""},
+          {u"slU_KodPokrew", u"STP_KODPOKREW", u"11", u"STP_KOD_ST_NIEPEL", u" "},
+          {u"slU_KodPokrew", u"STP_KODPOKREW", u"99", u"STP_KOD_ST_NIEPEL", std::nullopt},
+          {u"slU_KodPokrew", u"STP_KODPOKREW", u"", u"STP_KOD_ST_NIEPEL", std::nullopt},
+          {u"slU_KodPokrew", u"NO_SUCH", u"12", u"STP_KOD_ST_NIEPEL", std::nullopt},
+          {u"slU_KodPokrew", u"STP_KODPOKREW", u"12", u"NO_SUCH", std::nullopt},
+          {u"slU_NoSuch", u"STP_KODPOKREW", u"12", u"STP_KOD_ST_NIEPEL", std::nullopt},
+          // Names are the schema's exactly, and the internal tables are not value tables.
+          {u"slu_kodpokrew", u"STP_KODPOKREW", u"12", u"STP_WGOSPZOSUBEZP", std::nullopt},
+          {u"olv_codes", u"code", u"K", u"dictionary", std::nullopt},
+          {u"olv_meta", u"key", u"label", u"value", std::nullopt},
+          {u"sqlite_schema", u"type", u"table", u"sql", std::nullopt},
+      };
+  for (const auto& [table, key_column, key_text, column, want] : cases) {
+    LookupCondition key{key_column, kEqual, key_text};
+    EXPECT_EQ(sample()->lookup(table, {&key, 1}, column), want)
+        << "key " << std::u16string_view(key_text).size() << " units";
   }
 }
 
@@ -88,11 +76,6 @@ TEST(SqliteDictionaryTest, ManyShapesOfConditionsKeepAnswering) {
   EXPECT_EQ(sample()->lookup(u"slU_KodPokrew", {&key, 1}, u"STP_WGOSPZOSUBEZP"), u"1");
 }
 
-struct WhereCase {
-  std::vector<LookupCondition> conditions;
-  std::optional<std::u16string> want;
-};
-
 TEST(SqliteDictionaryTest, ConditionsOnDateColumnsReadNotAfterAndNotBefore) {
   // "0411" is valid 19990101 to 20081231; "0510" from 19990101 with no end.
   auto at = [](const char16_t* code, const char16_t* date) {
@@ -100,7 +83,7 @@ TEST(SqliteDictionaryTest, ConditionsOnDateColumnsReadNotAfterAndNotBefore) {
                                         {u"DATA_OD", kNotAfter, date},
                                         {u"DATA_DO", kNotBefore, date}};
   };
-  const WhereCase cases[] = {
+  const std::tuple<std::vector<LookupCondition>, std::optional<std::u16string>> cases[] = {
       {at(u"0411", u"31122008"), u"RSA"},
       {at(u"0411", u"01012009"), std::nullopt},
       {at(u"0411", u"01011999"), u"RSA"},
@@ -112,11 +95,11 @@ TEST(SqliteDictionaryTest, ConditionsOnDateColumnsReadNotAfterAndNotBefore) {
       {at(u"0411", u"32122008"), std::nullopt},
       {at(u"0411", u""), std::nullopt},
       {{{u"DATA_OD", kEqual, u"01012010"}}, u"RSA"},  // "0570" began that day
-      {{}, u"RSA"},
+      {std::vector<LookupCondition>(), u"RSA"},
   };
-  for (const WhereCase& c : cases) {
-    EXPECT_EQ(sample()->lookup(u"slU_KodTytNieNaFormularzu", c.conditions, u"RODZ_FORM"), c.want)
-        << c.conditions.size() << " conditions";
+  for (const auto& [conditions, want] : cases) {
+    EXPECT_EQ(sample()->lookup(u"slU_KodTytNieNaFormularzu", conditions, u"RODZ_FORM"), want)
+        << conditions.size() << " conditions";
   }
 }
 
