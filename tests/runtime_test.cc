@@ -17,19 +17,15 @@ using olv::testing::ScopedFakeService;
 
 TEST(RuntimeTest, StringsCarryTheirByteLengthBeforeTheUnitsAndAreCounted) {
   const int64_t before = olv::live_strings();
-  struct Case {
-    const char16_t* text;
-    uint32_t length;
-  };
-  for (const Case& c : {Case{u"", 0}, Case{u"a", 1}, Case{u"zażółć", 6}}) {
-    BSTR s = olvenir_SysAllocString(c.text);
+  for (const std::u16string_view text : {u"", u"a", u"zażółć"}) {
+    BSTR s = olvenir_SysAllocString(text.data());
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(olv::live_strings(), before + 1);
     uint32_t prefix;
     std::memcpy(&prefix, reinterpret_cast<const char*>(s) - 4, 4);
-    EXPECT_EQ(prefix, c.length * 2) << olv::testing::utf8(c.text);
-    EXPECT_EQ(olvenir_SysStringLen(s), c.length);
-    EXPECT_EQ(std::u16string(s), c.text);
+    EXPECT_EQ(prefix, text.size() * 2) << olv::testing::utf8(text);
+    EXPECT_EQ(olvenir_SysStringLen(s), text.size());
+    EXPECT_EQ(std::u16string(s), text);
     olvenir_SysFreeString(s);
   }
   EXPECT_EQ(olv::live_strings(), before);

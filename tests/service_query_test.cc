@@ -18,15 +18,13 @@ using olv::testing::ServiceCall;
 using ServiceQueryTest = olv::testing::ServiceFixture;
 
 TEST_F(ServiceQueryTest, RuleChecksPassTheirTextsAndKeepTheLow32Bits) {
-  struct Case {
-    int64_t out;
-    int32_t want;
-  };
-  for (const Case& c : {Case{0, 0}, Case{61002201, 61002201}, Case{0x1234567800000005, 5},
-                        Case{-1, -1}, Case{0xFFFFFFFF, -1}}) {
-    fake_.state.rule_result = c.out;
-    EXPECT_EQ(olv::service_rule_check(u"ab"), c.want) << c.out;
-    EXPECT_EQ(olv::service_rule_check(u"x", u"y"), c.want) << c.out;
+  // The service's 64-bit answer and the check's.
+  const std::pair<int64_t, int32_t> cases[] = {
+      {0, 0}, {61002201, 61002201}, {0x1234567800000005, 5}, {-1, -1}, {0xFFFFFFFF, -1}};
+  for (const auto& [out, want] : cases) {
+    fake_.state.rule_result = out;
+    EXPECT_EQ(olv::service_rule_check(u"ab"), want) << out;
+    EXPECT_EQ(olv::service_rule_check(u"x", u"y"), want) << out;
   }
   olv::service_rule_check(olv::Text(), u"");
   std::vector<ServiceCall> seen = calls();

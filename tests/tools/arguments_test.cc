@@ -14,10 +14,7 @@ using enum ParamKind;
 using json = nlohmann::ordered_json;
 
 TEST(ArgumentsTest, Utf8ToUtf16RefusesIllFormedBytes) {
-  struct Case {
-    std::string in;
-    std::optional<std::u16string> want;
-  } cases[] = {
+  const std::tuple<std::string, std::optional<std::u16string>> cases[] = {
       {"abc", u"abc"},
       {"\xC4\x85\xC5\x82", u"ął"},
       {"\xF0\x9F\x98\x80", u"\U0001F600"},
@@ -28,7 +25,7 @@ TEST(ArgumentsTest, Utf8ToUtf16RefusesIllFormedBytes) {
       {"\xF4\x90\x80\x80", std::nullopt},  // beyond U+10FFFF
       {"", u""},
   };
-  for (const Case& c : cases) EXPECT_EQ(utf16_from_utf8(c.in), c.want) << c.in;
+  for (const auto& [in, want] : cases) EXPECT_EQ(utf16_from_utf8(in), want) << in;
 }
 
 TEST(ArgumentsTest, Utf16ToUtf8ReplacesLoneSurrogates) {

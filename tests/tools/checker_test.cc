@@ -19,62 +19,56 @@ namespace {
 using enum Mode;
 using enum DictionaryChoice;
 
-struct OptionCase {
-  std::vector<std::string> args;
-  bool ok;
-  Mode mode;
-  DictionaryChoice dictionary;
-  std::vector<std::string> files = {};  // kBatch
-};
-
 TEST(CheckerTest, ParseOptions) {
   // clang-format off
-  const OptionCase cases[] = {
-      {{"--list"}, true, kList, kSample},
-      {{"--list", "--json"}, true, kList, kSample},
-      {{"--batch"}, true, kBatch, kSample},
+  // The arguments, whether they are taken, the mode, the dictionary and the batch's files.
+  const std::tuple<std::vector<std::string>, bool, Mode, DictionaryChoice, std::vector<std::string>>
+      cases[] = {
+      {{"--list"}, true, kList, kSample, {}},
+      {{"--list", "--json"}, true, kList, kSample, {}},
+      {{"--batch"}, true, kBatch, kSample, {}},
       {{"--batch", "f.jsonl", "--no-dictionary"}, true, kBatch, kNone, {"f.jsonl"}},
       {{"--batch", "a", "--lang=pl", "b", "-", "--", "--c"}, true, kBatch, kSample,
        {"a", "b", "-", "--c"}},
       {{"--batch=a", "b"}, true, kBatch, kSample, {"a", "b"}},
-      {{"--dictionary", "d.db", "KVTDelSpacje", "--x"}, true, kCall, kFile},
-      {{"--dictionary=d.db", "KVTDelSpacje", "x"}, true, kCall, kFile},
-      {{"--", "--odd"}, true, kCall, kSample},
-      {{"--explain", "60005401"}, true, kExplain, kSample},
-      {{"--explain=60005401"}, true, kExplain, kSample},
-      {{"-h"}, true, kHelp, kSample},
-      {{"--version"}, true, kVersion, kSample},
-      {{"--each", "f_KVTElem", "121", "{}", "11"}, true, kEach, kSample},
-      {{"--input=v.txt", "--each", "KVTIsNotEmpty", "{}"}, true, kEach, kSample},
-      {{"--each", "f_KVTElem", "121", "x", "11"}, false, {}, {}},
-      {{"--each", "KVTDelSpacjeStrcmp", "{}", "{}"}, false, {}, {}},
-      {{"--each"}, false, {}, {}},
-      {{"--input", "v.txt", "KVTIsNotEmpty", "x"}, false, {}, {}},
-      {{"--json", "--batch"}, false, {}, {}},
-      {{"--explain"}, false, {}, {}},
-      {{"--explain", "--lang", "en"}, false, {}, {}},
-      {{"--list", "--batch"}, false, {}, {}},
-      {{"--version", "--list"}, false, {}, {}},
-      {{"--list=yes"}, false, {}, {}},
-      {{"--dictionary", "d.db", "--no-dictionary", "--list"}, false, {}, {}},
-      {{"--lang", "de", "--list"}, false, {}, {}},
-      {{"--lang=de", "--list"}, false, {}, {}},
-      {{"--frobnicate"}, false, {}, {}},
-      {{"-x", "KVTIsNotEmpty"}, false, {}, {}},
-      {{}, false, {}, {}},
-      {{"--list", "extra"}, false, {}, {}},
+      {{"--dictionary", "d.db", "KVTDelSpacje", "--x"}, true, kCall, kFile, {}},
+      {{"--dictionary=d.db", "KVTDelSpacje", "x"}, true, kCall, kFile, {}},
+      {{"--", "--odd"}, true, kCall, kSample, {}},
+      {{"--explain", "60005401"}, true, kExplain, kSample, {}},
+      {{"--explain=60005401"}, true, kExplain, kSample, {}},
+      {{"-h"}, true, kHelp, kSample, {}},
+      {{"--version"}, true, kVersion, kSample, {}},
+      {{"--each", "f_KVTElem", "121", "{}", "11"}, true, kEach, kSample, {}},
+      {{"--input=v.txt", "--each", "KVTIsNotEmpty", "{}"}, true, kEach, kSample, {}},
+      {{"--each", "f_KVTElem", "121", "x", "11"}, false, {}, {}, {}},
+      {{"--each", "KVTDelSpacjeStrcmp", "{}", "{}"}, false, {}, {}, {}},
+      {{"--each"}, false, {}, {}, {}},
+      {{"--input", "v.txt", "KVTIsNotEmpty", "x"}, false, {}, {}, {}},
+      {{"--json", "--batch"}, false, {}, {}, {}},
+      {{"--explain"}, false, {}, {}, {}},
+      {{"--explain", "--lang", "en"}, false, {}, {}, {}},
+      {{"--list", "--batch"}, false, {}, {}, {}},
+      {{"--version", "--list"}, false, {}, {}, {}},
+      {{"--list=yes"}, false, {}, {}, {}},
+      {{"--dictionary", "d.db", "--no-dictionary", "--list"}, false, {}, {}, {}},
+      {{"--lang", "de", "--list"}, false, {}, {}, {}},
+      {{"--lang=de", "--list"}, false, {}, {}, {}},
+      {{"--frobnicate"}, false, {}, {}, {}},
+      {{"-x", "KVTIsNotEmpty"}, false, {}, {}, {}},
+      {{}, false, {}, {}, {}},
+      {{"--list", "extra"}, false, {}, {}, {}},
   };
   // clang-format on
-  for (const OptionCase& c : cases) {
+  for (const auto& [args, ok, mode, dictionary, files] : cases) {
     Options o;
     std::string error;
     std::string joined;
-    for (const std::string& a : c.args) joined += a + " ";
-    ASSERT_EQ(parse_options(c.args, o, error), c.ok) << joined << error;
-    if (!c.ok) continue;
-    EXPECT_EQ(o.mode, c.mode) << joined;
-    EXPECT_EQ(o.dictionary, c.dictionary) << joined;
-    EXPECT_EQ(o.batch_files, c.files) << joined;
+    for (const std::string& a : args) joined += a + " ";
+    ASSERT_EQ(parse_options(args, o, error), ok) << joined << error;
+    if (!ok) continue;
+    EXPECT_EQ(o.mode, mode) << joined;
+    EXPECT_EQ(o.dictionary, dictionary) << joined;
+    EXPECT_EQ(o.batch_files, files) << joined;
   }
 }
 

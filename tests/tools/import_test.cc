@@ -57,20 +57,15 @@ TEST(ImportTest, AnUnclosedQuoteNamesTheLineItOpensOn) {
 }
 
 TEST(ImportTest, DateFieldReadsTwoForms) {
-  struct Case {
-    const char* field;
-    int want;
-  } cases[] = {{"20240131", 20240131}, {"2024-01-31", 20240131}, {"", 0},
-               {"20241301", -1},       {"20240100", -1},         {"2024013", -1},
-               {"2024/01/31", -1},     {"3101202x", -1}};
-  for (const Case& c : cases) EXPECT_EQ(date_field(c.field), c.want) << c.field;
+  const std::tuple<const char*, int> cases[] = {
+      {"20240131", 20240131}, {"2024-01-31", 20240131}, {"", 0},
+      {"20241301", -1},       {"20240100", -1},         {"2024013", -1},
+      {"2024/01/31", -1},     {"3101202x", -1}};
+  for (const auto& [field, want] : cases) EXPECT_EQ(date_field(field), want) << field;
 }
 
 TEST(ImportTest, LinesNotUtf8) {
-  struct Case {
-    std::string text;
-    std::vector<std::size_t> want;
-  } cases[] = {
+  const std::tuple<std::string, std::vector<std::size_t>> cases[] = {
       {"a\n\xC5\x81\xC3\xB3\x64\xC5\xBA\n", {}},  // Łódź in UTF-8
       {"a\n\xA3\xF3\x64\x9F\n\xA3\n", {2, 3}},    // the same in Windows-1250
       {"\xF0\x9F\x98\x80\n", {}},                 // four bytes
@@ -79,7 +74,7 @@ TEST(ImportTest, LinesNotUtf8) {
       {"\xF4\x90\x80\x80\n", {1}},                // past U+10FFFF
       {"ok\n\xE2\x82", {2}},                      // cut short at the end
   };
-  for (const Case& c : cases) EXPECT_EQ(lines_not_utf8(c.text), c.want) << c.text;
+  for (const auto& [text, want] : cases) EXPECT_EQ(lines_not_utf8(text), want) << text;
 }
 
 TEST(ImportTest, ConvertsFromANamedEncoding) {
@@ -117,11 +112,9 @@ TEST_F(ImportFilesTest, ImportedListsAndTablesAnswer) {
 }
 
 TEST_F(ImportFilesTest, EveryFaultIsNamedByFileAndLineAndNothingIsKept) {
-  struct Case {
-    const char* name;
-    std::string text;
-    std::vector<std::string> want;  // parts of the report
-  } cases[] = {
+  // The file's name and text, and parts of the report.
+  // clang-format off
+  const std::tuple<const char*, std::string, std::vector<std::string>> cases[] = {
       {"10019.csv", "code,valid_from\n316,2011\n", {"10019.csv:2: a date is"}},
       {"10019.csv", "code,colour\n316,red\n", {"10019.csv:1: unknown column colour"}},
       {"10019.csv", "valid_from\n20110101\n", {"10019.csv:1: no code column"}},
@@ -129,14 +122,12 @@ TEST_F(ImportFilesTest, EveryFaultIsNamedByFileAndLineAndNothingIsKept) {
       {"olv_codes.csv", "a\n1\n", {"olv_codes.csv: a value table may not be named"}},
       {"t.csv", "a\n1\n\"2\n3\n", {"t.csv:3: a quote opened on this line is not closed"}},
       {"10019.csv", "code\n\xA3\xF3\x64\n", {"10019.csv:2: bytes that are not UTF-8", "cp1250"}},
-      {"10019.csv",
-       "code,valid_from,valid_to\n316,20000101,20101231\n316,20100101,\n",
+      {"10019.csv", "code,valid_from,valid_to\n316,20000101,20101231\n316,20100101,\n",
        {"10019.csv:3: code 316 again, valid at the same time as on line 2"}},
       {"10019.csv", "code\n316\n311\n316\n", {"10019.csv:4: code 316 again"}},
       {"10019.csv", "code\n 316\n", {"10019.csv:2: code \" 316\" has spaces around it"}},
       {"10019.csv", "code\n\n", {"10019.csv:2: an empty code"}},
-      {"10019.csv",
-       "code,valid_from,valid_to\n1,20200101,20190101\n",
+      {"10019.csv", "code,valid_from,valid_to\n1,20200101,20190101\n",
        {"10019.csv:2: valid_from is after valid_to"}},
       {"10099.csv", "code\n1\n", {"10099.csv: dictionary numbers run from 10001 to 10056"}},
       {"10000.csv", "code\n1\n", {"not 10000"}},
@@ -144,23 +135,23 @@ TEST_F(ImportFilesTest, EveryFaultIsNamedByFileAndLineAndNothingIsKept) {
       {"t.csv", "a,b\n", {"t.csv:1: a header and no rows", "empty the table"}},
       {"10019.csv", "code;valid_from\n316;\n", {"10019.csv:1: fields separated by ';'"}},
       {"10019.csv", "", {"10019.csv: no header line"}},
-      {"10019.csv",
-       "code\n 1\n2 \n3\n3\n",
+      {"10019.csv", "code\n 1\n2 \n3\n3\n",
        {"10019.csv:2:", "10019.csv:3:", "10019.csv:5: code 3 again", "10019.csv: 3 faults"}},
   };
+  // clang-format on
   std::string db = dir_ + "/d.db";
   import_csv(db, {write("ok.csv", "x\n0\n")});
-  for (const Case& c : cases) {
+  for (const auto& [name, text, want] : cases) {
     try {
-      import_csv(db, {write("ok.csv", "x\n1\n"), write(c.name, c.text)});
-      ADD_FAILURE() << c.name << " imported: " << c.text;
+      import_csv(db, {write("ok.csv", "x\n1\n"), write(name, text)});
+      ADD_FAILURE() << name << " imported: " << text;
     } catch (const DictionaryError& e) {
       std::string report = e.what();
-      for (const std::string& part : c.want)
-        EXPECT_NE(report.find(part), std::string::npos) << c.text << " -> " << report;
+      for (const std::string& part : want)
+        EXPECT_NE(report.find(part), std::string::npos) << text << " -> " << report;
       EXPECT_EQ(report.find("ok.csv"), std::string::npos) << report;
     }
-    std::remove((dir_ + "/" + c.name).c_str());
+    std::remove((dir_ + "/" + name).c_str());
   }
   auto d = SqliteDictionary::open_file(db);
   LookupCondition key{u"x", kEqual, u"0"};
@@ -171,23 +162,20 @@ TEST_F(ImportFilesTest, AFailedBuildLeavesTheTargetAsItWas) {
   const char* kBuilt =
       "CREATE TABLE olv_codes(dictionary, code, valid_from, valid_to);"
       "INSERT INTO olv_codes VALUES (10019, '316', NULL, NULL);";
-  struct Case {
-    const char* what;
-    std::string sql;
-  } cases[] = {
+  const std::tuple<const char*, std::string> cases[] = {
       {"a syntax error", "CREATE TABLE olv_codes(dictionary, code, valid_from, valid_to); oops;"},
       {"no code table", "CREATE TABLE other(a);"},
       {"nothing", ""},
   };
-  for (const Case& c : cases) {
+  for (const auto& [what, sql] : cases) {
     std::string db = dir_ + "/my.db";
     build_from_sql(db, kBuilt);
-    EXPECT_THROW(build_from_sql(db, c.sql), DictionaryError) << c.what;
-    EXPECT_TRUE(SqliteDictionary::open_file(db)->check_code(10019, u"316", 0)) << c.what;
+    EXPECT_THROW(build_from_sql(db, sql), DictionaryError) << what;
+    EXPECT_TRUE(SqliteDictionary::open_file(db)->check_code(10019, u"316", 0)) << what;
     std::string fresh = dir_ + "/new.db";
-    EXPECT_THROW(build_from_sql(fresh, c.sql), DictionaryError) << c.what;
-    EXPECT_EQ(access(fresh.c_str(), F_OK), -1) << c.what;
-    EXPECT_EQ(folder(), std::vector<std::string>{"my.db"}) << c.what;  // no file left behind
+    EXPECT_THROW(build_from_sql(fresh, sql), DictionaryError) << what;
+    EXPECT_EQ(access(fresh.c_str(), F_OK), -1) << what;
+    EXPECT_EQ(folder(), std::vector<std::string>{"my.db"}) << what;  // no file left behind
   }
 }
 
