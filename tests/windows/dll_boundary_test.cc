@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -65,12 +66,6 @@ Call no_arguments() {
   return [](FARPROC f) { return call_as<int (*)()>(f); };
 }
 
-struct BoundaryCase {
-  const char* name;
-  Call call;
-  long want;
-};
-
 class DllBoundaryTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { library_ = LoadLibraryW(OLV_DLL_PATH); }
@@ -83,7 +78,8 @@ HMODULE DllBoundaryTest::library_ = nullptr;
 TEST_F(DllBoundaryTest, ExportsAnswerByName) {
   ASSERT_NE(library_, nullptr) << "LoadLibraryW failed: " << GetLastError();
   // clang-format off
-  const BoundaryCase cases[] = {
+  // The entry's name, the call and its answer.
+  const std::tuple<const char*, Call, long> cases[] = {
       {"?f_KVTElemT_NIP@@YAH$A_W@Z",         texts({L"1234563218"}), 0},
       {"?f_KVTElemT_NIP@@YAH$A_W@Z",         texts({L"1234563219"}), 60005101},
       {"?isKVTdigit@@YAH_W@Z",               unit(L'7'), 1},
@@ -99,14 +95,14 @@ TEST_F(DllBoundaryTest, ExportsAnswerByName) {
       {"KVTGetCodePage",                     no_arguments(), 1},
   };
   // clang-format on
-  for (const BoundaryCase& c : cases) {
-    const std::string name = for_this_architecture(c.name);
+  for (const auto& [entry, call, want] : cases) {
+    const std::string name = for_this_architecture(entry);
     FARPROC f = GetProcAddress(library_, name.c_str());
     if (!f) {
       ADD_FAILURE() << name << " is not exported";
       continue;
     }
-    EXPECT_EQ(c.call(f), c.want) << name;
+    EXPECT_EQ(call(f), want) << name;
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 
 #include "olvenir_p/runtime.h"
 // The library's names come first: the system headers define S_OK and its kin as macros.
@@ -92,15 +93,10 @@ TEST_F(ServiceComTest, AFailedOperationLeavesItsDescriptionAsTheThreadsErrorInfo
   service->Release();
 }
 
-struct InterfaceRow {
-  const olvenir_p::IID* iid;
-  HRESULT from_factory;
-  HRESULT from_instance;
-};
-
 TEST_F(ServiceComTest, TheFactoryAndTheInstanceAnswerTheirInterfacesOnly) {
   // clang-format off
-  const InterfaceRow rows[] = {
+  // The interface, and the factory's and the instance's answer when asked for it.
+  const std::tuple<const olvenir_p::IID*, HRESULT, HRESULT> rows[] = {
       {&olvenir_p::IID_IUnknown,                 S_OK,          S_OK},
       {&olvenir_p::IID_IClassFactory,            S_OK,          E_NOINTERFACE},
       {&olvenir_p::IID_IOlvenirDictionaryService, E_NOINTERFACE, S_OK},
@@ -113,12 +109,12 @@ TEST_F(ServiceComTest, TheFactoryAndTheInstanceAnswerTheirInterfacesOnly) {
   auto* factory = static_cast<olvenir_p::IClassFactory*>(factory_object);
   Service* service = create();
   ASSERT_NE(service, nullptr);
-  for (const InterfaceRow& row : rows) {
+  for (const auto& [iid, from_factory, from_instance] : rows) {
     void* object = nullptr;
-    EXPECT_EQ(factory->QueryInterface(*row.iid, &object), row.from_factory) << &row - rows;
+    EXPECT_EQ(factory->QueryInterface(*iid, &object), from_factory) << iid->data1;
     if (object) static_cast<olvenir_p::IUnknown*>(object)->Release();
     object = nullptr;
-    EXPECT_EQ(service->QueryInterface(*row.iid, &object), row.from_instance) << &row - rows;
+    EXPECT_EQ(service->QueryInterface(*iid, &object), from_instance) << iid->data1;
     // One identity: every interface of the instance is the instance's IUnknown.
     if (object) {
       EXPECT_EQ(object, static_cast<olvenir_p::IUnknown*>(service));

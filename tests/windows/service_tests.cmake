@@ -66,8 +66,6 @@ set_tests_properties(service_unregistered_registry PROPERTIES
 # NAME|ARGUMENTS|what its answer line must say.
 if(TARGET olvenir-check)
   set(OLV_CHECKER_ROWS
-    "pesel_valid|f_KVTElemT_PESEL 44051401359|f_KVTElemT_PESEL = 0\r?\n"
-    "pesel_check_digit|f_KVTElemT_PESEL 44051401358|f_KVTElemT_PESEL = 60005401\r?\n"
     "element_pesel|f_KVTElem 121 44051401359 11|f_KVTElem = 0\r?\n"
     "code_valid_on_date|fb_KVTKodSprawdzArkusze 10019 350 01012009|fb_KVTKodSprawdzArkusze = 0\r?\n"
     "code_not_yet_valid|fb_KVTKodSprawdzArkusze 10019 350 31122008|fb_KVTKodSprawdzArkusze = -1\r?\n"
