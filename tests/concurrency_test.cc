@@ -8,6 +8,7 @@
 #include <random>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "calls/calls.h"
@@ -25,11 +26,9 @@ using olv::harness::FuzzSource;
 constexpr int kWorkers = 4;
 constexpr int kRounds = 3;
 
-// One fixed input per callable row; KVTSetCodePage is left to the thread that changes it.
-struct Plan {
-  std::vector<std::size_t> rows;
-  std::vector<std::vector<uint8_t>> inputs;
-};
+// One fixed input per callable row, by the row's index; KVTSetCodePage is left to the thread
+// that changes it.
+using Plan = std::vector<std::pair<std::size_t, std::vector<uint8_t>>>;
 
 Plan make_plan() {
   Plan plan;
@@ -43,16 +42,15 @@ Plan make_plan() {
     }
     std::vector<uint8_t> input(512);
     for (auto& b : input) b = static_cast<uint8_t>(random());
-    plan.rows.push_back(i);
-    plan.inputs.push_back(std::move(input));
+    plan.emplace_back(i, std::move(input));
   }
   return plan;
 }
 
 // The answer of row k of the plan, from fresh arguments (some exports write into theirs).
 int64_t answer(const Plan& plan, std::size_t k, bool* is_code) {
-  const std::size_t index = plan.rows[k];
-  FuzzSource source(plan.inputs[k].data(), plan.inputs[k].size());
+  const auto& [index, input] = plan[k];
+  FuzzSource source(input.data(), input.size());
   const auto calls = olv::harness::row_callers()[index].prepare(olv::exports()[index], source, 1);
   *is_code = calls->result_is_code();
   return calls->run(0);
@@ -88,14 +86,14 @@ bool holds(char16_t* value, std::u16string_view want) {
 
 TEST(ConcurrencyTest, ThreadsGetTheAnswersOfOneThreadWhileTheCodePageChanges) {
   const Plan plan = make_plan();
-  ASSERT_FALSE(plan.rows.empty());
+  ASSERT_FALSE(plan.empty());
   const int saved = KVTGetCodePage();
   // The answers under either code page; names with Polish letters may get one or the other.
   std::vector<int64_t> under[2];
-  std::vector<bool> is_code(plan.rows.size());
+  std::vector<bool> is_code(plan.size());
   for (int page = 0; page < 2; ++page) {
     KVTSetCodePage(page);
-    for (std::size_t k = 0; k < plan.rows.size(); ++k) {
+    for (std::size_t k = 0; k < plan.size(); ++k) {
       bool code = false;
       under[page].push_back(answer(plan, k, &code));
       is_code[k] = code;
@@ -104,13 +102,13 @@ TEST(ConcurrencyTest, ThreadsGetTheAnswersOfOneThreadWhileTheCodePageChanges) {
   expect_right_on_every_thread(
       [&]() -> std::string {
         for (int round = 0; round < kRounds; ++round) {
-          for (std::size_t k = 0; k < plan.rows.size(); ++k) {
+          for (std::size_t k = 0; k < plan.size(); ++k) {
             bool code = false;
             const int64_t got = answer(plan, k, &code);
             if (!is_code[k] || got == under[0][k] || got == under[1][k]) continue;
-            return std::string(olv::exports()[plan.rows[k]].name) + " gave " + std::to_string(got) +
-                   ", one thread gets " + std::to_string(under[0][k]) + " or " +
-                   std::to_string(under[1][k]);
+            return std::string(olv::exports()[plan[k].first].name) + " gave " +
+                   std::to_string(got) + ", one thread gets " + std::to_string(under[0][k]) +
+                   " or " + std::to_string(under[1][k]);
           }
         }
         return "";

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 #include <tuple>
@@ -19,11 +20,7 @@ namespace {
 
 std::set<std::string> expected_symbols() {
   std::ifstream in(OLV_EXPECTED_SYMBOLS);
-  std::set<std::string> symbols;
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty()) symbols.insert(line);
-  }
-  return symbols;
+  return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
 }
 
 // The defined symbols of the library's dynamic table, as nm reads them.

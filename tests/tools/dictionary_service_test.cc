@@ -77,6 +77,7 @@ TEST_F(DictionaryServiceTest, HostileTextsInEveryArgumentFindNothing) {
   EXPECT_TRUE(fb_KVTKodSprawdzArkusze(10034, u"K", 0));
 }
 
+// An operator the dictionary does not know is a bad request, which the caller sees as such.
 TEST_F(DictionaryServiceTest, AFailedOperationLeavesAsTheLibrarysException) {
   try {
     value_where(u"slU_KodTytNieNaFormularzu",

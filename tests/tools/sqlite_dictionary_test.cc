@@ -103,16 +103,6 @@ TEST(SqliteDictionaryTest, ConditionsOnDateColumnsReadNotAfterAndNotBefore) {
   }
 }
 
-TEST(SqliteDictionaryTest, UnknownOperatorIsABadRequest) {
-  LookupCondition c{u"KOD_TYT_UBEZ", 1, u"0411"};
-  try {
-    sample()->lookup(u"slU_KodTytNieNaFormularzu", {&c, 1}, u"RODZ_FORM");
-    FAIL() << "no error";
-  } catch (const DictionaryError& e) {
-    EXPECT_TRUE(e.bad_request());
-  }
-}
-
 // The sample database holds codes of every list that a rule checks codes against.
 TEST(SqliteDictionaryTest, SampleHoldsEachListTheRulesConsult) {
   const std::string_view sql = kSampleDictionarySql;

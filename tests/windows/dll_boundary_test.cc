@@ -13,16 +13,11 @@
 namespace {
 
 // A decorated name with `$` for the pointer prefix: P in 32 bits, PE in 64 bits.
-std::string for_this_architecture(const char* name) {
-  std::string out;
-  for (const char* c = name; *c; ++c) {
-    if (*c == '$') {
-      out += sizeof(void*) == 8 ? "PE" : "P";
-    } else {
-      out += *c;
-    }
+std::string for_this_architecture(std::string name) {
+  for (std::size_t at; (at = name.find('$')) != std::string::npos;) {
+    name.replace(at, 1, sizeof(void*) == 8 ? "PE" : "P");
   }
-  return out;
+  return name;
 }
 
 using Call = std::function<long(FARPROC)>;
