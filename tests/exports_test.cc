@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <set>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -25,19 +26,14 @@ std::set<std::string> expected_symbols() {
 
 // The defined symbols of the library's dynamic table, as nm reads them.
 std::set<std::string> dynamic_symbols() {
-  std::set<std::string> symbols;
-  std::string command =
-      std::string("nm -D --defined-only --format=posix '") + OLV_LIBRARY_PATH + "'";
+  const std::string command =
+      std::string("nm -D --defined-only --format=posix '") + OLV_LIBRARY_PATH + "' | cut -d' ' -f1";
   FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return symbols;
-  char line[4096];
-  while (std::fgets(line, sizeof line, pipe)) {
-    std::string entry(line);
-    std::string name = entry.substr(0, entry.find(' '));
-    if (!name.empty()) symbols.insert(name);
-  }
-  pclose(pipe);
-  return symbols;
+  std::string names;
+  for (char part[4096]; pipe && std::fgets(part, sizeof part, pipe);) names += part;
+  if (pipe) pclose(pipe);
+  std::istringstream words(names);
+  return {std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()};
 }
 
 TEST(ExportsTest, DynamicTableHoldsExactlyTheTable) {
