@@ -22,8 +22,8 @@ using enum DictionaryChoice;
 TEST(CheckerTest, ParseOptions) {
   // clang-format off
   // The arguments, whether they are taken, the mode, the dictionary and the batch's files.
-  const std::tuple<std::vector<std::string>, bool, Mode, DictionaryChoice, std::vector<std::string>>
-      cases[] = {
+  using Words = std::vector<std::string>;
+  const std::tuple<Words, bool, Mode, DictionaryChoice, Words> cases[] = {
       {{"--list"}, true, kList, kSample, {}},
       {{"--list", "--json"}, true, kList, kSample, {}},
       {{"--batch"}, true, kBatch, kSample, {}},

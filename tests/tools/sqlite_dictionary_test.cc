@@ -41,23 +41,23 @@ TEST(SqliteDictionaryTest, CodeCheckHonoursValidityAtItsEdges) {
 }
 
 TEST(SqliteDictionaryTest, LookupFindsTheValueOrNothing) {
-  const std::tuple<const char16_t*, const char16_t*, const char16_t*, const char16_t*,
-                   std::optional<std::u16string>>
-      cases[] = {
-          {u"slU_KodPokrew", u"STP_KODPOKREW", u"12", u"STP_WGOSPZOSUBEZP", u"1"},
-          {u"slU_KodPokrew", u"STP_KODPOKREW", u"21", u"STP_KOD_ST_NIEPEL", u""},
-          {u"slU_KodPokrew", u"STP_KODPOKREW", u"11", u"STP_KOD_ST_NIEPEL", u" "},
-          {u"slU_KodPokrew", u"STP_KODPOKREW", u"99", u"STP_KOD_ST_NIEPEL", std::nullopt},
-          {u"slU_KodPokrew", u"STP_KODPOKREW", u"", u"STP_KOD_ST_NIEPEL", std::nullopt},
-          {u"slU_KodPokrew", u"NO_SUCH", u"12", u"STP_KOD_ST_NIEPEL", std::nullopt},
-          {u"slU_KodPokrew", u"STP_KODPOKREW", u"12", u"NO_SUCH", std::nullopt},
-          {u"slU_NoSuch", u"STP_KODPOKREW", u"12", u"STP_KOD_ST_NIEPEL", std::nullopt},
-          // Names are the schema's exactly, and the internal tables are not value tables.
-          {u"slu_kodpokrew", u"STP_KODPOKREW", u"12", u"STP_WGOSPZOSUBEZP", std::nullopt},
-          {u"olv_codes", u"code", u"K", u"dictionary", std::nullopt},
-          {u"olv_meta", u"key", u"label", u"value", std::nullopt},
-          {u"sqlite_schema", u"type", u"table", u"sql", std::nullopt},
-      };
+  // The table, the key's column, the key, the column asked for and its value.
+  using Units = const char16_t*;
+  const std::tuple<Units, Units, Units, Units, std::optional<std::u16string>> cases[] = {
+      {u"slU_KodPokrew", u"STP_KODPOKREW", u"12", u"STP_WGOSPZOSUBEZP", u"1"},
+      {u"slU_KodPokrew", u"STP_KODPOKREW", u"21", u"STP_KOD_ST_NIEPEL", u""},
+      {u"slU_KodPokrew", u"STP_KODPOKREW", u"11", u"STP_KOD_ST_NIEPEL", u" "},
+      {u"slU_KodPokrew", u"STP_KODPOKREW", u"99", u"STP_KOD_ST_NIEPEL", std::nullopt},
+      {u"slU_KodPokrew", u"STP_KODPOKREW", u"", u"STP_KOD_ST_NIEPEL", std::nullopt},
+      {u"slU_KodPokrew", u"NO_SUCH", u"12", u"STP_KOD_ST_NIEPEL", std::nullopt},
+      {u"slU_KodPokrew", u"STP_KODPOKREW", u"12", u"NO_SUCH", std::nullopt},
+      {u"slU_NoSuch", u"STP_KODPOKREW", u"12", u"STP_KOD_ST_NIEPEL", std::nullopt},
+      // Names are the schema's exactly, and the internal tables are not value tables.
+      {u"slu_kodpokrew", u"STP_KODPOKREW", u"12", u"STP_WGOSPZOSUBEZP", std::nullopt},
+      {u"olv_codes", u"code", u"K", u"dictionary", std::nullopt},
+      {u"olv_meta", u"key", u"label", u"value", std::nullopt},
+      {u"sqlite_schema", u"type", u"table", u"sql", std::nullopt},
+  };
   for (const auto& [table, key_column, key_text, column, want] : cases) {
     LookupCondition key{key_column, kEqual, key_text};
     EXPECT_EQ(sample()->lookup(table, {&key, 1}, column), want)
