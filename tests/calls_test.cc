@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace olv {
 namespace {
@@ -19,14 +20,6 @@ TEST(CallsTest, LookupPrefersTheSymbol) {
   EXPECT_EQ(&answering_row(*find_export("GP0039_2")), find_export("GP0039_1"));
 }
 
-struct CallCase {
-  const char* fn;
-  std::vector<Arg> args;
-  std::string error;  // a part of the error, or empty for a call that is made
-  ResultKind kind;
-  int64_t number;
-};
-
 Outcome call(const char* fn, const std::vector<Arg>& args) {
   const Export* row = find_export(fn);
   if (row) return row->call(args);
@@ -40,7 +33,13 @@ TEST(CallsTest, EachKindOfParameterTakesItsOwnForm) {
   using Texts = std::vector<OptionalText>;
   const Arg null;
   const std::string more = "argument 3: the count is more than the conditions given";
-  const CallCase cases[] = {
+  const std::string automation = "only null can be passed for an automation string";
+  const Conditions one{{u"K", 0, u"1"}}, two{{u"K", 0, u"1"}, {u"L", 2, u"2"}};
+  const Texts day{u"01012024"};
+  // clang-format off
+  // The export, its arguments, a part of the error (empty for a call that is made), the kind
+  // of result and the answer.
+  const std::tuple<const char*, std::vector<Arg>, std::string, ResultKind, int64_t> cases[] = {
       {"IsLowerPL", {int64_t{0xB1}, int64_t{0}}, "", kInt, 0},
       {"IsLowerPL", {int64_t{256}, int64_t{0}}, "argument 1: the integer does not fit", {}, 0},
       {"IsLowerPL", {u"a", int64_t{0}}, "argument 1: expected an integer", {}, 0},
@@ -59,31 +58,24 @@ TEST(CallsTest, EachKindOfParameterTakesItsOwnForm) {
       {"sl_SprawdzSlownikNIPVUK", {u"a", null, u"b"}, "", kInt, 0},
       {"sl_SprawdzSlownikNIPVUK", {int64_t{1}}, "argument 1: expected a text", {}, 0},
       {"olvenir_SysStringLen", {null}, "", kInt, 0},
-      {"olvenir_SysStringLen", {u"abc"}, "only null can be passed for an automation string", {}, 0},
+      {"olvenir_SysStringLen", {u"abc"}, automation, {}, 0},
       {"olvenir_RevokeClass", {u"x"}, "only null can be passed", {}, 0},
       // The service reads as many conditions as the count says: never more than were given.
-      {"sl_DajWartoscZeSlownikaW",
-       {u"d", Conditions{{u"K", 0, u"1"}}, int64_t{2}, u"c"},
-       more,
-       {},
-       0},
+      {"sl_DajWartoscZeSlownikaW", {u"d", one, int64_t{2}, u"c"}, more, {}, 0},
       {"sl_DajWartoscZeSlownikaW", {u"d", null, int64_t{1}, u"c"}, more, {}, 0},
-      {"fb_KVT_KodTyt_WypDok_ONE_XML",
-       {u"d", u"c", Conditions{{u"K", 0, u"1"}, {u"L", 2, u"2"}}, int64_t{1}, Texts{u"01012024"}},
-       "",
-       kInt,
-       0},
-      {"fb_KVT_KodTyt_WypDok_ONE", {u"x", null, Texts{u"01012024"}}, "", kInt, -1},
+      {"fb_KVT_KodTyt_WypDok_ONE_XML", {u"d", u"c", two, int64_t{1}, day}, "", kInt, 0},
+      {"fb_KVT_KodTyt_WypDok_ONE", {u"x", null, day}, "", kInt, -1},
   };
-  for (const CallCase& c : cases) {
-    Outcome o = call(c.fn, c.args);
-    if (!c.error.empty()) {
-      EXPECT_NE(o.error.find(c.error), std::string::npos) << c.fn << ": " << o.error;
+  // clang-format on
+  for (const auto& [fn, args, error, kind, number] : cases) {
+    Outcome o = call(fn, args);
+    if (!error.empty()) {
+      EXPECT_NE(o.error.find(error), std::string::npos) << fn << ": " << o.error;
       continue;
     }
-    ASSERT_EQ(o.error, "") << c.fn;
-    EXPECT_EQ(o.kind, c.kind) << c.fn;
-    EXPECT_EQ(o.number, c.number) << c.fn;
+    ASSERT_EQ(o.error, "") << fn;
+    EXPECT_EQ(o.kind, kind) << fn;
+    EXPECT_EQ(o.number, number) << fn;
   }
 }
 

@@ -4,9 +4,11 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <random>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "calls/calls.h"
@@ -24,11 +26,9 @@ using olv::harness::FuzzSource;
 constexpr int kWorkers = 4;
 constexpr int kRounds = 3;
 
-// One fixed input per callable row; KVTSetCodePage is left to the thread that changes it.
-struct Plan {
-  std::vector<std::size_t> rows;
-  std::vector<std::vector<uint8_t>> inputs;
-};
+// One fixed input per callable row, by the row's index; KVTSetCodePage is left to the thread
+// that changes it.
+using Plan = std::vector<std::pair<std::size_t, std::vector<uint8_t>>>;
 
 Plan make_plan() {
   Plan plan;
@@ -42,75 +42,85 @@ Plan make_plan() {
     }
     std::vector<uint8_t> input(512);
     for (auto& b : input) b = static_cast<uint8_t>(random());
-    plan.rows.push_back(i);
-    plan.inputs.push_back(std::move(input));
+    plan.emplace_back(i, std::move(input));
   }
   return plan;
 }
 
 // The answer of row k of the plan, from fresh arguments (some exports write into theirs).
 int64_t answer(const Plan& plan, std::size_t k, bool* is_code) {
-  const std::size_t index = plan.rows[k];
-  FuzzSource source(plan.inputs[k].data(), plan.inputs[k].size());
+  const auto& [index, input] = plan[k];
+  FuzzSource source(input.data(), input.size());
   const auto calls = olv::harness::row_callers()[index].prepare(olv::exports()[index], source, 1);
   *is_code = calls->result_is_code();
   return calls->run(0);
 }
 
+// Runs `work` on kWorkers threads at once while `meanwhile` runs again and again on one more;
+// each worker answers the first wrong answer it met, or nothing.
+void expect_right_on_every_thread(
+    const std::function<std::string()>& work, const std::function<void()>& meanwhile = [] {}) {
+  std::atomic<int> running{kWorkers};
+  std::vector<std::string> wrong(kWorkers);
+  std::vector<std::thread> threads;
+  for (int w = 0; w < kWorkers; ++w) {
+    threads.emplace_back([&, w] {
+      wrong[w] = work();
+      running.fetch_sub(1);
+    });
+  }
+  std::thread other([&] {
+    while (running.load() > 0) meanwhile();
+  });
+  for (auto& t : threads) t.join();
+  other.join();
+  for (const std::string& w : wrong) EXPECT_EQ(w, "");
+}
+
+// Whether a returned automation string holds `want`; the string is released.
+bool holds(char16_t* value, std::u16string_view want) {
+  const bool same = value && std::u16string_view(value) == want;
+  olvenir_SysFreeString(value);
+  return same;
+}
+
 TEST(ConcurrencyTest, ThreadsGetTheAnswersOfOneThreadWhileTheCodePageChanges) {
   const Plan plan = make_plan();
-  ASSERT_FALSE(plan.rows.empty());
+  ASSERT_FALSE(plan.empty());
   const int saved = KVTGetCodePage();
   // The answers under either code page; names with Polish letters may get one or the other.
   std::vector<int64_t> under[2];
-  std::vector<bool> is_code(plan.rows.size());
+  std::vector<bool> is_code(plan.size());
   for (int page = 0; page < 2; ++page) {
     KVTSetCodePage(page);
-    for (std::size_t k = 0; k < plan.rows.size(); ++k) {
+    for (std::size_t k = 0; k < plan.size(); ++k) {
       bool code = false;
       under[page].push_back(answer(plan, k, &code));
       is_code[k] = code;
     }
   }
-
-  std::atomic<int> running{kWorkers};
-  std::atomic<int> mismatches{0};
-  std::vector<std::string> first_mismatch(kWorkers);
-  std::vector<std::thread> threads;
-  for (int w = 0; w < kWorkers; ++w) {
-    threads.emplace_back([&, w] {
-      for (int round = 0; round < kRounds; ++round) {
-        for (std::size_t k = 0; k < plan.rows.size(); ++k) {
-          bool code = false;
-          const int64_t got = answer(plan, k, &code);
-          if (!is_code[k] || got == under[0][k] || got == under[1][k]) continue;
-          mismatches.fetch_add(1);
-          if (first_mismatch[w].empty()) {
-            first_mismatch[w] = std::string(olv::exports()[plan.rows[k]].name) + " gave " +
-                                std::to_string(got) + ", one thread gets " +
-                                std::to_string(under[0][k]) + " or " + std::to_string(under[1][k]);
+  expect_right_on_every_thread(
+      [&]() -> std::string {
+        for (int round = 0; round < kRounds; ++round) {
+          for (std::size_t k = 0; k < plan.size(); ++k) {
+            bool code = false;
+            const int64_t got = answer(plan, k, &code);
+            if (!is_code[k] || got == under[0][k] || got == under[1][k]) continue;
+            return std::string(olv::exports()[plan[k].first].name) + " gave " +
+                   std::to_string(got) + ", one thread gets " + std::to_string(under[0][k]) +
+                   " or " + std::to_string(under[1][k]);
           }
         }
-      }
-      running.fetch_sub(1);
-    });
-  }
-  std::thread changer([&] {
-    for (int page = 0; running.load() > 0; page ^= 1) KVTSetCodePage(page);
-  });
-  for (auto& t : threads) t.join();
-  changer.join();
+        return "";
+      },
+      [page = 0]() mutable { KVTSetCodePage(page ^= 1); });
   KVTSetCodePage(saved);
-
-  EXPECT_EQ(mismatches.load(), 0);
-  for (const auto& m : first_mismatch) EXPECT_TRUE(m.empty()) << m;
 }
 
 // Queries on many threads while another thread keeps replacing the service's registration with
 // an equal service: every answer stays right, every instance is released, every thread's
 // initialisation balance returns to zero.
 TEST(ConcurrencyTest, DictionaryQueriesWhileTheRegistrationIsReplaced) {
-  constexpr int kQueries = 300;
   olv::testing::ScopedFakeService first;
   first.state.codes = {u"A1"};
   first.state.answers = {{u"11", u"1"}};
@@ -118,38 +128,28 @@ TEST(ConcurrencyTest, DictionaryQueriesWhileTheRegistrationIsReplaced) {
   second_state.codes = first.state.codes;
   second_state.answers = first.state.answers;
   olv::testing::FakeFactory second(second_state);
-
-  std::atomic<int> running{kWorkers};
-  std::atomic<int> wrong{0};
-  std::vector<std::thread> threads;
-  for (int w = 0; w < kWorkers; ++w) {
-    threads.emplace_back([&] {
-      std::u16string valid = u"A1", invalid = u"B2";
-      std::u16string dictionary = u"slU_KodPokrew", key_column = u"STP_KODPOKREW", key = u"11",
-                     column = u"STP_WGOSPZOSUBEZP";
-      for (int q = 0; q < kQueries; ++q) {
-        if (fb_KVTKodSprawdz(10024, valid.data(), 0) != 0) ++wrong;
-        if (fb_KVTKodSprawdz(10024, invalid.data(), 0) != -1) ++wrong;
-        char16_t* value = sl_DajWartoscZeSlownika(dictionary.data(), key_column.data(), key.data(),
-                                                  column.data());
-        if (!value || std::u16string_view(value) != u"1") ++wrong;
-        olvenir_SysFreeString(value);
-        if (olv::initialisation_depth() != 0) ++wrong;
-      }
-      running.fetch_sub(1);
-    });
-  }
-  std::thread replacer([&] {
-    for (bool use_second = true; running.load() > 0; use_second = !use_second) {
-      olvenir_RegisterClassFactory(&CLSID_OlvenirDictionaryService,
-                                   use_second ? &second : &first.factory);
-    }
-    olvenir_RegisterClassFactory(&CLSID_OlvenirDictionaryService, &first.factory);
-  });
-  for (auto& t : threads) t.join();
-  replacer.join();
-
-  EXPECT_EQ(wrong.load(), 0);
+  expect_right_on_every_thread(
+      []() -> std::string {
+        std::u16string valid = u"A1", invalid = u"B2", dictionary = u"slU_KodPokrew",
+                       key_column = u"STP_KODPOKREW", key = u"11", column = u"STP_WGOSPZOSUBEZP";
+        for (int q = 0; q < 300; ++q) {
+          if (fb_KVTKodSprawdz(10024, valid.data(), 0) != 0) return "a listed code refused";
+          if (fb_KVTKodSprawdz(10024, invalid.data(), 0) != -1) return "a code not listed taken";
+          if (!holds(sl_DajWartoscZeSlownika(dictionary.data(), key_column.data(), key.data(),
+                                             column.data()),
+                     u"1")) {
+            return "the value lookup";
+          }
+          if (olv::initialisation_depth() != 0) return "initialisation left unbalanced";
+        }
+        return "";
+      },
+      [&, use_second = true]() mutable {
+        olvenir_RegisterClassFactory(&CLSID_OlvenirDictionaryService,
+                                     use_second ? &second : &first.factory);
+        use_second = !use_second;
+      });
+  olvenir_RegisterClassFactory(&CLSID_OlvenirDictionaryService, &first.factory);
   EXPECT_EQ(first.state.live.load(), 0);
   EXPECT_EQ(second_state.live.load(), 0);
   EXPECT_EQ(second.references.load(), 0u);
@@ -161,46 +161,32 @@ TEST(ConcurrencyTest, DictionaryQueriesWhileTheRegistrationIsReplaced) {
 // threads at once: code checks by date, value lookups and conditional lookups, each answer the
 // one a single thread gets from the sample database.
 TEST(ConcurrencyTest, SqliteServiceQueriesFromManyThreads) {
-  constexpr int kQueries = 200;
   ASSERT_EQ(olvenir_RegisterServerPath(&CLSID_OlvenirDictionaryService, OLV_DICTIONARY_MODULE_PATH),
             S_OK);
-  std::atomic<int> wrong{0};
-  std::vector<std::string> first_wrong(kWorkers);
-  std::vector<std::thread> threads;
-  for (int w = 0; w < kWorkers; ++w) {
-    threads.emplace_back([&, w] {
-      std::u16string table = u"slU_KodPokrew", key_column = u"STP_KODPOKREW", key = u"12",
-                     column = u"STP_WGOSPZOSUBEZP";
-      std::u16string titles = u"slU_KodTytNieNaFormularzu", title_column = u"KOD_TYT_UBEZ",
-                     title = u"0570", from = u"DATA_OD", day = u"01012011",
-                     answer_column = u"PR_EM_RENT";
-      stWarunekY conditions[] = {{title_column.data(), 0, title.data()},
-                                 {from.data(), -2, day.data()}};
-      auto fail = [&](const char* what) {
-        ++wrong;
-        if (first_wrong[w].empty()) first_wrong[w] = what;
-      };
-      auto expect_text = [&](char16_t* value, std::u16string_view want, const char* what) {
-        if (!value || std::u16string_view(value) != want) fail(what);
-        olvenir_SysFreeString(value);
-      };
-      for (int q = 0; q < kQueries; ++q) {
-        if (!fb_KVTKodSprawdzArkusze(10019, u"350", 20090101)) fail("a valid code refused");
-        if (fb_KVTKodSprawdzArkusze(10019, u"350", 20081231)) fail("a code before its validity");
-        expect_text(
-            sl_DajWartoscZeSlownika(table.data(), key_column.data(), key.data(), column.data()),
-            u"1", "the value lookup");
-        expect_text(sl_DajWartoscZeSlownikaW(titles.data(), conditions, 2, answer_column.data()),
-                    u"1", "the conditional lookup");
-        if (olv::initialisation_depth() != 0) fail("initialisation left unbalanced");
+  expect_right_on_every_thread([]() -> std::string {
+    std::u16string table = u"slU_KodPokrew", key_column = u"STP_KODPOKREW", key = u"12",
+                   column = u"STP_WGOSPZOSUBEZP", titles = u"slU_KodTytNieNaFormularzu",
+                   title_column = u"KOD_TYT_UBEZ", title = u"0570", from = u"DATA_OD",
+                   day = u"01012011", answer_column = u"PR_EM_RENT";
+    stWarunekY conditions[] = {{title_column.data(), 0, title.data()},
+                               {from.data(), -2, day.data()}};
+    for (int q = 0; q < 200; ++q) {
+      if (!fb_KVTKodSprawdzArkusze(10019, u"350", 20090101)) return "a valid code refused";
+      if (fb_KVTKodSprawdzArkusze(10019, u"350", 20081231)) return "a code before its validity";
+      if (!holds(
+              sl_DajWartoscZeSlownika(table.data(), key_column.data(), key.data(), column.data()),
+              u"1")) {
+        return "the value lookup";
       }
-    });
-  }
-  for (auto& t : threads) t.join();
+      if (!holds(sl_DajWartoscZeSlownikaW(titles.data(), conditions, 2, answer_column.data()),
+                 u"1")) {
+        return "the conditional lookup";
+      }
+      if (olv::initialisation_depth() != 0) return "initialisation left unbalanced";
+    }
+    return "";
+  });
   olvenir_RevokeClass(&CLSID_OlvenirDictionaryService);
-
-  EXPECT_EQ(wrong.load(), 0);
-  for (const auto& m : first_wrong) EXPECT_TRUE(m.empty()) << m;
 }
 #endif
 

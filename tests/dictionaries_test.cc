@@ -3,11 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "dictionaries/code_lists.h"
@@ -33,14 +31,8 @@ class DictionariesTest : public olv::testing::ServiceFixture {
 };
 
 TEST_F(DictionariesTest, LocalFormatTestsDecideBeforeTheService) {
-  struct Case {
-    int number;
-    const char16_t* code;
-    int want;
-    bool asks;
-  };
   fake_.state.codes = {u"12", u"123456", u"12X", u"A", u"", u"0"};
-  const Case cases[] = {
+  const std::tuple<int, const char16_t*, int, bool> cases[] = {
       {10000, u"12", -1, false},     {10057, u"12", -1, false},
       {10060, u"12", -1, false},     {10003, u"12345", -1, false},
       {10003, u"12345a", -1, false}, {10003, u"123456", 0, false},  // no date: accepted unasked
@@ -53,11 +45,11 @@ TEST_F(DictionariesTest, LocalFormatTestsDecideBeforeTheService) {
       {10006, u"", 0, true},         {10001, u"0", 0, true},
       {10056, u" 0", -1, false},
   };
-  for (const Case& c : cases) {
+  for (const auto& [number, code, want, asks] : cases) {
     const size_t before = calls().size();
-    EXPECT_EQ(olv::fb_KVTKodSprawdzArkusze(c.number, c.code, olv::Text()), c.want)
-        << c.number << " " << utf8(c.code);
-    EXPECT_EQ(calls().size() - before, c.asks ? 1u : 0u) << c.number << " " << utf8(c.code);
+    EXPECT_EQ(olv::fb_KVTKodSprawdzArkusze(number, code, olv::Text()), want)
+        << number << " " << utf8(code);
+    EXPECT_EQ(calls().size() - before, asks ? 1u : 0u) << number << " " << utf8(code);
   }
   // The whole code goes to the service, not only the part the local test reads.
   EXPECT_EQ(calls()[0].texts, Texts{u"12X"});
@@ -65,20 +57,16 @@ TEST_F(DictionariesTest, LocalFormatTestsDecideBeforeTheService) {
 }
 
 TEST_F(DictionariesTest, DictionaryDateOfEachDateForm) {
-  struct Case {
-    const char16_t* date;
-    int32_t want;
-  };
-  const Case cases[] = {
+  const std::tuple<const char16_t*, int32_t> cases[] = {
       {nullptr, 0},        {u"", 0},         {u"15032024", 20240315}, {u"29022024", 20240229},
       {u"032024", 202403}, {u"31022024", 0}, {u"132024", 0},          {u"122051", 0},
       {u"1503202", 0},     {u"        ", 0}, {u"01011849", 18490101}, {u"012050", 205001},
       {u"011850", 185001},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(olv::dictionary_date(olv::text(c.date)), c.want) << utf8(olv::text(c.date));
-    fb_KVTKodSprawdzArkusze(10006, const_cast<char16_t*>(u"1"), const_cast<char16_t*>(c.date));
-    EXPECT_EQ(calls().back().date, c.want) << utf8(olv::text(c.date));
+  for (const auto& [date, want] : cases) {
+    EXPECT_EQ(olv::dictionary_date(olv::text(date)), want) << utf8(olv::text(date));
+    fb_KVTKodSprawdzArkusze(10006, const_cast<char16_t*>(u"1"), const_cast<char16_t*>(date));
+    EXPECT_EQ(calls().back().date, want) << utf8(olv::text(date));
   }
   // Dictionary 10003 with a date is asked, with the date.
   EXPECT_EQ(olv::fb_KVTKodSprawdzArkusze(10003, u"123456", u"15032024"), -1);
@@ -107,24 +95,17 @@ TEST_F(DictionariesTest, JoinedInsuranceRulesCode) {
 
 TEST_F(DictionariesTest, KinshipCodes) {
   fake_.state.answers = {{u"11", u"1"}, {u"12", u""}, {u"13", u" x"}, {u"14", u"2"}};
-  struct Case {
-    const char16_t* code;
-    int kind;
-    int ch;
-    int want_plain;
-    int want_is;
-  };
-  const Case cases[] = {
+  const std::tuple<const char16_t*, int, int, int, int> cases[] = {
       {u"11", 1, 32, 0, 0},   {u"14", 1, 32, -1, -1},  {u"12", 1, 32, -1, -1},
       {u"13", 3, 32, 0, 0},   {u"12", 3, 32, 0, -1},   {u"14", 3, 32, -1, 0},
       {u"14", 3, '2', 0, 0},  {u"15", 3, 32, -1, -1},  // not in the dictionary: a null value
       {u"11", 2, 32, -1, -1}, {u"111", 3, 32, -1, -1}, {u"1a", 1, 32, -1, -1},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(olv::fb_KVTKodPokrewienstwa(c.code, c.kind, c.ch), c.want_plain)
-        << utf8(c.code) << " kind " << c.kind;
-    EXPECT_EQ(olv::fb_KVTKodPokrewienstwaJest(c.code, c.kind, c.ch), c.want_is)
-        << utf8(c.code) << " kind " << c.kind;
+  for (const auto& [code, kind, ch, want_plain, want_is] : cases) {
+    EXPECT_EQ(olv::fb_KVTKodPokrewienstwa(code, kind, ch), want_plain)
+        << utf8(code) << " kind " << kind;
+    EXPECT_EQ(olv::fb_KVTKodPokrewienstwaJest(code, kind, ch), want_is)
+        << utf8(code) << " kind " << kind;
   }
   // Only well-formed codes of known kinds reach the service, with the kind's column.
   EXPECT_EQ(calls().size(), 16u);
@@ -157,25 +138,21 @@ TEST_F(DictionariesTest, LookupAtDatesTriesEachValidDateInTurn) {
   fake_.state.answers = {{u"01042024", u"tak"}, {u"05032024", u"dziś"}};
   BSTR first_value = olvenir_SysAllocString(u"kept");
   stWarunekY conditions[2] = {{nullptr, -2, nullptr}, {nullptr, 2, first_value}};
-  struct Case {
-    std::vector<const char16_t*> dates;
-    int want;
-    Texts asked;  // the second condition's value in each lookup
-  };
-  const Case cases[] = {
+  // The dates, the answer, and the second condition's value in each lookup.
+  const std::tuple<std::vector<const char16_t*>, int, Texts> cases[] = {
       {{nullptr}, -1, {}},
       {{u"15032024", u"xx", u"01042024", u"02042024", nullptr}, 0, {u"15032024", u"01042024"}},
       {{u"032024", nullptr}, -1, {u"032024"}},
       {{u"xx", u"", nullptr}, 0, {u"05032024"}},  // no valid date: today's, for each text
       {{u"31022024", u"zz", nullptr}, 0, {u"05032024"}},
   };
-  for (const Case& c : cases) {
+  for (const auto& [dates, want, want_asked] : cases) {
     const size_t before = calls().size();
-    EXPECT_EQ(olv::fb_KVT_KodTyt_WypDok_ONE_XML(u"slU_T", u"KOL", conditions, 2, c.dates.data()),
-              c.want);
+    EXPECT_EQ(olv::fb_KVT_KodTyt_WypDok_ONE_XML(u"slU_T", u"KOL", conditions, 2, dates.data()),
+              want);
     Texts asked;
     for (size_t i = before; i < calls().size(); ++i) asked.push_back(calls()[i].texts[7]);
-    EXPECT_EQ(asked, c.asked) << "case with " << c.dates.size() - 1 << " dates";
+    EXPECT_EQ(asked, want_asked) << "case with " << dates.size() - 1 << " dates";
     EXPECT_EQ(conditions[1].value, first_value) << "the host's condition was not given back";
   }
   EXPECT_EQ(calls()[0].texts[0], u"slU_T");
@@ -220,12 +197,7 @@ TEST(DictionariesCodeTableTest, CodesMatchExactlyUpTo22Units) {
   stGrupaKodow groups[10] = {};
   groups[0] = {0, nullptr, nullptr};
   groups[9] = {7, codes, children};
-  struct Case {
-    const char16_t* code;
-    int date;
-    int want;
-  };
-  const Case cases[] = {
+  const std::tuple<const char16_t*, int, int> cases[] = {
       {u"AB", 0, 0},
       {u"AB", -5, 0},
       {u"A", 0, -1},
@@ -252,9 +224,9 @@ TEST(DictionariesCodeTableTest, CodesMatchExactlyUpTo22Units) {
       {u"HI", 1000000, 0},
       {u"HI", 999999, -1},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(sl_CzyPrawidlowyKodLiterowy(groups, const_cast<char16_t*>(c.code), c.date), c.want)
-        << utf8(c.code) << " at " << c.date;
+  for (const auto& [code, date, want] : cases) {
+    EXPECT_EQ(sl_CzyPrawidlowyKodLiterowy(groups, const_cast<char16_t*>(code), date), want)
+        << utf8(code) << " at " << date;
   }
   EXPECT_EQ(sl_CzyPrawidlowyKodLiterowy(groups, nullptr, 0), -1);
   EXPECT_EQ(sl_CzyPrawidlowyKodLiterowy(nullptr, const_cast<char16_t*>(u"AB"), 0), -1);
@@ -270,18 +242,13 @@ TEST(DictionariesCodeTableTest, CyclicTableEndsTheSearch) {
 }
 
 TEST(DictionariesTextTest, DigitCodes) {
-  struct Case {
-    const char16_t* code;
-    int length;
-    int want;
-  };
-  const Case cases[] = {
+  const std::tuple<const char16_t*, int, int> cases[] = {
       {u"", 0, 0},     {u"123", 0, 0}, {u"123", 3, 0}, {u"123", 2, -1},    {u"12a", 3, -1},
       {u"12 ", 0, -1}, {u"", 1, -1},   {u"1", -1, -1}, {u"\x0661", 0, -1},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(sl_PoprawnyKod(const_cast<char16_t*>(c.code), c.length), c.want)
-        << utf8(c.code) << " " << c.length;
+  for (const auto& [code, length, want] : cases) {
+    EXPECT_EQ(sl_PoprawnyKod(const_cast<char16_t*>(code), length), want)
+        << utf8(code) << " " << length;
   }
   EXPECT_EQ(sl_PoprawnyKod(nullptr, 0), 0);
 }
@@ -298,53 +265,15 @@ TEST(DictionariesTextTest, CodeListsNumberedInOrder) {
 }
 
 TEST(DictionariesTextTest, DictionaryNames) {
-  EXPECT_EQ(sl_PobierzNazweSlownika(10003), nullptr);
-  EXPECT_EQ(sl_PobierzNazweSlownika(10001), nullptr);
-  EXPECT_EQ(sl_PobierzNazweSlownika(10050), nullptr);
+  EXPECT_EQ(sl_PobierzNazweSlownika(10003), nullptr);  // a list without a name
+  EXPECT_EQ(sl_PobierzNazweSlownika(99999), nullptr);
   EXPECT_EQ(std::u16string(sl_PobierzNazweSlownika(10034)), u"Płeć");
-  EXPECT_EQ(std::u16string(sl_PobierzNazweSlownika(10021)),
-            std::u16string(sl_PobierzNazweSlownika(10013)));
-  EXPECT_EQ(std::u16string(sl_PobierzNazweSlownika(10037)), u"Typ identyfikatora");
-  EXPECT_EQ(std::u16string(sl_PobierzNazweSlownika(10040)), u"Kod tytułu ubezpieczenia");
 }
 
-#ifdef OLV_DICTIONARY_MODULE_PATH
-// The sample database's SQL in the source tree of the build that holds the service's object.
-std::string sample_sql() {
-  namespace fs = std::filesystem;
-  std::ifstream cache(fs::path(OLV_DICTIONARY_MODULE_PATH).parent_path().parent_path() /
-                      "CMakeCache.txt");
-  const std::string key = "CMAKE_HOME_DIRECTORY:INTERNAL=";
-  for (std::string line; std::getline(cache, line);) {
-    if (!line.starts_with(key)) continue;
-    std::ifstream sql(fs::path(line.substr(key.size())) / "service" / "sample_dictionary.sql");
-    return std::string(std::istreambuf_iterator<char>(sql), {});
-  }
-  return {};
-}
-
-// The sample database holds codes of every list that a rule checks codes against.
-TEST(DictionariesSampleTest, HoldsEachListTheRulesConsult) {
-  const std::string sql = sample_sql();
-  ASSERT_NE(sql.find("INSERT INTO olv_codes"), std::string::npos);
-  for (const olv::CodeList& list : olv::kCodeLists) {
-    if (!list.rules_consult) continue;
-    EXPECT_NE(sql.find("(" + std::to_string(list.number) + ", '"), std::string::npos)
-        << list.number;
-  }
-}
-#endif
-
-TEST(DictionariesTextTest, FixedAnswers) {
-  EXPECT_EQ(fb_KodWyrPlatnikaTyp(1, u"x"), -1);
-  EXPECT_EQ(fb_KVT_KodTyt_WypDok_ONE(u"x", nullptr, nullptr), -1);
-  EXPECT_FALSE(fb_KVTKodySwiadMogaBycRazem(1, 2));
-  EXPECT_EQ(ZF0001_1(u"a", u"b"), 0);
-  EXPECT_EQ(sl_SprawdzSlownikNIPVUK(), 0);
-  EXPECT_EQ(sl_PobierzOpisOkresu(10006, nullptr), nullptr);
+// The answers not fixed by the exports table.
+TEST(DictionariesTextTest, PassThroughAndEmptyAnswers) {
   const auto* description = reinterpret_cast<const _stOpisKodu*>(u"opis");
   EXPECT_EQ(sl_PobierzOpisKodu(description, 1), description);
-  EXPECT_EQ(std::u16string(sl_KVTSlownikGetKodMsg(1)), u"opis kodu ze słownika");
   EXPECT_EQ(std::u16string(KVTSlownikGetKodMsg()), u"");
 }
 

@@ -16,7 +16,6 @@
 #include "platform/runtime.h"
 #include "platform/runtime_names.h"
 #include "service/runtime_access.h"
-#include "tests/service_base.h"
 #if defined(_WIN32)
 #include "tests/windows/com_registration.h"
 #endif
@@ -30,7 +29,7 @@ struct ServiceCall {
   int32_t number = 0;                 // the dictionary number of a code check
   int32_t date = 0;                   // the dictionary date of a code check
   int32_t count = 0;                  // the condition count of a conditional lookup
-  int depth = 0;                      // the calling thread's initialisation depth
+  bool initialised = false;           // the calling thread's runtime was initialised
 };
 
 inline std::u16string recorded(BSTR s) { return s ? std::u16string(s) : u"<null>"; }
@@ -54,11 +53,25 @@ struct FakeServiceState {
   }
 };
 
-class FakeService final : public olv::testing::ServiceBase {
+// Starts with no reference: the factory's QueryInterface takes the first.
+class FakeService final : public IOlvenirDictionaryService {
  public:
   explicit FakeService(FakeServiceState& state) : state_(state) {
     ++state_.live;
     ++state_.created;
+  }
+
+  HRESULT OLVENIR_P_COM_CALL QueryInterface(const IID& iid, void** object) override {
+    const bool known = iid == IID_IUnknown || iid == IID_IOlvenirDictionaryService;
+    *object = known ? this : nullptr;
+    if (known) AddRef();
+    return known ? S_OK : E_NOINTERFACE;
+  }
+  uint32_t OLVENIR_P_COM_CALL AddRef() override { return ++references_; }
+  uint32_t OLVENIR_P_COM_CALL Release() override {
+    const uint32_t left = --references_;
+    if (left == 0) delete this;
+    return left;
   }
 
   HRESULT OLVENIR_P_COM_CALL CheckRule(BSTR field, int64_t* result) override {
@@ -109,7 +122,8 @@ class FakeService final : public olv::testing::ServiceBase {
 
   void record(ServiceCall call) {
 #if !defined(_WIN32)
-    call.depth = olv::initialisation_depth();
+    call.initialised = olvenir_CoInitialize(nullptr) == S_FALSE;
+    olvenir_CoUninitialize();
 #endif
     std::lock_guard<std::mutex> lock(state_.mutex);
     state_.calls.push_back(std::move(call));
@@ -125,19 +139,17 @@ class FakeService final : public olv::testing::ServiceBase {
   }
 
   FakeServiceState& state_;
+  std::atomic<uint32_t> references_{0};
 };
 
 class FakeFactory final : public IClassFactory {
  public:
   explicit FakeFactory(FakeServiceState& state) : state_(state) {}
   HRESULT OLVENIR_P_COM_CALL QueryInterface(const IID& iid, void** object) override {
-    if (iid == IID_IUnknown || iid == IID_IClassFactory) {
-      *object = this;
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
+    const bool known = iid == IID_IUnknown || iid == IID_IClassFactory;
+    *object = known ? this : nullptr;
+    if (known) AddRef();
+    return known ? S_OK : E_NOINTERFACE;
   }
   // The factory lives in the test's scope; the counts only show that references balance.
   uint32_t OLVENIR_P_COM_CALL AddRef() override { return ++references; }
@@ -188,18 +200,16 @@ class ScopedFakeService {
 // string or initialisation outlived the queries.
 class ServiceFixture : public ::testing::Test {
  protected:
-#if defined(_WIN32)
-  void TearDown() override {
-    EXPECT_EQ(fake_.state.live, 0) << "a service instance outlived its query";
-  }
-#else
+#if !defined(_WIN32)
   void SetUp() override { strings_before_ = olv::live_strings(); }
+#endif
   void TearDown() override {
     EXPECT_EQ(fake_.state.live, 0) << "a service instance outlived its query";
+#if !defined(_WIN32)
     EXPECT_EQ(olv::live_strings(), strings_before_) << "a string outlived its query";
     EXPECT_EQ(olv::initialisation_depth(), 0) << "the thread's initialisation was not undone";
-  }
 #endif
+  }
   std::vector<ServiceCall> calls() { return fake_.state.taken(); }
 
   ScopedFakeService fake_;

@@ -15,20 +15,9 @@ namespace {
 // Hostile arguments of every kind; argument i of variant v takes entry v + i of its kind's list,
 // so every row meets every entry in some position.
 const std::u16string kLong(5000, u'9');
-const std::vector<Arg> kTexts = {
-    Arg(),
-    Arg(u""),
-    Arg(u"   \t"),
-    Arg(kLong),
-    Arg(u"\xD800"),
-    Arg(u"\uFFFF\u00A0"),
-    Arg(u"31022024"),
-    Arg(u"0121"),
-    Arg(u"-0x7fffffff"),
-    Arg(u"44051401359"),
-    Arg(u"\u0105\u017C"),
-    Arg(u"1,5e308"),
-};
+const std::vector<OptionalText> kTexts = {
+    std::nullopt, u"",     u"   \t",       kLong,          u"\xD800",       u"\uFFFF\u00A0",
+    u"31022024",  u"0121", u"-0x7fffffff", u"44051401359", u"\u0105\u017C", u"1,5e308"};
 const int64_t kNumbers[] = {0, -1, 1, INT64_MIN, INT64_MAX, INT32_MIN, INT32_MAX, 10019, 121, 255};
 
 // A number as a host's cast into the parameter's type would give it.
@@ -53,12 +42,12 @@ int64_t wrapped(ParamKind kind, int64_t n) {
 }
 
 Arg hostile(ParamKind kind, std::size_t k) {
-  const Arg& text = kTexts[k % kTexts.size()];
+  const OptionalText& text = kTexts[k % kTexts.size()];
   const int64_t number = wrapped(kind, kNumbers[k % std::size(kNumbers)]);
   switch (kind) {
     case ParamKind::kText:
     case ParamKind::kMutableText:
-      return text;
+      return text ? Arg(*text) : Arg();
     case ParamKind::kTextList:
       if (k % 3 == 0) return Arg();
       return std::vector<OptionalText>{std::nullopt, u"", kLong, u"01012024"};

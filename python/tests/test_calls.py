@@ -1,4 +1,5 @@
-"""Every export through call() and its named function, with good and hostile arguments."""
+"""Every export through call() with an argument of each kind, and wrong counts. Hostile texts
+are the C++ hostile sweep's, through the same shared library."""
 import pytest
 
 import olvenir_p
@@ -9,9 +10,6 @@ EXPORTS = olvenir_p.exports()
 GOOD = {"text": "1", "writable text": "01012020", "text list": ["1", None], "int": 1,
         "unsigned": 1, "short": 121, "bool": True, "byte": 0x61, "char": "a", "int64": 1,
         "out int": 0, "conditions": [("KOD", 0, "x")], "code table": [], "BSTR": None, "pointer": None}
-# Texts no check should crash on.
-HOSTILE_TEXTS = ["", "   ", "x" * 300, "\ud800", "\udfff\ud800", "\uffff", "\U0001F600", "0" * 50,
-                 None]
 
 
 def allowed(row, value):
@@ -42,22 +40,6 @@ def test_every_export_by_symbol_answers_within_its_results(row):
         check_answer(row, olvenir_p.call(row["symbol"], *good_args(row)))
     except olvenir_p.ServiceError:
         pass  # a lookup the sample dictionary cannot answer
-
-
-@pytest.mark.parametrize("row", [r for r in EXPORTS if r["kind"] in ("rule", "decorated")],
-                         ids=lambda r: r["symbol"])
-def test_every_rule_and_decorated_export_takes_hostile_texts(row):
-    for text in HOSTILE_TEXTS:
-        args = [text if k in ("text", "writable text") else GOOD[k] for k in row["params"]]
-        try:
-            answer = olvenir_p.call(row["symbol"], *args)
-        except olvenir_p.ServiceError:
-            if row["kind"] == "rule":
-                raise
-            continue
-        check_answer(row, answer)
-        if row["kind"] == "rule":
-            assert getattr(olvenir_p, row["name"])(*args) == answer
 
 
 @pytest.mark.parametrize("row", EXPORTS, ids=[r["symbol"] for r in EXPORTS])

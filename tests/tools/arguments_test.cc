@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace olv {
 namespace {
 
@@ -12,10 +14,7 @@ using enum ParamKind;
 using json = nlohmann::ordered_json;
 
 TEST(ArgumentsTest, Utf8ToUtf16RefusesIllFormedBytes) {
-  struct Case {
-    std::string in;
-    std::optional<std::u16string> want;
-  } cases[] = {
+  const std::tuple<std::string, std::optional<std::u16string>> cases[] = {
       {"abc", u"abc"},
       {"\xC4\x85\xC5\x82", u"ął"},
       {"\xF0\x9F\x98\x80", u"\U0001F600"},
@@ -26,7 +25,7 @@ TEST(ArgumentsTest, Utf8ToUtf16RefusesIllFormedBytes) {
       {"\xF4\x90\x80\x80", std::nullopt},  // beyond U+10FFFF
       {"", u""},
   };
-  for (const Case& c : cases) EXPECT_EQ(utf16_from_utf8(c.in), c.want) << c.in;
+  for (const auto& [in, want] : cases) EXPECT_EQ(utf16_from_utf8(in), want) << in;
 }
 
 TEST(ArgumentsTest, Utf16ToUtf8ReplacesLoneSurrogates) {
@@ -37,15 +36,10 @@ TEST(ArgumentsTest, Utf16ToUtf8ReplacesLoneSurrogates) {
   EXPECT_EQ(utf8_from_utf16(std::u16string{0xDC00}), "\xEF\xBF\xBD");
 }
 
-struct WordCase {
-  const char* word;
-  ParamKind kind;
-  json want;  // discarded for a word the kind refuses
-};
-
 TEST(ArgumentsTest, WordsReadByKind) {
   const json refused = json(json::value_t::discarded);
-  const WordCase cases[] = {
+  // The word, the parameter's kind and its JSON value, discarded for a word the kind refuses.
+  const std::tuple<const char*, ParamKind, json> cases[] = {
       {":null", kText, nullptr},
       {":empty", kText, ""},
       {"", kText, ""},
@@ -64,25 +58,19 @@ TEST(ArgumentsTest, WordsReadByKind) {
       {"\xFF", kText, refused},
       {"9223372036854775808", kInt64, refused},
   };
-  for (const WordCase& c : cases) {
+  for (const auto& [word, kind, want] : cases) {
     json out;
     std::string error;
-    bool ok = json_from_word(c.word, c.kind, out, error);
-    EXPECT_EQ(ok, !c.want.is_discarded()) << c.word << ": " << error;
-    if (ok && !c.want.is_discarded()) {
-      EXPECT_EQ(out, c.want) << c.word;
+    bool ok = json_from_word(word, kind, out, error);
+    EXPECT_EQ(ok, !want.is_discarded()) << word << ": " << error;
+    if (ok && !want.is_discarded()) {
+      EXPECT_EQ(out, want) << word;
     }
   }
 }
 
-struct JsonCase {
-  const char* json_text;
-  ParamKind kind;
-  bool ok;
-};
-
 TEST(ArgumentsTest, JsonValuesMustHaveTheKindsForm) {
-  const JsonCase cases[] = {
+  const std::tuple<const char*, ParamKind, bool> cases[] = {
       {R"("a")", kText, true},
       {R"({"units": [55296, 65]})", kText, true},
       {R"({"units": [65536]})", kText, false},
@@ -102,11 +90,11 @@ TEST(ArgumentsTest, JsonValuesMustHaveTheKindsForm) {
       {R"("x")", kOpaque, false},
       {R"(null)", kBstr, true},
   };
-  for (const JsonCase& c : cases) {
+  for (const auto& [json_text, kind, ok] : cases) {
     Arg arg;
     std::string error;
-    EXPECT_EQ(arg_from_json(json::parse(c.json_text), c.kind, arg, error), c.ok)
-        << c.json_text << ": " << error;
+    EXPECT_EQ(arg_from_json(json::parse(json_text), kind, arg, error), ok)
+        << json_text << ": " << error;
   }
 }
 

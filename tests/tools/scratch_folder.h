@@ -1,4 +1,5 @@
-// A folder of its own for each test of a tool, removed afterwards, and the built tools run in it.
+// A folder of its own for each test of a tool, removed afterwards, and the built tools run in it
+// over tables of runs.
 #pragma once
 
 #include <dirent.h>
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -70,6 +72,38 @@ class ScratchFolderTest : public ::testing::Test {
     const int status = std::system(command.c_str());
     read(".in", true);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(".out", true), read(".err", true)};
+  }
+
+  // A run of a program and what it must give: its exit status, and parts of its standard output
+  // and standard error, each list in order.
+  struct RunCase {
+    std::string args;
+    std::string in;
+    int status;
+    std::vector<std::string> out;
+    std::vector<std::string> err;
+    std::string out_to = "";  // where standard output goes, when not to a file
+  };
+
+  void expect_runs(const std::string& program, std::initializer_list<RunCase> cases) {
+    for (const RunCase& c : cases) {
+      const Run r = run(program, c.args, c.in, c.out_to);
+      EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.out << r.err;
+      expect_parts(c.args, r.out, c.out);
+      expect_parts(c.args, r.err, c.err);
+    }
+  }
+
+  static void expect_parts(const std::string& args, const std::string& text,
+                           const std::vector<std::string>& parts) {
+    std::size_t at = 0;
+    for (const std::string& part : parts) {
+      at = text.find(part, at);
+      if (at == std::string::npos) {
+        ADD_FAILURE() << args << ": " << part << " in\n" << text;
+        return;
+      }
+    }
   }
 
   std::string dir_;

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
 #include <vector>
 
+#include "dictionaries/code_lists.h"
 #include "service/sample_dictionary.h"
 
 namespace olv::service {
@@ -16,16 +19,9 @@ std::shared_ptr<SqliteDictionary> sample() {
   return d;
 }
 
-struct CodeCase {
-  int32_t number;
-  const char16_t* code;
-  int32_t date;
-  bool want;
-};
-
 TEST(SqliteDictionaryTest, CodeCheckHonoursValidityAtItsEdges) {
   // 10019 "316" is valid from 19990101 to 20111231, "350" from 20090101 on, "311" always.
-  const CodeCase cases[] = {
+  const std::tuple<int32_t, const char16_t*, int32_t, bool> cases[] = {
       {10019, u"316", 0, true},         {10019, u"316", -7, true},
       {10019, u"316", 19990101, true},  {10019, u"316", 19981231, false},
       {10019, u"316", 20111231, true},  {10019, u"316", 20120101, false},
@@ -38,22 +34,16 @@ TEST(SqliteDictionaryTest, CodeCheckHonoursValidityAtItsEdges) {
       {10034, u"k", 0, false},          {10006, u"K", 0, false},
       {10099, u"11", 0, false},         {10019, u"", 0, false},
   };
-  for (const CodeCase& c : cases) {
-    EXPECT_EQ(sample()->check_code(c.number, c.code, c.date), c.want)
-        << c.number << " code of " << std::u16string_view(c.code).size() << " units at " << c.date;
+  for (const auto& [number, code, date, want] : cases) {
+    EXPECT_EQ(sample()->check_code(number, code, date), want)
+        << number << " code of " << std::u16string_view(code).size() << " units at " << date;
   }
 }
 
-struct LookupCase {
-  const char16_t* table;
-  const char16_t* key_column;
-  const char16_t* key;
-  const char16_t* column;
-  std::optional<std::u16string> want;
-};
-
 TEST(SqliteDictionaryTest, LookupFindsTheValueOrNothing) {
-  const LookupCase cases[] = {
+  // The table, the key's column, the key, the column asked for and its value.
+  using Units = const char16_t*;
+  const std::tuple<Units, Units, Units, Units, std::optional<std::u16string>> cases[] = {
       {u"slU_KodPokrew", u"STP_KODPOKREW", u"12", u"STP_WGOSPZOSUBEZP", u"1"},
       {u"slU_KodPokrew", u"STP_KODPOKREW", u"21", u"STP_KOD_ST_NIEPEL", u""},
       {u"slU_KodPokrew", u"STP_KODPOKREW", u"11", u"STP_KOD_ST_NIEPEL", u" "},
@@ -68,10 +58,10 @@ TEST(SqliteDictionaryTest, LookupFindsTheValueOrNothing) {
       {u"olv_meta", u"key", u"label", u"value", std::nullopt},
       {u"sqlite_schema", u"type", u"table", u"sql", std::nullopt},
   };
-  for (const LookupCase& c : cases) {
-    LookupCondition key{c.key_column, kEqual, c.key};
-    EXPECT_EQ(sample()->lookup(c.table, {&key, 1}, c.column), c.want)
-        << "key " << std::u16string_view(c.key).size() << " units";
+  for (const auto& [table, key_column, key_text, column, want] : cases) {
+    LookupCondition key{key_column, kEqual, key_text};
+    EXPECT_EQ(sample()->lookup(table, {&key, 1}, column), want)
+        << "key " << std::u16string_view(key_text).size() << " units";
   }
 }
 
@@ -86,11 +76,6 @@ TEST(SqliteDictionaryTest, ManyShapesOfConditionsKeepAnswering) {
   EXPECT_EQ(sample()->lookup(u"slU_KodPokrew", {&key, 1}, u"STP_WGOSPZOSUBEZP"), u"1");
 }
 
-struct WhereCase {
-  std::vector<LookupCondition> conditions;
-  std::optional<std::u16string> want;
-};
-
 TEST(SqliteDictionaryTest, ConditionsOnDateColumnsReadNotAfterAndNotBefore) {
   // "0411" is valid 19990101 to 20081231; "0510" from 19990101 with no end.
   auto at = [](const char16_t* code, const char16_t* date) {
@@ -98,7 +83,7 @@ TEST(SqliteDictionaryTest, ConditionsOnDateColumnsReadNotAfterAndNotBefore) {
                                         {u"DATA_OD", kNotAfter, date},
                                         {u"DATA_DO", kNotBefore, date}};
   };
-  const WhereCase cases[] = {
+  const std::tuple<std::vector<LookupCondition>, std::optional<std::u16string>> cases[] = {
       {at(u"0411", u"31122008"), u"RSA"},
       {at(u"0411", u"01012009"), std::nullopt},
       {at(u"0411", u"01011999"), u"RSA"},
@@ -110,21 +95,23 @@ TEST(SqliteDictionaryTest, ConditionsOnDateColumnsReadNotAfterAndNotBefore) {
       {at(u"0411", u"32122008"), std::nullopt},
       {at(u"0411", u""), std::nullopt},
       {{{u"DATA_OD", kEqual, u"01012010"}}, u"RSA"},  // "0570" began that day
-      {{}, u"RSA"},
+      {std::vector<LookupCondition>(), u"RSA"},
   };
-  for (const WhereCase& c : cases) {
-    EXPECT_EQ(sample()->lookup(u"slU_KodTytNieNaFormularzu", c.conditions, u"RODZ_FORM"), c.want)
-        << c.conditions.size() << " conditions";
+  for (const auto& [conditions, want] : cases) {
+    EXPECT_EQ(sample()->lookup(u"slU_KodTytNieNaFormularzu", conditions, u"RODZ_FORM"), want)
+        << conditions.size() << " conditions";
   }
 }
 
-TEST(SqliteDictionaryTest, UnknownOperatorIsABadRequest) {
-  LookupCondition c{u"KOD_TYT_UBEZ", 1, u"0411"};
-  try {
-    sample()->lookup(u"slU_KodTytNieNaFormularzu", {&c, 1}, u"RODZ_FORM");
-    FAIL() << "no error";
-  } catch (const DictionaryError& e) {
-    EXPECT_TRUE(e.bad_request());
+// The sample database holds codes of every list that a rule checks codes against.
+TEST(SqliteDictionaryTest, SampleHoldsEachListTheRulesConsult) {
+  const std::string_view sql = kSampleDictionarySql;
+  ASSERT_NE(sql.find("INSERT INTO olv_codes"), std::string::npos);
+  for (const olv::CodeList& list : olv::kCodeLists) {
+    if (list.rules_consult) {
+      EXPECT_NE(sql.find("(" + std::to_string(list.number) + ", '"), std::string::npos)
+          << list.number;
+    }
   }
 }
 

@@ -1,10 +1,12 @@
 // Tests of the dictionary service DLL as the system's COM finds it once regsvr32 has registered
 // it: the registry entries, the factory and the instances, their identities and reference
-// counts, the answers from the sample database, and when the DLL may be unloaded.
+// counts, a failure's error information, and when the DLL may be unloaded. Its answers from the
+// sample database are the library DLL's tests (service_library_test.cc).
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 
 #include "olvenir_p/runtime.h"
 // The library's names come first: the system headers define S_OK and its kin as macros.
@@ -49,13 +51,6 @@ class Text {
   BSTR bstr_;
 };
 
-// Takes a returned automation string: its text, and releases it.
-std::wstring taken(olvenir_p::BSTR text) {
-  std::wstring t = text ? reinterpret_cast<const wchar_t*>(text) : L"";
-  SysFreeString(reinterpret_cast<BSTR>(text));
-  return t;
-}
-
 class ServiceComTest : public testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr))); }
@@ -78,52 +73,6 @@ TEST_F(ServiceComTest, TheRegistryNamesTheDllBesideTheSampleDatabaseForEveryApar
   EXPECT_EQ(registered(L"ThreadingModel"), L"Both");
 }
 
-struct CodeRow {
-  int32_t number;
-  const wchar_t* code;
-  int32_t date;
-  int16_t valid;
-};
-
-TEST_F(ServiceComTest, TheCodeCheckAnswersFromTheSampleDatabase) {
-  // clang-format off
-  // Rows of service/sample_dictionary.sql, each side of a code's validity.
-  const CodeRow rows[] = {
-      {10003, L"041100", 20081231, 1},
-      {10003, L"041100", 20090101, 0},
-      {10003, L"999999", 0,        0},
-  };
-  // clang-format on
-  Service* service = create();
-  ASSERT_NE(service, nullptr);
-  for (const CodeRow& row : rows) {
-    Text code(row.code);
-    int16_t valid = -1;
-    EXPECT_EQ(service->CheckCode(row.number, code.get(), row.date, &valid), S_OK);
-    EXPECT_EQ(valid != 0, row.valid != 0)
-        << "CheckCode(" << row.number << ", " << row.date << ") row " << &row - rows;
-  }
-  service->Release();
-}
-
-TEST_F(ServiceComTest, AValueLookupFindsTheRowOrNothing) {
-  Service* service = create();
-  ASSERT_NE(service, nullptr);
-  Text dictionary(L"slU_KodPokrew"), key_column(L"STP_KODPOKREW"), column(L"STP_WGOSPZOSUBEZP");
-  Text found(L"12"), missing(L"99");
-  olvenir_p::BSTR value = nullptr;
-  EXPECT_EQ(
-      service->LookupValue(dictionary.get(), key_column.get(), found.get(), column.get(), &value),
-      S_OK);
-  EXPECT_EQ(taken(value), L"1");
-  value = nullptr;
-  EXPECT_EQ(
-      service->LookupValue(dictionary.get(), key_column.get(), missing.get(), column.get(), &value),
-      S_OK);
-  EXPECT_EQ(taken(value), L"");
-  service->Release();
-}
-
 TEST_F(ServiceComTest, AFailedOperationLeavesItsDescriptionAsTheThreadsErrorInfo) {
   Service* service = create();
   ASSERT_NE(service, nullptr);
@@ -144,15 +93,10 @@ TEST_F(ServiceComTest, AFailedOperationLeavesItsDescriptionAsTheThreadsErrorInfo
   service->Release();
 }
 
-struct InterfaceRow {
-  const olvenir_p::IID* iid;
-  HRESULT from_factory;
-  HRESULT from_instance;
-};
-
 TEST_F(ServiceComTest, TheFactoryAndTheInstanceAnswerTheirInterfacesOnly) {
   // clang-format off
-  const InterfaceRow rows[] = {
+  // The interface, and the factory's and the instance's answer when asked for it.
+  const std::tuple<const olvenir_p::IID*, HRESULT, HRESULT> rows[] = {
       {&olvenir_p::IID_IUnknown,                 S_OK,          S_OK},
       {&olvenir_p::IID_IClassFactory,            S_OK,          E_NOINTERFACE},
       {&olvenir_p::IID_IOlvenirDictionaryService, E_NOINTERFACE, S_OK},
@@ -165,12 +109,12 @@ TEST_F(ServiceComTest, TheFactoryAndTheInstanceAnswerTheirInterfacesOnly) {
   auto* factory = static_cast<olvenir_p::IClassFactory*>(factory_object);
   Service* service = create();
   ASSERT_NE(service, nullptr);
-  for (const InterfaceRow& row : rows) {
+  for (const auto& [iid, from_factory, from_instance] : rows) {
     void* object = nullptr;
-    EXPECT_EQ(factory->QueryInterface(*row.iid, &object), row.from_factory) << &row - rows;
+    EXPECT_EQ(factory->QueryInterface(*iid, &object), from_factory) << iid->data1;
     if (object) static_cast<olvenir_p::IUnknown*>(object)->Release();
     object = nullptr;
-    EXPECT_EQ(service->QueryInterface(*row.iid, &object), row.from_instance) << &row - rows;
+    EXPECT_EQ(service->QueryInterface(*iid, &object), from_instance) << iid->data1;
     // One identity: every interface of the instance is the instance's IUnknown.
     if (object) {
       EXPECT_EQ(object, static_cast<olvenir_p::IUnknown*>(service));

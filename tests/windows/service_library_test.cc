@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -18,18 +19,11 @@ Function entry_point(HMODULE dll, const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
 }
 
-struct CodeRow {
-  int number;
-  const wchar_t* code;
-  const wchar_t* date;  // DDMMRRRR
-  int registered;       // the answer with the sample database
-  int no_service;       // the answer when no service can be created
-};
-
 // clang-format off
-// Codes of service/sample_dictionary.sql each side of their validity; a code the service would
-// refuse is accepted when there is no service to ask.
-const CodeRow kCodeRows[] = {
+// Codes of service/sample_dictionary.sql each side of their validity: the dictionary, the code,
+// the date (DDMMRRRR), the answer with the sample database and the answer when no service can be
+// created, which accepts a code the service would refuse.
+const std::tuple<int, const wchar_t*, const wchar_t*, int, int> kCodeRows[] = {
     {10019, L"350", L"01012009",  0,  0},
     {10019, L"350", L"31122008", -1,  0},
     {10009, L"600", L"01012013", -1,  0},
@@ -49,9 +43,8 @@ class ServiceLibraryTest : public testing::Test {
   }
   void TearDown() override { FreeLibrary(dll_); }
 
-  int check(const CodeRow& row) {
-    std::wstring code = row.code, date = row.date;
-    return check_(row.number, code.data(), date.data());
+  int check(int number, std::wstring code, std::wstring date) {
+    return check_(number, code.data(), date.data());
   }
   // The blood-group table's value for a key; the host frees the answer with SysFreeString.
   std::wstring lookup(const wchar_t* key) {
@@ -70,15 +63,15 @@ class ServiceLibraryTest : public testing::Test {
 };
 
 TEST_F(ServiceLibraryTest, TheRegisteredServiceAnswers) {
-  for (const CodeRow& row : kCodeRows) {
-    EXPECT_EQ(check(row), row.registered) << row.number << " on " << &row - kCodeRows;
+  for (const auto& [number, code, date, registered, no_service] : kCodeRows) {
+    EXPECT_EQ(check(number, code, date), registered) << number << " on " << date;
   }
   EXPECT_EQ(lookup(L"12"), L"1");
 }
 
 TEST_F(ServiceLibraryTest, WithNoServiceTheLibrarysDefaultsAnswer) {
-  for (const CodeRow& row : kCodeRows) {
-    EXPECT_EQ(check(row), row.no_service) << row.number << " on " << &row - kCodeRows;
+  for (const auto& [number, code, date, registered, no_service] : kCodeRows) {
+    EXPECT_EQ(check(number, code, date), no_service) << number << " on " << date;
   }
   EXPECT_EQ(lookup(L"12"), L"-1");
 }
