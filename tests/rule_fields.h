@@ -24,9 +24,36 @@ inline std::vector<const char16_t*> fields(
   return fields_of(u"", n, set);
 }
 
-// Rows of a one-field rule that all answer `want`, each run as its own row.
-inline void expect_rule(const char* rule, int want, std::initializer_list<const char16_t*> texts) {
-  for (const char16_t* t : texts) expect_rules({{rule, {t}, want}});
+// Rows of a rule that all answer `want`: each text is one call's fields joined by '|', where a
+// lone "~" is a null pointer; a null text is one null field.
+inline void expect_rule(const char* rule, int want, std::initializer_list<const char16_t*> calls) {
+  for (const char16_t* call : calls) {
+    std::vector<std::u16string> texts(1);
+    for (const char16_t* c = call; c && *c; ++c) {
+      if (*c == u'|') {
+        texts.emplace_back();
+      } else {
+        texts.back() += *c;
+      }
+    }
+    std::vector<const char16_t*> args;
+    for (const std::u16string& t : texts) args.push_back(call && t != u"~" ? t.c_str() : nullptr);
+    expect_rules({{rule, args, want}});
+  }
+}
+
+// A rule's calls, as above, that answer `code`, and its calls that answer 0.
+struct RuleRow {
+  const char* rule;
+  int code;
+  std::vector<const char16_t*> answering_code, passing;
+};
+
+inline void expect_rule_rows(std::initializer_list<RuleRow> rows) {
+  for (const RuleRow& r : rows) {
+    for (const char16_t* call : r.answering_code) expect_rule(r.rule, r.code, {call});
+    for (const char16_t* call : r.passing) expect_rule(r.rule, 0, {call});
+  }
 }
 
 // Rows of a rule that all answer `want`, one argument list each.

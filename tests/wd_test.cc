@@ -12,38 +12,30 @@ namespace olv {
 namespace {
 
 using testing::expect_rule;
+using testing::expect_rule_rows;
 
 TEST(WdTest, CharacterSets) {
-  expect_rule("WD0006_1", 0,
-              {u"Anna Maria", u"O'Hara", u"Anna-Maria",  // unlike the first-name validator
-               u"\u0141ucja"});
-  expect_rule("WD0006_1", 60006401, {u"Anna1"});
-  expect_rule("WD0009_1", 0, {u"Firma & Syn \"X\" s.c., A/B_C\\D-1"});
-  expect_rule("WD0009_1", 60006501, {u"Firma@"});
-  expect_rule("WD0009_2", 0, {u"O'Brien 2"});
-  expect_rule("WD0009_2", 60006501, {u"Firma@"});
-  expect_rule("WD0010_1", 0, {u"Nowak-Kowalska"});
-  expect_rule("WD0010_1", 60006601, {u"Nowak1", u"Nowak."});
-  expect_rule("WD0011_1", 0, {u"Firma (PL)."});
-  expect_rule("WD0011_1", 60006503, {u"Firma1"});
-  expect_rule("WD0020_1", 0, {u"12 34", u"   "});
-  expect_rule("WD0020_1", 60003901, {u"12.5"});
+  expect_rule_rows({
+      // unlike the first-name validator
+      {"WD0006_1", 60006401, {u"Anna1"}, {u"Anna Maria", u"O'Hara", u"Anna-Maria", u"\u0141ucja"}},
+      {"WD0009_1", 60006501, {u"Firma@"}, {u"Firma & Syn \"X\" s.c., A/B_C\\D-1"}},
+      {"WD0009_2", 60006501, {u"Firma@"}, {u"O'Brien 2"}},
+      {"WD0010_1", 60006601, {u"Nowak1", u"Nowak."}, {u"Nowak-Kowalska"}},
+      {"WD0011_1", 60006503, {u"Firma1"}, {u"Firma (PL)."}},
+      {"WD0020_1", 60003901, {u"12.5"}, {u"12 34", u"   "}},
+  });
 }
 
 TEST(WdTest, Numbers) {
-  expect_rule("WD0005_1", 0, {u" 123 ", u"   "});
-  expect_rule("WD0005_1", 60006101, {u"1 2"});
-  expect_rule("WD0023_1", 0, {nullptr, u""});
-  expect_rule("WD0023_1", 60006201, {u"-1"});
-  expect_rule("WD0012_1", 0,
-              {u"12   ", u" 12",                                // examined: the space and 1
-               u"   1",                                         // examined: one space
-               u" 1a"});                                        // examined: the space and 1
-  expect_rule("WD0012_1", 60005901, {u"1 2", u"1A", u"\t12"});  // a tab is no space of a number
-  expect_rule("WD0012_2", 0, {u"01234"});
-  expect_rule("WD0012_2", 60005902, {u"1234", u" 1234"});
-  expect_rule("WD0013_1", 0, {u"X", u" 1 ", u" "});
-  expect_rule("WD0013_1", 60006001, {u"x", u"XX"});
+  expect_rule_rows({
+      {"WD0005_1", 60006101, {u"1 2"}, {u" 123 ", u"   "}},
+      {"WD0023_1", 60006201, {u"-1"}, {nullptr, u""}},
+      // Only the first n units are examined: " 1" of " 1a", one space of "   1"; a tab is no
+      // space of a number.
+      {"WD0012_1", 60005901, {u"1 2", u"1A", u"\t12"}, {u"12   ", u" 12", u"   1", u" 1a"}},
+      {"WD0012_2", 60005902, {u"1234", u" 1234"}, {u"01234"}},
+      {"WD0013_1", 60006001, {u"x", u"XX"}, {u"X", u" 1 ", u" "}},
+  });
 }
 
 TEST(WdTest, Period) {
@@ -92,13 +84,12 @@ TEST(WdTest, IdentityNumbers) {
 }
 
 TEST(WdTest, BankAccount) {
-  expect_rule("WD0017_1", 0, {{u"39111122223333444455556666", u""}});
-  expect_rule("WD0017_1", 0, {{u"PL39111122223333444455556666", u"x"}, {u"     ", u""}});
-  expect_rule("WD0017_1", 0, {{u"                                         x", u""}});  // 41 spaces
-  expect_rule("WD0017_1", 60007602, {{u"3911112222333344445555666", u""}, {u"   x", u""}});
-  expect_rule("WD0017_2", 60007602, {{u"abc", u"1", u""}});
-  expect_rule("WD0017_2", 0, {{u"abc", u"0", u""}});
-  expect_rule("WD0017_2", 0, {{u"abc", u" 1", u""}});  // the flag is compared exactly
+  expect_rule("WD0017_1", 0,
+              {u"39111122223333444455556666|", u"PL39111122223333444455556666|x", u"     |",
+               u"                                         x|"});  // 41 spaces
+  expect_rule("WD0017_1", 60007602, {u"3911112222333344445555666|", u"   x|"});
+  expect_rule("WD0017_2", 60007602, {u"abc|1|"});
+  expect_rule("WD0017_2", 0, {u"abc|0|", u"abc| 1|"});  // the flag is compared exactly
 }
 
 TEST(WdTest, TelephoneNumber) {

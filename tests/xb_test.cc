@@ -8,6 +8,7 @@ namespace olv {
 namespace {
 
 using testing::expect_rule;
+using testing::expect_rule_rows;
 using testing::fields;
 
 // `n` fields all holding "v", with the listed positions set.
@@ -17,21 +18,18 @@ std::vector<const char16_t*> same(int n,
 }
 
 TEST(XbRules, PresenceRules) {
-  expect_rule("XB0001_1", 63000101, {{u" 0111 ", u"x", u""}, {u"0110", nullptr, u"z"}});
-  expect_rule("XB0001_1", 0, {{u"0110", u"y", u"z"}, {u"0112", u"", u""}});
-  expect_rule("XB0004_1", 63000401, {{u"a", u"", u"c", u"d"}, {u"a", u"b", u"", u" "}});
-  expect_rule("XB0004_1", 0, {{u"a", u"b", u"", u"d"}, {u"", u"", u"", u""}});
-  expect_rule("XB0005_1", 63000501, {{u"a", u"", u"", u"d"}});
-  expect_rule("XB0005_1", 0, {{u"a", u"", u"", u""}, {u"a", u"b", u"c", u""}});
-  expect_rule("XB0082_2", 0, {{u"", u"", u""}, {u"", u"y", u"z"}});
-  expect_rule("XB0082_2", 63008202, {{u"", u"", u"z"}, {u"x", u"", u""}});
-  expect_rule("XB0023_1", 0, {{u"2", u"123456789"}, {u"3", u"1234567890"}});
-  expect_rule("XB0023_1", 63002301, {{u" 2", u" 1234567890 "}});
+  expect_rule_rows({
+      {"XB0001_1", 63000101, {u" 0111 |x|", u"0110|~|z"}, {u"0110|y|z", u"0112||"}},
+      {"XB0004_1", 63000401, {u"a||c|d", u"a|b|| "}, {u"a|b||d", u"|||"}},
+      {"XB0005_1", 63000501, {u"a|||d"}, {u"a|||", u"a|b|c|"}},
+      {"XB0082_2", 63008202, {u"||z", u"x||"}, {u"||", u"|y|z"}},
+      {"XB0023_1", 63002301, {u" 2| 1234567890 "}, {u"2|123456789", u"3|1234567890"}},
+  });
 }
 
 TEST(XbRules, UntrimmedAndNullTexts) {
-  expect_rule("XB0002_1", 63000201, {{u"", u"P"}});
-  expect_rule("XB0002_1", 0, {{u"  ", u"P"}, {u"", u" P"}, {nullptr, u"P"}, {u"", nullptr}});
+  expect_rule("XB0002_1", 63000201, {u"|P"});
+  expect_rule("XB0002_1", 0, {u"  |P", u"| P", u"~|P", u"|~"});
   expect_rule("XB0081_1", 0, {fields(6, {}), fields(6, {{2, u" "}, {3, u"x"}})});
   expect_rule("XB0081_1", 0, {fields(6, {{1, u"a"}, {2, u"b"}, {3, u"c"}, {4, u"d"}})});
   expect_rule("XB0081_1", 63008101, {fields(6, {{1, u"a"}, {2, u" a "}})});
@@ -40,14 +38,12 @@ TEST(XbRules, UntrimmedAndNullTexts) {
 }
 
 TEST(XbRules, WholeNumberRanges) {
-  expect_rule("XB0083_1", 0, {{u"0", u"0", u"0"}, {u"0", u"1", u"1"}, {u"x", u"-4", u""}});
-  expect_rule("XB0083_1", 0, {{nullptr, u"1", u"0"}, {u"1", nullptr, u"0"}});
-  expect_rule("XB0083_1", 63008301, {{u"0", u"0", u"5"}, {u"2", u"0", u"0"}});
-  expect_rule("XB0084_1", 63008401, {{u"0431", u"39"}, {u"0430", u"50"}, {u"0430", u"x"}});
-  expect_rule("XB0084_1", 0, {{u"0431", u"40"}, {u" 0430", u"49"}, {u"0430", u" "}});
-  expect_rule("XB0084_1", 0, {{u"0432", u"1"}});
-  expect_rule("XB0085_1", 63008501, {{u"0430", u"39"}});
-  expect_rule("XB0085_1", 0, {{u"0430", u"45"}, {u"0431", u"39"}});
+  expect_rule("XB0083_1", 0, {u"0|0|0", u"0|1|1", u"x|-4|", u"~|1|0", u"1|~|0"});
+  expect_rule("XB0083_1", 63008301, {u"0|0|5", u"2|0|0"});
+  expect_rule("XB0084_1", 63008401, {u"0431|39", u"0430|50", u"0430|x"});
+  expect_rule("XB0084_1", 0, {u"0431|40", u" 0430|49", u"0430| ", u"0432|1"});
+  expect_rule("XB0085_1", 63008501, {u"0430|39"});
+  expect_rule("XB0085_1", 0, {u"0430|45", u"0431|39"});
 }
 
 TEST(XbRules, UnchangedGroupsEndAtTheFirstUnequalPair) {

@@ -12,7 +12,7 @@ namespace olv {
 namespace {
 
 using testing::expect_rule;
-using testing::expect_rules;
+using testing::expect_rule_rows;
 
 TEST(Xp0130To0176Test, RequiredFields) {
   expect_rule("XP0131_1", 61013101, {u"", u" \t ", nullptr});
@@ -21,29 +21,23 @@ TEST(Xp0130To0176Test, RequiredFields) {
 }
 
 TEST(Xp0130To0176Test, CodesFailingTheirDictionaryFormat) {
-  expect_rule("XP0130_1", 61013001, {u"1a", u" 12"});  // the code goes to the check untrimmed
-  expect_rule("XP0130_1", 0, {u"12", u"   "});
-  expect_rule("XP0138_1", 61013801, {u"0A"});
-  expect_rule("XP0138_1", 0,
-              {u"01", u"A1",  // guarded by the first character alone
-               u" 0A", nullptr});
-  expect_rule("XP0138_2", 61013802, {u"1 "});
-  expect_rule("XP0138_2", 0, {u""});
-  expect_rule("XP0159_2", 61015902, {u"1X"});
-  expect_rule("XP0159_2", 0,
-              {u"12X",  // only its first two units must be digits
-               u" "});
-  expect_rule("XP0162_2", 61016201, {{u"12A", u""}, {u" 12A ", u"052004"}});
-  expect_rule("XP0162_2", 0, {{u"123", u""}, {u"12A4", u""}});  // guarded by a trimmed length of 3
-  expect_rule("XP0163_2", 61016301, {{u" ", u""}});             // spaces alone are still checked
-  expect_rule("XP0163_2", 0, {{u"", u""}, {u"12", u"31022024"}});
-  expect_rule("XP0164_2", 61016401, {{u"1a", u""}});
-  expect_rule("XP0164_2", 0, {{u" ", u""}});
-  expect_rule("XP0165_2", 61016501, {{u"1a", u"01012005"}});
-  expect_rule("XP0175_1", 61017501, {{u"1 2", u""}});
-  expect_rule("XP0175_1", 0, {{u"\t", u""}});
-  expect_rule("XP0167_1", 61016703, {{u"1a", u"31122004"}});
-  expect_rule("XP0167_1", 0, {{u"12", u"01012005"}, {u"", u"01012005"}});
+  expect_rule("XP0165_2", 61016501, {u"1a|01012005"});
+  expect_rule_rows({
+      // the code goes to the check untrimmed
+      {"XP0130_1", 61013001, {u"1a", u" 12"}, {u"12", u"   "}},
+      // guarded by the first character alone
+      {"XP0138_1", 61013801, {u"0A"}, {u"01", u"A1", u" 0A", nullptr}},
+      {"XP0138_2", 61013802, {u"1 "}, {u""}},
+      // only its first two units must be digits
+      {"XP0159_2", 61015902, {u"1X"}, {u"12X", u" "}},
+      // guarded by a trimmed length of 3
+      {"XP0162_2", 61016201, {u"12A|", u" 12A |052004"}, {u"123|", u"12A4|"}},
+      // spaces alone are still checked
+      {"XP0163_2", 61016301, {u" |"}, {u"|", u"12|31022024"}},
+      {"XP0164_2", 61016401, {u"1a|"}, {u" |"}},
+      {"XP0175_1", 61017501, {u"1 2|"}, {u"\t|"}},
+      {"XP0167_1", 61016703, {u"1a|31122004"}, {u"12|01012005", u"|01012005"}},
+  });
 }
 
 TEST(Xp0130To0176Test, FirstCharacters) {
@@ -60,21 +54,17 @@ TEST(Xp0130To0176Test, FirstCharacters) {
 }
 
 TEST(Xp0130To0176Test, DigitForms) {
-  expect_rule("XP0150_2", 0, {u"99", u"  "});
-  expect_rule("XP0150_2", 60008101, {u"00", u"1", u" 1", u"100"});
-  expect_rule("XP0157_1", 0,
-              {u"07", u"1A",  // reads as 1
-               u"1 2", u" 13", u"1"});
-  expect_rule("XP0157_1", 61015103, {u"00", u"13AB", u"-1"});  // the sign is read
-  expect_rule("XP0161_1", 0, {u"ABC", u"ABC  "});
-  expect_rule("XP0161_1", 61016101, {u"AB ", u" ABC", u"A B", u""});
-  expect_rule("XP0148_1", 0, {{u"12", u"123456"}});
-  expect_rule("XP0148_1", 60004101, {{u"1", u"123456"}, {u"  ", u"123456"}, {u"1a", u"123456"}});
-  expect_rule("XP0148_1", 60004101, {{u"12", u"12345 "}});
-  expect_rule("XP0156_5", 0, {{u"0110", u"0", u"0"}});
-  expect_rule("XP0156_5", 61015605, {{u"01 0", u"0", u"0"}, {u" 0110", u"0", u"0"}});
-  expect_rule("XP0156_5", 61015605, {{u"0110", u"0 ", u"0"}, {u"011", u"0", u"0"}});
-  expect_rule("XP0156_5", 61015605, {{u"011A", u"0", u"0"}, {u"0110", u"0", u""}});
+  expect_rule("XP0148_1", 60004101, {u"1|123456", u"  |123456", u"1a|123456", u"12|12345 "});
+  expect_rule("XP0148_1", 0, {u"12|123456"});
+  expect_rule("XP0156_5", 61015605,
+              {u"01 0|0|0", u" 0110|0|0", u"0110|0 |0", u"011|0|0", u"011A|0|0", u"0110|0|"});
+  expect_rule("XP0156_5", 0, {u"0110|0|0"});
+  expect_rule_rows({
+      {"XP0150_2", 60008101, {u"00", u"1", u" 1", u"100"}, {u"99", u"  "}},
+      // "-1" is read with its sign, "1A" as 1
+      {"XP0157_1", 61015103, {u"00", u"13AB", u"-1"}, {u"07", u"1A", u"1 2", u" 13", u"1"}},
+      {"XP0161_1", 61016101, {u"AB ", u" ABC", u"A B", u""}, {u"ABC", u"ABC  "}},
+  });
 }
 
 TEST(Xp0130To0176Test, CitizenshipText) {
@@ -89,53 +79,42 @@ TEST(Xp0130To0176Test, CitizenshipText) {
 // With no service the kinship lookup answers "-1": not a household member, a disability degree
 // column that is not empty and begins with '-'.
 TEST(Xp0130To0176Test, KinshipCodesWithoutTheService) {
-  expect_rules({
-      {"XP0132_2", {u"1", u"11", u""}, 0},
-      {"XP0134_2", {u"1", u"11", u"15032016", u"15031990", u"X"}, 61013401},  // 26 on the day
-      {"XP0134_2", {u"1", u"11", u"16032016", u"15031990", u""}, 61013401},
-      {"XP0134_2", {u"1", u"11", u"15032016", u"15031990", u"-"}, 0},
-      {"XP0134_2", {u"1", u"11", u"14032016", u"15031990", u"X"}, 0},
-      {"XP0134_2", {u" 1", u"11", u"15032016", u"15031990", u"X"}, 0},  // exactly "1"
-      {"XP0134_2", {u"1", u"111", u"15032016", u"15031990", u"X"}, 0},
-      {"XP0134_2", {u"1", u"11", u"15032016", u"32031990", u"X"}, 0},
-      {"XP0134_2", {u"1", u"11", u"", u"15031990", u"X"}, 0},
-      {"XP0134_3", {u"1", u"11", u"14032016", u"15031990", u""}, 61013403},
-      {"XP0134_3", {u"1", u"11", u"14032016", u"15031990", u" "}, 0},
-      {"XP0134_3", {u"1", u"11", u"15032016", u"15031990", u""}, 0},
-      {"XP0134_3", {u"1", u"1a", u"14032016", u"15031990", u""}, 0},
-      {"XP0134_4", {u"1", u"1a", u""}, 61013404},
-      {"XP0134_4", {u"1", u"", u""}, 61013404},
-      {"XP0134_4", {u"1", u"1a", u" "}, 0},
-      {"XP0134_4", {u"1 ", u"1a", u""}, 0},
-      {"XP0134_4", {u"1", u"11", u""}, 0},
-  });
+  expect_rule("XP0132_2", 0, {u"1|11|"});
+  expect_rule("XP0134_2", 61013401,
+              {u"1|11|15032016|15031990|X",  // 26 on the day
+               u"1|11|16032016|15031990|"});
+  expect_rule("XP0134_2", 0,
+              {u"1|11|15032016|15031990|-", u"1|11|14032016|15031990|X",
+               u" 1|11|15032016|15031990|X",  // exactly "1"
+               u"1|111|15032016|15031990|X", u"1|11|15032016|32031990|X", u"1|11||15031990|X"});
+  expect_rule("XP0134_3", 61013403, {u"1|11|14032016|15031990|"});
+  expect_rule(
+      "XP0134_3", 0,
+      {u"1|11|14032016|15031990| ", u"1|11|15032016|15031990|", u"1|1a|14032016|15031990|"});
+  expect_rule("XP0134_4", 61013404, {u"1|1a|", u"1||"});
+  expect_rule("XP0134_4", 0, {u"1|1a| ", u"1 |1a|", u"1|11|"});
 }
 
 TEST(Xp0130To0176Test, TitleKeyAgainstAPeriod) {
-  expect_rule("XP0147_1", 61014701, {{u"0121", u"1", u"092003"}, {u"0123", u"1", u"012003"}});
-  expect_rule("XP0147_1", 61014701, {{u"0121", u"1", u"091901"}, {u"0120", u"1", u""}});
-  expect_rule("XP0147_1", 61014701, {{u"012", u"01", u"102003"}});  // joined then cut to five
-  expect_rule("XP0147_1", 61014701, {{u"01201", u"9", u"102003"}});
-  expect_rule("XP0147_1", 0, {{u"0121", u"1", u"102003"}});
-  expect_rule("XP0147_1", 0, {{u"0121", u"1", u"132003"}});  // no month: not before
-  expect_rule("XP0147_1", 0, {{u"0121", u"1", u"091900"}, {u"0121", u"1", u""}});
-  expect_rule("XP0147_1", 0, {{u"0120 ", u"1", u"102003"}, {u"0120", u"0", u"092003"}});
-  expect_rule("XP0147_1", 0, {{u" ", u"01201", u"092003"}});  // a blank title code
+  expect_rule("XP0147_1", 61014701,
+              {u"0121|1|092003", u"0123|1|012003", u"0121|1|091901", u"0120|1|",
+               u"012|01|102003",  // joined then cut to five
+               u"01201|9|102003"});
+  expect_rule("XP0147_1", 0,
+              {u"0121|1|102003", u"0121|1|132003",  // no month: not before
+               u"0121|1|091900", u"0121|1|", u"0120 |1|102003", u"0120|0|092003",
+               u" |01201|092003"});  // a blank title code
 }
 
 TEST(Xp0130To0176Test, TitleKeyAgainstDates) {
-  expect_rules({
-      {"XP0147_3", {u"", u"", u"", u"", u"", u"", u"0120", u"1"}, 61014701},
-      {"XP0147_3", {u"", u"", u"", u"", u"", u"", u"0121", u"1"}, 0},
-      {"XP0147_3", {u"30092003", u"", u"", u"", u"", u"", u"0121", u"1"}, 61014701},
-      {"XP0147_3", {u"01102003", u"", u"", u"", u"", u"15082003", u"0131", u"1"}, 0},
-      {"XP0147_3", {u"01102003", u"", u"", u"", u"", u"15082003", u"0122", u"1"}, 61014701},
-      {"XP0147_3", {u"01102003", u"32092003", u"", u"", u"", u"", u"0121", u"1"}, 0},
-      {"XP0147_5", {u"01102003", u"0121", u"1"}, 61014701},  // the day before is 30 September
-      {"XP0147_5", {u"02102003", u"0121", u"1"}, 0},
-      {"XP0147_5", {u"", u"0121", u"1"}, 61014701},  // the fallback's day before
-      {"XP0147_5", {u"01012004", u"0120", u"1"}, 61014701},
-      {"XP0147_5", {u"01012004", u"0121", u"1"}, 0},
+  expect_rule_rows({
+      {"XP0147_3", 61014701, {u"||||||0120|1"}, {u"||||||0121|1"}},
+      {"XP0147_3", 61014701, {u"30092003||||||0121|1"}, {u"01102003|||||15082003|0131|1"}},
+      {"XP0147_3", 61014701, {u"01102003|||||15082003|0122|1"}, {u"01102003|32092003|||||0121|1"}},
+      // the day before is 30 September
+      {"XP0147_5", 61014701, {u"01102003|0121|1"}, {u"02102003|0121|1"}},
+      // the fallback's day before
+      {"XP0147_5", 61014701, {u"|0121|1", u"01012004|0120|1"}, {u"01012004|0121|1"}},
   });
 }
 
@@ -147,8 +126,8 @@ TEST_F(Xp0130To0176ServiceTest, CodesKnownToTheDictionary) {
   expect_rule("XP0130_1", 61013001, {u"13"});
   expect_rule("XP0138_1", 61013801, {u"01"});
   expect_rule("XP0159_2", 0, {u"12"});
-  expect_rule("XP0162_2", 61016201, {{u"124", u""}});
-  expect_rule("XP0175_1", 0, {{u"123", u""}});
+  expect_rule("XP0162_2", 61016201, {u"124|"});
+  expect_rule("XP0175_1", 0, {u"123|"});
 }
 
 // The dictionary number and the dictionary date each rule's code check goes with.
@@ -187,16 +166,13 @@ TEST_F(Xp0130To0176ServiceTest, DatesOfTheCodeChecks) {
 // "23" the degrees 2 and space; "99" has no row.
 TEST_F(Xp0130To0176ServiceTest, KinshipCodes) {
   fake_.state.answers = {{u"11", u"1"}, {u"12", u"0"}, {u"21", u""}, {u"22", u"2"}, {u"23", u" "}};
-  expect_rule("XP0132_2", 61013201, {{u"1", u"11", u""}, {u" 1 ", u"11", u" "}});
-  expect_rule("XP0132_2", 0, {{u"1", u"12", u""}});
-  expect_rule("XP0134_2", 0, {{u"1", u"22", u"15032016", u"15031990", u"2"}});
-  expect_rule("XP0134_2", 0, {{u"1", u"21", u"15032016", u"15031990", u"3"}});
-  expect_rule("XP0134_2", 61013401, {{u"1", u"22", u"15032016", u"15031990", u"3"}});
-  expect_rule("XP0134_2", 61013401, {{u"1", u"23", u"15032016", u"15031990", u"3"}});
-  expect_rule("XP0134_3", 61013403, {{u"1", u"22", u"14032016", u"15031990", u""}});
-  expect_rule("XP0134_3", 0, {{u"1", u"21", u"14032016", u"15031990", u""}});
-  expect_rule("XP0134_4", 61013404, {{u"1", u"21", u""}, {u"1", u"99", u""}});
-  expect_rule("XP0134_4", 0, {{u"1", u"22", u""}, {u"1", u"23", u""}});
+  expect_rule("XP0134_2", 61013401, {u"1|22|15032016|15031990|3", u"1|23|15032016|15031990|3"});
+  expect_rule("XP0134_2", 0, {u"1|22|15032016|15031990|2", u"1|21|15032016|15031990|3"});
+  expect_rule_rows({
+      {"XP0132_2", 61013201, {u"1|11|", u" 1 |11| "}, {u"1|12|"}},
+      {"XP0134_3", 61013403, {u"1|22|14032016|15031990|"}, {u"1|21|14032016|15031990|"}},
+      {"XP0134_4", 61013404, {u"1|21|", u"1|99|"}, {u"1|22|", u"1|23|"}},
+  });
 }
 
 // The 18 fields of XP0149_10 and XP0149_11: p1, p2, "a" in the fields numbered, spaces elsewhere.
@@ -217,8 +193,8 @@ TEST(Xp0130To0176Test, GroupsThatMustBeComplete) {
   expect_rule("XP0149_10", 0, {fields(u"x", u"y", {12, 13, 14, 18})});
   expect_rule("XP0149_11", 0, {fields(u"x", u"", {}), fields(u"x", u"y", {15, 16, 17, 18})});
   expect_rule("XP0149_11", 61014911, {fields(u"x", u"y", {3, 4, 5, 7, 8, 10})});
-  expect_rule("XP0149_12", 0, {{u"x", u"a", u"b", u"c"}, {u"", u"", u"", u""}});
-  expect_rule("XP0149_12", 61014912, {{u"x", u"a", u" ", u"c"}});
+  expect_rule("XP0149_12", 0, {u"x|a|b|c", u"|||"});
+  expect_rule("XP0149_12", 61014912, {u"x|a| |c"});
 }
 
 }  // namespace
