@@ -1,7 +1,9 @@
 // The identity-number validators at the exports: PESEL, REGON, NIP, NUSP, cards, passports.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "olvenir_p.h"
@@ -64,7 +66,16 @@ TEST(IdentityTest, Regon) {
   expect_texts("REGON", f_KVTElemT_REGON, 60005901, {u"12345678A"});
 }
 
-// A REGON's verdict computed independently of the library: both sums modulo 11, 10 as 0.
+TEST(IdentityTest, Nip) {
+  expect_texts("NIP", f_KVTElemT_NIP, 0, {u"1234563218", u"0000000000 ", u"", u"12345632189"});
+  expect_texts("NIP", f_KVTElemT_NIP, 60005101,
+               {u"1234563219", u"0000000000", u"123456321",
+                u"1000000000"});  // the weighted sum modulo 11 is 6
+  expect_texts("NIP", f_KVTElemT_NIP, 60005901, {u"123-456-32-18"});
+}
+
+// The verdicts computed independently of the library. REGON: both sums modulo 11, 10 as 0. NIP:
+// the sum modulo 11 is the tenth digit, and ten zeros fail.
 int regon_verdict(const S& digits) {
   static const int k9[] = {8, 9, 2, 3, 4, 5, 6, 7};
   static const int k14[] = {2, 4, 8, 5, 0, 9, 7, 3, 6, 1, 2, 4, 8};
@@ -77,63 +88,38 @@ int regon_verdict(const S& digits) {
   return valid ? 0 : 60005201;
 }
 
-// Random numbers of nine and fourteen digits, half of them given their right check digits,
-// against the independent verdict.
-TEST(IdentityTest, RegonOfDigitsAgreesWithTheRule) {
-  uint64_t state = 12345;
-  auto next_digit = [&state] {
-    state = state * 6364136223846793005u + 1442695040888963407u;
-    return static_cast<char16_t>(u'0' + (state >> 33) % 10);
-  };
-  for (std::size_t units : {9, 14}) {
+int nip_verdict(const S& nip) {
+  static const int kWeights[] = {6, 5, 7, 2, 3, 4, 5, 6, 7};
+  int sum = 0;
+  for (int i = 0; i < 9; ++i) sum += kWeights[i] * (nip[i] - u'0');
+  return nip != u"0000000000" && sum % 11 == nip[9] - u'0' ? 0 : 60005101;
+}
+
+// Random numbers, half of them given the check digits that pass where some do (each check
+// position in turn), and every run of nine zeros, against the verdicts.
+TEST(IdentityTest, RegonAndNipOfDigitsAgreeWithTheRules) {
+  using Verdict = int (*)(const S&);
+  const std::tuple<int (*)(char16_t*), Verdict, std::size_t, std::vector<std::size_t>> kinds[] = {
+      {f_KVTElemT_REGON, regon_verdict, 9, {9}},
+      {f_KVTElemT_REGON, regon_verdict, 14, {9, 14}},
+      {f_KVTElemT_NIP, nip_verdict, 10, {10}}};
+  std::mt19937 random(12345);
+  for (const auto& [check, verdict, units, ends] : kinds) {
     for (int n = 0; n < 20000; ++n) {
       S text;
-      for (std::size_t i = 0; i < units; ++i) text += next_digit();
-      if (n % 2 == 0) {
-        for (char16_t c = u'0'; c <= u'9' && regon_verdict(text.substr(0, 9)) != 0; ++c) {
-          text[8] = c;
-        }
-        for (char16_t c = u'0'; c <= u'9' && units == 14 && regon_verdict(text) != 0; ++c) {
-          text[13] = c;
+      for (std::size_t i = 0; i < units; ++i) text += static_cast<char16_t>(u'0' + random() % 10);
+      for (std::size_t end : ends) {
+        for (char16_t c = u'0'; n % 2 == 0 && c <= u'9' && verdict(text.substr(0, end)) != 0; ++c) {
+          text[end - 1] = c;
         }
       }
-      ASSERT_EQ(f_KVTElemT_REGON(text.data()), regon_verdict(text)) << utf8(text);
+      ASSERT_EQ(check(text.data()), verdict(text)) << utf8(text);
     }
   }
-}
-
-TEST(IdentityTest, Nip) {
-  expect_texts("NIP", f_KVTElemT_NIP, 0, {u"1234563218", u"0000000000 ", u"", u"12345632189"});
-  expect_texts("NIP", f_KVTElemT_NIP, 60005101,
-               {u"1234563219", u"0000000000", u"123456321",
-                u"1000000000"});  // the weighted sum modulo 11 is 6
-  expect_texts("NIP", f_KVTElemT_NIP, 60005901, {u"123-456-32-18"});
-}
-
-// Random numbers, half of them given a check digit that passes where one does, and every run of
-// nine zeros, against the rule computed here: the sum modulo 11 is the tenth digit, and ten
-// zeros fail.
-TEST(IdentityTest, NipOfDigitsAgreesWithTheRule) {
-  static const int kWeights[] = {6, 5, 7, 2, 3, 4, 5, 6, 7};
-  auto verdict = [](const S& nip) {
-    int sum = 0;
-    for (int i = 0; i < 9; ++i) sum += kWeights[i] * (nip[i] - u'0');
-    bool valid = nip != u"0000000000" && sum % 11 == nip[9] - u'0';
-    return valid ? 0 : 60005101;
-  };
-  std::vector<S> nips;
-  for (char16_t tenth = u'0'; tenth <= u'9'; ++tenth) nips.push_back(S(u"000000000") + tenth);
-  uint64_t state = 99;
-  for (int n = 0; n < 20000; ++n) {
-    S nip;
-    for (int i = 0; i < 10; ++i) {
-      state = state * 6364136223846793005u + 1442695040888963407u;
-      nip += static_cast<char16_t>(u'0' + (state >> 33) % 10);
-    }
-    for (char16_t c = u'0'; n % 2 == 0 && c <= u'9' && verdict(nip) != 0; ++c) nip[9] = c;
-    nips.push_back(nip);
+  for (char16_t tenth = u'0'; tenth <= u'9'; ++tenth) {
+    S nip = S(u"000000000") + tenth;
+    ASSERT_EQ(f_KVTElemT_NIP(nip.data()), nip_verdict(nip)) << utf8(nip);
   }
-  for (S& nip : nips) ASSERT_EQ(f_KVTElemT_NIP(nip.data()), verdict(nip)) << utf8(nip);
 }
 
 TEST(IdentityTest, Nusp) {
@@ -162,19 +148,15 @@ TEST(IdentityTest, Passport) {
 }
 
 TEST(IdentityTest, TypedIdentifier) {
-  const struct {
-    S type, id;
-    int want;
-  } rows[] = {{u"1", u"ABC123456", 0},          {u"1", u"abc", 61002201},
-              {u"2", u"EA 1", 60007301},        {u"P", u"44051401359", 0},
-              {u"P", u"4405140135x", 60005901}, {u"N", u"1234563218", 0},
-              {u"N", u"1234563219", 60005101},  {u"p", u"44051401359", 1},
-              {u"1 ", u"ABC123456", 1},         {u"", u"", 1},
-              {u"R", u"123456785", 1}};
-  for (const auto& r : rows) {
-    S type = r.type, id = r.id;
-    EXPECT_EQ(f_KVTTypAndIdentyfikator(type.data(), id.data()), r.want)
-        << utf8(r.type) << ", " << utf8(r.id);
+  const std::tuple<S, S, int> rows[] = {{u"1", u"ABC123456", 0},          {u"1", u"abc", 61002201},
+                                        {u"2", u"EA 1", 60007301},        {u"P", u"44051401359", 0},
+                                        {u"P", u"4405140135x", 60005901}, {u"N", u"1234563218", 0},
+                                        {u"N", u"1234563219", 60005101},  {u"p", u"44051401359", 1},
+                                        {u"1 ", u"ABC123456", 1},         {u"", u"", 1},
+                                        {u"R", u"123456785", 1}};
+  for (auto [type, id, want] : rows) {
+    EXPECT_EQ(f_KVTTypAndIdentyfikator(type.data(), id.data()), want)
+        << utf8(type) << ", " << utf8(id);
   }
 }
 

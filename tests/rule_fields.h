@@ -24,22 +24,27 @@ inline std::vector<const char16_t*> fields(
   return fields_of(u"", n, set);
 }
 
-// Rows of a rule that all answer `want`: each text is one call's fields joined by '|', where a
-// lone "~" is a null pointer; a null text is one null field.
-inline void expect_rule(const char* rule, int want, std::initializer_list<const char16_t*> calls) {
-  for (const char16_t* call : calls) {
-    std::vector<std::u16string> texts(1);
-    for (const char16_t* c = call; c && *c; ++c) {
-      if (*c == u'|') {
-        texts.emplace_back();
-      } else {
-        texts.back() += *c;
-      }
+// One call's fields from one text: the fields joined by '|', where a lone "~" is a null pointer;
+// a null text is one null field. The texts live in `store`.
+inline std::vector<const char16_t*> call_fields(const char16_t* call,
+                                                std::vector<std::u16string>& store) {
+  store.assign(1, u"");
+  for (const char16_t* c = call; c && *c; ++c) {
+    if (*c == u'|') {
+      store.emplace_back();
+    } else {
+      store.back() += *c;
     }
-    std::vector<const char16_t*> args;
-    for (const std::u16string& t : texts) args.push_back(call && t != u"~" ? t.c_str() : nullptr);
-    expect_rules({{rule, args, want}});
   }
+  std::vector<const char16_t*> args;
+  for (const std::u16string& t : store) args.push_back(call && t != u"~" ? t.c_str() : nullptr);
+  return args;
+}
+
+// Calls of a rule, each one text as above, that all answer `want`.
+inline void expect_rule(const char* rule, int want, std::initializer_list<const char16_t*> calls) {
+  std::vector<std::u16string> store;
+  for (const char16_t* call : calls) expect_rules({{rule, call_fields(call, store), want}});
 }
 
 // A rule's calls, as above, that answer `code`, and its calls that answer 0.

@@ -30,11 +30,8 @@ TEST(XbRules, PresenceRules) {
 TEST(XbRules, UntrimmedAndNullTexts) {
   expect_rule("XB0002_1", 63000201, {u"|P"});
   expect_rule("XB0002_1", 0, {u"  |P", u"| P", u"~|P", u"|~"});
-  expect_rule("XB0081_1", 0, {fields(6, {}), fields(6, {{2, u" "}, {3, u"x"}})});
-  expect_rule("XB0081_1", 0, {fields(6, {{1, u"a"}, {2, u"b"}, {3, u"c"}, {4, u"d"}})});
-  expect_rule("XB0081_1", 63008101, {fields(6, {{1, u"a"}, {2, u" a "}})});
-  expect_rule("XB0081_1", 63008101, {fields(6, {{5, u"z"}, {6, u"z"}})});
-  expect_rule("XB0081_1", 63008101, {fields(6, {{1, u" "}, {2, u"  "}, {3, u"x"}})});
+  expect_rule("XB0081_1", 0, {u"|||||", u"| |x|||", u"a|b|c|d||"});
+  expect_rule("XB0081_1", 63008101, {u"a| a ||||", u"||||z|z", u" |  |x|||"});
 }
 
 TEST(XbRules, WholeNumberRanges) {

@@ -32,25 +32,20 @@ TEST(XpRules0061To0098, GroupRulesAcceptTheLeadingGroupFirst) {
       {"XP0093_7", 61009307, {u"a|||", u"|||"}, {u"a|b|c|", u"a|||d"}},
       {"XP0093_9", 61009309, {u"a|b|||"}, {u"a|b|c|d|", u"a|b|||e"}},
   });
-  expect_rule("XP0093_8", 0, {fields(8, {}), fields(8, {{2, u"b"}, {8, u"h"}})});
-  expect_rule("XP0093_8", 0, {fields(8, {{1, u"a"}, {2, u"b"}, {3, u"c"}})});
-  expect_rule("XP0093_8", 61009308, {fields(8, {{1, u"a"}})});
-  expect_rule("XP0093_10", 0, {fields(8, {}), fields(8, {{2, u"b"}, {8, u"h"}})});
-  expect_rule("XP0093_10", 61009308, {fields(8, {{1, u"a"}})});
-  expect_rule("XP0093_15", 0, {u"|||", u"a|b|c|", u"a|||d"});
-  expect_rule("XP0093_15", 61009315, {u"|b||d"});
+  expect_rule_rows({
+      {"XP0093_8", 61009308, {u"a|||||||"}, {u"|||||||", u"|b||||||h", u"a|b|c|||||"}},
+      {"XP0093_10", 61009308, {u"a|||||||"}, {u"|||||||", u"|b||||||h"}},
+      {"XP0093_15", 61009315, {u"|b||d"}, {u"|||", u"a|b|c|", u"a|||d"}},
+  });
 }
 
 TEST(XpRules0061To0098, GroupRulesWithTwoLeadingFields) {
-  expect_rule("XP0093_12", 0, {fields(9, {}), fields(9, {{8, u"g"}, {2, u"b"}, {6, u"y"}})});
-  expect_rule("XP0093_12", 0, {fields(9, {{1, u"f"}, {2, u"b"}, {4, u"x"}})});
-  expect_rule("XP0093_12", 61009312, {fields(9, {{8, u"g"}, {2, u"b"}, {7, u"z"}})});
-  expect_rule("XP0093_12", 61009312, {fields(9, {{1, u"f"}, {4, u"x"}})});
-  expect_rule("XP0093_14", 61009314, {fields(9, {{8, u"g"}, {2, u"b"}, {7, u"y"}})});
-  expect_rule("XP0093_14", 61009314, {fields(9, {{1, u"f"}, {2, u"b"}, {6, u"y"}})});
-  expect_rule("XP0093_14", 0, {fields(9, {{9, u"g"}, {2, u"b"}, {7, u"y"}})});
-  expect_rule("XP0093_16", 0, {fields(10, {}), fields(10, {{9, u"g"}, {2, u"b"}, {4, u"x"}})});
-  expect_rule("XP0093_16", 61009313, {fields(10, {{10, u"t"}})});
+  expect_rule("XP0093_12", 61009312, {u"|b|||||z|g|", u"f|||x|||||"});
+  expect_rule("XP0093_12", 0, {u"||||||||", u"|b||||y||g|", u"f|b||x|||||"});
+  expect_rule_rows({
+      {"XP0093_14", 61009314, {u"|b|||||y|g|", u"f|b||||y|||"}, {u"|b|||||y||g"}},
+      {"XP0093_16", 61009313, {u"|||||||||t"}, {u"|||||||||", u"|b||x|||||g|"}},
+  });
 }
 
 TEST(XpRules0061To0098, TwoIdentificationsByTrimmedLength) {
@@ -58,18 +53,14 @@ TEST(XpRules0061To0098, TwoIdentificationsByTrimmedLength) {
       "XP0098_4", 0,
       {u" 1234567890 ||z", u"|123456789|z", u"|12345678901234|z", u"1234567890|123456789|"});
   expect_rule("XP0098_4", 61009801, {u"123456789012||z", u"|1234567890|z", u"1234567890||"});
-  expect_rule("XP0098_7", 0, {fields(8, {{4, u"d"}, {5, u"d"}, {7, u"e"}, {8, u"e"}})});
-  expect_rule("XP0098_7", 0, {fields(8, {{1, u"abcdefghij"}, {3, u"a b c d e f"}, {8, u""}})});
-  expect_rule("XP0098_7", 0, {fields(8, {{2, u"123456789"}, {6, u"s"}})});
-  expect_rule("XP0098_7", 0, {fields(8, {{3, u"12345678901"}, {7, u"e"}, {8, u"e"}})});
-  expect_rule("XP0098_7", 0, {fields(8, {{1, u"1234567890"}, {4, u"d"}, {5, u"d"}})});
-  expect_rule("XP0098_7", 61009801, {fields(8, {{4, u"d"}, {5, u"d"}, {7, u"e"}})});
-  expect_rule("XP0098_7", 61009801, {fields(8, {{3, u"12345678901"}, {6, u"s"}})});
-  expect_rule("XP0096_2", 61009601, {fields(9, {{1, u"F"}, {5, u"d"}, {6, u"d"}, {8, u"e"}})});
-  expect_rule("XP0096_2", 0, {fields(9, {{1, u"F"}, {5, u"d"}, {6, u"d"}, {8, u"e"}, {9, u"e"}})});
-  expect_rule("XP0096_2", 0, {fields(9, {{1, u"F"}, {4, u"12345678901"}, {8, u"e"}, {9, u"e"}})});
-  expect_rule("XP0096_2", 0, {fields(9, {{1, u"F"}, {2, u"1234567890"}, {7, u"s"}})});
-  expect_rule("XP0096_2", 0, {fields(9, {{1, u" F"}}), fields(9, {{1, nullptr}})});
+  expect_rule("XP0098_7", 0,
+              {u"|||d|d||e|e", u"abcdefghij||a b c d e f|||||", u"|123456789||||s||",
+               u"||12345678901||||e|e", u"1234567890|||d|d|||"});
+  expect_rule("XP0098_7", 61009801, {u"|||d|d||e|", u"||12345678901|||s||"});
+  expect_rule("XP0096_2", 61009601, {u"F||||d|d||e|"});
+  expect_rule("XP0096_2", 0,
+              {u"F||||d|d||e|e", u"F|||12345678901||||e|e", u"F|1234567890|||||s||", u" F||||||||",
+               u"~||||||||"});
   expect_rule("XP0097_1", 0,
               {u"P||12345678901234|z", u"P|1234567890||z", u"F|||", u"p|||", u"~|||"});
   expect_rule("XP0097_1", 61009701, {u"P|1234567890||"});

@@ -1,6 +1,7 @@
 // Tests of the XP rules 0130 to 0176 through the exports table, with a fake dictionary service
 // and with none registered (code checks then rest on their local format tests, lookups give "-1").
 #include <initializer_list>
+#include <tuple>
 #include <vector>
 
 #include "calls/calls.h"
@@ -132,33 +133,27 @@ TEST_F(Xp0130To0176ServiceTest, CodesKnownToTheDictionary) {
 
 // The dictionary number and the dictionary date each rule's code check goes with.
 TEST_F(Xp0130To0176ServiceTest, DatesOfTheCodeChecks) {
-  struct Case {
-    const char* rule;
-    std::vector<const char16_t*> args;
-    int number;
-    int date;
+  const std::tuple<const char*, const char16_t*, int, int> cases[] = {
+      {"XP0130_1", u"1", 10006, 0},
+      {"XP0138_1", u"0", 10010, 0},
+      {"XP0138_2", u"1", 10049, 0},
+      {"XP0159_2", u"12", 10005, 0},
+      {"XP0162_2", u"123|052004", 10019, 200405},
+      {"XP0162_2", u"123|132004", 10019, 200310},
+      {"XP0163_2", u"1|15032024", 10009, 20240315},
+      {"XP0163_2", u"1|", 10009, 20050101},
+      {"XP0164_2", u"1|31022024", 10008, 20050101},
+      {"XP0165_2", u"1|15032024", 10012, 20240315},
+      {"XP0175_1", u"1|  ", 10013, 20050101},
+      {"XP0167_1", u"1|01012005", 10004, 20050101},
+      {"XP0167_1", u"1|31122004", 10004, 0},
   };
-  const Case cases[] = {
-      {"XP0130_1", {u"1"}, 10006, 0},
-      {"XP0138_1", {u"0"}, 10010, 0},
-      {"XP0138_2", {u"1"}, 10049, 0},
-      {"XP0159_2", {u"12"}, 10005, 0},
-      {"XP0162_2", {u"123", u"052004"}, 10019, 200405},
-      {"XP0162_2", {u"123", u"132004"}, 10019, 200310},
-      {"XP0163_2", {u"1", u"15032024"}, 10009, 20240315},
-      {"XP0163_2", {u"1", u""}, 10009, 20050101},
-      {"XP0164_2", {u"1", u"31022024"}, 10008, 20050101},
-      {"XP0165_2", {u"1", u"15032024"}, 10012, 20240315},
-      {"XP0175_1", {u"1", u"  "}, 10013, 20050101},
-      {"XP0167_1", {u"1", u"01012005"}, 10004, 20050101},
-      {"XP0167_1", {u"1", u"31122004"}, 10004, 0},
-  };
-  for (const Case& c : cases) {
-    call_rule(*find_export(c.rule), c.args.data());
-    ASSERT_FALSE(calls().empty()) << c.rule;
-    EXPECT_EQ(calls().back().number, c.number) << c.rule;
-    EXPECT_EQ(calls().back().date, c.date)
-        << c.rule << "(\"" << testing::utf8(c.args.back()) << "\")";
+  std::vector<std::u16string> store;
+  for (auto [rule, call, number, date] : cases) {
+    call_rule(*find_export(rule), testing::call_fields(call, store).data());
+    ASSERT_FALSE(calls().empty()) << rule;
+    EXPECT_EQ(calls().back().number, number) << rule;
+    EXPECT_EQ(calls().back().date, date) << rule << "(\"" << testing::utf8(call) << "\")";
   }
 }
 
