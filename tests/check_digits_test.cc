@@ -1,4 +1,4 @@
-// The weighted sum of check-digit numbers and the PESEL month table.
+// The weighted sum of check-digit numbers.
 #include "platform/check_digits.h"
 
 #include <gtest/gtest.h>
@@ -28,20 +28,6 @@ TEST(CheckDigitsTest, WeightedSumReadsEachUnitOnItsOwn) {
   };
   for (const Row& row : rows) {
     EXPECT_EQ(olv::weighted_sum(row.text, olv::kPesel), row.want) << row.want;
-  }
-}
-
-TEST(CheckDigitsTest, PeselMonthFieldsOfEveryCentury) {
-  const int32_t first_years[] = {1900, 2000, 2100, 2200, 1800};
-  for (int32_t field = -5; field < 110; ++field) {
-    const olv::PeselMonth m = olv::pesel_month(field);
-    const bool known = field >= 0 && field < 100;
-    EXPECT_EQ(m.century_year, known ? first_years[field / 20] : 0) << field;
-    if (known) {
-      EXPECT_EQ(m.month, field % 20) << field;
-    }
-    const bool month = known && field % 20 >= 1 && field % 20 <= 12;
-    EXPECT_EQ(olv::pesel_month_field(field), month) << field;
   }
 }
 

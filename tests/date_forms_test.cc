@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "olvenir_p.h"
@@ -88,39 +89,26 @@ TEST_F(DateFormsTest, OrdinalForms) {
   expect_texts(kReport, f_KVTElemT_NNMMRRRR_RAP, 60006301, {u"01032051"});
 }
 
-TEST_F(DateFormsTest, YearRange) {
-  for (const char16_t* in : {u"1850", u"2050", u" 1999", u"2000x"}) {
-    EXPECT_EQ(f_KVTZakresRoku(in), 0) << utf8(in);
-  }
-  for (const char16_t* out : {u"1849", u"2051", u"-5", u"", u"x", u"99999999999"}) {
-    EXPECT_EQ(f_KVTZakresRoku(out), 1) << utf8(out);
-  }
-}
-
+// An invalid date converts to today; parts of a date that are not numbers read as 0, a part may
+// hold white space and a sign, and its reading stops at its first non-digit.
 TEST_F(DateFormsTest, Conversions) {
-  EXPECT_EQ(sl_PrzeksztalcDate_DDMMRRRR(u"15032024"), 20240315);
-  EXPECT_EQ(sl_PrzeksztalcDate_DDMMRRRR(u"31022024"), 20240305);  // an invalid date is today
-  EXPECT_EQ(sl_PrzeksztalcDate_DDMMRRRR(nullptr), -1);
-  EXPECT_EQ(sl_PrzeksztalcDate_MMRRRR(u"032024"), 202403);
-  EXPECT_EQ(sl_PrzeksztalcDate_MMRRRR(u"132024"), 202403);
-  EXPECT_EQ(sl_PrzeksztalcDate_MMRRRR(nullptr), -1);
-  EXPECT_EQ(sl_PrzeksztalcDate_DDMM(u"2902"), 229);
-  EXPECT_EQ(sl_PrzeksztalcDate_DDMM(u"3002"), 305);
-  EXPECT_EQ(sl_PrzeksztalcDate_DDMM(nullptr), -1);
-
-  EXPECT_EQ(atod(u"15032024"), 20240315);
-  EXPECT_EQ(atod(u"032024"), 0);
-  EXPECT_EQ(atod(u"ab03xx24"), 300);              // parts that are not numbers read as 0
-  EXPECT_EQ(atod(u" 1-2+003"), 30000 - 200 + 1);  // a part may hold white space and a sign
-  EXPECT_EQ(atod(u"1 2\t3x4 "), 30201);           // a part's reading stops at its first non-digit
-  EXPECT_EQ(atod(nullptr), 0);
-  EXPECT_EQ(DataStr2Long(u"15032024"), 20240315);
-  EXPECT_EQ(DataStr2Long(u"1503202"), -1);
-  EXPECT_EQ(DataStr2Long(nullptr), -1);
-  EXPECT_EQ(DataStr2Long(u"99999999"), 99999999 % 100 + 99 * 100 + 9999 * 10000);
-  EXPECT_EQ(DDMMtol(u"1503"), 315);
-  EXPECT_EQ(DDMMtol(u"15032"), 0);
-  EXPECT_EQ(DDMMtol(nullptr), 0);
+  using Reading = int32_t (*)(const char16_t*);
+  const std::pair<Reading, std::vector<std::pair<const char16_t*, int32_t>>> groups[] = {
+      {sl_PrzeksztalcDate_DDMMRRRR,
+       {{u"15032024", 20240315}, {u"31022024", 20240305}, {nullptr, -1}}},
+      {sl_PrzeksztalcDate_MMRRRR, {{u"032024", 202403}, {u"132024", 202403}, {nullptr, -1}}},
+      {sl_PrzeksztalcDate_DDMM, {{u"2902", 229}, {u"3002", 305}, {nullptr, -1}}},
+      {atod, {{u"15032024", 20240315}, {u"032024", 0}, {u"ab03xx24", 300}, {nullptr, 0}}},
+      {atod, {{u" 1-2+003", 30000 - 200 + 1}, {u"1 2\t3x4 ", 30201}}},
+      {DataStr2Long, {{u"15032024", 20240315}, {u"1503202", -1}, {nullptr, -1}}},
+      {DataStr2Long, {{u"99999999", 99999999 % 100 + 99 * 100 + 9999 * 10000}}},
+      {DDMMtol, {{u"1503", 315}, {u"15032", 0}, {nullptr, 0}}},
+      {f_KVTZakresRoku, {{u"1850", 0}, {u"2050", 0}, {u" 1999", 0}, {u"2000x", 0}, {u"1849", 1}}},
+      {f_KVTZakresRoku, {{u"2051", 1}, {u"-5", 1}, {u"", 1}, {u"x", 1}, {u"99999999999", 1}}},
+  };
+  for (const auto& [f, rows] : groups) {
+    for (auto [text, want] : rows) EXPECT_EQ(f(text), want) << utf8(text ? text : u"(null)");
+  }
 }
 
 TEST_F(DateFormsTest, Today) {
