@@ -5,6 +5,7 @@
 
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "olvenir_p.h"
 #include "tests/test_support.h"
@@ -19,10 +20,7 @@ const S kBadNrb = u"00" + kNrb.substr(2);
 const S kSpacedNrb = u"39 1111 2222 3333 4444 5555 6666";
 
 TEST(BankAccountTest, FormTests) {
-  const struct {
-    S text;
-    bool iban_or_nrb, nrb_form;
-  } rows[] = {
+  const std::tuple<S, bool, bool> rows[] = {
       {kNrb, true, true},
       {kSpacedNrb, true, true},
       {u"39 11112222 3333 4444 5555 6666", false, false},    // a space too few
@@ -40,9 +38,9 @@ TEST(BankAccountTest, FormTests) {
       {u"", false, true},
       {u"\xD800" + kNrb.substr(1), false, true},
   };
-  for (const auto& r : rows) {
-    EXPECT_EQ(KVT_CzyRachBank_IBAN_lub_NRB(r.text.c_str()), r.iban_or_nrb) << utf8(r.text);
-    EXPECT_EQ(KVT_CzyFormRachBank_NRB(r.text.c_str()), r.nrb_form) << utf8(r.text);
+  for (const auto& [text, iban_or_nrb, nrb_form] : rows) {
+    EXPECT_EQ(KVT_CzyRachBank_IBAN_lub_NRB(text.c_str()), iban_or_nrb) << utf8(text);
+    EXPECT_EQ(KVT_CzyFormRachBank_NRB(text.c_str()), nrb_form) << utf8(text);
   }
   EXPECT_FALSE(KVT_CzyRachBank_IBAN_lub_NRB(nullptr));
   EXPECT_TRUE(KVT_CzyFormRachBank_NRB(nullptr));
@@ -103,15 +101,11 @@ TEST(BankAccountTest, CheckDigits) {
 }
 
 TEST(BankAccountTest, FlagFalseIsTheAccountForm) {
-  const struct {
-    S text;
-    int want;
-  } rows[] = {
-      {u"", 0},     {S(40, u' '), 0},  {S(41, u' ') + u"x", 0}, {S(40, u' ') + u"x", 60007602},
-      {kBadNrb, 0}, {u"\t", 60007602}, {u"abc", 60007602},
-  };
-  for (auto r : rows) {
-    EXPECT_EQ(TestNrRachBank(r.text.data(), false), r.want) << '"' << utf8(r.text) << '"';
+  for (S t : {S(), S(40, u' '), S(41, u' ') + u"x", kBadNrb}) {
+    EXPECT_EQ(TestNrRachBank(t.data(), false), 0) << '"' << utf8(t) << '"';
+  }
+  for (S t : {S(40, u' ') + u"x", S(u"\t"), S(u"abc")}) {
+    EXPECT_EQ(TestNrRachBank(t.data(), false), 60007602) << '"' << utf8(t) << '"';
   }
   EXPECT_EQ(TestNrRachBank(nullptr, false), 0);
   // Any non-zero byte is true.
@@ -124,21 +118,14 @@ TEST(BankAccountTest, FlagFalseIsTheAccountForm) {
 }
 
 TEST(BankAccountTest, DecisionNumber) {
-  const struct {
-    const char16_t *first, *second;
-    int want;
-  } rows[] = {
-      {nullptr, u"", 0},       {u"", u"", 0},
-      {u"S", u" ", 0},         {u"M", nullptr, 0},
-      {u" S", u"", 62001502},  {u"s", u"", 62001502},
-      {u"X", u"\t", 62001502}, {u"   ", nullptr, 62001502},
-      {u"SM", u" 1 ", 0},
-  };
-  for (auto r : rows) {  // the test only reads its texts
-    EXPECT_EQ(
-        TestNrRachBankNrDecyzji(const_cast<char16_t*>(r.first), const_cast<char16_t*>(r.second)),
-        r.want)
-        << utf8(r.first ? r.first : u"(null)") << ", " << utf8(r.second ? r.second : u"(null)");
+  const std::tuple<const char16_t*, const char16_t*, int> rows[] = {
+      {nullptr, u"", 0},     {u"", u"", 0},           {u"S", u" ", 0},
+      {u"M", nullptr, 0},    {u"SM", u" 1 ", 0},      {u" S", u"", 62001502},
+      {u"s", u"", 62001502}, {u"X", u"\t", 62001502}, {u"   ", nullptr, 62001502}};
+  auto w = [](const char16_t* t) { return const_cast<char16_t*>(t); };  // only read
+  for (auto [first, second, want] : rows) {
+    EXPECT_EQ(TestNrRachBankNrDecyzji(w(first), w(second)), want)
+        << utf8(first ? first : u"(null)") << ", " << utf8(second ? second : u"(null)");
   }
 }
 

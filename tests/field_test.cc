@@ -7,6 +7,7 @@
 #include <array>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "fuzz/samples.h"
@@ -21,12 +22,7 @@ using olv::testing::RuleFields;
 
 TEST(FieldTest, ReadsAsTheViewOfItsText) {
   const char16_t buffer[] = u"ab\0cd";
-  struct Row {
-    Field field;
-    bool null;
-    Text read;
-  };
-  const Row rows[] = {
+  const std::tuple<Field, bool, Text> rows[] = {
       {Field(static_cast<const char16_t*>(nullptr)), true, u""},
       {Field(Text()), true, u""},
       {Field(u""), false, u""},
@@ -34,10 +30,10 @@ TEST(FieldTest, ReadsAsTheViewOfItsText) {
       {Field(buffer), false, u"ab"},                     // the text ends at its terminator
       {Field(Text(buffer, 5)), false, Text(buffer, 5)},  // a view keeps its size
   };
-  for (const Row& row : rows) {
-    const Text read = row.field;
-    EXPECT_EQ(olv::is_null(read), row.null) << std::u16string(row.read).size();
-    EXPECT_EQ(read, row.read);
+  for (const auto& [field, null, want] : rows) {
+    const Text read = field;
+    EXPECT_EQ(olv::is_null(read), null) << want.size();
+    EXPECT_EQ(read, want);
   }
 }
 
