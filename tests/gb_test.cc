@@ -9,7 +9,8 @@ namespace {
 using testing::expect_rule;
 using testing::expect_rule_rows;
 
-TEST(GbTest, OrderOfTwoFullDates) {
+TEST(GbTest, RuleRows) {
+  // Order of two full dates.
   expect_rule("GB0001_1", 64000101, {u"01012024|31122023"});
   expect_rule(
       "GB0001_1", 0,
@@ -25,9 +26,7 @@ TEST(GbTest, OrderOfTwoFullDates) {
       {"GB0033_1", 64003301, {u"01012024|01012024", u"01011850|01012000"}, {u"01011849|01012000"}},
       {"GB0035_1", 64003501, {u"31122023|01012024"}, {u"        |01012024", u" 1012024|01012024"}},
   });
-}
-
-TEST(GbTest, OtherTwoDateRules) {
+  // Other two date rules.
   expect_rule("GB0009_1", 64000901,
               {u"02011999|31121998", u"31121998|01011999"});  // the allowed pair is one way round
   expect_rule("GB0009_1", 0, {u"01011999|31121998", u"15032024|15032024"});
@@ -38,18 +37,13 @@ TEST(GbTest, OtherTwoDateRules) {
       {"GB0015_1", 64001501, {u"01012024|01012024"}, {u"31122023|01012024", u"        |01012024"}},
       {"GB0022_3", 64002203, {u"01032024|29022024"}, {u"28022024|29022024", u"01032024|  "}},
   });
-}
-
-TEST(GbTest, DateAgainstPeriodFallsBackOnToday) {
+  // Date against period falls back on today.
   set_today_for_testing({2024, 3, 15});
-  expect_rule("GB0021_2", 64002101,
-              {u"15032024|022024", u"31022024|022024",  // p1 converts to today, March
-               u"15042024|132024"});                    // p2 converts to today's month
+  // An invalid p1 converts to today, March; an invalid p2 to today's month.
+  expect_rule("GB0021_2", 64002101, {u"15032024|022024", u"31022024|022024", u"15042024|132024"});
   expect_rule("GB0021_2", 0, {u"15032024|032024", u"31012024|022024", u"31022024|032024"});
   clear_today_for_testing();
-}
-
-TEST(GbTest, YearsAndPeriods) {
+  // Years and periods.
   expect_rule("GB0030_1", 64003001, {u"2010|01012009", u" 2010 |01012009"});
   expect_rule("GB0030_1", 0, {u"2009|31122009", u"20100|01012009"});
   expect_rule("GB0052_1", 64005201, {u"122009|0|0|0.01", u"122009|1||"});
@@ -62,19 +56,13 @@ TEST(GbTest, YearsAndPeriods) {
       {"GB0042_1", 64004201, {u"2002", u" 2003", u"20O3"}, {u"2003"}},
       {"GB0051_1", 64005101, {u"2009"}, {u"2010"}},
   });
-}
-
-TEST(GbTest, SexAgainstPesel) {
+  // Sex against PESEL.
+  // The tenth digit 5 is a man's; the sex is compared untrimmed and case-sensitively.
   expect_rule("GB0023_1", 64002301,
-              {u"K|44051401359",   // tenth digit 5: a man
-               u" M|44051401359",  // compared untrimmed
-               u"m|44051401359",   // and case-sensitively
-               u"M|44051401468"});
+              {u"K|44051401359", u" M|44051401359", u"m|44051401359", u"M|44051401468"});
   expect_rule("GB0023_1", 0,
               {u"M|44051401359", u"|44051401359", u"K|4405140135", u"K|44051401468"});
-}
-
-TEST(GbTest, FormOfOneField) {
+  // Form of one field.
   expect_rule_rows({
       {"GB0028_1", 64002801, {u"12a"}, {u" 123 "}},
       {"GB0041_1", 64004101, {u"40", u"00", u" 1"}, {u"01", u"39"}},

@@ -90,34 +90,31 @@ TEST(GeneralTest, FirmNameUsesTheCodePage) {
 
 TEST(GeneralTest, Surname) {
   KVTSetCodePage(1);
+  // \u00B9 is ą as a Windows-1250 byte, ł as a code point no code-page letter; the first unit is
+  // not examined, and a hyphen after a hyphen joins.
   expect_texts("NAZWISKO", f_KVTElemT_LANCUCH_NAZWISKO, 0,
                {u"Kowalska", u"Żółć", u"", u"Nowak-Kowalska", u"1Nowak", u"Nowak- Lis", u"O'Brien",
-                u"Nowak-\u00B9ski",  // ą as a Windows-1250 byte
-                u"-Nowak-Lis",       // the first unit is not examined
-                u"--"});             // a hyphen after a hyphen joins
-  expect_texts("NAZWISKO", f_KVTElemT_LANCUCH_NAZWISKO, 60006601,
-               {u"Nowak--", u"Nowak-", u"Kowalska-Nowak-Lis", u"Nowak-'Lis", u"Nowak2",
-                u"Michał-Nowak"});  // ł as a code point is not a code-page letter
+                u"Nowak-\u00B9ski", u"-Nowak-Lis", u"--"});
+  expect_texts(
+      "NAZWISKO", f_KVTElemT_LANCUCH_NAZWISKO, 60006601,
+      {u"Nowak--", u"Nowak-", u"Kowalska-Nowak-Lis", u"Nowak-'Lis", u"Nowak2", u"Michał-Nowak"});
   EXPECT_EQ(f_KVTElemT_LANCUCH_NAZWISKO(nullptr), 0);
 }
 
-TEST(GeneralTest, Email) {
+TEST(GeneralTest, EmailTelephoneAndFraction) {
+  // Email.
   expect_texts("EMAIL", f_KVTElemT_EMAIL, 0,
                {u"a@b.pl", u"a@b", u"jan.kowalski_1-x@poczta.example.pl"});
   expect_texts("EMAIL", f_KVTElemT_EMAIL, 60005301,
                {u"a.@b.pl", u"a@.b.pl", u"a@b..pl", u".a@b.pl", u"a@b.pl.", u"a@b@c.pl", u"@b.pl",
                 u"a@", u"", u"ab.pl", u"a b@c.pl", u"\u00E9@b.pl", u"a@b\u0142.pl"});
-}
-
-TEST(GeneralTest, Telephone) {
+  // Telephone.
   expect_texts("NR_TELEFONU", f_KVTElemT_NR_TELEFONU, 0,
                {u"(22) 123-45-67", u"+48 22 1234567", u" 601 100 100", u"1 -2", u"(2)"});
   expect_texts("NR_TELEFONU", f_KVTElemT_NR_TELEFONU, 60007901,
                {u"22+1", u"() 123", u"(-) 123", u"123-", u"-123", u"", u"(22)(33) 1", u"22) 1",
                 u"(22 1", u"1 - 2", u"12 34x", u"2)(2", u"( ) 1", u"(2))"});
-}
-
-TEST(GeneralTest, Fraction) {
+  // Fraction.
   expect_texts("ULAMEK33", f_KVTElemT_ULAMEK33, 0, {u"001", u"999", u"000", u"", u"abc", u"0 5"});
   expect_texts("ULAMEK33", f_KVTElemT_ULAMEK33, 60003901,
                {u"12", u"1234", u"1.5", u" 123", u"12a"});

@@ -47,30 +47,27 @@ TEST(IdentityTest, Pesel) {
   expect_texts("PESEL", f_KVTElemT_PESEL, 60005901, {u"4405140135A", u"440514 0135"});
 }
 
-TEST(IdentityTest, PeselBirthDateBounds) {
-  expect_texts("PESEL", f_KVTElemT_PESEL, 0,
-               {pesel("2422290001"), pesel("0022290001"),  // 29 February 2024, 2000
-                pesel("5081010001"), pesel("5032010001")});
-  expect_texts("PESEL", f_KVTElemT_PESEL, 60005401,
-               {pesel("2322290001"), pesel("0002290001"),  // 2023, 1900
-                pesel("4981010001"),                       // 1850, 1849
-                pesel("5132010001")});                     // 2050, 2051
-}
-
-TEST(IdentityTest, Regon) {
+// 29 February 2024 and 2000 but not 2023 and 1900; 1850 but not 1849; 2050 but not 2051.
+TEST(IdentityTest, PeselBoundsRegonAndNip) {
+  // PESEL birth date bounds.
+  expect_texts(
+      "PESEL", f_KVTElemT_PESEL, 0,
+      {pesel("2422290001"), pesel("0022290001"), pesel("5081010001"), pesel("5032010001")});
+  expect_texts(
+      "PESEL", f_KVTElemT_PESEL, 60005401,
+      {pesel("2322290001"), pesel("0002290001"), pesel("4981010001"), pesel("5132010001")});
+  // REGON.
   expect_texts("REGON", f_KVTElemT_REGON, 0,
                {u"123456785", u"         ", u"12345678512347", u"000000000", u"100000050"});
   expect_texts("REGON", f_KVTElemT_REGON, 60005201,
                {u"123456786", u"", u"1234567890", u"12345678512348", u"12345678612347",
                 u"12345678 ", u"100000051"});  // remainder 10 checks as 0
   expect_texts("REGON", f_KVTElemT_REGON, 60005901, {u"12345678A"});
-}
-
-TEST(IdentityTest, Nip) {
+  // NIP.
+  // The weighted sum of 1000000000 modulo 11 is 6.
   expect_texts("NIP", f_KVTElemT_NIP, 0, {u"1234563218", u"0000000000 ", u"", u"12345632189"});
   expect_texts("NIP", f_KVTElemT_NIP, 60005101,
-               {u"1234563219", u"0000000000", u"123456321",
-                u"1000000000"});  // the weighted sum modulo 11 is 6
+               {u"1234563219", u"0000000000", u"123456321", u"1000000000"});
   expect_texts("NIP", f_KVTElemT_NIP, 60005901, {u"123-456-32-18"});
 }
 
@@ -122,16 +119,15 @@ TEST(IdentityTest, RegonAndNipOfDigitsAgreeWithTheRules) {
   }
 }
 
-TEST(IdentityTest, Nusp) {
-  // 1234567890: the first sum is 1+14+9+20+35+18+35+56+27 = 215 (5), not 0.
+TEST(IdentityTest, NuspCardsAndPassport) {
+  // NUSP.
+  // The first sum fails in the first three (for 1234567890 it is 1+14+9+20+35+18+35+56+27 = 215,
+  // 5, not 0); 0100000007 holds it and fails the second.
   expect_texts("NUSP", f_KVTElemT_NUSP, 1, {u"123456789", u"12345678901", u""});
   expect_texts("NUSP", f_KVTElemT_NUSP, 60005001,
-               {u"1234567890", u"3000000001", u"1246813578",  // the first sum fails
-                u"0100000007"});  // the first sum holds, the second fails
+               {u"1234567890", u"3000000001", u"1246813578", u"0100000007"});
   expect_texts("NUSP", f_KVTElemT_NUSP, 0, {u"0000000000", u"A000000000", u"1246813577"});
-}
-
-TEST(IdentityTest, IdentityCards) {
+  // Identity cards.
   expect_texts("DOWOD_NOWY_I_STARY", f_KVTElemT_DOWOD_NOWY_I_STARY, 0,
                {u"ABC123456", u"AB1234567", u"ĄŁ#123456"});
   expect_texts("DOWOD_NOWY_I_STARY", f_KVTElemT_DOWOD_NOWY_I_STARY, 61002201,
@@ -140,9 +136,7 @@ TEST(IdentityTest, IdentityCards) {
   expect_texts("DOWOD_NOWY", f_KVTElemT_DOWOD_NOWY, {{u"ABC123456", 0}, {u"AB1234567", 61002201}});
   expect_texts("DOWOD_STARY", f_KVTElemT_DOWOD_STARY,
                {{u"AB1234567", 0}, {u"ABC123456", 61002201}});
-}
-
-TEST(IdentityTest, Passport) {
+  // Passport.
   expect_texts("PASZPORT", f_KVTElemT_PASZPORT, 0, {u"", u"EA1234567", u"ŻA12"});
   expect_texts("PASZPORT", f_KVTElemT_PASZPORT, 60007301, {u"EA 123", u"EA-1"});
 }

@@ -17,7 +17,8 @@ std::vector<const char16_t*> same(int n,
   return testing::fields_of(u"v", n, set);
 }
 
-TEST(XbRules, PresenceRules) {
+TEST(XbRules, RuleRows) {
+  // Presence rules.
   expect_rule_rows({
       {"XB0001_1", 63000101, {u" 0111 |x|", u"0110|~|z"}, {u"0110|y|z", u"0112||"}},
       {"XB0004_1", 63000401, {u"a||c|d", u"a|b|| "}, {u"a|b||d", u"|||"}},
@@ -25,34 +26,26 @@ TEST(XbRules, PresenceRules) {
       {"XB0082_2", 63008202, {u"||z", u"x||"}, {u"||", u"|y|z"}},
       {"XB0023_1", 63002301, {u" 2| 1234567890 "}, {u"2|123456789", u"3|1234567890"}},
   });
-}
-
-TEST(XbRules, UntrimmedAndNullTexts) {
+  // Untrimmed and null texts.
   expect_rule("XB0002_1", 63000201, {u"|P"});
   expect_rule("XB0002_1", 0, {u"  |P", u"| P", u"~|P", u"|~"});
   expect_rule("XB0081_1", 0, {u"|||||", u"| |x|||", u"a|b|c|d||"});
   expect_rule("XB0081_1", 63008101, {u"a| a ||||", u"||||z|z", u" |  |x|||"});
-}
-
-TEST(XbRules, WholeNumberRanges) {
+  // Whole number ranges.
   expect_rule("XB0083_1", 0, {u"0|0|0", u"0|1|1", u"x|-4|", u"~|1|0", u"1|~|0"});
   expect_rule("XB0083_1", 63008301, {u"0|0|5", u"2|0|0"});
   expect_rule("XB0084_1", 63008401, {u"0431|39", u"0430|50", u"0430|x"});
   expect_rule("XB0084_1", 0, {u"0431|40", u" 0430|49", u"0430| ", u"0432|1"});
   expect_rule("XB0085_1", 63008501, {u"0430|39"});
   expect_rule("XB0085_1", 0, {u"0430|45", u"0431|39"});
-}
-
-TEST(XbRules, UnchangedGroupsEndAtTheFirstUnequalPair) {
+  // Unchanged groups end at the first unequal pair.
   expect_rule("XB0061_1", 63006101, {fields(18, {}), same(18, {{1, u" v "}})});
   expect_rule("XB0061_1", 0, {same(18, {{18, u"w"}}), same(18, {{9, u"V"}})});
   expect_rule("XB0060_1", 63006001, {same(14, {}), same(14, {{13, u""}, {14, u" "}})});
   expect_rule("XB0060_1", 0, {same(14, {{14, u""}}), same(14, {{12, u"w"}})});
   expect_rule("XB0060_2", 63006002, {same(10, {}), same(10, {{5, u""}, {10, nullptr}})});
   expect_rule("XB0060_2", 0, {same(10, {{8, u"w"}})});
-}
-
-TEST(XbRules, DroppedValuesUnlessAValueChanged) {
+  // Dropped values unless a value changed.
   expect_rule("XB0062_1", 63006201, {same(14, {{4, u""}}), same(14, {{14, u" "}})});
   expect_rule("XB0062_1", 0, {same(14, {{6, u""}}), same(14, {{8, u""}})});
   expect_rule("XB0062_1", 0, {same(14, {{2, u"w"}, {4, u""}})});

@@ -13,7 +13,8 @@ using testing::expect_rule_rows;
 using testing::expect_rules;
 using testing::fields;
 
-TEST(XpRules0002To0051, PresenceRulesTrimAndTakeNullAsBlank) {
+TEST(XpRules0002To0051, RuleRows) {
+  // Presence rules trim and take null as blank.
   expect_rule_rows({
       {"XP0012_2", 61001202, {u"|x", u"x| \t", u"~|x"}, {u"x|y"}},
       {"XP0019_1", 61001901, {u"x|y"}, {u"  |x", u"x|~"}},
@@ -22,29 +23,21 @@ TEST(XpRules0002To0051, PresenceRulesTrimAndTakeNullAsBlank) {
       {"XP0024_1", 61002401, {u"|x", u"x|~"}, {u" |", u"a|b"}},
       {"XP0029_1", 61002901, {u"x||  ", u"|y|~"}, {u"||", u"x||z"}},
   });
-}
-
-TEST(XpRules0002To0051, EmptyIsUntrimmedBlankIsTrimmed) {
+  // Empty is untrimmed blank is trimmed.
   expect_rule_rows({
       {"XP0025_1", 61002501, {u"| ", u"a|"}, {u" | ", u"|"}},
       {"XP0026_1", 61002601, {u"a|", u"|b"}, {u"| ", u"a| ", u"a|b"}},
   });
-}
-
-TEST(XpRules0002To0051, LengthAndCodeLists) {
+  // Length and code lists.
   expect_rule("XP0002_1", 0, {u" 12345678 ", u"1234 567"});
   expect_rule("XP0002_1", 61000201, {u"1234567", u"123456789", nullptr});
   expect_rule("XP0027_1", 61002701, {u"1010", u"1011", u"1020", u" 3000 ", u"5000"});
   expect_rule("XP0027_1", 0, {u"10100", u"1012", u""});
-}
-
-TEST(XpRules0002To0051, IdentifierByTypeReadsTheTypeUntrimmed) {
+  // Identifier by type reads the type untrimmed.
   expect_rule("XP0017_2", 0, {u"|", u"R|123456785", u"R |123456785", u"N|1234563218", u"2|AB12"});
   expect_rule("XP0017_2", 61001701,
               {u"R|123456786", u"R|", u" R|123456785", u"2|AB-1", u"X|1", u"|x"});
-}
-
-TEST(XpRules0002To0051, NumbersReadAsTheRuntimeReadsThem) {
+  // Numbers read as the runtime reads them.
   expect_rule("XP0032_1", 0, {u"a|b|0|0.0", u"a|b|0|x", u"a|b|1|5", u"|b|0|5"});
   expect_rule("XP0032_1", 61003201, {u"a|b|0|0.5", u"a|b|abc|5"});
   expect_rule("XP0046_1", 0, {u" 212|10000|2", u"212|10002|0", u"212|-10002|-2", u"213|10002|2"});
@@ -58,9 +51,7 @@ TEST(XpRules0002To0051, NumbersReadAsTheRuntimeReadsThem) {
   expect_rule("XP0050_1", 0, {u"1|| ||||0", u"0||x||||0", u"1||x||||1"});
   expect_rule("XP0050_2", 61005002, {u"|x|1||||0"});
   expect_rule("XP0050_2", 0, {u"|5|||||0", u"1||x||||0"});
-}
-
-TEST(XpRules0002To0051, CutOffMonthsAndDates) {
+  // Cut off months and dates.
   expect_rule("XP0051_2", 61005102, {u"30092003||||||4", u"15102003|||||30092003|41"});
   expect_rule("XP0051_2", 0,
               {u"01102003||||||4", u"~|30092003|||||4", u"30092003|||||| ", u"30092003|||||| 4",
@@ -70,9 +61,7 @@ TEST(XpRules0002To0051, CutOffMonthsAndDates) {
       {"XP0051_1", 61005101, {u"092003|4x"}, {u"102003|4", u"092003| 4", u"132003|4"}},
       {"XP0051_4", 61005102, {u"30092003|4"}, {u"01102003|4", u"30092003| 4", u"x|4"}},
   });
-}
-
-TEST(XpRules0002To0051, IdentificationAlternatives) {
+  // Identification alternatives.
   expect_rule("XP0003_1", 61000301,
               {u"|a|b||A|D1", u"|a|b||12|D1", u"|a|b|| 1|D1", u"|a|||1|D1", u"12345678901|a||||",
                u"           |a|b|||", u"|a|b|          ||"});
@@ -102,7 +91,8 @@ TEST(XpRules0002To0051, DocumentTypeIsAskedOnlyWhenNoNumberCompletes) {
   EXPECT_EQ(fake.state.taken().size(), 3u);
 }
 
-TEST(XpRules0002To0051, IdentifierWithoutSpacesWalksAFixedWindow) {
+TEST(XpRules0002To0051, FixedWindowAndServiceRule) {
+  // Identifier without spaces walks a fixed window.
   expect_rule("XP0003_5", 61000301,
               {u"a|b|N|12345678901", u"a||P|12345678901", u"a|b|P| 12345678901"});
   // Only U+0020 leaves the copy: a leading tab shifts the window and stays in it.
@@ -113,9 +103,7 @@ TEST(XpRules0002To0051, IdentifierWithoutSpacesWalksAFixedWindow) {
   expect_rule("XP0003_5", 0,
               {u"a|b| N|x", u"a|b|X|x", u"a|b|P|12345678901   ", u"a|b|P|123 456 78901",
                u"a|b|P|12345678901\t"});
-}
-
-TEST(XpRules0002To0051, ServiceRuleWithoutServiceGivesMinusOne) {
+  // Service rule without service gives minus one.
   expect_rule("XP0022_2", -1, {u"a|b", u"~|~"});
 }
 

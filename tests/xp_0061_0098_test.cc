@@ -12,7 +12,8 @@ using testing::expect_rule;
 using testing::expect_rule_rows;
 using testing::fields;
 
-TEST(XpRules0061To0098, PresenceRules) {
+TEST(XpRules0061To0098, RuleRows) {
+  // Presence rules.
   expect_rule_rows({
       {"XP0061_1", 61006101, {u"x| "}, {u" |", u"x|y"}},
       {"XP0072_1", 61007201, {u"||z", u"x|~|"}, {u"x|y|z", u"||"}},
@@ -25,9 +26,7 @@ TEST(XpRules0061To0098, PresenceRules) {
       {"XP0095_3", 61009503, {u" "}, {u"x"}},
       {"XP0095_4", 61009504, {u"~"}, {u"x"}},
   });
-}
-
-TEST(XpRules0061To0098, GroupRulesAcceptTheLeadingGroupFirst) {
+  // Group rules accept the leading group first.
   expect_rule_rows({
       {"XP0093_7", 61009307, {u"a|||", u"|||"}, {u"a|b|c|", u"a|||d"}},
       {"XP0093_9", 61009309, {u"a|b|||"}, {u"a|b|c|d|", u"a|b|||e"}},
@@ -37,18 +36,14 @@ TEST(XpRules0061To0098, GroupRulesAcceptTheLeadingGroupFirst) {
       {"XP0093_10", 61009308, {u"a|||||||"}, {u"|||||||", u"|b||||||h"}},
       {"XP0093_15", 61009315, {u"|b||d"}, {u"|||", u"a|b|c|", u"a|||d"}},
   });
-}
-
-TEST(XpRules0061To0098, GroupRulesWithTwoLeadingFields) {
+  // Group rules with two leading fields.
   expect_rule("XP0093_12", 61009312, {u"|b|||||z|g|", u"f|||x|||||"});
   expect_rule("XP0093_12", 0, {u"||||||||", u"|b||||y||g|", u"f|b||x|||||"});
   expect_rule_rows({
       {"XP0093_14", 61009314, {u"|b|||||y|g|", u"f|b||||y|||"}, {u"|b|||||y||g"}},
       {"XP0093_16", 61009313, {u"|||||||||t"}, {u"|||||||||", u"|b||x|||||g|"}},
   });
-}
-
-TEST(XpRules0061To0098, TwoIdentificationsByTrimmedLength) {
+  // Two identifications by trimmed length.
   expect_rule(
       "XP0098_4", 0,
       {u" 1234567890 ||z", u"|123456789|z", u"|12345678901234|z", u"1234567890|123456789|"});

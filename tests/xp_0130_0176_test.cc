@@ -15,13 +15,12 @@ namespace {
 using testing::expect_rule;
 using testing::expect_rule_rows;
 
-TEST(Xp0130To0176Test, RequiredFields) {
+TEST(Xp0130To0176Test, RuleRows) {
+  // Required fields.
   expect_rule("XP0131_1", 61013101, {u"", u" \t ", nullptr});
   expect_rule("XP0131_1", 0, {u"x"});
   expect_rule("XP0149_4", 61014902, {u"  "});
-}
-
-TEST(Xp0130To0176Test, CodesFailingTheirDictionaryFormat) {
+  // Codes failing their dictionary format.
   expect_rule("XP0165_2", 61016501, {u"1a|01012005"});
   expect_rule_rows({
       // the code goes to the check untrimmed
@@ -39,9 +38,7 @@ TEST(Xp0130To0176Test, CodesFailingTheirDictionaryFormat) {
       {"XP0175_1", 61017501, {u"1 2|"}, {u"\t|"}},
       {"XP0167_1", 61016703, {u"1a|31122004"}, {u"12|01012005", u"|01012005"}},
   });
-}
-
-TEST(Xp0130To0176Test, FirstCharacters) {
+  // First characters.
   expect_rule("XP0136_1", 61013601,
               {u" A",  // the untouched first character counts
                u"a"});
@@ -52,9 +49,7 @@ TEST(Xp0130To0176Test, FirstCharacters) {
   expect_rule("XP0137_1", 61013701,
               {u"A000000", u"A000048", u"A12", u"A12345 ",  // seven units, six once trimmed
                u"A     01"});                               // characters 6 and 7 are " 0"
-}
-
-TEST(Xp0130To0176Test, DigitForms) {
+  // Digit forms.
   expect_rule("XP0148_1", 60004101, {u"1|123456", u"  |123456", u"1a|123456", u"12|12345 "});
   expect_rule("XP0148_1", 0, {u"12|123456"});
   expect_rule("XP0156_5", 61015605,
@@ -66,20 +61,16 @@ TEST(Xp0130To0176Test, DigitForms) {
       {"XP0157_1", 61015103, {u"00", u"13AB", u"-1"}, {u"07", u"1A", u"1 2", u" 13", u"1"}},
       {"XP0161_1", 61016101, {u"AB ", u" ABC", u"A B", u""}, {u"ABC", u"ABC  "}},
   });
-}
-
-TEST(Xp0130To0176Test, CitizenshipText) {
+  // Citizenship text.
   expect_rule("XP0176_1", 0,
               {u"POLSKA", u"POLKA ",  // the full forms compare trimmed
                u"RZEC",               // shorter than the five-character prefix
                u" POLSKI",            // the prefixes are tested on the untouched text
                u"polski", u"P L", u"NIEMCY", u""});
   expect_rule("XP0176_1", 61017601, {u"POLSKI", u"POLAND", u" PL ", u"RZECZPOSPOLITA", u"POLO"});
-}
-
-// With no service the kinship lookup answers "-1": not a household member, a disability degree
-// column that is not empty and begins with '-'.
-TEST(Xp0130To0176Test, KinshipCodesWithoutTheService) {
+  // Kinship codes without the service.
+  // With no service the kinship lookup answers "-1": not a household member, a disability degree
+  // column that is not empty and begins with '-'.
   expect_rule("XP0132_2", 0, {u"1|11|"});
   expect_rule("XP0134_2", 61013401,
               {u"1|11|15032016|15031990|X",  // 26 on the day
@@ -94,9 +85,7 @@ TEST(Xp0130To0176Test, KinshipCodesWithoutTheService) {
       {u"1|11|14032016|15031990| ", u"1|11|15032016|15031990|", u"1|1a|14032016|15031990|"});
   expect_rule("XP0134_4", 61013404, {u"1|1a|", u"1||"});
   expect_rule("XP0134_4", 0, {u"1|1a| ", u"1 |1a|", u"1|11|"});
-}
-
-TEST(Xp0130To0176Test, TitleKeyAgainstAPeriod) {
+  // Title key against a period.
   expect_rule("XP0147_1", 61014701,
               {u"0121|1|092003", u"0123|1|012003", u"0121|1|091901", u"0120|1|",
                u"012|01|102003",  // joined then cut to five
@@ -105,9 +94,7 @@ TEST(Xp0130To0176Test, TitleKeyAgainstAPeriod) {
               {u"0121|1|102003", u"0121|1|132003",  // no month: not before
                u"0121|1|091900", u"0121|1|", u"0120 |1|102003", u"0120|0|092003",
                u" |01201|092003"});  // a blank title code
-}
-
-TEST(Xp0130To0176Test, TitleKeyAgainstDates) {
+  // Title key against dates.
   expect_rule_rows({
       {"XP0147_3", 61014701, {u"||||||0120|1"}, {u"||||||0121|1"}},
       {"XP0147_3", 61014701, {u"30092003||||||0121|1"}, {u"01102003|||||15082003|0131|1"}},

@@ -18,7 +18,8 @@ class Xp0200To0385Test : public ::testing::Test {
   void TearDown() override { clear_today_for_testing(); }
 };
 
-TEST_F(Xp0200To0385Test, CountsAndNumbers) {
+TEST_F(Xp0200To0385Test, RuleRows) {
+  // Counts and numbers.
   expect_rule("XP0211_1", 61021101,
               {u"|1|1|1|1", u"~|~|~|~|~", u"2||||", u"-1| |||", u"0||||3",
                u"abc||1||"});  // no digits read as 0
@@ -27,16 +28,12 @@ TEST_F(Xp0200To0385Test, CountsAndNumbers) {
       {"XP0200_2", 61020002, {u"", u" \t", nullptr}, {u"x"}},
       {"XP0215_1", 61021501, {u"1|1", u" 5|2x"}, {u"0|1", u"1|0"}},
   });
-}
-
-TEST_F(Xp0200To0385Test, TitleCodeBeforeJuly2008) {
+  // Title code before July 2008.
   expect_rule("XP0218_1", 61021801, {u"0113|30062008", u" 0213 |01011999", u"0513|31072007"});
   expect_rule("XP0218_1", 0,
               {u"0113|01072008", u"0113|01012009", u"0513|31122008", u"0513|30062009",
                u"0113|31022008", u"0114|30062008"});
-}
-
-TEST_F(Xp0200To0385Test, PeriodsAndDates) {
+  // Periods and dates.
   set_today_for_testing({2026, 12, 6});
   expect_rule("XP0219_1", 61021901,
               {u"122007|01072008|00", u"122007||1"});  // an invalid date converts to today
@@ -52,19 +49,13 @@ TEST_F(Xp0200To0385Test, PeriodsAndDates) {
   expect_rule("XP0219_1", 61021901, {u"|01072008|1"});
   expect_rule("XP0220_2", 61022002, {u"|1"});
   expect_rule("XP0220_3", 0, {u"|1|||"});
-}
-
-TEST_F(Xp0200To0385Test, PeselAndCitizenship) {
+  // PESEL and citizenship.
   expect_rule("XP0382_1", 61038201, {u"|", u"~|~", u"44051401358| PL ", u"|POLKA"});
   expect_rule("XP0382_1", 0, {u"44051401359|", u"|RP", u"|NIEMIECKIE", u"|polskie"});
-}
-
-TEST_F(Xp0200To0385Test, DigitFields) {
+  // Digit fields.
   expect_rule("XP0384_1", 0, {u"123|1234"});
   expect_rule("XP0384_1", 61038401, {u"12|1234", u"   |1234", u"123|123a", u"123| 123"});
-}
-
-TEST_F(Xp0200To0385Test, YearsOfDates) {
+  // Years of dates.
   set_today_for_testing({2026, 12, 6});
   expect_rule("XP0385_1", 0,
               {u"01012009|2010|||||||", u"|2011|31122011||||||  ",
