@@ -42,21 +42,17 @@ void expect_answers(Sl sl, Element element, std::initializer_list<Answers> group
   }
 }
 
-TEST_F(DateFormsTest, DayMonthYear) {
-  expect_answers(
-      sl_PoprawnaData_DDMMRRRR, f_KVTElemT_DATA_DDMMRRRR,
-      {{0, 0, {u"29022024", u"29022000", u"31122050"}},
-       {60005801, 60005801, {u"29022023", u"29021900", u"00012024", u"31042024"}},
-       {60005701, 60005701, {u"01002024", u"01132024", u"00132024"}},
-       {60006201, 0, {u"        "}},  // an empty date field passes only the element check
-       {60006201, 60006201, {u"0101 024", u"0101202", u"010120240", u""}},
-       {60006201, 60006201, {u"+1012024", u"\uFF101012024", u"1301 024"}},
-       // the element check alone tests the year range
-       {0, 60006201, {u"01011849", u"01012051", u"31120000", u"01019999"}}});
-  EXPECT_EQ(sl_PoprawnaData_DDMMRRRR(nullptr), -1);
-}
-
-TEST_F(DateFormsTest, MonthYearAndDayMonth) {
+// An empty date field passes only the element check, which alone tests the year range; the
+// month is tested before the day.
+TEST_F(DateFormsTest, DayMonthYearMonthYearAndDayMonth) {
+  expect_answers(sl_PoprawnaData_DDMMRRRR, f_KVTElemT_DATA_DDMMRRRR,
+                 {{0, 0, {u"29022024", u"29022000", u"31122050"}},
+                  {60005801, 60005801, {u"29022023", u"29021900", u"00012024", u"31042024"}},
+                  {60005701, 60005701, {u"01002024", u"01132024", u"00132024"}},
+                  {60006201, 0, {u"        "}},
+                  {60006201, 60006201, {u"0101 024", u"0101202", u"010120240", u"", u"+1012024"}},
+                  {60006201, 60006201, {u"\uFF101012024", u"1301 024"}},
+                  {0, 60006201, {u"01011849", u"01012051", u"31120000", u"01019999"}}});
   expect_answers(sl_PoprawnaData_MMRRRR, f_KVTElemT_DATA_MMRRRR,
                  {{0, 0, {u"032024", u"012050", u"011850"}},
                   {60006301, 60006301, {u"122051", u"011849"}},
@@ -66,9 +62,10 @@ TEST_F(DateFormsTest, MonthYearAndDayMonth) {
   expect_answers(sl_PoprawnaData_DDMM, f_KVTElemT_DATA_DDMM,
                  {{0, 0, {u"2902", u"3112"}},
                   {60005801, 60005801, {u"3102", u"0001"}},
-                  {60005701, 60005701, {u"0013"}},  // the month is tested before the day
+                  {60005701, 60005701, {u"0013"}},
                   {60006201, 0, {u"    "}},
                   {60006201, 60006201, {u"310", u"3 12"}}});
+  EXPECT_EQ(sl_PoprawnaData_DDMMRRRR(nullptr), -1);
   EXPECT_EQ(sl_PoprawnaData_MMRRRR(nullptr), -1);
 }
 
@@ -119,15 +116,12 @@ TEST_F(DateFormsTest, Today) {
   EXPECT_EQ(buffer[9], u'#') << "written past the terminator";
   EXPECT_EQ(sl_Now(nullptr), 20240305);
   EXPECT_EQ(f_KVTGetCurrentTimeLong(), 20240305);
-  f_KVTGetCurrentTimeStr(buffer);
-  EXPECT_EQ(S(buffer), u"532024");
-  bw_DajBiezOkrRozl(buffer);
-  EXPECT_EQ(S(buffer), u"032024");
+  auto written = [&buffer](void (*f)(char16_t*)) { return f(buffer), S(buffer); };
+  EXPECT_EQ(written(f_KVTGetCurrentTimeStr), u"532024");
+  EXPECT_EQ(written(bw_DajBiezOkrRozl), u"032024");
   olv::set_today_for_testing({2024, 11, 15});
-  f_KVTGetCurrentTimeStr(buffer);
-  EXPECT_EQ(S(buffer), u"15112024");
-  bw_DajBiezOkrRozl(buffer);
-  EXPECT_EQ(S(buffer), u"112024");
+  EXPECT_EQ(written(f_KVTGetCurrentTimeStr), u"15112024");
+  EXPECT_EQ(written(bw_DajBiezOkrRozl), u"112024");
   f_KVTGetCurrentTimeStr(nullptr);
   bw_DajBiezOkrRozl(nullptr);
 }
@@ -137,11 +131,7 @@ void set_time_zone(const char* tz) {
 #if defined(_WIN32)
   _putenv_s("TZ", tz ? tz : "");
 #else
-  if (tz) {
-    ::setenv("TZ", tz, 1);
-  } else {
-    ::unsetenv("TZ");
-  }
+  tz ? ::setenv("TZ", tz, 1) : ::unsetenv("TZ");
 #endif
 }
 
@@ -175,11 +165,8 @@ TEST(ClockTest, TodayFollowsTheTimeZoneAtOnce) {
 }
 
 TEST_F(DateFormsTest, EarliestAndLatest) {
-  const char16_t* fallback = u"01102003";
-  const char16_t* a = u"15032024";
-  const char16_t* letters = u"ab";
-  const char16_t* b = u"01012020";
-  const char16_t* b_again = u"01012020";
+  const char16_t *fallback = u"01102003", *a = u"15032024", *letters = u"ab";
+  const char16_t *b = u"01012020", *b_again = u"01012020";
   EXPECT_EQ(sl_NajwczesniejszaData(fallback, a, letters, b, b_again, nullptr), b);
   EXPECT_EQ(sl_NajpozniejszaData(fallback, b, a, letters, nullptr), a);
   EXPECT_EQ(sl_NajwczesniejszaData(fallback, letters, u"31022024", nullptr), fallback);

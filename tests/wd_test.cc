@@ -15,18 +15,15 @@ using testing::expect_rule;
 using testing::expect_rule_rows;
 
 TEST(WdTest, RuleRows) {
-  // Character sets.
   expect_rule_rows({
-      // unlike the first-name validator
+      // Character sets; WD0006_1 unlike the first-name validator.
       {"WD0006_1", 60006401, {u"Anna1"}, {u"Anna Maria", u"O'Hara", u"Anna-Maria", u"\u0141ucja"}},
       {"WD0009_1", 60006501, {u"Firma@"}, {u"Firma & Syn \"X\" s.c., A/B_C\\D-1"}},
       {"WD0009_2", 60006501, {u"Firma@"}, {u"O'Brien 2"}},
       {"WD0010_1", 60006601, {u"Nowak1", u"Nowak."}, {u"Nowak-Kowalska"}},
       {"WD0011_1", 60006503, {u"Firma1"}, {u"Firma (PL)."}},
       {"WD0020_1", 60003901, {u"12.5"}, {u"12 34", u"   "}},
-  });
-  // Numbers.
-  expect_rule_rows({
+      // Numbers.
       {"WD0005_1", 60006101, {u"1 2"}, {u" 123 ", u"   "}},
       {"WD0023_1", 60006201, {u"-1"}, {nullptr, u""}},
       // Only the first n units are examined: " 1" of " 1a", one space of "   1"; a tab is no
@@ -34,6 +31,8 @@ TEST(WdTest, RuleRows) {
       {"WD0012_1", 60005901, {u"1 2", u"1A", u"\t12"}, {u"12   ", u" 12", u"   1", u" 1a"}},
       {"WD0012_2", 60005902, {u"1234", u" 1234"}, {u"01234"}},
       {"WD0013_1", 60006001, {u"x", u"XX"}, {u"X", u" 1 ", u" "}},
+      // Slashes and dashes; the last unit of "AB/ " is the space.
+      {"WD0007_2", 60007501, {u"/AB", u"AB/", u"AB.1"}, {u"AB/12 3,4-5", u"AB/ "}},
   });
   // Period.
   expect_rule("WD0003_1", 0, {u"012024", u"122050"});
@@ -45,9 +44,6 @@ TEST(WdTest, RuleRows) {
   expect_rule("WD0004_1", 60005301,
               {u" a@b.pl", u"a@b..pl", u"a.@b.pl", u"a@.pl", u"a@b@c.pl", u"a@b.pl.", u"a@",
                u"\u0105@b.pl"});
-  // Slashes and dashes.
-  expect_rule("WD0007_2", 0, {u"AB/12 3,4-5", u"AB/ "});  // the last unit is the space
-  expect_rule("WD0007_2", 60007501, {u"/AB", u"AB/", u"AB.1"});
   expect_rule("WD0008_1", 0, {u"AB-12/3", u"-AB", u"\u0141\u00d3D\u0179-1"});
   expect_rule("WD0008_1", 60007701, {u"AB--1", u"AB/-1", u"AB-  "});
   // Before the first dash nothing is examined; in " A-1-" the last dash lies outside the first n.
@@ -79,9 +75,9 @@ TEST(WdTest, RuleRows) {
   expect_rule("WD0018_1", 60007901,
               {u"22+123", u"() 123", u"( ) 123", u"(22 123", u")22( 1", u"(22)(33)", u"22 - 123",
                u"123-", u"-22"});
+  // The dictionary service rule without a service.
+  expect_rule("WD0007_1", -1, {u"abc"});
 }
-
-TEST(WdTest, DictionaryServiceRuleWithoutService) { expect_rule("WD0007_1", -1, {u"abc"}); }
 
 using WdServiceTest = testing::ServiceFixture;
 

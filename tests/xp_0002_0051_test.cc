@@ -11,10 +11,9 @@ namespace {
 using testing::expect_rule;
 using testing::expect_rule_rows;
 using testing::expect_rules;
-using testing::fields;
 
 TEST(XpRules0002To0051, RuleRows) {
-  // Presence rules trim and take null as blank.
+  // Presence rules trim and take null as blank; empty is untrimmed, blank is trimmed.
   expect_rule_rows({
       {"XP0012_2", 61001202, {u"|x", u"x| \t", u"~|x"}, {u"x|y"}},
       {"XP0019_1", 61001901, {u"x|y"}, {u"  |x", u"x|~"}},
@@ -22,18 +21,22 @@ TEST(XpRules0002To0051, RuleRows) {
       {"XP0021_2", 61002101, {u"|||d"}, {u"a|b|c|d"}},
       {"XP0024_1", 61002401, {u"|x", u"x|~"}, {u" |", u"a|b"}},
       {"XP0029_1", 61002901, {u"x||  ", u"|y|~"}, {u"||", u"x||z"}},
-  });
-  // Empty is untrimmed blank is trimmed.
-  expect_rule_rows({
       {"XP0025_1", 61002501, {u"| ", u"a|"}, {u" | ", u"|"}},
       {"XP0026_1", 61002601, {u"a|", u"|b"}, {u"| ", u"a| ", u"a|b"}},
+      // Length and code lists.
+      {"XP0002_1", 61000201, {u"1234567", u"123456789", nullptr}, {u" 12345678 ", u"1234 567"}},
+      // Cut-off months and dates.
+      {"XP0005_1", 61050001, {u"042003|1"}, {u"032003|1", u"132003|1", u"042003|0"}},
+      {"XP0051_1", 61005101, {u"092003|4x"}, {u"102003|4", u"092003| 4", u"132003|4"}},
+      {"XP0051_4", 61005102, {u"30092003|4"}, {u"01102003|4", u"30092003| 4", u"x|4"}},
   });
-  // Length and code lists.
-  expect_rule("XP0002_1", 0, {u" 12345678 ", u"1234 567"});
-  expect_rule("XP0002_1", 61000201, {u"1234567", u"123456789", nullptr});
   expect_rule("XP0027_1", 61002701, {u"1010", u"1011", u"1020", u" 3000 ", u"5000"});
   expect_rule("XP0027_1", 0, {u"10100", u"1012", u""});
-  // Identifier by type reads the type untrimmed.
+  expect_rule("XP0051_2", 61005102, {u"30092003||||||4", u"15102003|||||30092003|41"});
+  expect_rule("XP0051_2", 0,
+              {u"01102003||||||4", u"~|30092003|||||4", u"30092003|||||| ", u"30092003|||||| 4",
+               u"x|x|x|x|x|x|4"});
+  // An identifier by type reads the type untrimmed.
   expect_rule("XP0017_2", 0, {u"|", u"R|123456785", u"R |123456785", u"N|1234563218", u"2|AB12"});
   expect_rule("XP0017_2", 61001701,
               {u"R|123456786", u"R|", u" R|123456785", u"2|AB-1", u"X|1", u"|x"});
@@ -51,21 +54,10 @@ TEST(XpRules0002To0051, RuleRows) {
   expect_rule("XP0050_1", 0, {u"1|| ||||0", u"0||x||||0", u"1||x||||1"});
   expect_rule("XP0050_2", 61005002, {u"|x|1||||0"});
   expect_rule("XP0050_2", 0, {u"|5|||||0", u"1||x||||0"});
-  // Cut off months and dates.
-  expect_rule("XP0051_2", 61005102, {u"30092003||||||4", u"15102003|||||30092003|41"});
-  expect_rule("XP0051_2", 0,
-              {u"01102003||||||4", u"~|30092003|||||4", u"30092003|||||| ", u"30092003|||||| 4",
-               u"x|x|x|x|x|x|4"});
-  expect_rule_rows({
-      {"XP0005_1", 61050001, {u"042003|1"}, {u"032003|1", u"132003|1", u"042003|0"}},
-      {"XP0051_1", 61005101, {u"092003|4x"}, {u"102003|4", u"092003| 4", u"132003|4"}},
-      {"XP0051_4", 61005102, {u"30092003|4"}, {u"01102003|4", u"30092003| 4", u"x|4"}},
-  });
-  // Identification alternatives.
+  // Identification alternatives; with no dictionary service a one-digit document type passes.
   expect_rule("XP0003_1", 61000301,
               {u"|a|b||A|D1", u"|a|b||12|D1", u"|a|b|| 1|D1", u"|a|||1|D1", u"12345678901|a||||",
                u"           |a|b|||", u"|a|b|          ||"});
-  // With no dictionary service a one-digit document type is accepted.
   expect_rule("XP0003_1", 0, {u"|a|b||1|D1", u"12345678901|a|b|||", u"|a|b|1234567890||"});
   expect_rule("XP0003_3", 61000303, {u"|a|b|||"});
   expect_rule("XP0003_3", 0, {u"           |a|b|||", u"|a|b|          ||", u"|a|b| 123456789||"});
@@ -77,6 +69,18 @@ TEST(XpRules0002To0051, RuleRows) {
   expect_rule("XP0003_6", 0, {u"12345678901|a|b||", u"|a|b|c|d"});
   expect_rule("XP0003_4", 61000304, {u"1||a|b|||1234567890"});
   expect_rule("XP0003_4", 0, {u"|12345678901|a|b|||", u" 2 ||a|b|||1234567890", u"||a|b|c|d|"});
+  // An identifier without spaces walks a fixed window. Only U+0020 leaves the copy: a leading tab
+  // shifts the window and stays in it. 22 units without a space would be 11 trimmed, but do not
+  // fit the working copy.
+  expect_rule("XP0003_5", 61000301,
+              {u"a|b|N|12345678901", u"a||P|12345678901", u"a|b|P| 12345678901",
+               u"a|b|P|\t12345678901", u"a|b|P|1234567890", u"a|b|P|1234567890123456789012345",
+               u"a|b|P|\t\t\t\t\t\t\t\t\t12345678901\t\t\t\t\t\t\t\t\t\tX"});
+  expect_rule("XP0003_5", 0,
+              {u"a|b| N|x", u"a|b|X|x", u"a|b|P|12345678901   ", u"a|b|P|123 456 78901",
+               u"a|b|P|12345678901\t"});
+  // A service rule without the service gives -1.
+  expect_rule("XP0022_2", -1, {u"a|b", u"~|~"});
 }
 
 TEST(XpRules0002To0051, DocumentTypeIsAskedOnlyWhenNoNumberCompletes) {
@@ -89,22 +93,6 @@ TEST(XpRules0002To0051, DocumentTypeIsAskedOnlyWhenNoNumberCompletes) {
   expect_rule("XP0003_1", 61000301, {u"|a|b||2|D1"});
   expect_rule("XP0009_1", 61000901, {u"x||||||||a|b||2|D"});
   EXPECT_EQ(fake.state.taken().size(), 3u);
-}
-
-TEST(XpRules0002To0051, FixedWindowAndServiceRule) {
-  // Identifier without spaces walks a fixed window.
-  expect_rule("XP0003_5", 61000301,
-              {u"a|b|N|12345678901", u"a||P|12345678901", u"a|b|P| 12345678901"});
-  // Only U+0020 leaves the copy: a leading tab shifts the window and stays in it.
-  expect_rule("XP0003_5", 61000301,
-              {u"a|b|P|\t12345678901", u"a|b|P|1234567890", u"a|b|P|1234567890123456789012345"});
-  // 22 units without a space: trimmed it would be 11, but it does not fit the working copy.
-  expect_rule("XP0003_5", 61000301, {u"a|b|P|\t\t\t\t\t\t\t\t\t12345678901\t\t\t\t\t\t\t\t\t\tX"});
-  expect_rule("XP0003_5", 0,
-              {u"a|b| N|x", u"a|b|X|x", u"a|b|P|12345678901   ", u"a|b|P|123 456 78901",
-               u"a|b|P|12345678901\t"});
-  // Service rule without service gives minus one.
-  expect_rule("XP0022_2", -1, {u"a|b", u"~|~"});
 }
 
 TEST(XpRules0002To0051, ServiceRuleHandsOverBothFieldsInOrder) {
