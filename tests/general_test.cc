@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "olvenir_p.h"
 #include "tests/rule_fields.h"
@@ -30,23 +31,21 @@ TEST(GeneralTest, NumberText) {
 }
 
 TEST(GeneralTest, NCharacterNumber) {
-  const struct {
-    S text;
-    int length, want;
-  } rows[] = {{u" 1234567890", 11, 0},
-              {u"12345678901", 11, 0},
-              {u"1234567890", 11, 1},
-              {u"           ", 11, 0},  // spaces alone are a number text
-              {u"", 0, 1},              // an empty text never passes
-              {u"1234 567890", 11, 1},
-              {u"12", -1, 1}};
-  for (const auto& r : rows) {
-    S copy = r.text;
-    EXPECT_EQ(f_KVTIsZnakAndLenght(copy.data(), r.length), r.want) << utf8(r.text) << r.length;
+  // Spaces alone are a number text; an empty text never passes.
+  const std::tuple<S, int, int> rows[] = {{u" 1234567890", 11, 0},
+                                          {u"12345678901", 11, 0},
+                                          {u"1234567890", 11, 1},
+                                          {u"           ", 11, 0},
+                                          {u"", 0, 1},
+                                          {u"1234 567890", 11, 1},
+                                          {u"12", -1, 1}};
+  for (auto [text, length, want] : rows) {
+    EXPECT_EQ(f_KVTIsZnakAndLenght(text.data(), length), want) << utf8(text) << length;
   }
 }
 
-TEST(GeneralTest, LettersFlagsAndCountries) {
+TEST(GeneralTest, TextsOfEachType) {
+  // Letters, flags and countries.
   EXPECT_EQ(f_KVTElemT_LITERA(u'a'), 0);
   EXPECT_EQ(f_KVTElemT_LITERA(u'\u0142'), 0);
   for (char16_t c : {u'1', u' ', u'\0', u'-', u'\xD800'}) {
@@ -62,15 +61,29 @@ TEST(GeneralTest, LettersFlagsAndCountries) {
   expect_texts("IMIE", f_KVTElemT_LANCUCH_IMIE, 0, {u"Anna Maria", u"O'Hara", u"Łucja"});
   expect_texts("NAZWA_NUMER", f_KVTElemT_NAZWA_NUMER, 0, {u"", u"Rondo ONZ-1"});
   expect_texts("NAZWA_NUMER", f_KVTElemT_NAZWA_NUMER, 62001201, {u"Ul. 3", u"a/b"});
-}
-
-TEST(GeneralTest, SeparatedCodes) {
+  // Separated codes.
   expect_texts("LICZBYZNAKI", f_KVTElemT_LANCUCH_LICZBYZNAKI, 0, {u"", u"AB/12", u"A//1", u"Ź1"});
   expect_texts("LICZBYZNAKI", f_KVTElemT_LANCUCH_LICZBYZNAKI, 60007501, {u"/A", u"A/", u"A-1"});
   expect_texts("LICZBYZNAKISEPARATORY", f_KVTElemT_LANCUCH_LICZBYZNAKISEPARATORY, 0,
                {u"", u"AB-12/3", u"-AB"});
   expect_texts("LICZBYZNAKISEPARATORY", f_KVTElemT_LANCUCH_LICZBYZNAKISEPARATORY, 60007701,
                {u"AB--1", u"AB-", u"A-/B", u"ĄB", u"A B"});
+  // Email.
+  expect_texts("EMAIL", f_KVTElemT_EMAIL, 0,
+               {u"a@b.pl", u"a@b", u"jan.kowalski_1-x@poczta.example.pl"});
+  expect_texts("EMAIL", f_KVTElemT_EMAIL, 60005301,
+               {u"a.@b.pl", u"a@.b.pl", u"a@b..pl", u".a@b.pl", u"a@b.pl.", u"a@b@c.pl", u"@b.pl",
+                u"a@", u"", u"ab.pl", u"a b@c.pl", u"\u00E9@b.pl", u"a@b\u0142.pl"});
+  // Telephone.
+  expect_texts("NR_TELEFONU", f_KVTElemT_NR_TELEFONU, 0,
+               {u"(22) 123-45-67", u"+48 22 1234567", u" 601 100 100", u"1 -2", u"(2)"});
+  expect_texts("NR_TELEFONU", f_KVTElemT_NR_TELEFONU, 60007901,
+               {u"22+1", u"() 123", u"(-) 123", u"123-", u"-123", u"", u"(22)(33) 1", u"22) 1",
+                u"(22 1", u"1 - 2", u"12 34x", u"2)(2", u"( ) 1", u"(2))"});
+  // Fraction.
+  expect_texts("ULAMEK33", f_KVTElemT_ULAMEK33, 0, {u"001", u"999", u"000", u"", u"abc", u"0 5"});
+  expect_texts("ULAMEK33", f_KVTElemT_ULAMEK33, 60003901,
+               {u"12", u"1234", u"1.5", u" 123", u"12a"});
 }
 
 TEST(GeneralTest, FirmNameUsesTheCodePage) {
@@ -99,25 +112,6 @@ TEST(GeneralTest, Surname) {
       "NAZWISKO", f_KVTElemT_LANCUCH_NAZWISKO, 60006601,
       {u"Nowak--", u"Nowak-", u"Kowalska-Nowak-Lis", u"Nowak-'Lis", u"Nowak2", u"Michał-Nowak"});
   EXPECT_EQ(f_KVTElemT_LANCUCH_NAZWISKO(nullptr), 0);
-}
-
-TEST(GeneralTest, EmailTelephoneAndFraction) {
-  // Email.
-  expect_texts("EMAIL", f_KVTElemT_EMAIL, 0,
-               {u"a@b.pl", u"a@b", u"jan.kowalski_1-x@poczta.example.pl"});
-  expect_texts("EMAIL", f_KVTElemT_EMAIL, 60005301,
-               {u"a.@b.pl", u"a@.b.pl", u"a@b..pl", u".a@b.pl", u"a@b.pl.", u"a@b@c.pl", u"@b.pl",
-                u"a@", u"", u"ab.pl", u"a b@c.pl", u"\u00E9@b.pl", u"a@b\u0142.pl"});
-  // Telephone.
-  expect_texts("NR_TELEFONU", f_KVTElemT_NR_TELEFONU, 0,
-               {u"(22) 123-45-67", u"+48 22 1234567", u" 601 100 100", u"1 -2", u"(2)"});
-  expect_texts("NR_TELEFONU", f_KVTElemT_NR_TELEFONU, 60007901,
-               {u"22+1", u"() 123", u"(-) 123", u"123-", u"-123", u"", u"(22)(33) 1", u"22) 1",
-                u"(22 1", u"1 - 2", u"12 34x", u"2)(2", u"( ) 1", u"(2))"});
-  // Fraction.
-  expect_texts("ULAMEK33", f_KVTElemT_ULAMEK33, 0, {u"001", u"999", u"000", u"", u"abc", u"0 5"});
-  expect_texts("ULAMEK33", f_KVTElemT_ULAMEK33, 60003901,
-               {u"12", u"1234", u"1.5", u" 123", u"12a"});
 }
 
 TEST(GeneralTest, MillionUnitTexts) {
