@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "olvenir_p.h"
 #include "tests/test_support.h"
@@ -20,27 +21,26 @@ const S kBadNrb = u"00" + kNrb.substr(2);
 const S kSpacedNrb = u"39 1111 2222 3333 4444 5555 6666";
 
 TEST(BankAccountTest, FormTests) {
-  const std::tuple<S, bool, bool> rows[] = {
-      {kNrb, true, true},
-      {kSpacedNrb, true, true},
-      {u"39 11112222 3333 4444 5555 6666", false, false},    // a space too few
-      {u"39  1111 2222 3333 4444 5555 6666", false, false},  // a space too many
-      {u"39 1111 2222 3333 4444 5555 66 66", false, false},  // a space inside a group
-      {u" " + kNrb, false, true},                            // the NRB window loses the last digit
-      {kNrb.substr(1), false, true},
-      {u"PL" + kNrb, true, false},
-      {u"PL" + kSpacedNrb, true, false},
-      {u"12" + kNrb, true, true},  // 28 digits: the country characters are not examined
-      {u"PL39 111122223333444455556666", false, false},
-      {u"PL39 1111 2222 3333 4444 5555 66 66", true, false},  // past position 32: not compared
-      {u"PL39 1111 2222 3333 4444 5555 666A", false, true},
-      {kNrb + u"\t", false, true},  // only spaces trail the account form
-      {u"", false, true},
-      {u"\xD800" + kNrb.substr(1), false, true},
+  // A space too few, too many or inside a group fails both tests. The NRB window of " " + NRB
+  // loses the last digit; of 28 digits the country characters are not examined; past position 32
+  // nothing is compared; only spaces trail the account form.
+  const std::tuple<bool, bool, std::vector<S>> groups[] = {
+      {true, true, {kNrb, kSpacedNrb, u"12" + kNrb}},
+      {false,
+       false,
+       {u"39 11112222 3333 4444 5555 6666", u"39  1111 2222 3333 4444 5555 6666",
+        u"39 1111 2222 3333 4444 5555 66 66", u"PL39 111122223333444455556666"}},
+      {true, false, {u"PL" + kNrb, u"PL" + kSpacedNrb, u"PL39 1111 2222 3333 4444 5555 66 66"}},
+      {false,
+       true,
+       {u" " + kNrb, kNrb.substr(1), u"PL39 1111 2222 3333 4444 5555 666A", kNrb + u"\t", u"",
+        u"\xD800" + kNrb.substr(1)}},
   };
-  for (const auto& [text, iban_or_nrb, nrb_form] : rows) {
-    EXPECT_EQ(KVT_CzyRachBank_IBAN_lub_NRB(text.c_str()), iban_or_nrb) << utf8(text);
-    EXPECT_EQ(KVT_CzyFormRachBank_NRB(text.c_str()), nrb_form) << utf8(text);
+  for (const auto& [iban_or_nrb, nrb_form, texts] : groups) {
+    for (const S& text : texts) {
+      EXPECT_EQ(KVT_CzyRachBank_IBAN_lub_NRB(text.c_str()), iban_or_nrb) << utf8(text);
+      EXPECT_EQ(KVT_CzyFormRachBank_NRB(text.c_str()), nrb_form) << utf8(text);
+    }
   }
   EXPECT_FALSE(KVT_CzyRachBank_IBAN_lub_NRB(nullptr));
   EXPECT_TRUE(KVT_CzyFormRachBank_NRB(nullptr));
@@ -86,11 +86,6 @@ TEST(BankAccountTest, CheckDigits) {
       broken[n % 26] = near;
       EXPECT_EQ(TestNrRachBank(broken.data(), true), 0) << utf8(broken);
     }
-  }
-  for (std::size_t i = 0; i < kNrb.size(); ++i) {
-    S changed = kNrb;
-    changed[i] = static_cast<char16_t>(u'0' + (changed[i] - u'0' + 1) % 10);
-    EXPECT_EQ(TestNrRachBank(changed.data(), true), 62000401) << utf8(changed);
   }
   // Applies to exactly 26 digits within the trimmed length, whatever stands between them.
   for (S t : {kNrb, kSpacedNrb, u"PL" + kNrb, u"x" + kNrb + u"y", kBadNrb.substr(1), kBadNrb + u"1",

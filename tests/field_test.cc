@@ -55,14 +55,11 @@ TEST(FieldTest, EveryRuleAnswersAsWithItsFieldsCountedFirst) {
   // filled field; then random fields.
   for (std::size_t s = 0; s < samples.size(); ++s) {
     for (std::size_t place = 0; place < 18; ++place) {
-      RuleFields blank_rest;
+      RuleFields blank_rest, filled_rest;
       blank_rest.fill(u"");
-      blank_rest[place] = samples[s].data();
-      calls.push_back(blank_rest);
-      RuleFields filled_rest;
       filled_rest.fill(samples[(s + place) % samples.size()].data());
-      filled_rest[place] = samples[s].data();
-      calls.push_back(filled_rest);
+      blank_rest[place] = filled_rest[place] = samples[s].data();
+      calls.insert(calls.end(), {blank_rest, filled_rest});
     }
   }
   std::mt19937 random(20261207);

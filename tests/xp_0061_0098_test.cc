@@ -25,13 +25,9 @@ TEST(XpRules0061To0098, RuleRows) {
       {"XP0095_2", 61009502, {u"||z"}, {u"|y|z", u"x||"}},
       {"XP0095_3", 61009503, {u" "}, {u"x"}},
       {"XP0095_4", 61009504, {u"~"}, {u"x"}},
-  });
-  // Group rules accept the leading group first.
-  expect_rule_rows({
+      // Group rules accept the leading group first.
       {"XP0093_7", 61009307, {u"a|||", u"|||"}, {u"a|b|c|", u"a|||d"}},
       {"XP0093_9", 61009309, {u"a|b|||"}, {u"a|b|c|d|", u"a|b|||e"}},
-  });
-  expect_rule_rows({
       {"XP0093_8", 61009308, {u"a|||||||"}, {u"|||||||", u"|b||||||h", u"a|b|c|||||"}},
       {"XP0093_10", 61009308, {u"a|||||||"}, {u"|||||||", u"|b||||||h"}},
       {"XP0093_15", 61009315, {u"|b||d"}, {u"|||", u"a|b|c|", u"a|||d"}},
