@@ -25,19 +25,16 @@ TEST(XbRules, RuleRows) {
       {"XB0005_1", 63000501, {u"a|||d"}, {u"a|||", u"a|b|c|"}},
       {"XB0082_2", 63008202, {u"||z", u"x||"}, {u"||", u"|y|z"}},
       {"XB0023_1", 63002301, {u" 2| 1234567890 "}, {u"2|123456789", u"3|1234567890"}},
+      // Untrimmed and null texts; whole number ranges.
+      {"XB0002_1", 63000201, {u"|P"}, {u"  |P", u"| P", u"~|P", u"|~"}},
+      {"XB0085_1", 63008501, {u"0430|39"}, {u"0430|45", u"0431|39"}},
   });
-  // Untrimmed and null texts.
-  expect_rule("XB0002_1", 63000201, {u"|P"});
-  expect_rule("XB0002_1", 0, {u"  |P", u"| P", u"~|P", u"|~"});
   expect_rule("XB0081_1", 0, {u"|||||", u"| |x|||", u"a|b|c|d||"});
   expect_rule("XB0081_1", 63008101, {u"a| a ||||", u"||||z|z", u" |  |x|||"});
-  // Whole number ranges.
   expect_rule("XB0083_1", 0, {u"0|0|0", u"0|1|1", u"x|-4|", u"~|1|0", u"1|~|0"});
   expect_rule("XB0083_1", 63008301, {u"0|0|5", u"2|0|0"});
   expect_rule("XB0084_1", 63008401, {u"0431|39", u"0430|50", u"0430|x"});
   expect_rule("XB0084_1", 0, {u"0431|40", u" 0430|49", u"0430| ", u"0432|1"});
-  expect_rule("XB0085_1", 63008501, {u"0430|39"});
-  expect_rule("XB0085_1", 0, {u"0430|45", u"0431|39"});
   // Unchanged groups end at the first unequal pair.
   expect_rule("XB0061_1", 63006101, {fields(18, {}), same(18, {{1, u" v "}})});
   expect_rule("XB0061_1", 0, {same(18, {{18, u"w"}}), same(18, {{9, u"V"}})});
