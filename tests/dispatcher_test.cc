@@ -76,10 +76,10 @@ TEST(DispatcherTest, TypesWithoutATestAndUnknownTypes) {
     EXPECT_EQ(f_KVTElem(static_cast<short>(type), nullptr, -5), 0) << type;
     EXPECT_EQ(f_KVTElem(static_cast<short>(type), const_cast<char16_t*>(u"@@@"), 0), 0) << type;
   }
+  char16_t one[] = u"1";
   for (int type : {1,   5,    23,    25,    36,    38,    100,   111,   124, 127,
                    131, 5000, 10005, 10018, 10022, 10026, 10037, 32767, -1,  -32768}) {
-    EXPECT_EQ(f_KVTElem(static_cast<short>(type), const_cast<char16_t*>(u"1"), 100), -1000 - type)
-        << type;
+    EXPECT_EQ(f_KVTElem(static_cast<short>(type), one, 100), -1000 - type) << type;
   }
 }
 

@@ -58,12 +58,10 @@ TEST(FrameTest, TrimmedComparison) {
 TEST(FrameTest, TrimmedComparisonAgreesWithTrimmingFirst) {
   const std::u16string alphabet = u" \u3000ab\uFFFF";
   std::vector<std::u16string> texts{u""};
-  for (std::size_t from = 0; texts.back().size() < 3;) {
-    const std::size_t to = texts.size();
-    for (std::size_t t = from; t < to; ++t) {
+  for (std::size_t t = 0; t < texts.size(); ++t) {
+    if (texts[t].size() < 3) {
       for (char16_t c : alphabet) texts.push_back(texts[t] + c);
     }
-    from = to;
   }
   auto trimmed = [](const std::u16string& t) { return std::u16string(olv::KVTDelSpacje(t)); };
   for (const std::u16string& x : texts) {
@@ -126,10 +124,7 @@ TEST(FrameTest, PolishLetterClassesOfEveryByte) {
 
 TEST(FrameTest, CodePageStoresAnyValue) {
   EXPECT_EQ(KVTGetCodePage(), 1);
-  for (int v : {0, 7, -1, 1}) {
-    KVTSetCodePage(v);
-    EXPECT_EQ(KVTGetCodePage(), v);
-  }
+  for (int v : {0, 7, -1, 1}) EXPECT_EQ((KVTSetCodePage(v), KVTGetCodePage()), v);
 }
 
 }  // namespace

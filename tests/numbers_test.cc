@@ -85,13 +85,11 @@ TEST(NumbersTest, ScanWidths) {
   EXPECT_EQ(std::tuple(a, b, c), std::tuple(1, 3, 2024));
   EXPECT_FALSE(olv::scan_int(rest, 2, a));
   rest = u" 5x";
-  EXPECT_TRUE(olv::scan_int(rest, 2, a));
-  EXPECT_EQ(a, 5);
+  EXPECT_TRUE(olv::scan_int(rest, 2, a) && a == 5);
   EXPECT_FALSE(olv::scan_int(rest, 2, a));
   EXPECT_EQ(rest, u"x");
   rest = u"-12";
-  EXPECT_TRUE(olv::scan_int(rest, 2, a));  // the sign counts toward the width
-  EXPECT_EQ(a, -1);
+  EXPECT_TRUE(olv::scan_int(rest, 2, a) && a == -1);  // the sign counts toward the width
   rest = u"-";
   EXPECT_FALSE(olv::scan_int(rest, 2, a));
 }

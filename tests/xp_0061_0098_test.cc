@@ -31,14 +31,12 @@ TEST(XpRules0061To0098, RuleRows) {
       {"XP0093_8", 61009308, {u"a|||||||"}, {u"|||||||", u"|b||||||h", u"a|b|c|||||"}},
       {"XP0093_10", 61009308, {u"a|||||||"}, {u"|||||||", u"|b||||||h"}},
       {"XP0093_15", 61009315, {u"|b||d"}, {u"|||", u"a|b|c|", u"a|||d"}},
-  });
-  // Group rules with two leading fields.
-  expect_rule("XP0093_12", 61009312, {u"|b|||||z|g|", u"f|||x|||||"});
-  expect_rule("XP0093_12", 0, {u"||||||||", u"|b||||y||g|", u"f|b||x|||||"});
-  expect_rule_rows({
+      // Group rules with two leading fields.
       {"XP0093_14", 61009314, {u"|b|||||y|g|", u"f|b||||y|||"}, {u"|b|||||y||g"}},
       {"XP0093_16", 61009313, {u"|||||||||t"}, {u"|||||||||", u"|b||x|||||g|"}},
   });
+  expect_rule("XP0093_12", 61009312, {u"|b|||||z|g|", u"f|||x|||||"});
+  expect_rule("XP0093_12", 0, {u"||||||||", u"|b||||y||g|", u"f|b||x|||||"});
   // Two identifications by trimmed length.
   expect_rule(
       "XP0098_4", 0,
