@@ -120,16 +120,17 @@ TEST(ArithmeticTest, DayBeforeInPlace) {
 
 TEST(ArithmeticTest, SettlementRange) {
   olv::set_today_for_testing({2024, 5, 10});
-  const std::tuple<const char16_t *, const char16_t *, const char16_t *, int32_t, int32_t> rows[] =
-      {
-          {u"01032024", u"1512", u"2802", 20231215, 20240228},
-          {u"01032024", u"0102", u"", 20240201, 20240201},
-          {u"01032024", u"", u"", 20240301, 20240301},
-          {u"01032024", u"1512", u"", 20231215, 20231215},
-          {u"01032024", u"1502", u"5", 20240215, 20240215},     // `to` scans no month
-          {u"ab032024", u"0203", u"0403", 20240302, 20240304},  // no period: this month
-          {nullptr, u"", nullptr, 20240501, 20240501},
-      };
+  // "5" as `to` scans no month; without a period the range is this month's.
+  using T = const char16_t *;
+  const std::tuple<T, T, T, int32_t, int32_t> rows[] = {
+      {u"01032024", u"1512", u"2802", 20231215, 20240228},
+      {u"01032024", u"0102", u"", 20240201, 20240201},
+      {u"01032024", u"", u"", 20240301, 20240301},
+      {u"01032024", u"1512", u"", 20231215, 20231215},
+      {u"01032024", u"1502", u"5", 20240215, 20240215},
+      {u"ab032024", u"0203", u"0403", 20240302, 20240304},
+      {nullptr, u"", nullptr, 20240501, 20240501},
+  };
   for (auto [period, from_text, to_text, from_date, to_date] : rows) {
     int32_t from = -1, to = -1;
     bw_DajDatyOdDoRSARGA(period, from_text, to_text, &from, &to);
