@@ -18,14 +18,11 @@ using olv::testing::utf8;
 // The decorated exports take char16_t* and only read it.
 char16_t* w(const char16_t* t) { return const_cast<char16_t*>(t); }
 
-TEST(AmountsTest, ToFloat) {
+TEST(AmountsTest, ToFloatAndTheAmountList) {
   const std::pair<const char16_t*, double> rows[] = {
       {u"12345", 123.45}, {u"", 0.0},    {u"-250", -2.5}, {u"  7", 0.07},
       {u"1e4", 100.0},    {u"abc", 0.0}, {u"12a0", 0.12}, {nullptr, 0.0}};
   for (auto [text, want] : rows) EXPECT_DOUBLE_EQ(f_KVTKwotaVamoToFloat(w(text)), want) << want;
-}
-
-TEST(AmountsTest, AmountList) {
   EXPECT_EQ(f_KVTSprKwoty(w(u"100"), w(u"   "), w(u"12a0"), nullptr), 60006701);
   EXPECT_EQ(f_KVTSprKwoty(w(u"100"), w(u"200"), w(u""), nullptr), 0);
   EXPECT_EQ(f_KVTSprKwoty(nullptr), 0);

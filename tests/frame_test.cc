@@ -75,7 +75,7 @@ TEST(FrameTest, TrimmedComparisonAgreesWithTrimmingFirst) {
   }
 }
 
-TEST(FrameTest, TrimmingEmptinessAndDigits) {
+TEST(FrameTest, TrimmingClassesAndTheCodePage) {
   EXPECT_EQ(KVTDelSpacje(Buf(u"\t x \n").p()), u"x");
   EXPECT_EQ(KVTDelSpacje(Buf(u" \t\r\n ").p()), u"");
   EXPECT_EQ(KVTDelSpacje(Buf(u"  a  b  ").p()), u"a  b");
@@ -84,9 +84,6 @@ TEST(FrameTest, TrimmingEmptinessAndDigits) {
   for (const char16_t* t : {u"\t", u" x "}) EXPECT_EQ(KVTIsNotEmpty(Buf(t).p()), 0) << utf8(t);
   for (char16_t c : {u'0', u'9'}) EXPECT_EQ(isKVTdigit(c), 1) << int(c);
   for (char16_t c : {u'/', u':', u'\u0660', u'\uFF10'}) EXPECT_EQ(isKVTdigit(c), 0) << int(c);
-}
-
-TEST(FrameTest, SpecialCharactersCompareAllThirtyTwoBits) {
   for (int c : {0x20, 0x2D, 0x2E, 0x2C, 0x2F, 0x22, 0x5F, 0x26, 0x5C}) {
     EXPECT_EQ(f_KVTIsZnakSpecjalny(c), 0) << c;
   }
@@ -95,6 +92,8 @@ TEST(FrameTest, SpecialCharactersCompareAllThirtyTwoBits) {
   }
   for (int c : {0x2E, 0x2D, 0x20}) EXPECT_EQ(f_KVTIsZnakKropkaKreskaOdstep(c), 0) << c;
   for (int c : {0x2C, 0x10020, 0x5F}) EXPECT_EQ(f_KVTIsZnakKropkaKreskaOdstep(c), 60003801) << c;
+  EXPECT_EQ(KVTGetCodePage(), 1);
+  for (int v : {0, 7, -1, 1}) EXPECT_EQ((KVTSetCodePage(v), KVTGetCodePage()), v);
 }
 
 // The classes written out independently: the ten letters that the two code pages place
@@ -120,11 +119,6 @@ TEST(FrameTest, PolishLetterClassesOfEveryByte) {
       EXPECT_EQ(IsUpperPL(c, page), known && in_class(b, true, page) ? 0 : 1) << page << ' ' << b;
     }
   }
-}
-
-TEST(FrameTest, CodePageStoresAnyValue) {
-  EXPECT_EQ(KVTGetCodePage(), 1);
-  for (int v : {0, 7, -1, 1}) EXPECT_EQ((KVTSetCodePage(v), KVTGetCodePage()), v);
 }
 
 }  // namespace

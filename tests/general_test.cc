@@ -15,7 +15,7 @@ using S = std::u16string;
 
 using olv::testing::expect_texts;
 
-TEST(GeneralTest, NumberText) {
+TEST(GeneralTest, NumberTexts) {
   // A number text is an amount text too; a bad one gets the amount's own code.
   const std::initializer_list<S> good = {u"", u"   ", u" 123 ", u"007"};
   const std::initializer_list<S> bad = {u"1 2", u"+5",  u"1,5", u"12a",
@@ -28,9 +28,6 @@ TEST(GeneralTest, NumberText) {
   for (const char16_t* t : {u"", u" 1", u"1 ", u"-1", u"\uFF11"}) {
     EXPECT_FALSE(f_KVTElemT_TylkoCyfry(t)) << utf8(t);
   }
-}
-
-TEST(GeneralTest, NCharacterNumber) {
   // Spaces alone are a number text; an empty text never passes.
   const std::tuple<S, int, int> rows[] = {{u" 1234567890", 11, 0},
                                           {u"12345678901", 11, 0},

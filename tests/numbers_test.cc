@@ -20,7 +20,7 @@ using olv::testing::utf8;
 template <typename T>
 using Groups = std::pair<T, std::vector<const char16_t*>>;
 
-TEST(NumbersTest, Int32Reading) {
+TEST(NumbersTest, Int32ReadingAndScanning) {
   const Groups<int32_t> groups[] = {{12, {u"12", u"12 34", u"0000000000012"}},
                                     {-42, {u"  \t\n-42x"}},
                                     {7, {u"+7"}},
@@ -32,6 +32,19 @@ TEST(NumbersTest, Int32Reading) {
   for (const auto& [want, texts] : groups) {
     for (const char16_t* t : texts) EXPECT_EQ(olv::to_int32(t), want) << utf8(t);
   }
+  olv::Text rest = u"01032024";
+  int32_t a = 0, b = 0, c = 0;
+  ASSERT_TRUE(olv::scan_int(rest, 2, a) && olv::scan_int(rest, 2, b) && olv::scan_int(rest, 4, c));
+  EXPECT_EQ(std::tuple(a, b, c), std::tuple(1, 3, 2024));
+  EXPECT_FALSE(olv::scan_int(rest, 2, a));
+  rest = u" 5x";
+  EXPECT_TRUE(olv::scan_int(rest, 2, a) && a == 5);
+  EXPECT_FALSE(olv::scan_int(rest, 2, a));
+  EXPECT_EQ(rest, u"x");
+  rest = u"-12";
+  EXPECT_TRUE(olv::scan_int(rest, 2, a) && a == -1);  // the sign counts toward the width
+  rest = u"-";
+  EXPECT_FALSE(olv::scan_int(rest, 2, a));
 }
 
 // Exact answers: 2^53 + 1 lies halfway between two doubles, so a non-zero digit far behind it
@@ -76,22 +89,6 @@ TEST(NumbersTest, DoubleReadingMatchesTheCLibrary) {
     const double got = olv::to_double(text);
     ASSERT_EQ(std::memcmp(&got, &want, sizeof got), 0) << ascii << ": " << got << " " << want;
   }
-}
-
-TEST(NumbersTest, ScanWidths) {
-  olv::Text rest = u"01032024";
-  int32_t a = 0, b = 0, c = 0;
-  ASSERT_TRUE(olv::scan_int(rest, 2, a) && olv::scan_int(rest, 2, b) && olv::scan_int(rest, 4, c));
-  EXPECT_EQ(std::tuple(a, b, c), std::tuple(1, 3, 2024));
-  EXPECT_FALSE(olv::scan_int(rest, 2, a));
-  rest = u" 5x";
-  EXPECT_TRUE(olv::scan_int(rest, 2, a) && a == 5);
-  EXPECT_FALSE(olv::scan_int(rest, 2, a));
-  EXPECT_EQ(rest, u"x");
-  rest = u"-12";
-  EXPECT_TRUE(olv::scan_int(rest, 2, a) && a == -1);  // the sign counts toward the width
-  rest = u"-";
-  EXPECT_FALSE(olv::scan_int(rest, 2, a));
 }
 
 }  // namespace

@@ -109,7 +109,7 @@ TEST(Xp0130To0176Test, RuleRows) {
 
 using Xp0130To0176ServiceTest = testing::ServiceFixture;
 
-TEST_F(Xp0130To0176ServiceTest, CodesAndKinshipKnownToTheDictionary) {
+TEST_F(Xp0130To0176ServiceTest, WithTheDictionary) {
   fake_.state.codes = {u"12", u"123"};
   expect_rule("XP0130_1", 0, {u"12"});
   expect_rule("XP0130_1", 61013001, {u"13"});
@@ -127,10 +127,7 @@ TEST_F(Xp0130To0176ServiceTest, CodesAndKinshipKnownToTheDictionary) {
       {"XP0134_3", 61013403, {u"1|22|14032016|15031990|"}, {u"1|21|14032016|15031990|"}},
       {"XP0134_4", 61013404, {u"1|21|", u"1|99|"}, {u"1|22|", u"1|23|"}},
   });
-}
-
-// The dictionary number and the dictionary date each rule's code check goes with.
-TEST_F(Xp0130To0176ServiceTest, DatesOfTheCodeChecks) {
+  // The dictionary number and the dictionary date each rule's code check goes with.
   const std::tuple<const char*, int, std::vector<std::pair<const char16_t*, int>>> cases[] = {
       {"XP0130_1", 10006, {{u"1", 0}}},
       {"XP0138_1", 10010, {{u"0", 0}}},
