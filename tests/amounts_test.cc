@@ -34,7 +34,7 @@ TEST(AmountsTest, ToFloatAndTheAmountList) {
 }
 
 // A carriage return is not one of the three blank units, though the reading skips it.
-TEST(AmountsTest, EmptyAmountAndSafeReading) {
+TEST(AmountsTest, EmptyAmountSafeReadingAndConstants) {
   for (const char16_t* blank : {u"\t ", u"", u"\n\n"}) {
     EXPECT_EQ(bw_PustaKwota(blank), 1) << '"' << utf8(blank) << '"';
     EXPECT_EQ(bw_GetSafeAtol64(blank), 0) << '"' << utf8(blank) << '"';
@@ -56,16 +56,13 @@ TEST(AmountsTest, EmptyAmountAndSafeReading) {
   }
   EXPECT_EQ(bw_PustaKwota(nullptr), 1);
   EXPECT_EQ(bw_GetSafeAtol64(nullptr), 0);
-}
-
-TEST(AmountsTest, ConstantByCode) {
-  const std::tuple<const char16_t*, int, int> rows[] = {
+  const std::tuple<const char16_t*, int, int> constants[] = {
       {u"0429", 106, 105}, {u"0430", 106, 106}, {u"0125", 107, 107}, {u"10", 107, 105},
       {u"05", 3, 3},       {u"05x", 106, 105},  {u"012", 106, 106},  {u"1", 107, 107},
       {u"", 106, 106},     {u" 05", 107, 107},  {u"0126", 106, 105}, {u"10", 105, 105},
       {nullptr, 107, 107},
   };
-  for (auto [code, constant, want] : rows) {
+  for (auto [code, constant, want] : constants) {
     EXPECT_EQ(ZamienStala(code, constant), want)
         << utf8(code ? code : u"(null)") << ", " << constant;
   }

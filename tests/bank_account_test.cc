@@ -20,7 +20,7 @@ const S kNrb = u"39111122223333444455556666";  // check digits 39 are right
 const S kBadNrb = u"00" + kNrb.substr(2);
 const S kSpacedNrb = u"39 1111 2222 3333 4444 5555 6666";
 
-TEST(BankAccountTest, FormTests) {
+TEST(BankAccountTest, FormTestsAndTheirWorkingCopy) {
   // A space too few, too many or inside a group fails both tests. The NRB window of " " + NRB
   // loses the last digit; of 28 digits the country characters are not examined; past position 32
   // nothing is compared; only spaces trail the account form.
@@ -44,10 +44,7 @@ TEST(BankAccountTest, FormTests) {
   }
   EXPECT_FALSE(KVT_CzyRachBank_IBAN_lub_NRB(nullptr));
   EXPECT_TRUE(KVT_CzyFormRachBank_NRB(nullptr));
-}
-
-// The working copy holds 39 units after what trails the number is cut; longer texts are false.
-TEST(BankAccountTest, WorkingCopyLimit) {
+  // The working copy holds 39 units after what trails the number is cut; longer texts are false.
   S padded = kNrb + S(1000, u' ');
   EXPECT_TRUE(KVT_CzyRachBank_IBAN_lub_NRB(padded.c_str()));
   EXPECT_TRUE(KVT_CzyFormRachBank_NRB(padded.c_str()));
@@ -112,7 +109,7 @@ TEST(BankAccountTest, FlagFalseIsTheAccountForm) {
   EXPECT_EQ(by_byte(bad.data(), 0), 0);
 }
 
-TEST(BankAccountTest, DecisionNumber) {
+TEST(BankAccountTest, DecisionNumberAndFreeForm) {
   const std::tuple<const char16_t*, const char16_t*, int> rows[] = {
       {nullptr, u"", 0},     {u"", u"", 0},           {u"S", u" ", 0},
       {u"M", nullptr, 0},    {u"SM", u" 1 ", 0},      {u" S", u"", 62001502},
@@ -122,9 +119,6 @@ TEST(BankAccountTest, DecisionNumber) {
     EXPECT_EQ(TestNrRachBankNrDecyzji(w(first), w(second)), want)
         << utf8(first ? first : u"(null)") << ", " << utf8(second ? second : u"(null)");
   }
-}
-
-TEST(BankAccountTest, FreeForm) {
   for (S ok :
        std::initializer_list<S>{u"12345678", u"12-345678-AB/12", u"12-45678", u"12345678-x",
                                 u"12345678\u0104\u017B1", u"12345678" + S(1'000'000, u'a')}) {

@@ -88,7 +88,7 @@ TEST_F(DateFormsTest, OrdinalForms) {
 
 // An invalid date converts to today; parts of a date that are not numbers read as 0, a part may
 // hold white space and a sign, and its reading stops at its first non-digit.
-TEST_F(DateFormsTest, Conversions) {
+TEST_F(DateFormsTest, ConversionsTodayAndTheEarliestAndLatest) {
   using Reading = int32_t (*)(const char16_t*);
   const std::pair<Reading, std::vector<std::pair<const char16_t*, int32_t>>> groups[] = {
       {sl_PrzeksztalcDate_DDMMRRRR,
@@ -106,9 +106,6 @@ TEST_F(DateFormsTest, Conversions) {
   for (const auto& [f, rows] : groups) {
     for (auto [text, want] : rows) EXPECT_EQ(f(text), want) << utf8(text ? text : u"(null)");
   }
-}
-
-TEST_F(DateFormsTest, Today) {
   char16_t buffer[16];
   std::fill(std::begin(buffer), std::end(buffer), u'#');
   EXPECT_EQ(sl_Now(buffer), 20240305);
@@ -122,6 +119,17 @@ TEST_F(DateFormsTest, Today) {
   olv::set_today_for_testing({2024, 11, 15});
   EXPECT_EQ(written(f_KVTGetCurrentTimeStr), u"15112024");
   EXPECT_EQ(written(bw_DajBiezOkrRozl), u"112024");
+  const char16_t *fallback = u"01102003", *a = u"15032024", *letters = u"ab";
+  const char16_t *b = u"01012020", *b_again = u"01012020";
+  EXPECT_EQ(sl_NajwczesniejszaData(fallback, a, letters, b, b_again, nullptr), b);
+  EXPECT_EQ(sl_NajpozniejszaData(fallback, b, a, letters, nullptr), a);
+  EXPECT_EQ(sl_NajwczesniejszaData(fallback, letters, u"31022024", nullptr), fallback);
+  EXPECT_EQ(sl_NajpozniejszaData(fallback, nullptr), fallback);
+  EXPECT_EQ(sl_NajwczesniejszaData(fallback, a, nullptr, b, nullptr), a);  // the list ends early
+  EXPECT_EQ(sl_NajwczesniejszaData(nullptr, letters, nullptr), nullptr);
+  // The internal twins pick the same texts.
+  EXPECT_EQ(olv::sl_NajwczesniejszaData(fallback, {a, b, olv::Text()}).data(), b);
+  EXPECT_EQ(olv::sl_NajpozniejszaData(fallback, {a, olv::Text(), b}).data(), a);
 }
 
 // Sets TZ in the C runtime's environment; null removes it (Windows: sets it empty).
@@ -160,20 +168,6 @@ TEST(ClockTest, TodayFollowsTheTimeZoneAtOnce) {
   EXPECT_EQ(olv::today_number(), east) << "a kept date outlived the zone";
   set_time_zone(saved ? restore.c_str() : nullptr);
   olv::today_number(true);
-}
-
-TEST_F(DateFormsTest, EarliestAndLatest) {
-  const char16_t *fallback = u"01102003", *a = u"15032024", *letters = u"ab";
-  const char16_t *b = u"01012020", *b_again = u"01012020";
-  EXPECT_EQ(sl_NajwczesniejszaData(fallback, a, letters, b, b_again, nullptr), b);
-  EXPECT_EQ(sl_NajpozniejszaData(fallback, b, a, letters, nullptr), a);
-  EXPECT_EQ(sl_NajwczesniejszaData(fallback, letters, u"31022024", nullptr), fallback);
-  EXPECT_EQ(sl_NajpozniejszaData(fallback, nullptr), fallback);
-  EXPECT_EQ(sl_NajwczesniejszaData(fallback, a, nullptr, b, nullptr), a);  // the list ends early
-  EXPECT_EQ(sl_NajwczesniejszaData(nullptr, letters, nullptr), nullptr);
-  // The internal twins pick the same texts.
-  EXPECT_EQ(olv::sl_NajwczesniejszaData(fallback, {a, b, olv::Text()}).data(), b);
-  EXPECT_EQ(olv::sl_NajpozniejszaData(fallback, {a, olv::Text(), b}).data(), a);
 }
 
 }  // namespace

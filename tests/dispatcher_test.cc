@@ -50,7 +50,7 @@ TEST(DispatcherTest, EachTypeGivesOnlyTheFindingsItsRowLists) {
   }
 }
 
-TEST(DispatcherTest, LongerTextThanTheMaximumIsRefusedFirst) {
+TEST(DispatcherTest, LengthTestTypesWithoutATestAndUnknownTypes) {
   // A negative maximum is a huge unsigned one.
   const std::tuple<short, const char16_t*, int, bool> cases[] = {
       {121, u"440514013591", 11, true},
@@ -68,10 +68,7 @@ TEST(DispatcherTest, LongerTextThanTheMaximumIsRefusedFirst) {
   }
   const std::u16string million(1000000, u'a');
   EXPECT_EQ(olv::f_KVTElem(110, million, 999999), 60004001);
-}
-
-// Types without a test pass anything; unknown types answer -1000 minus the type.
-TEST(DispatcherTest, TypesWithoutATestAndUnknownTypes) {
+  // Types without a test pass anything; unknown types answer -1000 minus the type.
   for (int type : {0, 103, 119, 123, 10006, 10010, 10017, 10019, 10021}) {
     EXPECT_EQ(f_KVTElem(static_cast<short>(type), nullptr, -5), 0) << type;
     EXPECT_EQ(f_KVTElem(static_cast<short>(type), const_cast<char16_t*>(u"@@@"), 0), 0) << type;

@@ -48,7 +48,7 @@ TEST(IdentityTest, Pesel) {
   expect_texts("PESEL", f_KVTElemT_PESEL, 60005901, {u"4405140135A", u"440514 0135"});
 }
 
-TEST(IdentityTest, RegonNipNuspCardsAndPassport) {
+TEST(IdentityTest, OtherNumbersAndCards) {
   // REGON.
   expect_texts("REGON", f_KVTElemT_REGON, 0,
                {u"123456785", u"         ", u"12345678512347", u"000000000", u"100000050"});
@@ -79,6 +79,16 @@ TEST(IdentityTest, RegonNipNuspCardsAndPassport) {
   // Passport.
   expect_texts("PASZPORT", f_KVTElemT_PASZPORT, 0, {u"", u"EA1234567", u"ŻA12"});
   expect_texts("PASZPORT", f_KVTElemT_PASZPORT, 60007301, {u"EA 123", u"EA-1"});
+  const std::tuple<S, S, int> rows[] = {{u"1", u"ABC123456", 0},          {u"1", u"abc", 61002201},
+                                        {u"2", u"EA 1", 60007301},        {u"P", u"44051401359", 0},
+                                        {u"P", u"4405140135x", 60005901}, {u"N", u"1234563218", 0},
+                                        {u"N", u"1234563219", 60005101},  {u"p", u"44051401359", 1},
+                                        {u"1 ", u"ABC123456", 1},         {u"", u"", 1},
+                                        {u"R", u"123456785", 1}};
+  for (auto [type, id, want] : rows) {
+    EXPECT_EQ(f_KVTTypAndIdentyfikator(type.data(), id.data()), want)
+        << utf8(type) << ", " << utf8(id);
+  }
 }
 
 // The verdicts computed independently of the library. REGON: both sums modulo 11, 10 as 0. NIP:
@@ -126,19 +136,6 @@ TEST(IdentityTest, RegonAndNipOfDigitsAgreeWithTheRules) {
   for (char16_t tenth = u'0'; tenth <= u'9'; ++tenth) {
     S nip = S(u"000000000") + tenth;
     ASSERT_EQ(f_KVTElemT_NIP(nip.data()), nip_verdict(nip)) << utf8(nip);
-  }
-}
-
-TEST(IdentityTest, TypedIdentifier) {
-  const std::tuple<S, S, int> rows[] = {{u"1", u"ABC123456", 0},          {u"1", u"abc", 61002201},
-                                        {u"2", u"EA 1", 60007301},        {u"P", u"44051401359", 0},
-                                        {u"P", u"4405140135x", 60005901}, {u"N", u"1234563218", 0},
-                                        {u"N", u"1234563219", 60005101},  {u"p", u"44051401359", 1},
-                                        {u"1 ", u"ABC123456", 1},         {u"", u"", 1},
-                                        {u"R", u"123456785", 1}};
-  for (auto [type, id, want] : rows) {
-    EXPECT_EQ(f_KVTTypAndIdentyfikator(type.data(), id.data()), want)
-        << utf8(type) << ", " << utf8(id);
   }
 }
 
