@@ -83,7 +83,7 @@ TEST(GeneralTest, TextsOfEachType) {
                {u"12", u"1234", u"1.5", u" 123", u"12a"});
 }
 
-TEST(GeneralTest, FirmNameUsesTheCodePage) {
+TEST(GeneralTest, NamesUseTheCodePage) {
   // 0xB1 is ą in ISO 8859-2 and ± in Windows-1250; 0xB9 is the other way round.
   S iso_a = u"Firma \u00B1", win_a = u"Firma \u00B9";
   KVTSetCodePage(0);
@@ -96,9 +96,6 @@ TEST(GeneralTest, FirmNameUsesTheCodePage) {
   expect_texts("NAZWA@5", f_KVTElemT_LANCUCH_NAZWA, {{u"Firma 1", 0}, {u"\u00D3", 60006501}});
   KVTSetCodePage(1);
   EXPECT_EQ(f_KVTElemT_LANCUCH_NAZWA(nullptr), 0);
-}
-
-TEST(GeneralTest, Surname) {
   KVTSetCodePage(1);
   // \u00B9 is ą as a Windows-1250 byte, ł as a code point no code-page letter; the first unit is
   // not examined, and a hyphen after a hyphen joins.

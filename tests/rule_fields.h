@@ -3,26 +3,11 @@
 
 #include <initializer_list>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "tests/test_support.h"
 
 namespace olv::testing {
-
-// `n` fields holding `fill`, with the listed 1-based positions set.
-inline std::vector<const char16_t*> fields_of(
-    const char16_t* fill, int n, std::initializer_list<std::pair<int, const char16_t*>> set) {
-  std::vector<const char16_t*> args(n, fill);
-  for (auto [k, t] : set) args[k - 1] = t;
-  return args;
-}
-
-// `n` empty fields, with the listed positions set.
-inline std::vector<const char16_t*> fields(
-    int n, std::initializer_list<std::pair<int, const char16_t*>> set) {
-  return fields_of(u"", n, set);
-}
 
 // One call's fields from one text: the fields joined by '|', where a lone "~" is a null pointer;
 // a null text is one null field. The texts live in `store`.

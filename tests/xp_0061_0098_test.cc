@@ -10,7 +10,6 @@ namespace {
 
 using testing::expect_rule;
 using testing::expect_rule_rows;
-using testing::fields;
 
 TEST(XpRules0061To0098, RuleRows) {
   // Presence rules.
