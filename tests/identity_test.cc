@@ -21,11 +21,8 @@ using olv::testing::expect_texts;
 S pesel(const char* first_ten) {
   static const int kWeights[] = {1, 3, 7, 9, 1, 3, 7, 9, 1, 3};
   int sum = 0;
-  S out;
-  for (int i = 0; i < 10; ++i) {
-    sum += kWeights[i] * (first_ten[i] - '0');
-    out += static_cast<char16_t>(first_ten[i]);
-  }
+  for (int i = 0; i < 10; ++i) sum += kWeights[i] * (first_ten[i] - '0');
+  S out(first_ten, first_ten + 10);
   out += static_cast<char16_t>(u'0' + (10 - sum % 10) % 10);
   return out;
 }

@@ -73,13 +73,12 @@ TEST(XpRules0061To0098, TwoIdentificationsForEveryPresence) {
                            (b11 && d) || (b10 && s) || (b9 && s) || (b11 && e);
           const bool any_blank = !d || !e;
           auto f = [&](int bit) { return kField[filled(bit) ? 0 : 1]; };
+          SCOPED_TRACE(::testing::Message() << i10 << ' ' << i9 << ' ' << i11 << ' ' << others);
           ASSERT_EQ(XP0098_7(kI10[i10], kI9[i9], kI11[i11], f(0), f(1), f(2), f(3), f(4)),
-                    !two && any_blank ? 61009801 : 0)
-              << i10 << ' ' << i9 << ' ' << i11 << ' ' << others;
+                    !two && any_blank ? 61009801 : 0);
           // XP0096_2 takes its second further pair the other way round.
           ASSERT_EQ(XP0096_2(u"F", kI10[i10], kI9[i9], kI11[i11], f(0), f(1), f(2), f(4), f(3)),
-                    !two && any_blank ? 61009601 : 0)
-              << i10 << ' ' << i9 << ' ' << i11 << ' ' << others;
+                    !two && any_blank ? 61009601 : 0);
         }
       }
     }
