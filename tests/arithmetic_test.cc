@@ -28,7 +28,7 @@ std::u16string ddmmrrrr(chr::year_month_day d) {
   return std::u16string(b, b + 8);
 }
 
-TEST(ArithmeticTest, Comparison) {
+TEST(ArithmeticTest, ComparisonAndDayCounts) {
   const std::tuple<const char16_t *, const char16_t *, int, int, int> rows[] = {
       {u"15032024", u"14042023", 1, 1, 1},  {u"01012024", u"31122024", -1, 0, 0},
       {u"15032024", u"15032024", 0, 0, 1},  {u"15032024", u"", 0, 0, 1},
@@ -41,38 +41,32 @@ TEST(ArithmeticTest, Comparison) {
     EXPECT_EQ(f_KVTElemDateCmpLessEqual(w(a), w(b)), less_equal) << msg;
     EXPECT_EQ(f_KVTElemDateCmpLess(w(a), w(b)), less) << msg;
   }
-}
-
-TEST(ArithmeticTest, DayCounts) {
   // No days before 1850; month 13 counts the twelve months, no more.
-  const std::tuple<const char16_t *, const char16_t *, int> rows[] = {
+  const std::tuple<const char16_t *, const char16_t *, int> day_counts[] = {
       {u"01032024", u"02032024", 0},
       {u"01011849", u"01011850", 1},
       {u"01132024", u"01122024", 32},
       {u"01002024", u"01012024", 1}};
-  for (auto [a, b, want] : rows) EXPECT_EQ(f_KVTRoznicaDni(w(a), w(b)), want) << utf8(a);
+  for (auto [a, b, want] : day_counts) EXPECT_EQ(f_KVTRoznicaDni(w(a), w(b)), want) << utf8(a);
   // Every day from 1850 to 2050 against the calendar of the standard library.
   const chr::sys_days base = chr::year{1850} / 1 / 1;
   for (chr::sys_days d = base; d <= chr::sys_days{chr::year{2050} / 12 / 31}; d += chr::days{1}) {
     std::u16string day = ddmmrrrr(d);
     ASSERT_EQ(f_KVTRoznicaDni(day.data(), w(u"01011850")), (d - base).count() + 1) << utf8(day);
   }
-}
-
-TEST(ArithmeticTest, DayCountsWithinAPeriod) {
-  const std::tuple<const char16_t *, const char16_t *, const char16_t *, int> rows[] = {
+  const std::tuple<const char16_t *, const char16_t *, const char16_t *, int> in_period[] = {
       {u"3103", u"0103", u"032024", 31}, {u"1501", u"1512", u"122024", 32},
       {u"0103", u"1512", u"122023", 78}, {u"0103", u"1503", u"032024", -13},
       {u"310", u"0103", u"032024", -1},  {u"3103", u"01031", u"032024", -1},
       {u"3103", u"0103", u"03202", -1},  {nullptr, u"0103", u"032024", -1},
   };
-  for (auto [end, start, period, want] : rows) {
+  for (auto [end, start, period, want] : in_period) {
     EXPECT_EQ(f_KVTRoznicaDniDDMM(w(end), w(start), w(period)), want) << utf8(start);
   }
 }
 
-// The two exports that read one text into a number.
-TEST(ArithmeticTest, PeselBirthDateAndMonthLength) {
+// The two exports that read one text into a number, and the age of 26 years.
+TEST(ArithmeticTest, ReadingsAndAge) {
   const std::tuple<int (*)(char16_t *), const char16_t *, int> rows[] = {
       {f_PeselToDate, u"02270812345", 20020708}, {f_PeselToDate, u"84811512345", 18840115},
       {f_PeselToDate, u"85010112345", 19850101}, {f_PeselToDate, u"00410112345", 21000101},
@@ -82,16 +76,13 @@ TEST(ArithmeticTest, PeselBirthDateAndMonthLength) {
       {f_KVTLiczbaDniWMiesiacu, u"002024", 0},   {f_KVTLiczbaDniWMiesiacu, u"042023", 30},
   };
   for (auto [f, text, want] : rows) EXPECT_EQ(f(w(text)), want) << utf8(text);
-}
-
-TEST(ArithmeticTest, TwentySixYears) {
-  const std::tuple<const char16_t *, const char16_t *, int, int> rows[] = {
+  const std::tuple<const char16_t *, const char16_t *, int, int> ages[] = {
       {u"15031990", u"15032016", 1, 0}, {u"15031990", u"16032016", 0, 0},
       {u"15031990", u"14032016", 1, 1}, {u"29022000", u"28022026", 1, 1},
       {u"29022000", u"01032026", 0, 0}, {u"", u"01012030", 1, 1},
       {u"15031990", u"1503201", 1, 1},  {u"150319900", u"15032030", 1, 1},
   };
-  for (auto [birth, date, more_than, at_least] : rows) {
+  for (auto [birth, date, more_than, at_least] : ages) {
     EXPECT_EQ(KVTMaWiecejNiz26lat(w(birth), w(date)), more_than) << utf8(date);
     EXPECT_EQ(KVTMaWiecejRowno26lat(w(birth), w(date)), at_least) << utf8(date);
   }

@@ -92,7 +92,7 @@ TEST(BankAccountTest, CheckDigits) {
   EXPECT_EQ(TestNrRachBank(nullptr, true), 0);
 }
 
-TEST(BankAccountTest, FlagFalseIsTheAccountForm) {
+TEST(BankAccountTest, TheAccountFormDecisionNumberAndFreeForm) {
   for (S t : {S(), S(40, u' '), S(41, u' ') + u"x", kBadNrb}) {
     EXPECT_EQ(TestNrRachBank(t.data(), false), 0) << '"' << utf8(t) << '"';
   }
@@ -107,9 +107,6 @@ TEST(BankAccountTest, FlagFalseIsTheAccountForm) {
   EXPECT_EQ(by_byte(bad.data(), 2), 62000401);
   EXPECT_EQ(by_byte(bad.data(), 0x80), 62000401);
   EXPECT_EQ(by_byte(bad.data(), 0), 0);
-}
-
-TEST(BankAccountTest, DecisionNumberAndFreeForm) {
   const std::tuple<const char16_t*, const char16_t*, int> rows[] = {
       {nullptr, u"", 0},     {u"", u"", 0},           {u"S", u" ", 0},
       {u"M", nullptr, 0},    {u"SM", u" 1 ", 0},      {u" S", u"", 62001502},

@@ -75,15 +75,14 @@ TEST_F(DateFormsTest, OrdinalForms) {
                {u"1503202401", u"          ", u"1503202499"});
   expect_texts(kOrdinal, f_KVTElemT_DATA_DDMMRRRRNN, 60008101,
                {u"1503202400", u"150320240", u"1503184901", u"150320240a"});
-  expect_texts(kOrdinal, f_KVTElemT_DATA_DDMMRRRRNN, 60005801, {u"3002202401"});
-  expect_texts(kOrdinal, f_KVTElemT_DATA_DDMMRRRRNN, 60005701, {u"1513202401"});
+  expect_texts(kOrdinal, f_KVTElemT_DATA_DDMMRRRRNN,
+               {{u"3002202401", 60005801}, {u"1513202401", 60005701}});
   const char* kReport = "NNMMRRRR_RAP";
   expect_texts(kReport, f_KVTElemT_NNMMRRRR_RAP, 0, {u"01032024", u" 1032024", u"01      "});
   expect_texts(kReport, f_KVTElemT_NNMMRRRR_RAP, 60007401,
                {u"00032024", u"A1032024", u"1", u"", u"0103 024", u"  032024"});
-  expect_texts(kReport, f_KVTElemT_NNMMRRRR_RAP, 60005701, {u"01132024"});
-  expect_texts(kReport, f_KVTElemT_NNMMRRRR_RAP, 60006201, {u"0103202"});
-  expect_texts(kReport, f_KVTElemT_NNMMRRRR_RAP, 60006301, {u"01032051"});
+  expect_texts(kReport, f_KVTElemT_NNMMRRRR_RAP,
+               {{u"01132024", 60005701}, {u"0103202", 60006201}, {u"01032051", 60006301}});
 }
 
 // An invalid date converts to today; parts of a date that are not numbers read as 0, a part may

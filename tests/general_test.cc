@@ -15,7 +15,7 @@ using S = std::u16string;
 
 using olv::testing::expect_texts;
 
-TEST(GeneralTest, NumberTexts) {
+TEST(GeneralTest, TextsOfEachType) {
   // A number text is an amount text too; a bad one gets the amount's own code.
   const std::initializer_list<S> good = {u"", u"   ", u" 123 ", u"007"};
   const std::initializer_list<S> bad = {u"1 2", u"+5",  u"1,5", u"12a",
@@ -39,9 +39,6 @@ TEST(GeneralTest, NumberTexts) {
   for (auto [text, length, want] : rows) {
     EXPECT_EQ(f_KVTIsZnakAndLenght(text.data(), length), want) << utf8(text) << length;
   }
-}
-
-TEST(GeneralTest, TextsOfEachType) {
   // Letters, flags and countries.
   EXPECT_EQ(f_KVTElemT_LITERA(u'a'), 0);
   EXPECT_EQ(f_KVTElemT_LITERA(u'\u0142'), 0);
