@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -27,17 +28,14 @@ class DateFormsTest : public ::testing::Test {
 };
 
 // Texts that a date form's two validators, the sl_ one and the element one, answer alike.
-struct Answers {
-  int32_t sl, element;
-  std::vector<S> texts;
-};
+using Answers = std::tuple<int32_t, int32_t, std::vector<S>>;
 
 template <typename Sl, typename Element>
 void expect_answers(Sl sl, Element element, std::initializer_list<Answers> groups) {
-  for (const Answers& g : groups) {
-    for (S text : g.texts) {
-      EXPECT_EQ(sl(text.c_str()), g.sl) << utf8(text);
-      EXPECT_EQ(element(text.data()), g.element) << utf8(text);
+  for (const auto& [sl_want, element_want, texts] : groups) {
+    for (S text : texts) {
+      EXPECT_EQ(sl(text.c_str()), sl_want) << utf8(text);
+      EXPECT_EQ(element(text.data()), element_want) << utf8(text);
     }
   }
 }

@@ -50,7 +50,7 @@ TEST(DispatcherTest, EachTypeGivesOnlyTheFindingsItsRowLists) {
   }
 }
 
-TEST(DispatcherTest, LengthTestTypesWithoutATestAndUnknownTypes) {
+TEST(DispatcherTest, LengthTestUnknownTypesAndTheDocumentType) {
   // A negative maximum is a huge unsigned one.
   const std::tuple<short, const char16_t*, int, bool> cases[] = {
       {121, u"440514013591", 11, true},
@@ -78,6 +78,17 @@ TEST(DispatcherTest, LengthTestTypesWithoutATestAndUnknownTypes) {
                    131, 5000, 10005, 10018, 10022, 10026, 10037, 32767, -1,  -32768}) {
     EXPECT_EQ(f_KVTElem(static_cast<short>(type), one, 100), -1000 - type) << type;
   }
+  ScopedFakeService fake;
+  fake.state.codes = {u"1"};
+  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u""), 0);
+  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(nullptr), 0);
+  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u"12"), 1);
+  EXPECT_TRUE(fake.state.taken().empty());
+  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u"1"), 0);
+  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u"2"), -1);
+  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u"A"), -1);  // not digits: refused before the service
+  ASSERT_EQ(fake.state.taken().size(), 2u);
+  EXPECT_EQ(fake.state.taken()[0].number, 10023);
 }
 
 TEST(DispatcherTest, DictionaryTypesAskTheDictionaryOfTheirNumber) {
@@ -99,20 +110,6 @@ TEST(DispatcherTest, DictionaryTypesAskTheDictionaryOfTheirNumber) {
   EXPECT_EQ(olv::f_KVTElem(24, u"1", 100), -1);
   EXPECT_EQ(olv::f_KVTElem(37, u"", 100), -1);
   EXPECT_EQ(fake.state.taken().size(), calls.size());
-}
-
-TEST(DispatcherTest, DocumentTypeField) {
-  ScopedFakeService fake;
-  fake.state.codes = {u"1"};
-  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u""), 0);
-  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(nullptr), 0);
-  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u"12"), 1);
-  EXPECT_TRUE(fake.state.taken().empty());
-  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u"1"), 0);
-  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u"2"), -1);
-  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u"A"), -1);  // not digits: refused before the service
-  ASSERT_EQ(fake.state.taken().size(), 2u);
-  EXPECT_EQ(fake.state.taken()[0].number, 10023);
 }
 
 }  // namespace
