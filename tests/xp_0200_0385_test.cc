@@ -1,8 +1,4 @@
 // Tests of the XP rules 0200 to 0385 through the exports table; "today" comes from the clock seam.
-#include <string>
-#include <string_view>
-#include <vector>
-
 #include "platform/clock.h"
 #include "tests/rule_fields.h"
 #include "tests/test_support.h"
