@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <limits>
-#include <string>
+#include <tuple>
+#include <utility>
 
 #include "olvenir_p.h"
 #include "tests/test_support.h"
@@ -17,16 +17,11 @@ using olv::testing::utf8;
 // The decorated exports take char16_t* and only read it.
 char16_t* w(const char16_t* t) { return const_cast<char16_t*>(t); }
 
-TEST(AmountsTest, ToFloat) {
-  const struct {
-    const char16_t* text;
-    double want;
-  } rows[] = {{u"12345", 123.45}, {u"", 0.0},    {u"-250", -2.5}, {u"  7", 0.07},
-              {u"1e4", 100.0},    {u"abc", 0.0}, {u"12a0", 0.12}, {nullptr, 0.0}};
-  for (auto r : rows) EXPECT_DOUBLE_EQ(f_KVTKwotaVamoToFloat(w(r.text)), r.want) << r.want;
-}
-
-TEST(AmountsTest, AmountList) {
+TEST(AmountsTest, ToFloatAndTheAmountList) {
+  const std::pair<const char16_t*, double> rows[] = {
+      {u"12345", 123.45}, {u"", 0.0},    {u"-250", -2.5}, {u"  7", 0.07},
+      {u"1e4", 100.0},    {u"abc", 0.0}, {u"12a0", 0.12}, {nullptr, 0.0}};
+  for (auto [text, want] : rows) EXPECT_DOUBLE_EQ(f_KVTKwotaVamoToFloat(w(text)), want) << want;
   EXPECT_EQ(f_KVTSprKwoty(w(u"100"), w(u"   "), w(u"12a0"), nullptr), 60006701);
   EXPECT_EQ(f_KVTSprKwoty(w(u"100"), w(u"200"), w(u""), nullptr), 0);
   EXPECT_EQ(f_KVTSprKwoty(nullptr), 0);
@@ -38,46 +33,37 @@ TEST(AmountsTest, AmountList) {
 }
 
 // A carriage return is not one of the three blank units, though the reading skips it.
-TEST(AmountsTest, EmptyAmountAndSafeReading) {
-  const struct {
-    std::u16string text;
-    int empty;
-    int64_t value;
-  } rows[] = {
-      {u"\t ", 1, 0},
-      {u" 0", 0, 0},
-      {u"", 1, 0},
-      {u"\n\n", 1, 0},
-      {u"\r", 0, 0},
-      {u"\u00A0", 0, 0},
-      {u"9000000000", 0, 9000000000},
-      {u" -12x", 0, -12},
-      {u"\r5", 0, 5},
-      {u"99999999999999999999", 0, std::numeric_limits<int64_t>::max()},
-      {u"-9223372036854775808", 0, std::numeric_limits<int64_t>::min()},
-      {u"x1", 0, 0},
+TEST(AmountsTest, EmptyAmountSafeReadingAndConstants) {
+  for (const char16_t* blank : {u"\t ", u"", u"\n\n"}) {
+    EXPECT_EQ(bw_PustaKwota(blank), 1) << '"' << utf8(blank) << '"';
+    EXPECT_EQ(bw_GetSafeAtol64(blank), 0) << '"' << utf8(blank) << '"';
+  }
+  const std::pair<const char16_t*, int64_t> rows[] = {
+      {u" 0", 0},
+      {u"\r", 0},
+      {u"\u00A0", 0},
+      {u"x1", 0},
+      {u" -12x", -12},
+      {u"\r5", 5},
+      {u"9000000000", 9000000000},
+      {u"99999999999999999999", INT64_MAX},
+      {u"-9223372036854775808", INT64_MIN},
   };
-  for (auto r : rows) {
-    EXPECT_EQ(bw_PustaKwota(r.text.c_str()), r.empty) << '"' << utf8(r.text) << '"';
-    EXPECT_EQ(bw_GetSafeAtol64(r.text.c_str()), r.value) << '"' << utf8(r.text) << '"';
+  for (auto [text, value] : rows) {
+    EXPECT_EQ(bw_PustaKwota(text), 0) << '"' << utf8(text) << '"';
+    EXPECT_EQ(bw_GetSafeAtol64(text), value) << '"' << utf8(text) << '"';
   }
   EXPECT_EQ(bw_PustaKwota(nullptr), 1);
   EXPECT_EQ(bw_GetSafeAtol64(nullptr), 0);
-}
-
-TEST(AmountsTest, ConstantByCode) {
-  const struct {
-    const char16_t* code;
-    int constant, want;
-  } rows[] = {
+  const std::tuple<const char16_t*, int, int> constants[] = {
       {u"0429", 106, 105}, {u"0430", 106, 106}, {u"0125", 107, 107}, {u"10", 107, 105},
       {u"05", 3, 3},       {u"05x", 106, 105},  {u"012", 106, 106},  {u"1", 107, 107},
       {u"", 106, 106},     {u" 05", 107, 107},  {u"0126", 106, 105}, {u"10", 105, 105},
       {nullptr, 107, 107},
   };
-  for (auto r : rows) {
-    EXPECT_EQ(ZamienStala(r.code, r.constant), r.want)
-        << utf8(r.code ? r.code : u"(null)") << ", " << r.constant;
+  for (auto [code, constant, want] : constants) {
+    EXPECT_EQ(ZamienStala(code, constant), want)
+        << utf8(code ? code : u"(null)") << ", " << constant;
   }
 }
 

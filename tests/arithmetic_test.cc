@@ -6,6 +6,8 @@
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "olvenir_p.h"
 #include "platform/clock.h"
@@ -26,65 +28,46 @@ std::u16string ddmmrrrr(chr::year_month_day d) {
   return std::u16string(b, b + 8);
 }
 
-TEST(ArithmeticTest, Comparison) {
-  const struct {
-    const char16_t *a, *b;
-    int cmp, less_equal, less;
-  } rows[] = {
+TEST(ArithmeticTest, ComparisonAndDayCounts) {
+  const std::tuple<const char16_t *, const char16_t *, int, int, int> rows[] = {
       {u"15032024", u"14042023", 1, 1, 1},  {u"01012024", u"31122024", -1, 0, 0},
       {u"15032024", u"15032024", 0, 0, 1},  {u"15032024", u"", 0, 0, 1},
       {nullptr, u"15032024", 0, 0, 1},      {u"        ", u"01011850", -1, 0, 0},
       {u"31122023", u"01012024", -1, 0, 0}, {u"1503", u"15032024", -1, 0, 0},
   };
-  for (auto r : rows) {
-    std::string msg = utf8(r.a ? r.a : u"(null)") + " vs " + utf8(r.b);
-    EXPECT_EQ(f_DateCmp(w(r.a), w(r.b)), r.cmp) << msg;
-    EXPECT_EQ(f_KVTElemDateCmpLessEqual(w(r.a), w(r.b)), r.less_equal) << msg;
-    EXPECT_EQ(f_KVTElemDateCmpLess(w(r.a), w(r.b)), r.less) << msg;
+  for (auto [a, b, cmp, less_equal, less] : rows) {
+    std::string msg = utf8(a ? a : u"(null)") + " vs " + utf8(b);
+    EXPECT_EQ(f_DateCmp(w(a), w(b)), cmp) << msg;
+    EXPECT_EQ(f_KVTElemDateCmpLessEqual(w(a), w(b)), less_equal) << msg;
+    EXPECT_EQ(f_KVTElemDateCmpLess(w(a), w(b)), less) << msg;
   }
-}
-
-TEST(ArithmeticTest, DayCounts) {
-  const struct {
-    const char16_t *a, *b;
-    int want;
-  } rows[] = {
+  // No days before 1850; month 13 counts the twelve months, no more.
+  const std::tuple<const char16_t *, const char16_t *, int> day_counts[] = {
       {u"01032024", u"02032024", 0},
-      {u"01011849", u"01011850", 1},   // no days before 1850
-      {u"01132024", u"01122024", 32},  // month 13 counts the twelve months, no more
-      {u"01002024", u"01012024", 1},
-  };
-  for (auto r : rows) EXPECT_EQ(f_KVTRoznicaDni(w(r.a), w(r.b)), r.want) << utf8(r.a);
+      {u"01011849", u"01011850", 1},
+      {u"01132024", u"01122024", 32},
+      {u"01002024", u"01012024", 1}};
+  for (auto [a, b, want] : day_counts) EXPECT_EQ(f_KVTRoznicaDni(w(a), w(b)), want) << utf8(a);
   // Every day from 1850 to 2050 against the calendar of the standard library.
   const chr::sys_days base = chr::year{1850} / 1 / 1;
   for (chr::sys_days d = base; d <= chr::sys_days{chr::year{2050} / 12 / 31}; d += chr::days{1}) {
     std::u16string day = ddmmrrrr(d);
     ASSERT_EQ(f_KVTRoznicaDni(day.data(), w(u"01011850")), (d - base).count() + 1) << utf8(day);
   }
-}
-
-TEST(ArithmeticTest, DayCountsWithinAPeriod) {
-  const struct {
-    const char16_t *end, *start, *period;
-    int want;
-  } rows[] = {
+  const std::tuple<const char16_t *, const char16_t *, const char16_t *, int> in_period[] = {
       {u"3103", u"0103", u"032024", 31}, {u"1501", u"1512", u"122024", 32},
       {u"0103", u"1512", u"122023", 78}, {u"0103", u"1503", u"032024", -13},
       {u"310", u"0103", u"032024", -1},  {u"3103", u"01031", u"032024", -1},
       {u"3103", u"0103", u"03202", -1},  {nullptr, u"0103", u"032024", -1},
   };
-  for (auto r : rows) {
-    EXPECT_EQ(f_KVTRoznicaDniDDMM(w(r.end), w(r.start), w(r.period)), r.want) << utf8(r.start);
+  for (auto [end, start, period, want] : in_period) {
+    EXPECT_EQ(f_KVTRoznicaDniDDMM(w(end), w(start), w(period)), want) << utf8(start);
   }
 }
 
-// The two exports that read one text into a number.
-TEST(ArithmeticTest, PeselBirthDateAndMonthLength) {
-  const struct {
-    int (*f)(char16_t *);
-    const char16_t *text;
-    int want;
-  } rows[] = {
+// The two exports that read one text into a number, and the age of 26 years.
+TEST(ArithmeticTest, ReadingsAndAge) {
+  const std::tuple<int (*)(char16_t *), const char16_t *, int> rows[] = {
       {f_PeselToDate, u"02270812345", 20020708}, {f_PeselToDate, u"84811512345", 18840115},
       {f_PeselToDate, u"85010112345", 19850101}, {f_PeselToDate, u"00410112345", 21000101},
       {f_PeselToDate, u"00610112345", 22000101}, {f_PeselToDate, u"85130112345", 19851301},
@@ -92,42 +75,28 @@ TEST(ArithmeticTest, PeselBirthDateAndMonthLength) {
       {f_KVTLiczbaDniWMiesiacu, u"022000", 29},  {f_KVTLiczbaDniWMiesiacu, u"132024", 0},
       {f_KVTLiczbaDniWMiesiacu, u"002024", 0},   {f_KVTLiczbaDniWMiesiacu, u"042023", 30},
   };
-  for (auto r : rows) EXPECT_EQ(r.f(w(r.text)), r.want) << utf8(r.text);
-}
-
-TEST(ArithmeticTest, TwentySixYears) {
-  const struct {
-    const char16_t *birth, *date;
-    int more_than, at_least;
-  } rows[] = {
+  for (auto [f, text, want] : rows) EXPECT_EQ(f(w(text)), want) << utf8(text);
+  const std::tuple<const char16_t *, const char16_t *, int, int> ages[] = {
       {u"15031990", u"15032016", 1, 0}, {u"15031990", u"16032016", 0, 0},
       {u"15031990", u"14032016", 1, 1}, {u"29022000", u"28022026", 1, 1},
       {u"29022000", u"01032026", 0, 0}, {u"", u"01012030", 1, 1},
       {u"15031990", u"1503201", 1, 1},  {u"150319900", u"15032030", 1, 1},
   };
-  for (auto r : rows) {
-    EXPECT_EQ(KVTMaWiecejNiz26lat(w(r.birth), w(r.date)), r.more_than) << utf8(r.date);
-    EXPECT_EQ(KVTMaWiecejRowno26lat(w(r.birth), w(r.date)), r.at_least) << utf8(r.date);
+  for (auto [birth, date, more_than, at_least] : ages) {
+    EXPECT_EQ(KVTMaWiecejNiz26lat(w(birth), w(date)), more_than) << utf8(date);
+    EXPECT_EQ(KVTMaWiecejRowno26lat(w(birth), w(date)), at_least) << utf8(date);
   }
 }
 
 TEST(ArithmeticTest, DayBeforeInPlace) {
-  const struct {
-    std::u16string date;
-    int32_t want;
-    const char16_t *after;
-  } rows[] = {
-      {u"01132024", 20241231, u"31122024"},
-      // Not 8 units, or no eight-digit day before: unchanged, 0.
-      {u"0103202", 0, u"0103202"},
-      {u"010320240", 0, u"010320240"},
-      {u"01010000", 0, u"01010000"},
-      {u"0101-001", 0, u"0101-001"},
-      {u"", 0, u""},
-  };
-  for (auto r : rows) {
-    EXPECT_EQ(f_KVTDataMinus1(r.date.data()), r.want) << utf8(r.after);
-    EXPECT_EQ(r.date, r.after);
+  std::u16string month13 = u"01132024";
+  EXPECT_EQ(f_KVTDataMinus1(month13.data()), 20241231);
+  EXPECT_EQ(month13, u"31122024");
+  // Not 8 units, or no eight-digit day before: unchanged, 0.
+  for (std::u16string t : {u"0103202", u"010320240", u"01010000", u"0101-001", u""}) {
+    const std::u16string before = t;
+    EXPECT_EQ(f_KVTDataMinus1(t.data()), 0) << utf8(before);
+    EXPECT_EQ(t, before);
   }
   EXPECT_EQ(f_KVTDataMinus1(nullptr), 0);
   for (chr::sys_days d = chr::year{1851} / 1 / 1; d <= chr::sys_days{chr::year{2050} / 12 / 31};
@@ -142,23 +111,22 @@ TEST(ArithmeticTest, DayBeforeInPlace) {
 
 TEST(ArithmeticTest, SettlementRange) {
   olv::set_today_for_testing({2024, 5, 10});
-  const struct {
-    const char16_t *period, *from, *to;
-    int32_t from_date, to_date;
-  } rows[] = {
+  // "5" as `to` scans no month; without a period the range is this month's.
+  using T = const char16_t *;
+  const std::tuple<T, T, T, int32_t, int32_t> rows[] = {
       {u"01032024", u"1512", u"2802", 20231215, 20240228},
       {u"01032024", u"0102", u"", 20240201, 20240201},
       {u"01032024", u"", u"", 20240301, 20240301},
       {u"01032024", u"1512", u"", 20231215, 20231215},
-      {u"01032024", u"1502", u"5", 20240215, 20240215},     // `to` scans no month
-      {u"ab032024", u"0203", u"0403", 20240302, 20240304},  // no period: this month
+      {u"01032024", u"1502", u"5", 20240215, 20240215},
+      {u"ab032024", u"0203", u"0403", 20240302, 20240304},
       {nullptr, u"", nullptr, 20240501, 20240501},
   };
-  for (auto r : rows) {
+  for (auto [period, from_text, to_text, from_date, to_date] : rows) {
     int32_t from = -1, to = -1;
-    bw_DajDatyOdDoRSARGA(r.period, r.from, r.to, &from, &to);
-    EXPECT_EQ(from, r.from_date) << utf8(r.from) << ".." << utf8(r.to ? r.to : u"(null)");
-    EXPECT_EQ(to, r.to_date) << utf8(r.from) << ".." << utf8(r.to ? r.to : u"(null)");
+    bw_DajDatyOdDoRSARGA(period, from_text, to_text, &from, &to);
+    EXPECT_EQ(std::pair(from, to), std::pair(from_date, to_date))
+        << utf8(from_text) << ".." << utf8(to_text ? to_text : u"(null)");
   }
   bw_DajDatyOdDoRSARGA(u"01032024", u"0102", u"0202", nullptr, nullptr);
   olv::clear_today_for_testing();

@@ -6,25 +6,17 @@
 
 namespace {
 
-TEST(CharClassTest, LettersAreGeneralCategoryL) {
+// Letters are the general category L, spaces the White_Space property, digits ASCII only.
+TEST(CharClassTest, EveryUnitAgreesWithIcu) {
   for (UChar32 c = 0; c <= 0xFFFF; ++c) {
-    int8_t type = u_charType(c);
-    bool letter = type == U_UPPERCASE_LETTER || type == U_LOWERCASE_LETTER ||
-                  type == U_TITLECASE_LETTER || type == U_MODIFIER_LETTER || type == U_OTHER_LETTER;
-    ASSERT_EQ(olv::is_letter(static_cast<char16_t>(c)), letter) << std::hex << c;
-  }
-}
-
-TEST(CharClassTest, SpacesAreWhiteSpaceProperty) {
-  for (UChar32 c = 0; c <= 0xFFFF; ++c) {
-    ASSERT_EQ(olv::is_space(static_cast<char16_t>(c)), static_cast<bool>(u_isUWhiteSpace(c)))
-        << std::hex << c;
-  }
-}
-
-TEST(CharClassTest, DigitsAreAsciiOnly) {
-  for (UChar32 c = 0; c <= 0xFFFF; ++c) {
-    ASSERT_EQ(olv::is_digit(static_cast<char16_t>(c)), c >= '0' && c <= '9') << std::hex << c;
+    const int8_t type = u_charType(c);
+    const bool letter = type == U_UPPERCASE_LETTER || type == U_LOWERCASE_LETTER ||
+                        type == U_TITLECASE_LETTER || type == U_MODIFIER_LETTER ||
+                        type == U_OTHER_LETTER;
+    const auto unit = static_cast<char16_t>(c);
+    ASSERT_EQ(olv::is_letter(unit), letter) << std::hex << c;
+    ASSERT_EQ(olv::is_space(unit), static_cast<bool>(u_isUWhiteSpace(c))) << std::hex << c;
+    ASSERT_EQ(olv::is_digit(unit), c >= '0' && c <= '9') << std::hex << c;
   }
 }
 

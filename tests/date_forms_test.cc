@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <ctime>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "olvenir_p.h"
@@ -26,36 +28,29 @@ class DateFormsTest : public ::testing::Test {
 };
 
 // Texts that a date form's two validators, the sl_ one and the element one, answer alike.
-struct Answers {
-  int32_t sl, element;
-  std::vector<S> texts;
-};
+using Answers = std::tuple<int32_t, int32_t, std::vector<S>>;
 
 template <typename Sl, typename Element>
 void expect_answers(Sl sl, Element element, std::initializer_list<Answers> groups) {
-  for (const Answers& g : groups) {
-    for (S text : g.texts) {
-      EXPECT_EQ(sl(text.c_str()), g.sl) << utf8(text);
-      EXPECT_EQ(element(text.data()), g.element) << utf8(text);
+  for (const auto& [sl_want, element_want, texts] : groups) {
+    for (S text : texts) {
+      EXPECT_EQ(sl(text.c_str()), sl_want) << utf8(text);
+      EXPECT_EQ(element(text.data()), element_want) << utf8(text);
     }
   }
 }
 
-TEST_F(DateFormsTest, DayMonthYear) {
-  expect_answers(
-      sl_PoprawnaData_DDMMRRRR, f_KVTElemT_DATA_DDMMRRRR,
-      {{0, 0, {u"29022024", u"29022000", u"31122050"}},
-       {60005801, 60005801, {u"29022023", u"29021900", u"00012024", u"31042024"}},
-       {60005701, 60005701, {u"01002024", u"01132024", u"00132024"}},
-       {60006201, 0, {u"        "}},  // an empty date field passes only the element check
-       {60006201, 60006201, {u"0101 024", u"0101202", u"010120240", u""}},
-       {60006201, 60006201, {u"+1012024", u"\uFF101012024", u"1301 024"}},
-       // the element check alone tests the year range
-       {0, 60006201, {u"01011849", u"01012051", u"31120000", u"01019999"}}});
-  EXPECT_EQ(sl_PoprawnaData_DDMMRRRR(nullptr), -1);
-}
-
-TEST_F(DateFormsTest, MonthYearAndDayMonth) {
+// An empty date field passes only the element check, which alone tests the year range; the
+// month is tested before the day.
+TEST_F(DateFormsTest, DayMonthYearMonthYearAndDayMonth) {
+  expect_answers(sl_PoprawnaData_DDMMRRRR, f_KVTElemT_DATA_DDMMRRRR,
+                 {{0, 0, {u"29022024", u"29022000", u"31122050"}},
+                  {60005801, 60005801, {u"29022023", u"29021900", u"00012024", u"31042024"}},
+                  {60005701, 60005701, {u"01002024", u"01132024", u"00132024"}},
+                  {60006201, 0, {u"        "}},
+                  {60006201, 60006201, {u"0101 024", u"0101202", u"010120240", u"", u"+1012024"}},
+                  {60006201, 60006201, {u"\uFF101012024", u"1301 024"}},
+                  {0, 60006201, {u"01011849", u"01012051", u"31120000", u"01019999"}}});
   expect_answers(sl_PoprawnaData_MMRRRR, f_KVTElemT_DATA_MMRRRR,
                  {{0, 0, {u"032024", u"012050", u"011850"}},
                   {60006301, 60006301, {u"122051", u"011849"}},
@@ -65,9 +60,10 @@ TEST_F(DateFormsTest, MonthYearAndDayMonth) {
   expect_answers(sl_PoprawnaData_DDMM, f_KVTElemT_DATA_DDMM,
                  {{0, 0, {u"2902", u"3112"}},
                   {60005801, 60005801, {u"3102", u"0001"}},
-                  {60005701, 60005701, {u"0013"}},  // the month is tested before the day
+                  {60005701, 60005701, {u"0013"}},
                   {60006201, 0, {u"    "}},
                   {60006201, 60006201, {u"310", u"3 12"}}});
+  EXPECT_EQ(sl_PoprawnaData_DDMMRRRR(nullptr), -1);
   EXPECT_EQ(sl_PoprawnaData_MMRRRR(nullptr), -1);
 }
 
@@ -77,53 +73,36 @@ TEST_F(DateFormsTest, OrdinalForms) {
                {u"1503202401", u"          ", u"1503202499"});
   expect_texts(kOrdinal, f_KVTElemT_DATA_DDMMRRRRNN, 60008101,
                {u"1503202400", u"150320240", u"1503184901", u"150320240a"});
-  expect_texts(kOrdinal, f_KVTElemT_DATA_DDMMRRRRNN, 60005801, {u"3002202401"});
-  expect_texts(kOrdinal, f_KVTElemT_DATA_DDMMRRRRNN, 60005701, {u"1513202401"});
+  expect_texts(kOrdinal, f_KVTElemT_DATA_DDMMRRRRNN,
+               {{u"3002202401", 60005801}, {u"1513202401", 60005701}});
   const char* kReport = "NNMMRRRR_RAP";
   expect_texts(kReport, f_KVTElemT_NNMMRRRR_RAP, 0, {u"01032024", u" 1032024", u"01      "});
   expect_texts(kReport, f_KVTElemT_NNMMRRRR_RAP, 60007401,
                {u"00032024", u"A1032024", u"1", u"", u"0103 024", u"  032024"});
-  expect_texts(kReport, f_KVTElemT_NNMMRRRR_RAP, 60005701, {u"01132024"});
-  expect_texts(kReport, f_KVTElemT_NNMMRRRR_RAP, 60006201, {u"0103202"});
-  expect_texts(kReport, f_KVTElemT_NNMMRRRR_RAP, 60006301, {u"01032051"});
+  expect_texts(kReport, f_KVTElemT_NNMMRRRR_RAP,
+               {{u"01132024", 60005701}, {u"0103202", 60006201}, {u"01032051", 60006301}});
 }
 
-TEST_F(DateFormsTest, YearRange) {
-  for (const char16_t* in : {u"1850", u"2050", u" 1999", u"2000x"}) {
-    EXPECT_EQ(f_KVTZakresRoku(in), 0) << utf8(in);
+// An invalid date converts to today; parts of a date that are not numbers read as 0, a part may
+// hold white space and a sign, and its reading stops at its first non-digit.
+TEST_F(DateFormsTest, ConversionsTodayAndTheEarliestAndLatest) {
+  using Reading = int32_t (*)(const char16_t*);
+  const std::pair<Reading, std::vector<std::pair<const char16_t*, int32_t>>> groups[] = {
+      {sl_PrzeksztalcDate_DDMMRRRR,
+       {{u"15032024", 20240315}, {u"31022024", 20240305}, {nullptr, -1}}},
+      {sl_PrzeksztalcDate_MMRRRR, {{u"032024", 202403}, {u"132024", 202403}, {nullptr, -1}}},
+      {sl_PrzeksztalcDate_DDMM, {{u"2902", 229}, {u"3002", 305}, {nullptr, -1}}},
+      {atod, {{u"15032024", 20240315}, {u"032024", 0}, {u"ab03xx24", 300}, {nullptr, 0}}},
+      {atod, {{u" 1-2+003", 30000 - 200 + 1}, {u"1 2\t3x4 ", 30201}}},
+      {DataStr2Long, {{u"15032024", 20240315}, {u"1503202", -1}, {nullptr, -1}}},
+      {DataStr2Long, {{u"99999999", 99999999 % 100 + 99 * 100 + 9999 * 10000}}},
+      {DDMMtol, {{u"1503", 315}, {u"15032", 0}, {nullptr, 0}}},
+      {f_KVTZakresRoku, {{u"1850", 0}, {u"2050", 0}, {u" 1999", 0}, {u"2000x", 0}, {u"1849", 1}}},
+      {f_KVTZakresRoku, {{u"2051", 1}, {u"-5", 1}, {u"", 1}, {u"x", 1}, {u"99999999999", 1}}},
+  };
+  for (const auto& [f, rows] : groups) {
+    for (auto [text, want] : rows) EXPECT_EQ(f(text), want) << utf8(text ? text : u"(null)");
   }
-  for (const char16_t* out : {u"1849", u"2051", u"-5", u"", u"x", u"99999999999"}) {
-    EXPECT_EQ(f_KVTZakresRoku(out), 1) << utf8(out);
-  }
-}
-
-TEST_F(DateFormsTest, Conversions) {
-  EXPECT_EQ(sl_PrzeksztalcDate_DDMMRRRR(u"15032024"), 20240315);
-  EXPECT_EQ(sl_PrzeksztalcDate_DDMMRRRR(u"31022024"), 20240305);  // an invalid date is today
-  EXPECT_EQ(sl_PrzeksztalcDate_DDMMRRRR(nullptr), -1);
-  EXPECT_EQ(sl_PrzeksztalcDate_MMRRRR(u"032024"), 202403);
-  EXPECT_EQ(sl_PrzeksztalcDate_MMRRRR(u"132024"), 202403);
-  EXPECT_EQ(sl_PrzeksztalcDate_MMRRRR(nullptr), -1);
-  EXPECT_EQ(sl_PrzeksztalcDate_DDMM(u"2902"), 229);
-  EXPECT_EQ(sl_PrzeksztalcDate_DDMM(u"3002"), 305);
-  EXPECT_EQ(sl_PrzeksztalcDate_DDMM(nullptr), -1);
-
-  EXPECT_EQ(atod(u"15032024"), 20240315);
-  EXPECT_EQ(atod(u"032024"), 0);
-  EXPECT_EQ(atod(u"ab03xx24"), 300);              // parts that are not numbers read as 0
-  EXPECT_EQ(atod(u" 1-2+003"), 30000 - 200 + 1);  // a part may hold white space and a sign
-  EXPECT_EQ(atod(u"1 2\t3x4 "), 30201);           // a part's reading stops at its first non-digit
-  EXPECT_EQ(atod(nullptr), 0);
-  EXPECT_EQ(DataStr2Long(u"15032024"), 20240315);
-  EXPECT_EQ(DataStr2Long(u"1503202"), -1);
-  EXPECT_EQ(DataStr2Long(nullptr), -1);
-  EXPECT_EQ(DataStr2Long(u"99999999"), 99999999 % 100 + 99 * 100 + 9999 * 10000);
-  EXPECT_EQ(DDMMtol(u"1503"), 315);
-  EXPECT_EQ(DDMMtol(u"15032"), 0);
-  EXPECT_EQ(DDMMtol(nullptr), 0);
-}
-
-TEST_F(DateFormsTest, Today) {
   char16_t buffer[16];
   std::fill(std::begin(buffer), std::end(buffer), u'#');
   EXPECT_EQ(sl_Now(buffer), 20240305);
@@ -131,17 +110,23 @@ TEST_F(DateFormsTest, Today) {
   EXPECT_EQ(buffer[9], u'#') << "written past the terminator";
   EXPECT_EQ(sl_Now(nullptr), 20240305);
   EXPECT_EQ(f_KVTGetCurrentTimeLong(), 20240305);
-  f_KVTGetCurrentTimeStr(buffer);
-  EXPECT_EQ(S(buffer), u"532024");
-  bw_DajBiezOkrRozl(buffer);
-  EXPECT_EQ(S(buffer), u"032024");
+  auto written = [&buffer](void (*f)(char16_t*)) { return f(buffer), S(buffer); };
+  EXPECT_EQ(written(f_KVTGetCurrentTimeStr), u"532024");
+  EXPECT_EQ(written(bw_DajBiezOkrRozl), u"032024");
   olv::set_today_for_testing({2024, 11, 15});
-  f_KVTGetCurrentTimeStr(buffer);
-  EXPECT_EQ(S(buffer), u"15112024");
-  bw_DajBiezOkrRozl(buffer);
-  EXPECT_EQ(S(buffer), u"112024");
-  f_KVTGetCurrentTimeStr(nullptr);
-  bw_DajBiezOkrRozl(nullptr);
+  EXPECT_EQ(written(f_KVTGetCurrentTimeStr), u"15112024");
+  EXPECT_EQ(written(bw_DajBiezOkrRozl), u"112024");
+  const char16_t *fallback = u"01102003", *a = u"15032024", *letters = u"ab";
+  const char16_t *b = u"01012020", *b_again = u"01012020";
+  EXPECT_EQ(sl_NajwczesniejszaData(fallback, a, letters, b, b_again, nullptr), b);
+  EXPECT_EQ(sl_NajpozniejszaData(fallback, b, a, letters, nullptr), a);
+  EXPECT_EQ(sl_NajwczesniejszaData(fallback, letters, u"31022024", nullptr), fallback);
+  EXPECT_EQ(sl_NajpozniejszaData(fallback, nullptr), fallback);
+  EXPECT_EQ(sl_NajwczesniejszaData(fallback, a, nullptr, b, nullptr), a);  // the list ends early
+  EXPECT_EQ(sl_NajwczesniejszaData(nullptr, letters, nullptr), nullptr);
+  // The internal twins pick the same texts.
+  EXPECT_EQ(olv::sl_NajwczesniejszaData(fallback, {a, b, olv::Text()}).data(), b);
+  EXPECT_EQ(olv::sl_NajpozniejszaData(fallback, {a, olv::Text(), b}).data(), a);
 }
 
 // Sets TZ in the C runtime's environment; null removes it (Windows: sets it empty).
@@ -149,11 +134,7 @@ void set_time_zone(const char* tz) {
 #if defined(_WIN32)
   _putenv_s("TZ", tz ? tz : "");
 #else
-  if (tz) {
-    ::setenv("TZ", tz, 1);
-  } else {
-    ::unsetenv("TZ");
-  }
+  tz ? ::setenv("TZ", tz, 1) : ::unsetenv("TZ");
 #endif
 }
 
@@ -184,23 +165,6 @@ TEST(ClockTest, TodayFollowsTheTimeZoneAtOnce) {
   EXPECT_EQ(olv::today_number(), east) << "a kept date outlived the zone";
   set_time_zone(saved ? restore.c_str() : nullptr);
   olv::today_number(true);
-}
-
-TEST_F(DateFormsTest, EarliestAndLatest) {
-  const char16_t* fallback = u"01102003";
-  const char16_t* a = u"15032024";
-  const char16_t* letters = u"ab";
-  const char16_t* b = u"01012020";
-  const char16_t* b_again = u"01012020";
-  EXPECT_EQ(sl_NajwczesniejszaData(fallback, a, letters, b, b_again, nullptr), b);
-  EXPECT_EQ(sl_NajpozniejszaData(fallback, b, a, letters, nullptr), a);
-  EXPECT_EQ(sl_NajwczesniejszaData(fallback, letters, u"31022024", nullptr), fallback);
-  EXPECT_EQ(sl_NajpozniejszaData(fallback, nullptr), fallback);
-  EXPECT_EQ(sl_NajwczesniejszaData(fallback, a, nullptr, b, nullptr), a);  // the list ends early
-  EXPECT_EQ(sl_NajwczesniejszaData(nullptr, letters, nullptr), nullptr);
-  // The internal twins pick the same texts.
-  EXPECT_EQ(olv::sl_NajwczesniejszaData(fallback, {a, b, olv::Text()}).data(), b);
-  EXPECT_EQ(olv::sl_NajpozniejszaData(fallback, {a, olv::Text(), b}).data(), a);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "dates/date_forms.h"
@@ -49,40 +50,45 @@ TEST(DispatcherTest, EachTypeGivesOnlyTheFindingsItsRowLists) {
   }
 }
 
-TEST(DispatcherTest, LongerTextThanTheMaximumIsRefusedFirst) {
-  struct Case {
-    short type;
-    const char16_t* text;
-    int max_length;
-    bool refused;
-  };
-  const Case cases[] = {
+TEST(DispatcherTest, LengthTestUnknownTypesAndTheDocumentType) {
+  // A negative maximum is a huge unsigned one.
+  const std::tuple<short, const char16_t*, int, bool> cases[] = {
       {121, u"440514013591", 11, true},
       {121, u"44051401359", 11, false},
-      {121, u"440514013591", -1, false},  // a negative maximum is a huge unsigned one
+      {121, u"440514013591", -1, false},
       {102, u"15032024", 7, true},
       {102, u"", 0, false},
       {113, u"x", 0, true},
       {113, u"x", INT32_MIN, false},
       {130, u"PL", 1, true},
   };
-  for (const Case& c : cases) {
-    const int got = olv::f_KVTElem(c.type, c.text, c.max_length);
-    if (c.refused) {
-      EXPECT_EQ(got, 60004001) << c.type << " " << utf8(c.text) << " max " << c.max_length;
-    } else {
-      EXPECT_NE(got, 60004001) << c.type << " " << utf8(c.text) << " max " << c.max_length;
-    }
+  for (auto [type, text, max_length, refused] : cases) {
+    EXPECT_EQ(olv::f_KVTElem(type, text, max_length) == 60004001, refused)
+        << type << " " << utf8(text) << " max " << max_length;
   }
   const std::u16string million(1000000, u'a');
   EXPECT_EQ(olv::f_KVTElem(110, million, 999999), 60004001);
-}
-
-TEST(DispatcherTest, TypesWithoutATestPassAnything) {
+  // Types without a test pass anything; unknown types answer -1000 minus the type.
   for (int type : {0, 103, 119, 123, 10006, 10010, 10017, 10019, 10021}) {
     EXPECT_EQ(f_KVTElem(static_cast<short>(type), nullptr, -5), 0) << type;
     EXPECT_EQ(f_KVTElem(static_cast<short>(type), const_cast<char16_t*>(u"@@@"), 0), 0) << type;
   }
+  char16_t one[] = u"1";
+  for (int type : {1,   5,    23,    25,    36,    38,    100,   111,   124, 127,
+                   131, 5000, 10005, 10018, 10022, 10026, 10037, 32767, -1,  -32768}) {
+    EXPECT_EQ(f_KVTElem(static_cast<short>(type), one, 100), -1000 - type) << type;
+  }
+  ScopedFakeService fake;
+  fake.state.codes = {u"1"};
+  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u""), 0);
+  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(nullptr), 0);
+  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u"12"), 1);
+  EXPECT_TRUE(fake.state.taken().empty());
+  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u"1"), 0);
+  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u"2"), -1);
+  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u"A"), -1);  // not digits: refused before the service
+  ASSERT_EQ(fake.state.taken().size(), 2u);
+  EXPECT_EQ(fake.state.taken()[0].number, 10023);
 }
 
 TEST(DispatcherTest, DictionaryTypesAskTheDictionaryOfTheirNumber) {
@@ -104,28 +110,6 @@ TEST(DispatcherTest, DictionaryTypesAskTheDictionaryOfTheirNumber) {
   EXPECT_EQ(olv::f_KVTElem(24, u"1", 100), -1);
   EXPECT_EQ(olv::f_KVTElem(37, u"", 100), -1);
   EXPECT_EQ(fake.state.taken().size(), calls.size());
-}
-
-TEST(DispatcherTest, UnknownTypesAnswerMinus1000MinusTheType) {
-  for (int type : {1,   5,    23,    25,    36,    38,    100,   111,   124, 127,
-                   131, 5000, 10005, 10018, 10022, 10026, 10037, 32767, -1,  -32768}) {
-    EXPECT_EQ(f_KVTElem(static_cast<short>(type), const_cast<char16_t*>(u"1"), 100), -1000 - type)
-        << type;
-  }
-}
-
-TEST(DispatcherTest, DocumentTypeField) {
-  ScopedFakeService fake;
-  fake.state.codes = {u"1"};
-  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u""), 0);
-  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(nullptr), 0);
-  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u"12"), 1);
-  EXPECT_TRUE(fake.state.taken().empty());
-  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u"1"), 0);
-  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u"2"), -1);
-  EXPECT_EQ(fb_KVTPoleRodzajDokumentu(u"A"), -1);  // not digits: refused before the service
-  ASSERT_EQ(fake.state.taken().size(), 2u);
-  EXPECT_EQ(fake.state.taken()[0].number, 10023);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <array>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "fuzz/samples.h"
@@ -21,12 +22,7 @@ using olv::testing::RuleFields;
 
 TEST(FieldTest, ReadsAsTheViewOfItsText) {
   const char16_t buffer[] = u"ab\0cd";
-  struct Row {
-    Field field;
-    bool null;
-    Text read;
-  };
-  const Row rows[] = {
+  const std::tuple<Field, bool, Text> rows[] = {
       {Field(static_cast<const char16_t*>(nullptr)), true, u""},
       {Field(Text()), true, u""},
       {Field(u""), false, u""},
@@ -34,10 +30,10 @@ TEST(FieldTest, ReadsAsTheViewOfItsText) {
       {Field(buffer), false, u"ab"},                     // the text ends at its terminator
       {Field(Text(buffer, 5)), false, Text(buffer, 5)},  // a view keeps its size
   };
-  for (const Row& row : rows) {
-    const Text read = row.field;
-    EXPECT_EQ(olv::is_null(read), row.null) << std::u16string(row.read).size();
-    EXPECT_EQ(read, row.read);
+  for (const auto& [field, null, want] : rows) {
+    const Text read = field;
+    EXPECT_EQ(olv::is_null(read), null) << want.size();
+    EXPECT_EQ(read, want);
   }
 }
 
@@ -59,14 +55,11 @@ TEST(FieldTest, EveryRuleAnswersAsWithItsFieldsCountedFirst) {
   // filled field; then random fields.
   for (std::size_t s = 0; s < samples.size(); ++s) {
     for (std::size_t place = 0; place < 18; ++place) {
-      RuleFields blank_rest;
+      RuleFields blank_rest, filled_rest;
       blank_rest.fill(u"");
-      blank_rest[place] = samples[s].data();
-      calls.push_back(blank_rest);
-      RuleFields filled_rest;
       filled_rest.fill(samples[(s + place) % samples.size()].data());
-      filled_rest[place] = samples[s].data();
-      calls.push_back(filled_rest);
+      blank_rest[place] = filled_rest[place] = samples[s].data();
+      calls.insert(calls.end(), {blank_rest, filled_rest});
     }
   }
   std::mt19937 random(20261207);

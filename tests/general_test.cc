@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "olvenir_p.h"
 #include "tests/rule_fields.h"
@@ -14,7 +15,7 @@ using S = std::u16string;
 
 using olv::testing::expect_texts;
 
-TEST(GeneralTest, NumberText) {
+TEST(GeneralTest, TextsOfEachType) {
   // A number text is an amount text too; a bad one gets the amount's own code.
   const std::initializer_list<S> good = {u"", u"   ", u" 123 ", u"007"};
   const std::initializer_list<S> bad = {u"1 2", u"+5",  u"1,5", u"12a",
@@ -27,26 +28,18 @@ TEST(GeneralTest, NumberText) {
   for (const char16_t* t : {u"", u" 1", u"1 ", u"-1", u"\uFF11"}) {
     EXPECT_FALSE(f_KVTElemT_TylkoCyfry(t)) << utf8(t);
   }
-}
-
-TEST(GeneralTest, NCharacterNumber) {
-  const struct {
-    S text;
-    int length, want;
-  } rows[] = {{u" 1234567890", 11, 0},
-              {u"12345678901", 11, 0},
-              {u"1234567890", 11, 1},
-              {u"           ", 11, 0},  // spaces alone are a number text
-              {u"", 0, 1},              // an empty text never passes
-              {u"1234 567890", 11, 1},
-              {u"12", -1, 1}};
-  for (const auto& r : rows) {
-    S copy = r.text;
-    EXPECT_EQ(f_KVTIsZnakAndLenght(copy.data(), r.length), r.want) << utf8(r.text) << r.length;
+  // Spaces alone are a number text; an empty text never passes.
+  const std::tuple<S, int, int> rows[] = {{u" 1234567890", 11, 0},
+                                          {u"12345678901", 11, 0},
+                                          {u"1234567890", 11, 1},
+                                          {u"           ", 11, 0},
+                                          {u"", 0, 1},
+                                          {u"1234 567890", 11, 1},
+                                          {u"12", -1, 1}};
+  for (auto [text, length, want] : rows) {
+    EXPECT_EQ(f_KVTIsZnakAndLenght(text.data(), length), want) << utf8(text) << length;
   }
-}
-
-TEST(GeneralTest, LettersFlagsAndCountries) {
+  // Letters, flags and countries.
   EXPECT_EQ(f_KVTElemT_LITERA(u'a'), 0);
   EXPECT_EQ(f_KVTElemT_LITERA(u'\u0142'), 0);
   for (char16_t c : {u'1', u' ', u'\0', u'-', u'\xD800'}) {
@@ -62,18 +55,32 @@ TEST(GeneralTest, LettersFlagsAndCountries) {
   expect_texts("IMIE", f_KVTElemT_LANCUCH_IMIE, 0, {u"Anna Maria", u"O'Hara", u"Łucja"});
   expect_texts("NAZWA_NUMER", f_KVTElemT_NAZWA_NUMER, 0, {u"", u"Rondo ONZ-1"});
   expect_texts("NAZWA_NUMER", f_KVTElemT_NAZWA_NUMER, 62001201, {u"Ul. 3", u"a/b"});
-}
-
-TEST(GeneralTest, SeparatedCodes) {
+  // Separated codes.
   expect_texts("LICZBYZNAKI", f_KVTElemT_LANCUCH_LICZBYZNAKI, 0, {u"", u"AB/12", u"A//1", u"Ź1"});
   expect_texts("LICZBYZNAKI", f_KVTElemT_LANCUCH_LICZBYZNAKI, 60007501, {u"/A", u"A/", u"A-1"});
   expect_texts("LICZBYZNAKISEPARATORY", f_KVTElemT_LANCUCH_LICZBYZNAKISEPARATORY, 0,
                {u"", u"AB-12/3", u"-AB"});
   expect_texts("LICZBYZNAKISEPARATORY", f_KVTElemT_LANCUCH_LICZBYZNAKISEPARATORY, 60007701,
                {u"AB--1", u"AB-", u"A-/B", u"ĄB", u"A B"});
+  // Email.
+  expect_texts("EMAIL", f_KVTElemT_EMAIL, 0,
+               {u"a@b.pl", u"a@b", u"jan.kowalski_1-x@poczta.example.pl"});
+  expect_texts("EMAIL", f_KVTElemT_EMAIL, 60005301,
+               {u"a.@b.pl", u"a@.b.pl", u"a@b..pl", u".a@b.pl", u"a@b.pl.", u"a@b@c.pl", u"@b.pl",
+                u"a@", u"", u"ab.pl", u"a b@c.pl", u"\u00E9@b.pl", u"a@b\u0142.pl"});
+  // Telephone.
+  expect_texts("NR_TELEFONU", f_KVTElemT_NR_TELEFONU, 0,
+               {u"(22) 123-45-67", u"+48 22 1234567", u" 601 100 100", u"1 -2", u"(2)"});
+  expect_texts("NR_TELEFONU", f_KVTElemT_NR_TELEFONU, 60007901,
+               {u"22+1", u"() 123", u"(-) 123", u"123-", u"-123", u"", u"(22)(33) 1", u"22) 1",
+                u"(22 1", u"1 - 2", u"12 34x", u"2)(2", u"( ) 1", u"(2))"});
+  // Fraction.
+  expect_texts("ULAMEK33", f_KVTElemT_ULAMEK33, 0, {u"001", u"999", u"000", u"", u"abc", u"0 5"});
+  expect_texts("ULAMEK33", f_KVTElemT_ULAMEK33, 60003901,
+               {u"12", u"1234", u"1.5", u" 123", u"12a"});
 }
 
-TEST(GeneralTest, FirmNameUsesTheCodePage) {
+TEST(GeneralTest, NamesUseTheCodePage) {
   // 0xB1 is ą in ISO 8859-2 and ± in Windows-1250; 0xB9 is the other way round.
   S iso_a = u"Firma \u00B1", win_a = u"Firma \u00B9";
   KVTSetCodePage(0);
@@ -86,41 +93,16 @@ TEST(GeneralTest, FirmNameUsesTheCodePage) {
   expect_texts("NAZWA@5", f_KVTElemT_LANCUCH_NAZWA, {{u"Firma 1", 0}, {u"\u00D3", 60006501}});
   KVTSetCodePage(1);
   EXPECT_EQ(f_KVTElemT_LANCUCH_NAZWA(nullptr), 0);
-}
-
-TEST(GeneralTest, Surname) {
   KVTSetCodePage(1);
+  // \u00B9 is ą as a Windows-1250 byte, ł as a code point no code-page letter; the first unit is
+  // not examined, and a hyphen after a hyphen joins.
   expect_texts("NAZWISKO", f_KVTElemT_LANCUCH_NAZWISKO, 0,
                {u"Kowalska", u"Żółć", u"", u"Nowak-Kowalska", u"1Nowak", u"Nowak- Lis", u"O'Brien",
-                u"Nowak-\u00B9ski",  // ą as a Windows-1250 byte
-                u"-Nowak-Lis",       // the first unit is not examined
-                u"--"});             // a hyphen after a hyphen joins
-  expect_texts("NAZWISKO", f_KVTElemT_LANCUCH_NAZWISKO, 60006601,
-               {u"Nowak--", u"Nowak-", u"Kowalska-Nowak-Lis", u"Nowak-'Lis", u"Nowak2",
-                u"Michał-Nowak"});  // ł as a code point is not a code-page letter
+                u"Nowak-\u00B9ski", u"-Nowak-Lis", u"--"});
+  expect_texts(
+      "NAZWISKO", f_KVTElemT_LANCUCH_NAZWISKO, 60006601,
+      {u"Nowak--", u"Nowak-", u"Kowalska-Nowak-Lis", u"Nowak-'Lis", u"Nowak2", u"Michał-Nowak"});
   EXPECT_EQ(f_KVTElemT_LANCUCH_NAZWISKO(nullptr), 0);
-}
-
-TEST(GeneralTest, Email) {
-  expect_texts("EMAIL", f_KVTElemT_EMAIL, 0,
-               {u"a@b.pl", u"a@b", u"jan.kowalski_1-x@poczta.example.pl"});
-  expect_texts("EMAIL", f_KVTElemT_EMAIL, 60005301,
-               {u"a.@b.pl", u"a@.b.pl", u"a@b..pl", u".a@b.pl", u"a@b.pl.", u"a@b@c.pl", u"@b.pl",
-                u"a@", u"", u"ab.pl", u"a b@c.pl", u"\u00E9@b.pl", u"a@b\u0142.pl"});
-}
-
-TEST(GeneralTest, Telephone) {
-  expect_texts("NR_TELEFONU", f_KVTElemT_NR_TELEFONU, 0,
-               {u"(22) 123-45-67", u"+48 22 1234567", u" 601 100 100", u"1 -2", u"(2)"});
-  expect_texts("NR_TELEFONU", f_KVTElemT_NR_TELEFONU, 60007901,
-               {u"22+1", u"() 123", u"(-) 123", u"123-", u"-123", u"", u"(22)(33) 1", u"22) 1",
-                u"(22 1", u"1 - 2", u"12 34x", u"2)(2", u"( ) 1", u"(2))"});
-}
-
-TEST(GeneralTest, Fraction) {
-  expect_texts("ULAMEK33", f_KVTElemT_ULAMEK33, 0, {u"001", u"999", u"000", u"", u"abc", u"0 5"});
-  expect_texts("ULAMEK33", f_KVTElemT_ULAMEK33, 60003901,
-               {u"12", u"1234", u"1.5", u" 123", u"12a"});
 }
 
 TEST(GeneralTest, MillionUnitTexts) {

@@ -5,9 +5,11 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
 #include <random>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "platform/text.h"
 #include "tests/test_support.h"
@@ -15,70 +17,58 @@
 namespace {
 
 using olv::testing::utf8;
+template <typename T>
+using Groups = std::pair<T, std::vector<const char16_t*>>;
 
-TEST(NumbersTest, Int32Reading) {
-  struct Row {
-    const char16_t* text;
-    int32_t want;
-  };
-  const Row rows[] = {
-      {u"12", 12},
-      {u"  \t\n-42x", -42},
-      {u"+7", 7},
-      {u"12 34", 12},
-      {u"\u00A03", 3},
-      {u"2147483647", INT32_MAX},
-      {u"2147483648", INT32_MAX},
-      {u"-2147483648", INT32_MIN},
-      {u"-99999999999999", INT32_MIN},
-      {u"0000000000012", 12},
-      {u"1.9", 1},
-  };
-  for (const Row& r : rows) EXPECT_EQ(olv::to_int32(r.text), r.want) << utf8(r.text);
-  for (const char16_t* t : {u"", u"- 7", u"abc", u"\u0663", u"++1"}) {
-    EXPECT_EQ(olv::to_int32(t), 0) << utf8(t);
+TEST(NumbersTest, Int32ReadingAndScanning) {
+  const Groups<int32_t> groups[] = {{12, {u"12", u"12 34", u"0000000000012"}},
+                                    {-42, {u"  \t\n-42x"}},
+                                    {7, {u"+7"}},
+                                    {3, {u"\u00A03"}},
+                                    {1, {u"1.9"}},
+                                    {INT32_MAX, {u"2147483647", u"2147483648"}},
+                                    {INT32_MIN, {u"-2147483648", u"-99999999999999"}},
+                                    {0, {u"", u"- 7", u"abc", u"\u0663", u"++1"}}};
+  for (const auto& [want, texts] : groups) {
+    for (const char16_t* t : texts) EXPECT_EQ(olv::to_int32(t), want) << utf8(t);
   }
+  olv::Text rest = u"01032024";
+  int32_t a = 0, b = 0, c = 0;
+  ASSERT_TRUE(olv::scan_int(rest, 2, a) && olv::scan_int(rest, 2, b) && olv::scan_int(rest, 4, c));
+  EXPECT_EQ(std::tuple(a, b, c), std::tuple(1, 3, 2024));
+  EXPECT_FALSE(olv::scan_int(rest, 2, a));
+  rest = u" 5x";
+  EXPECT_TRUE(olv::scan_int(rest, 2, a) && a == 5);
+  EXPECT_FALSE(olv::scan_int(rest, 2, a));
+  EXPECT_EQ(rest, u"x");
+  rest = u"-12";
+  EXPECT_TRUE(olv::scan_int(rest, 2, a) && a == -1);  // the sign counts toward the width
+  rest = u"-";
+  EXPECT_FALSE(olv::scan_int(rest, 2, a));
 }
 
+// Exact answers: 2^53 + 1 lies halfway between two doubles, so a non-zero digit far behind it
+// rounds up and a text that ends there rounds to the even neighbour.
 TEST(NumbersTest, DoubleReading) {
-  struct Row {
-    const char16_t* text;
-    double want;
-  };
-  const Row rows[] = {
-      {u" 1.5", 1.5},
-      {u".5", 0.5},
-      {u"5.", 5.0},
-      {u"1E-2", 0.01},
-      {u"1e", 1.0},
-      {u"1e+", 1.0},
-      {u"1,5", 1.0},
-      {u"123456789012345678901234567890123456789012345678901234567890", 1.2345678901234568e59},
-  };
-  for (const Row& r : rows) EXPECT_DOUBLE_EQ(olv::to_double(r.text), r.want) << utf8(r.text);
-  for (const char16_t* t : {u"", u"abc", u"inf", u"nan", u"0x10", u".", u"-."}) {
-    EXPECT_EQ(olv::to_double(t), 0.0) << utf8(t);
+  const Groups<double> groups[] = {
+      {1.5, {u" 1.5"}},
+      {0.5, {u".5"}},
+      {5.0, {u"5."}},
+      {0.01, {u"1E-2"}},
+      {1.0, {u"1e", u"1e+", u"1,5"}},
+      {1.2345678901234568e59, {u"123456789012345678901234567890123456789012345678901234567890"}},
+      {1e-49, {u"0.0000000000000000000000000000000000000000000000001"}},
+      {0.0, {u"", u"abc", u"inf", u"nan", u"0x10", u".", u"-.", u"1e-999999999"}},
+      {9007199254740992.0,
+       {u"9007199254740993", u"9007199254740993.000000000000000000000000000000"}},
+      {9007199254740994.0,
+       {u"9007199254740993.000000000000000000000000000001",
+        u"90071992547409930000000000000000000000000001e-28"}},
+      {-9007199254740994.0, {u"-0.90071992547409930000000000000000000000000001e16"}}};
+  for (const auto& [want, texts] : groups) {
+    for (const char16_t* t : texts) EXPECT_EQ(olv::to_double(t), want) << utf8(t);
   }
   EXPECT_TRUE(std::isinf(olv::to_double(u"1e999999999")));
-  EXPECT_EQ(olv::to_double(u"1e-999999999"), 0.0);
-  EXPECT_EQ(olv::to_double(u"0.0000000000000000000000000000000000000000000000001"), 1e-49);
-}
-
-TEST(NumbersTest, DoubleReadingRoundsOnDigitsPastTheKeptOnes) {
-  // 2^53 + 1 lies halfway between two doubles: a non-zero digit far behind it rounds up, a
-  // text that ends there rounds to the even neighbour.
-  struct Row {
-    const char16_t* text;
-    double want;
-  };
-  const Row rows[] = {
-      {u"9007199254740993", 9007199254740992.0},
-      {u"9007199254740993.000000000000000000000000000001", 9007199254740994.0},
-      {u"9007199254740993.000000000000000000000000000000", 9007199254740992.0},
-      {u"-0.90071992547409930000000000000000000000000001e16", -9007199254740994.0},
-      {u"90071992547409930000000000000000000000000001e-28", 9007199254740994.0},
-  };
-  for (const Row& r : rows) EXPECT_EQ(olv::to_double(r.text), r.want) << utf8(r.text);
 }
 
 // Short decimals are read by one exact multiplication or division; the answer must be the C
@@ -99,31 +89,6 @@ TEST(NumbersTest, DoubleReadingMatchesTheCLibrary) {
     const double got = olv::to_double(text);
     ASSERT_EQ(std::memcmp(&got, &want, sizeof got), 0) << ascii << ": " << got << " " << want;
   }
-}
-
-TEST(NumbersTest, ScanWidths) {
-  olv::Text rest = u"01032024";
-  int32_t a = 0, b = 0, c = 0;
-  ASSERT_TRUE(olv::scan_int(rest, 2, a));
-  ASSERT_TRUE(olv::scan_int(rest, 2, b));
-  ASSERT_TRUE(olv::scan_int(rest, 4, c));
-  EXPECT_EQ(a, 1);
-  EXPECT_EQ(b, 3);
-  EXPECT_EQ(c, 2024);
-  EXPECT_FALSE(olv::scan_int(rest, 2, a));
-
-  rest = u" 5x";
-  EXPECT_TRUE(olv::scan_int(rest, 2, a));
-  EXPECT_EQ(a, 5);
-  EXPECT_EQ(rest, u"x");
-  EXPECT_FALSE(olv::scan_int(rest, 2, a));
-  EXPECT_EQ(rest, u"x");
-
-  rest = u"-12";
-  EXPECT_TRUE(olv::scan_int(rest, 2, a));  // the sign counts toward the width
-  EXPECT_EQ(a, -1);
-  rest = u"-";
-  EXPECT_FALSE(olv::scan_int(rest, 2, a));
 }
 
 }  // namespace

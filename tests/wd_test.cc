@@ -12,105 +12,67 @@ namespace olv {
 namespace {
 
 using testing::expect_rule;
+using testing::expect_rule_rows;
 
-TEST(WdTest, CharacterSets) {
-  expect_rule("WD0006_1", 0,
-              {u"Anna Maria", u"O'Hara", u"Anna-Maria",  // unlike the first-name validator
-               u"\u0141ucja"});
-  expect_rule("WD0006_1", 60006401, {u"Anna1"});
-  expect_rule("WD0009_1", 0, {u"Firma & Syn \"X\" s.c., A/B_C\\D-1"});
-  expect_rule("WD0009_1", 60006501, {u"Firma@"});
-  expect_rule("WD0009_2", 0, {u"O'Brien 2"});
-  expect_rule("WD0009_2", 60006501, {u"Firma@"});
-  expect_rule("WD0010_1", 0, {u"Nowak-Kowalska"});
-  expect_rule("WD0010_1", 60006601, {u"Nowak1", u"Nowak."});
-  expect_rule("WD0011_1", 0, {u"Firma (PL)."});
-  expect_rule("WD0011_1", 60006503, {u"Firma1"});
-  expect_rule("WD0020_1", 0, {u"12 34", u"   "});
-  expect_rule("WD0020_1", 60003901, {u"12.5"});
-}
-
-TEST(WdTest, Numbers) {
-  expect_rule("WD0005_1", 0, {u" 123 ", u"   "});
-  expect_rule("WD0005_1", 60006101, {u"1 2"});
-  expect_rule("WD0023_1", 0, {nullptr, u""});
-  expect_rule("WD0023_1", 60006201, {u"-1"});
-  expect_rule("WD0012_1", 0,
-              {u"12   ", u" 12",                                // examined: the space and 1
-               u"   1",                                         // examined: one space
-               u" 1a"});                                        // examined: the space and 1
-  expect_rule("WD0012_1", 60005901, {u"1 2", u"1A", u"\t12"});  // a tab is no space of a number
-  expect_rule("WD0012_2", 0, {u"01234"});
-  expect_rule("WD0012_2", 60005902, {u"1234", u" 1234"});
-  expect_rule("WD0013_1", 0, {u"X", u" 1 ", u" "});
-  expect_rule("WD0013_1", 60006001, {u"x", u"XX"});
-}
-
-TEST(WdTest, Period) {
+TEST(WdTest, RuleRows) {
+  expect_rule_rows({
+      // Character sets; WD0006_1 unlike the first-name validator.
+      {"WD0006_1", 60006401, {u"Anna1"}, {u"Anna Maria", u"O'Hara", u"Anna-Maria", u"\u0141ucja"}},
+      {"WD0009_1", 60006501, {u"Firma@"}, {u"Firma & Syn \"X\" s.c., A/B_C\\D-1"}},
+      {"WD0009_2", 60006501, {u"Firma@"}, {u"O'Brien 2"}},
+      {"WD0010_1", 60006601, {u"Nowak1", u"Nowak."}, {u"Nowak-Kowalska"}},
+      {"WD0011_1", 60006503, {u"Firma1"}, {u"Firma (PL)."}},
+      {"WD0020_1", 60003901, {u"12.5"}, {u"12 34", u"   "}},
+      // Numbers.
+      {"WD0005_1", 60006101, {u"1 2"}, {u" 123 ", u"   "}},
+      {"WD0023_1", 60006201, {u"-1"}, {nullptr, u""}},
+      // Only the first n units are examined: " 1" of " 1a", one space of "   1"; a tab is no
+      // space of a number.
+      {"WD0012_1", 60005901, {u"1 2", u"1A", u"\t12"}, {u"12   ", u" 12", u"   1", u" 1a"}},
+      {"WD0012_2", 60005902, {u"1234", u" 1234"}, {u"01234"}},
+      {"WD0013_1", 60006001, {u"x", u"XX"}, {u"X", u" 1 ", u" "}},
+      // The flag of WD0017_2 is compared exactly. The telephone number is the element's, its x
+      // outside the first n characters.
+      {"WD0017_2", 60007602, {u"abc|1|"}, {u"abc|0|", u"abc| 1|"}},
+      {"WD0018_1", 60007901, {u"22+123", u"(22)(33)", u"-22"}, {u"+48 22 123-45-67", u" 12 x"}},
+      // Slashes and dashes; the last unit of "AB/ " is the space.
+      {"WD0007_2", 60007501, {u"/AB", u"AB/", u"AB.1"}, {u"AB/12 3,4-5", u"AB/ "}},
+  });
+  // Period.
   expect_rule("WD0003_1", 0, {u"012024", u"122050"});
   expect_rule("WD0003_1", 60005701, {u"132024"});
   expect_rule("WD0003_1", 60006301, {u"011849", u"012051"});
   expect_rule("WD0003_1", 60006201, {u"01202A", u"01 2024", u"012024 "});
-}
-
-TEST(WdTest, EmailAddress) {
+  // Email address.
   expect_rule("WD0004_1", 0, {u"a@b.pl", u"a_1-x@b", u"a@b.pl  "});
   expect_rule("WD0004_1", 60005301,
               {u" a@b.pl", u"a@b..pl", u"a.@b.pl", u"a@.pl", u"a@b@c.pl", u"a@b.pl.", u"a@",
                u"\u0105@b.pl"});
-}
-
-TEST(WdTest, SlashesAndDashes) {
-  expect_rule("WD0007_2", 0, {u"AB/12 3,4-5", u"AB/ "});  // the last unit is the space
-  expect_rule("WD0007_2", 60007501, {u"/AB", u"AB/", u"AB.1"});
   expect_rule("WD0008_1", 0, {u"AB-12/3", u"-AB", u"\u0141\u00d3D\u0179-1"});
   expect_rule("WD0008_1", 60007701, {u"AB--1", u"AB/-1", u"AB-  "});
-  expect_rule("WD0008_2", 0,
-              {u"AB-123", u"A.B-1-2",  // before the first dash nothing is examined
-               u"AB-12 ", u" A-1-"});  // the last dash lies outside the first n characters
+  // Before the first dash nothing is examined; in " A-1-" the last dash lies outside the first n.
+  expect_rule("WD0008_2", 0, {u"AB-123", u"A.B-1-2", u"AB-12 ", u" A-1-"});
   expect_rule("WD0008_2", 60007702,
               {u"AB-000", u"AB--1", u"AB-CDE", u"000", u"ABC", u"AB-", u"AB-1.2"});
-}
-
-TEST(WdTest, IdentityNumbers) {
+  // Identity numbers.
   expect_rule("WD0014_1", 0, {u"1234563218"});
-  expect_rule("WD0014_1", 60005101,
-              {u"1234563219", u"0000000000", u"1234500070",  // weighted sum leaves 10
-               u"123-563218"});
-  expect_rule("WD0015_1", 0,
-              {u"02250801231",  // May 2002
-               u"50811501234",  // January 1850
-               u"04222901237"});
-  expect_rule(
-      "WD0015_1", 60005401,
-      {u"44051401358", u"02130801236", u"02930101231", u"49811501238",  // 1849 is out of range
-       u"02222901233",                                                  // 29 February 2002
-       u"90010100009",                                                  // serial 0000
-       u"0225080123"});
+  // The weighted sum of 1234500070 leaves 10.
+  expect_rule("WD0014_1", 60005101, {u"1234563219", u"0000000000", u"1234500070", u"123-563218"});
+  // May 2002, January 1850; then 1849, 29 February 2002 and the serial 0000.
+  expect_rule("WD0015_1", 0, {u"02250801231", u"50811501234", u"04222901237"});
+  expect_rule("WD0015_1", 60005401,
+              {u"44051401358", u"02130801236", u"02930101231", u"49811501238", u"02222901233",
+               u"90010100009", u"0225080123"});
   expect_rule("WD0016_1", 0, {u"123456785", u"12345678512347"});
   expect_rule("WD0016_1", 60005201, {u"123456784", u"12345678512348", u"1234567850", u"12345678a"});
+  // Bank account.
+  expect_rule("WD0017_1", 0,
+              {u"39111122223333444455556666|", u"PL39111122223333444455556666|x", u"     |",
+               u"                                         x|"});  // 41 spaces
+  expect_rule("WD0017_1", 60007602, {u"3911112222333344445555666|", u"   x|"});
+  // The dictionary service rule without a service.
+  expect_rule("WD0007_1", -1, {u"abc"});
 }
-
-TEST(WdTest, BankAccount) {
-  expect_rule("WD0017_1", 0, {{u"39111122223333444455556666", u""}});
-  expect_rule("WD0017_1", 0, {{u"PL39111122223333444455556666", u"x"}, {u"     ", u""}});
-  expect_rule("WD0017_1", 0, {{u"                                         x", u""}});  // 41 spaces
-  expect_rule("WD0017_1", 60007602, {{u"3911112222333344445555666", u""}, {u"   x", u""}});
-  expect_rule("WD0017_2", 60007602, {{u"abc", u"1", u""}});
-  expect_rule("WD0017_2", 0, {{u"abc", u"0", u""}});
-  expect_rule("WD0017_2", 0, {{u"abc", u" 1", u""}});  // the flag is compared exactly
-}
-
-TEST(WdTest, TelephoneNumber) {
-  expect_rule("WD0018_1", 0,
-              {u"+48 22 123-45-67", u"(22) 1234567", u"(2)-3",
-               u" 12 x"});  // the x lies outside the first n characters
-  expect_rule("WD0018_1", 60007901,
-              {u"22+123", u"() 123", u"( ) 123", u"(22 123", u")22( 1", u"(22)(33)", u"22 - 123",
-               u"123-", u"-22"});
-}
-
-TEST(WdTest, DictionaryServiceRuleWithoutService) { expect_rule("WD0007_1", -1, {u"abc"}); }
 
 using WdServiceTest = testing::ServiceFixture;
 

@@ -9,79 +9,49 @@ namespace olv {
 namespace {
 
 using testing::expect_rule;
-using testing::fields;
+using testing::expect_rule_rows;
 
-TEST(XpRules0061To0098, PresenceRules) {
-  expect_rule("XP0061_1", 61006101, {{u"x", u" "}});
-  expect_rule("XP0061_1", 0, {{u" ", u""}, {u"x", u"y"}});
-  expect_rule("XP0072_1", 61007201, {{u"", u"", u"z"}, {u"x", nullptr, u""}});
-  expect_rule("XP0072_1", 0, {{u"x", u"y", u"z"}, {u"", u"", u""}});
-  expect_rule("XP0073_2", 61007302, {{u"x", u"\t"}});
-  expect_rule("XP0073_2", 0, {{u"", u""}, {u"x", u"y"}});
-  expect_rule("XP0076_1", 61007601, {{u"", u""}, {u"x", u""}});
-  expect_rule("XP0076_1", 0, {{u"x", u"y"}});
-  expect_rule("XP0088_1", 61008801, {{nullptr, u"y"}});
-  expect_rule("XP0088_1", 0, {{u"x", u"y"}});
-  expect_rule("XP0092_1", 61009201, {{u" ", nullptr}});
-  expect_rule("XP0092_1", 0, {{u"", u"y"}});
-  expect_rule("XP0094_1", 61009401, {{u"x", u"y"}});
-  expect_rule("XP0094_1", 0, {{u"", u"y"}});
-  expect_rule("XP0095_2", 61009502, {{u"", u"", u"z"}});
-  expect_rule("XP0095_2", 0, {{u"", u"y", u"z"}, {u"x", u"", u""}});
-  expect_rule("XP0095_3", 61009503, {{u" "}});
-  expect_rule("XP0095_3", 0, {{u"x"}});
-  expect_rule("XP0095_4", 61009504, {{nullptr}});
-  expect_rule("XP0095_4", 0, {{u"x"}});
-}
-
-TEST(XpRules0061To0098, GroupRulesAcceptTheLeadingGroupFirst) {
-  expect_rule("XP0093_7", 0, {{u"a", u"b", u"c", u""}, {u"a", u"", u"", u"d"}});
-  expect_rule("XP0093_7", 61009307, {{u"a", u"", u"", u""}, {u"", u"", u"", u""}});
-  expect_rule("XP0093_9", 0, {{u"a", u"b", u"c", u"d", u""}, {u"a", u"b", u"", u"", u"e"}});
-  expect_rule("XP0093_9", 61009309, {{u"a", u"b", u"", u"", u""}});
-  expect_rule("XP0093_8", 0, {fields(8, {}), fields(8, {{2, u"b"}, {8, u"h"}})});
-  expect_rule("XP0093_8", 0, {fields(8, {{1, u"a"}, {2, u"b"}, {3, u"c"}})});
-  expect_rule("XP0093_8", 61009308, {fields(8, {{1, u"a"}})});
-  expect_rule("XP0093_10", 0, {fields(8, {}), fields(8, {{2, u"b"}, {8, u"h"}})});
-  expect_rule("XP0093_10", 61009308, {fields(8, {{1, u"a"}})});
-  expect_rule("XP0093_15", 0, {{u"", u"", u"", u""}, {u"a", u"b", u"c", u""}});
-  expect_rule("XP0093_15", 0, {{u"a", u"", u"", u"d"}});
-  expect_rule("XP0093_15", 61009315, {{u"", u"b", u"", u"d"}});
-}
-
-TEST(XpRules0061To0098, GroupRulesWithTwoLeadingFields) {
-  expect_rule("XP0093_12", 0, {fields(9, {}), fields(9, {{8, u"g"}, {2, u"b"}, {6, u"y"}})});
-  expect_rule("XP0093_12", 0, {fields(9, {{1, u"f"}, {2, u"b"}, {4, u"x"}})});
-  expect_rule("XP0093_12", 61009312, {fields(9, {{8, u"g"}, {2, u"b"}, {7, u"z"}})});
-  expect_rule("XP0093_12", 61009312, {fields(9, {{1, u"f"}, {4, u"x"}})});
-  expect_rule("XP0093_14", 61009314, {fields(9, {{8, u"g"}, {2, u"b"}, {7, u"y"}})});
-  expect_rule("XP0093_14", 61009314, {fields(9, {{1, u"f"}, {2, u"b"}, {6, u"y"}})});
-  expect_rule("XP0093_14", 0, {fields(9, {{9, u"g"}, {2, u"b"}, {7, u"y"}})});
-  expect_rule("XP0093_16", 0, {fields(10, {}), fields(10, {{9, u"g"}, {2, u"b"}, {4, u"x"}})});
-  expect_rule("XP0093_16", 61009313, {fields(10, {{10, u"t"}})});
-}
-
-TEST(XpRules0061To0098, TwoIdentificationsByTrimmedLength) {
-  expect_rule("XP0098_4", 0, {{u" 1234567890 ", u"", u"z"}, {u"", u"123456789", u"z"}});
-  expect_rule("XP0098_4", 0, {{u"", u"12345678901234", u"z"}, {u"1234567890", u"123456789", u""}});
-  expect_rule("XP0098_4", 61009801, {{u"123456789012", u"", u"z"}, {u"", u"1234567890", u"z"}});
-  expect_rule("XP0098_4", 61009801, {{u"1234567890", u"", u""}});
-  expect_rule("XP0098_7", 0, {fields(8, {{4, u"d"}, {5, u"d"}, {7, u"e"}, {8, u"e"}})});
-  expect_rule("XP0098_7", 0, {fields(8, {{1, u"abcdefghij"}, {3, u"a b c d e f"}, {8, u""}})});
-  expect_rule("XP0098_7", 0, {fields(8, {{2, u"123456789"}, {6, u"s"}})});
-  expect_rule("XP0098_7", 0, {fields(8, {{3, u"12345678901"}, {7, u"e"}, {8, u"e"}})});
-  expect_rule("XP0098_7", 0, {fields(8, {{1, u"1234567890"}, {4, u"d"}, {5, u"d"}})});
-  expect_rule("XP0098_7", 61009801, {fields(8, {{4, u"d"}, {5, u"d"}, {7, u"e"}})});
-  expect_rule("XP0098_7", 61009801, {fields(8, {{3, u"12345678901"}, {6, u"s"}})});
-  expect_rule("XP0096_2", 61009601, {fields(9, {{1, u"F"}, {5, u"d"}, {6, u"d"}, {8, u"e"}})});
-  expect_rule("XP0096_2", 0, {fields(9, {{1, u"F"}, {5, u"d"}, {6, u"d"}, {8, u"e"}, {9, u"e"}})});
-  expect_rule("XP0096_2", 0, {fields(9, {{1, u"F"}, {4, u"12345678901"}, {8, u"e"}, {9, u"e"}})});
-  expect_rule("XP0096_2", 0, {fields(9, {{1, u"F"}, {2, u"1234567890"}, {7, u"s"}})});
-  expect_rule("XP0096_2", 0, {fields(9, {{1, u" F"}}), fields(9, {{1, nullptr}})});
-  expect_rule("XP0097_1", 0, {{u"P", u"", u"12345678901234", u"z"}});
-  expect_rule("XP0097_1", 0, {{u"P", u"1234567890", u"", u"z"}, {u"F", u"", u"", u""}});
-  expect_rule("XP0097_1", 0, {{u"p", u"", u"", u""}, {nullptr, u"", u"", u""}});
-  expect_rule("XP0097_1", 61009701, {{u"P", u"1234567890", u"", u""}});
+TEST(XpRules0061To0098, RuleRows) {
+  // Presence rules.
+  expect_rule_rows({
+      {"XP0061_1", 61006101, {u"x| "}, {u" |", u"x|y"}},
+      {"XP0072_1", 61007201, {u"||z", u"x|~|"}, {u"x|y|z", u"||"}},
+      {"XP0073_2", 61007302, {u"x|\t"}, {u"|", u"x|y"}},
+      {"XP0076_1", 61007601, {u"|", u"x|"}, {u"x|y"}},
+      {"XP0088_1", 61008801, {u"~|y"}, {u"x|y"}},
+      {"XP0092_1", 61009201, {u" |~"}, {u"|y"}},
+      {"XP0094_1", 61009401, {u"x|y"}, {u"|y"}},
+      {"XP0095_2", 61009502, {u"||z"}, {u"|y|z", u"x||"}},
+      {"XP0095_3", 61009503, {u" "}, {u"x"}},
+      {"XP0095_4", 61009504, {u"~"}, {u"x"}},
+      // Group rules accept the leading group first.
+      {"XP0093_7", 61009307, {u"a|||", u"|||"}, {u"a|b|c|", u"a|||d"}},
+      {"XP0093_9", 61009309, {u"a|b|||"}, {u"a|b|c|d|", u"a|b|||e"}},
+      {"XP0093_8", 61009308, {u"a|||||||"}, {u"|||||||", u"|b||||||h", u"a|b|c|||||"}},
+      {"XP0093_10", 61009308, {u"a|||||||"}, {u"|||||||", u"|b||||||h"}},
+      {"XP0093_15", 61009315, {u"|b||d"}, {u"|||", u"a|b|c|", u"a|||d"}},
+      // Group rules with two leading fields.
+      {"XP0093_14", 61009314, {u"|b|||||y|g|", u"f|b||||y|||"}, {u"|b|||||y||g"}},
+      {"XP0093_16", 61009313, {u"|||||||||t"}, {u"|||||||||", u"|b||x|||||g|"}},
+  });
+  expect_rule("XP0093_12", 61009312, {u"|b|||||z|g|", u"f|||x|||||"});
+  expect_rule("XP0093_12", 0, {u"||||||||", u"|b||||y||g|", u"f|b||x|||||"});
+  // Two identifications by trimmed length.
+  expect_rule(
+      "XP0098_4", 0,
+      {u" 1234567890 ||z", u"|123456789|z", u"|12345678901234|z", u"1234567890|123456789|"});
+  expect_rule("XP0098_4", 61009801, {u"123456789012||z", u"|1234567890|z", u"1234567890||"});
+  expect_rule("XP0098_7", 0,
+              {u"|||d|d||e|e", u"abcdefghij||a b c d e f|||||", u"|123456789||||s||",
+               u"||12345678901||||e|e", u"1234567890|||d|d|||"});
+  expect_rule("XP0098_7", 61009801, {u"|||d|d||e|", u"||12345678901|||s||"});
+  expect_rule("XP0096_2", 61009601, {u"F||||d|d||e|"});
+  expect_rule("XP0096_2", 0,
+              {u"F||||d|d||e|e", u"F|||12345678901||||e|e", u"F|1234567890|||||s||", u" F||||||||",
+               u"~||||||||"});
+  expect_rule("XP0097_1", 0,
+              {u"P||12345678901234|z", u"P|1234567890||z", u"F|||", u"p|||", u"~|||"});
+  expect_rule("XP0097_1", 61009701, {u"P|1234567890||"});
 }
 
 // The identification rules against their list of pairs, written out here, for every presence of
@@ -103,13 +73,12 @@ TEST(XpRules0061To0098, TwoIdentificationsForEveryPresence) {
                            (b11 && d) || (b10 && s) || (b9 && s) || (b11 && e);
           const bool any_blank = !d || !e;
           auto f = [&](int bit) { return kField[filled(bit) ? 0 : 1]; };
+          SCOPED_TRACE(::testing::Message() << i10 << ' ' << i9 << ' ' << i11 << ' ' << others);
           ASSERT_EQ(XP0098_7(kI10[i10], kI9[i9], kI11[i11], f(0), f(1), f(2), f(3), f(4)),
-                    !two && any_blank ? 61009801 : 0)
-              << i10 << ' ' << i9 << ' ' << i11 << ' ' << others;
+                    !two && any_blank ? 61009801 : 0);
           // XP0096_2 takes its second further pair the other way round.
           ASSERT_EQ(XP0096_2(u"F", kI10[i10], kI9[i9], kI11[i11], f(0), f(1), f(2), f(4), f(3)),
-                    !two && any_blank ? 61009601 : 0)
-              << i10 << ' ' << i9 << ' ' << i11 << ' ' << others;
+                    !two && any_blank ? 61009601 : 0);
         }
       }
     }

@@ -1,6 +1,8 @@
 // Tests of the XP rules 0130 to 0176 through the exports table, with a fake dictionary service
 // and with none registered (code checks then rest on their local format tests, lookups give "-1").
 #include <initializer_list>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "calls/calls.h"
@@ -12,192 +14,7 @@ namespace olv {
 namespace {
 
 using testing::expect_rule;
-using testing::expect_rules;
-
-TEST(Xp0130To0176Test, RequiredFields) {
-  expect_rule("XP0131_1", 61013101, {u"", u" \t ", nullptr});
-  expect_rule("XP0131_1", 0, {u"x"});
-  expect_rule("XP0149_4", 61014902, {u"  "});
-}
-
-TEST(Xp0130To0176Test, CodesFailingTheirDictionaryFormat) {
-  expect_rule("XP0130_1", 61013001, {u"1a", u" 12"});  // the code goes to the check untrimmed
-  expect_rule("XP0130_1", 0, {u"12", u"   "});
-  expect_rule("XP0138_1", 61013801, {u"0A"});
-  expect_rule("XP0138_1", 0,
-              {u"01", u"A1",  // guarded by the first character alone
-               u" 0A", nullptr});
-  expect_rule("XP0138_2", 61013802, {u"1 "});
-  expect_rule("XP0138_2", 0, {u""});
-  expect_rule("XP0159_2", 61015902, {u"1X"});
-  expect_rule("XP0159_2", 0,
-              {u"12X",  // only its first two units must be digits
-               u" "});
-  expect_rule("XP0162_2", 61016201, {{u"12A", u""}, {u" 12A ", u"052004"}});
-  expect_rule("XP0162_2", 0, {{u"123", u""}, {u"12A4", u""}});  // guarded by a trimmed length of 3
-  expect_rule("XP0163_2", 61016301, {{u" ", u""}});             // spaces alone are still checked
-  expect_rule("XP0163_2", 0, {{u"", u""}, {u"12", u"31022024"}});
-  expect_rule("XP0164_2", 61016401, {{u"1a", u""}});
-  expect_rule("XP0164_2", 0, {{u" ", u""}});
-  expect_rule("XP0165_2", 61016501, {{u"1a", u"01012005"}});
-  expect_rule("XP0175_1", 61017501, {{u"1 2", u""}});
-  expect_rule("XP0175_1", 0, {{u"\t", u""}});
-  expect_rule("XP0167_1", 61016703, {{u"1a", u"31122004"}});
-  expect_rule("XP0167_1", 0, {{u"12", u"01012005"}, {u"", u"01012005"}});
-}
-
-TEST(Xp0130To0176Test, FirstCharacters) {
-  expect_rule("XP0136_1", 61013601,
-              {u" A",  // the untouched first character counts
-               u"a"});
-  expect_rule("XP0136_1", 0, {u"A", u"0", u""});
-  expect_rule("XP0137_1", 0,
-              {u"A000001", u"A00001x",  // "1x" reads as 1
-               u"D12", u" A12", nullptr});
-  expect_rule("XP0137_1", 61013701,
-              {u"A000000", u"A000048", u"A12", u"A12345 ",  // seven units, six once trimmed
-               u"A     01"});                               // characters 6 and 7 are " 0"
-}
-
-TEST(Xp0130To0176Test, DigitForms) {
-  expect_rule("XP0150_2", 0, {u"99", u"  "});
-  expect_rule("XP0150_2", 60008101, {u"00", u"1", u" 1", u"100"});
-  expect_rule("XP0157_1", 0,
-              {u"07", u"1A",  // reads as 1
-               u"1 2", u" 13", u"1"});
-  expect_rule("XP0157_1", 61015103, {u"00", u"13AB", u"-1"});  // the sign is read
-  expect_rule("XP0161_1", 0, {u"ABC", u"ABC  "});
-  expect_rule("XP0161_1", 61016101, {u"AB ", u" ABC", u"A B", u""});
-  expect_rule("XP0148_1", 0, {{u"12", u"123456"}});
-  expect_rule("XP0148_1", 60004101, {{u"1", u"123456"}, {u"  ", u"123456"}, {u"1a", u"123456"}});
-  expect_rule("XP0148_1", 60004101, {{u"12", u"12345 "}});
-  expect_rule("XP0156_5", 0, {{u"0110", u"0", u"0"}});
-  expect_rule("XP0156_5", 61015605, {{u"01 0", u"0", u"0"}, {u" 0110", u"0", u"0"}});
-  expect_rule("XP0156_5", 61015605, {{u"0110", u"0 ", u"0"}, {u"011", u"0", u"0"}});
-  expect_rule("XP0156_5", 61015605, {{u"011A", u"0", u"0"}, {u"0110", u"0", u""}});
-}
-
-TEST(Xp0130To0176Test, CitizenshipText) {
-  expect_rule("XP0176_1", 0,
-              {u"POLSKA", u"POLKA ",  // the full forms compare trimmed
-               u"RZEC",               // shorter than the five-character prefix
-               u" POLSKI",            // the prefixes are tested on the untouched text
-               u"polski", u"P L", u"NIEMCY", u""});
-  expect_rule("XP0176_1", 61017601, {u"POLSKI", u"POLAND", u" PL ", u"RZECZPOSPOLITA", u"POLO"});
-}
-
-// With no service the kinship lookup answers "-1": not a household member, a disability degree
-// column that is not empty and begins with '-'.
-TEST(Xp0130To0176Test, KinshipCodesWithoutTheService) {
-  expect_rules({
-      {"XP0132_2", {u"1", u"11", u""}, 0},
-      {"XP0134_2", {u"1", u"11", u"15032016", u"15031990", u"X"}, 61013401},  // 26 on the day
-      {"XP0134_2", {u"1", u"11", u"16032016", u"15031990", u""}, 61013401},
-      {"XP0134_2", {u"1", u"11", u"15032016", u"15031990", u"-"}, 0},
-      {"XP0134_2", {u"1", u"11", u"14032016", u"15031990", u"X"}, 0},
-      {"XP0134_2", {u" 1", u"11", u"15032016", u"15031990", u"X"}, 0},  // exactly "1"
-      {"XP0134_2", {u"1", u"111", u"15032016", u"15031990", u"X"}, 0},
-      {"XP0134_2", {u"1", u"11", u"15032016", u"32031990", u"X"}, 0},
-      {"XP0134_2", {u"1", u"11", u"", u"15031990", u"X"}, 0},
-      {"XP0134_3", {u"1", u"11", u"14032016", u"15031990", u""}, 61013403},
-      {"XP0134_3", {u"1", u"11", u"14032016", u"15031990", u" "}, 0},
-      {"XP0134_3", {u"1", u"11", u"15032016", u"15031990", u""}, 0},
-      {"XP0134_3", {u"1", u"1a", u"14032016", u"15031990", u""}, 0},
-      {"XP0134_4", {u"1", u"1a", u""}, 61013404},
-      {"XP0134_4", {u"1", u"", u""}, 61013404},
-      {"XP0134_4", {u"1", u"1a", u" "}, 0},
-      {"XP0134_4", {u"1 ", u"1a", u""}, 0},
-      {"XP0134_4", {u"1", u"11", u""}, 0},
-  });
-}
-
-TEST(Xp0130To0176Test, TitleKeyAgainstAPeriod) {
-  expect_rule("XP0147_1", 61014701, {{u"0121", u"1", u"092003"}, {u"0123", u"1", u"012003"}});
-  expect_rule("XP0147_1", 61014701, {{u"0121", u"1", u"091901"}, {u"0120", u"1", u""}});
-  expect_rule("XP0147_1", 61014701, {{u"012", u"01", u"102003"}});  // joined then cut to five
-  expect_rule("XP0147_1", 61014701, {{u"01201", u"9", u"102003"}});
-  expect_rule("XP0147_1", 0, {{u"0121", u"1", u"102003"}});
-  expect_rule("XP0147_1", 0, {{u"0121", u"1", u"132003"}});  // no month: not before
-  expect_rule("XP0147_1", 0, {{u"0121", u"1", u"091900"}, {u"0121", u"1", u""}});
-  expect_rule("XP0147_1", 0, {{u"0120 ", u"1", u"102003"}, {u"0120", u"0", u"092003"}});
-  expect_rule("XP0147_1", 0, {{u" ", u"01201", u"092003"}});  // a blank title code
-}
-
-TEST(Xp0130To0176Test, TitleKeyAgainstDates) {
-  expect_rules({
-      {"XP0147_3", {u"", u"", u"", u"", u"", u"", u"0120", u"1"}, 61014701},
-      {"XP0147_3", {u"", u"", u"", u"", u"", u"", u"0121", u"1"}, 0},
-      {"XP0147_3", {u"30092003", u"", u"", u"", u"", u"", u"0121", u"1"}, 61014701},
-      {"XP0147_3", {u"01102003", u"", u"", u"", u"", u"15082003", u"0131", u"1"}, 0},
-      {"XP0147_3", {u"01102003", u"", u"", u"", u"", u"15082003", u"0122", u"1"}, 61014701},
-      {"XP0147_3", {u"01102003", u"32092003", u"", u"", u"", u"", u"0121", u"1"}, 0},
-      {"XP0147_5", {u"01102003", u"0121", u"1"}, 61014701},  // the day before is 30 September
-      {"XP0147_5", {u"02102003", u"0121", u"1"}, 0},
-      {"XP0147_5", {u"", u"0121", u"1"}, 61014701},  // the fallback's day before
-      {"XP0147_5", {u"01012004", u"0120", u"1"}, 61014701},
-      {"XP0147_5", {u"01012004", u"0121", u"1"}, 0},
-  });
-}
-
-using Xp0130To0176ServiceTest = testing::ServiceFixture;
-
-TEST_F(Xp0130To0176ServiceTest, CodesKnownToTheDictionary) {
-  fake_.state.codes = {u"12", u"123"};
-  expect_rule("XP0130_1", 0, {u"12"});
-  expect_rule("XP0130_1", 61013001, {u"13"});
-  expect_rule("XP0138_1", 61013801, {u"01"});
-  expect_rule("XP0159_2", 0, {u"12"});
-  expect_rule("XP0162_2", 61016201, {{u"124", u""}});
-  expect_rule("XP0175_1", 0, {{u"123", u""}});
-}
-
-// The dictionary number and the dictionary date each rule's code check goes with.
-TEST_F(Xp0130To0176ServiceTest, DatesOfTheCodeChecks) {
-  struct Case {
-    const char* rule;
-    std::vector<const char16_t*> args;
-    int number;
-    int date;
-  };
-  const Case cases[] = {
-      {"XP0130_1", {u"1"}, 10006, 0},
-      {"XP0138_1", {u"0"}, 10010, 0},
-      {"XP0138_2", {u"1"}, 10049, 0},
-      {"XP0159_2", {u"12"}, 10005, 0},
-      {"XP0162_2", {u"123", u"052004"}, 10019, 200405},
-      {"XP0162_2", {u"123", u"132004"}, 10019, 200310},
-      {"XP0163_2", {u"1", u"15032024"}, 10009, 20240315},
-      {"XP0163_2", {u"1", u""}, 10009, 20050101},
-      {"XP0164_2", {u"1", u"31022024"}, 10008, 20050101},
-      {"XP0165_2", {u"1", u"15032024"}, 10012, 20240315},
-      {"XP0175_1", {u"1", u"  "}, 10013, 20050101},
-      {"XP0167_1", {u"1", u"01012005"}, 10004, 20050101},
-      {"XP0167_1", {u"1", u"31122004"}, 10004, 0},
-  };
-  for (const Case& c : cases) {
-    call_rule(*find_export(c.rule), c.args.data());
-    ASSERT_FALSE(calls().empty()) << c.rule;
-    EXPECT_EQ(calls().back().number, c.number) << c.rule;
-    EXPECT_EQ(calls().back().date, c.date)
-        << c.rule << "(\"" << testing::utf8(c.args.back()) << "\")";
-  }
-}
-
-// Kinship rows by code: "11" lives in the household, "21" has an empty degree column, "22" and
-// "23" the degrees 2 and space; "99" has no row.
-TEST_F(Xp0130To0176ServiceTest, KinshipCodes) {
-  fake_.state.answers = {{u"11", u"1"}, {u"12", u"0"}, {u"21", u""}, {u"22", u"2"}, {u"23", u" "}};
-  expect_rule("XP0132_2", 61013201, {{u"1", u"11", u""}, {u" 1 ", u"11", u" "}});
-  expect_rule("XP0132_2", 0, {{u"1", u"12", u""}});
-  expect_rule("XP0134_2", 0, {{u"1", u"22", u"15032016", u"15031990", u"2"}});
-  expect_rule("XP0134_2", 0, {{u"1", u"21", u"15032016", u"15031990", u"3"}});
-  expect_rule("XP0134_2", 61013401, {{u"1", u"22", u"15032016", u"15031990", u"3"}});
-  expect_rule("XP0134_2", 61013401, {{u"1", u"23", u"15032016", u"15031990", u"3"}});
-  expect_rule("XP0134_3", 61013403, {{u"1", u"22", u"14032016", u"15031990", u""}});
-  expect_rule("XP0134_3", 0, {{u"1", u"21", u"14032016", u"15031990", u""}});
-  expect_rule("XP0134_4", 61013404, {{u"1", u"21", u""}, {u"1", u"99", u""}});
-  expect_rule("XP0134_4", 0, {{u"1", u"22", u""}, {u"1", u"23", u""}});
-}
+using testing::expect_rule_rows;
 
 // The 18 fields of XP0149_10 and XP0149_11: p1, p2, "a" in the fields numbered, spaces elsewhere.
 std::vector<const char16_t*> fields(const char16_t* p1, const char16_t* p2,
@@ -209,16 +26,124 @@ std::vector<const char16_t*> fields(const char16_t* p1, const char16_t* p2,
   return ps;
 }
 
-TEST(Xp0130To0176Test, GroupsThatMustBeComplete) {
-  expect_rule("XP0149_10", 61014910, {fields(u"x", u"", {3, 4, 5, 15})});
+TEST(Xp0130To0176Test, RuleRows) {
+  // Required fields; codes failing their dictionary format. A code goes to its check untrimmed;
+  // XP0138_1 is guarded by its first character alone, XP0162_2 by a trimmed length of 3; XP0159_2
+  // needs only two digits first; spaces alone are still checked in XP0163_2.
+  expect_rule("XP0149_4", 61014902, {u"  "});
+  expect_rule("XP0165_2", 61016501, {u"1a|01012005"});
+  expect_rule_rows({
+      {"XP0131_1", 61013101, {u"", u" \t ", nullptr}, {u"x"}},
+      {"XP0130_1", 61013001, {u"1a", u" 12"}, {u"12", u"   "}},
+      {"XP0138_1", 61013801, {u"0A"}, {u"01", u"A1", u" 0A", nullptr}},
+      {"XP0138_2", 61013802, {u"1 "}, {u""}},
+      {"XP0159_2", 61015902, {u"1X"}, {u"12X", u" "}},
+      {"XP0162_2", 61016201, {u"12A|", u" 12A |052004"}, {u"123|", u"12A4|"}},
+      {"XP0163_2", 61016301, {u" |"}, {u"|", u"12|31022024"}},
+      {"XP0164_2", 61016401, {u"1a|"}, {u" |"}},
+      {"XP0175_1", 61017501, {u"1 2|"}, {u"\t|"}},
+      {"XP0167_1", 61016703, {u"1a|31122004"}, {u"12|01012005", u"|01012005"}},
+      // First characters: the untouched first one counts.
+      {"XP0136_1", 61013601, {u" A", u"a"}, {u"A", u"0", u""}},
+      // Digit forms: "-1" is read with its sign, "1A" as 1.
+      {"XP0150_2", 60008101, {u"00", u"1", u" 1", u"100"}, {u"99", u"  "}},
+      {"XP0157_1", 61015103, {u"00", u"13AB", u"-1"}, {u"07", u"1A", u"1 2", u" 13", u"1"}},
+      {"XP0161_1", 61016101, {u"AB ", u" ABC", u"A B", u""}, {u"ABC", u"ABC  "}},
+      {"XP0149_12", 61014912, {u"x|a| |c"}, {u"x|a|b|c", u"|||"}},
+      {"XP0134_4", 61013404, {u"1|1a|", u"1||"}, {u"1|1a| ", u"1 |1a|", u"1|11|"}},
+  });
+  expect_rule("XP0148_1", 60004101, {u"1|123456", u"  |123456", u"1a|123456", u"12|12345 "});
+  expect_rule("XP0148_1", 0, {u"12|123456"});
+  // "1x" reads as 1; "A12345 " has seven units, six once trimmed; characters 6 and 7 of
+  // "A     01" are " 0".
+  expect_rule("XP0137_1", 0, {u"A000001", u"A00001x", u"D12", u" A12", nullptr});
+  expect_rule("XP0137_1", 61013701, {u"A000000", u"A000048", u"A12", u"A12345 ", u"A     01"});
+  expect_rule("XP0156_5", 61015605,
+              {u"01 0|0|0", u" 0110|0|0", u"0110|0 |0", u"011|0|0", u"011A|0|0", u"0110|0|"});
+  expect_rule("XP0156_5", 0, {u"0110|0|0"});
+  // Citizenship text: the full forms compare trimmed, the five-character prefixes on the untouched
+  // text; "RZEC" is shorter than a prefix.
+  expect_rule("XP0176_1", 0,
+              {u"POLSKA", u"POLKA ", u"RZEC", u" POLSKI", u"polski", u"P L", u"NIEMCY", u""});
+  expect_rule("XP0176_1", 61017601, {u"POLSKI", u"POLAND", u" PL ", u"RZECZPOSPOLITA", u"POLO"});
+  // Kinship codes with no service: the lookup answers "-1", not a household member, a disability
+  // degree column that is not empty and begins with '-'. 26 on the day counts; p1 is exactly "1".
+  expect_rule("XP0132_2", 0, {u"1|11|"});
+  expect_rule("XP0134_2", 61013401, {u"1|11|15032016|15031990|X", u"1|11|16032016|15031990|"});
+  expect_rule(
+      "XP0134_2", 0,
+      {u"1|11|15032016|15031990|-", u"1|11|14032016|15031990|X", u" 1|11|15032016|15031990|X",
+       u"1|111|15032016|15031990|X", u"1|11|15032016|32031990|X", u"1|11||15031990|X"});
+  expect_rule("XP0134_3", 61013403, {u"1|11|14032016|15031990|"});
+  expect_rule(
+      "XP0134_3", 0,
+      {u"1|11|14032016|15031990| ", u"1|11|15032016|15031990|", u"1|1a|14032016|15031990|"});
+  // Title key against a period: the title code and its key are joined, then cut to five; a month
+  // of 13 is not before, nor is a blank title code.
+  expect_rule("XP0147_1", 61014701,
+              {u"0121|1|092003", u"0123|1|012003", u"0121|1|091901", u"0120|1|", u"012|01|102003",
+               u"01201|9|102003"});
+  expect_rule("XP0147_1", 0,
+              {u"0121|1|102003", u"0121|1|132003", u"0121|1|091900", u"0121|1|", u"0120 |1|102003",
+               u"0120|0|092003", u" |01201|092003"});
+  // Title key against dates; the day before 1 October is 30 September, and the fallback's too.
+  expect_rule("XP0147_3", 61014701,
+              {u"||||||0120|1", u"30092003||||||0121|1", u"01102003|||||15082003|0122|1"});
+  expect_rule("XP0147_3", 0,
+              {u"||||||0121|1", u"01102003|||||15082003|0131|1", u"01102003|32092003|||||0121|1"});
+  expect_rule("XP0147_5", 61014701, {u"01102003|0121|1", u"|0121|1", u"01012004|0120|1"});
+  expect_rule("XP0147_5", 0, {u"02102003|0121|1", u"01012004|0121|1"});
+  // Groups that must be complete; p15 leads group 1.
   expect_rule("XP0149_10", 61014910,
-              {fields(u"x", u"y", {3, 4, 5, 16, 17, 18})});  // p15 leads group 1
-  expect_rule("XP0149_10", 0, {fields(u"", u"", {}), fields(u"x", u"y", {3, 4, 5, 15})});
-  expect_rule("XP0149_10", 0, {fields(u"x", u"y", {12, 13, 14, 18})});
+              {fields(u"x", u"", {3, 4, 5, 15}), fields(u"x", u"y", {3, 4, 5, 16, 17, 18})});
+  expect_rule("XP0149_10", 0,
+              {fields(u"", u"", {}), fields(u"x", u"y", {3, 4, 5, 15}),
+               fields(u"x", u"y", {12, 13, 14, 18})});
   expect_rule("XP0149_11", 0, {fields(u"x", u"", {}), fields(u"x", u"y", {15, 16, 17, 18})});
   expect_rule("XP0149_11", 61014911, {fields(u"x", u"y", {3, 4, 5, 7, 8, 10})});
-  expect_rule("XP0149_12", 0, {{u"x", u"a", u"b", u"c"}, {u"", u"", u"", u""}});
-  expect_rule("XP0149_12", 61014912, {{u"x", u"a", u" ", u"c"}});
+}
+
+using Xp0130To0176ServiceTest = testing::ServiceFixture;
+
+TEST_F(Xp0130To0176ServiceTest, WithTheDictionary) {
+  fake_.state.codes = {u"12", u"123"};
+  expect_rule("XP0138_1", 61013801, {u"01"});
+  expect_rule("XP0159_2", 0, {u"12"});
+  expect_rule("XP0162_2", 61016201, {u"124|"});
+  expect_rule("XP0175_1", 0, {u"123|"});
+  // Kinship rows by code: "11" lives in the household, "21" has an empty degree column, "22" and
+  // "23" the degrees 2 and space; "99" has no row.
+  fake_.state.answers = {{u"11", u"1"}, {u"12", u"0"}, {u"21", u""}, {u"22", u"2"}, {u"23", u" "}};
+  expect_rule("XP0134_2", 61013401, {u"1|22|15032016|15031990|3", u"1|23|15032016|15031990|3"});
+  expect_rule("XP0134_2", 0, {u"1|22|15032016|15031990|2", u"1|21|15032016|15031990|3"});
+  expect_rule_rows({
+      {"XP0132_2", 61013201, {u"1|11|", u" 1 |11| "}, {u"1|12|"}},
+      {"XP0130_1", 61013001, {u"13"}, {u"12"}},
+      {"XP0134_3", 61013403, {u"1|22|14032016|15031990|"}, {u"1|21|14032016|15031990|"}},
+      {"XP0134_4", 61013404, {u"1|21|", u"1|99|"}, {u"1|22|", u"1|23|"}},
+  });
+  // The dictionary number and the dictionary date each rule's code check goes with.
+  const std::tuple<const char*, int, std::vector<std::pair<const char16_t*, int>>> cases[] = {
+      {"XP0130_1", 10006, {{u"1", 0}}},
+      {"XP0138_1", 10010, {{u"0", 0}}},
+      {"XP0138_2", 10049, {{u"1", 0}}},
+      {"XP0159_2", 10005, {{u"12", 0}}},
+      {"XP0162_2", 10019, {{u"123|052004", 200405}, {u"123|132004", 200310}}},
+      {"XP0163_2", 10009, {{u"1|15032024", 20240315}, {u"1|", 20050101}}},
+      {"XP0164_2", 10008, {{u"1|31022024", 20050101}}},
+      {"XP0165_2", 10012, {{u"1|15032024", 20240315}}},
+      {"XP0175_1", 10013, {{u"1|  ", 20050101}}},
+      {"XP0167_1", 10004, {{u"1|01012005", 20050101}, {u"1|31122004", 0}}},
+  };
+  std::vector<std::u16string> store;
+  for (const auto& [rule, number, dates] : cases) {
+    for (auto [call, date] : dates) {
+      call_rule(*find_export(rule), testing::call_fields(call, store).data());
+      ASSERT_FALSE(calls().empty()) << rule;
+      EXPECT_EQ(calls().back().number, number) << rule;
+      EXPECT_EQ(calls().back().date, date) << rule << "(\"" << testing::utf8(call) << "\")";
+    }
+  }
 }
 
 }  // namespace
