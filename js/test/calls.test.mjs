@@ -53,7 +53,6 @@ const ERRORS = [
   [() => olv.f_KVTElemT_LITERA('ab'), TypeError, ['f_KVTElemT_LITERA', 'argument 1']],
   [() => olv.call('no_such_export'), RangeError, ['no_such_export']],
   [() => olv.call(5), TypeError, ['name']],
-  [() => olv.call(), TypeError, ['name']],
   [() => olv.checkMany('f_KVTElem', [[121, '1', 11], [121, 7, 11]]), TypeError, ['f_KVTElem', 'row 2', 'argument 2']],
   [() => olv.checkMany('f_KVTElem', [[121, '1', 11], 'x']), TypeError, ['f_KVTElem', 'row 2']],
   [() => olv.checkMany('f_KVTElem', [[121, '1', 11], [1 << 20, '1', 11]]), RangeError, ['f_KVTElem', 'row 2', 'argument 1']],
