@@ -21,8 +21,11 @@ const COLUMNS = [
   ['fb_KVTKodSprawdzArkusze', ['1', '2', '9', '', null], [10023, COLUMN, '01012020']],
   ['KVTDelSpacjeStrcmp', ['  a ', 'b', '', null, '\t'], [COLUMN, 'a']],
   ['KVTDelSpacjeStrcmp', ['  a ', 'b', ''], ['a']],
+  ['KVTDelSpacje', [' a ', 'b ', null], []],
   ['isKVTdigit', ['5', 'a', 0x35, 0x661], []],
   ['XP0088_1', ['', '1'], ['01012020', COLUMN]],
+  ['XP0088_1', ['x', null], ['y']],
+  ['f_KVTElemT_PESEL', PESELS, []],
 ];
 
 test('a column answers as its values called one by one', () => {

@@ -75,6 +75,7 @@ static void test_listing(void) {
 }
 
 static void test_calls_by_name(void) {
+  /* clang-format off */
   static const struct {
     const char* what;
     const char* name;
@@ -83,22 +84,13 @@ static void test_calls_by_name(void) {
     int error;
     const char* says; /* a part of the message, if any */
   } calls[] = {
-      {"a PESEL", "f_KVTElem", {INT(121), TEXT(u"44051401359"), INT(11)}, 3, OLV_OK, NULL},
-      {"a number for a text",
-       "f_KVTElem",
-       {INT(121), INT(5), INT(11)},
-       3,
-       OLV_ERROR_TYPE,
-       "argument 2"},
-      {"a type beyond a short",
-       "f_KVTElem",
-       {INT(1 << 20), TEXT(u"1"), INT(11)},
-       3,
-       OLV_ERROR_VALUE,
-       NULL},
-      {"too few arguments", "f_KVTElem", {INT(121), TEXT(u"1"), INT(11)}, 2, OLV_ERROR_TYPE, NULL},
-      {"unknown name", "no_such_export", {INT(0)}, 0, OLV_ERROR_NAME, NULL},
+    {"a PESEL", "f_KVTElem", {INT(121), TEXT(u"44051401359"), INT(11)}, 3, OLV_OK, NULL},
+    {"a number as text", "f_KVTElem", {INT(121), INT(5), INT(11)}, 3, OLV_ERROR_TYPE, "argument 2"},
+    {"type past short", "f_KVTElem", {INT(1 << 20), TEXT(u"1"), INT(11)}, 3, OLV_ERROR_VALUE, NULL},
+    {"too few arguments", "f_KVTElem", {INT(121), TEXT(u"1"), INT(11)}, 2, OLV_ERROR_TYPE, NULL},
+    {"unknown name", "no_such_export", {INT(0)}, 0, OLV_ERROR_NAME, NULL},
   };
+  /* clang-format on */
   const olv_arg spaced[] = {TEXT(u" \tx ")};
   olv_outcome* o;
   size_t i;
@@ -131,18 +123,12 @@ static void test_direct_calls(void) {
 }
 
 static void test_many_rows(void) {
-  olv_arg rows[] = {INT(121),
-                    TEXT(u"44051401359"),
-                    INT(11),
-                    INT(121),
-                    TEXT(u"44051401358"),
-                    INT(11),
-                    INT(121),
-                    TEXT(u""),
-                    INT(11),
-                    INT(121),
-                    NULL_TEXT,
-                    INT(11)};
+  /* clang-format off */
+  olv_arg rows[] = {INT(121), TEXT(u"44051401359"), INT(11),
+                    INT(121), TEXT(u"44051401358"), INT(11),
+                    INT(121), TEXT(u""),            INT(11),
+                    INT(121), NULL_TEXT,            INT(11)};
+  /* clang-format on */
   const olv_arg rule_rows[] = {NULL_TEXT, TEXT(u"y"), TEXT(u"x"), TEXT(u"y")};
   const olv_arg seven = INT(7);
   static const long long want[] = {0, 60005401, 60005401, 60005401};

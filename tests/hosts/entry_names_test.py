@@ -15,24 +15,23 @@ import subprocess
 import sys
 import tempfile
 
-PLATFORMS = ("linux", "win32", "win64")
+# The order of the blocks in both hosts' sources.
+PLATFORMS = ("win64", "win32", "linux")
 TRIPLES = {"win32": "i686-pc-windows-msvc", "win64": "x86_64-pc-windows-msvc"}
 
 
 def csharp_names(text):
     """Entry class per platform: #if WIN64, #elif WIN32, #else."""
     blocks = re.search(r"#if WIN64(.*?)#elif WIN32(.*?)#else(.*?)#endif", text, re.S).groups()
-    platforms = ("win64", "win32", "linux")
     return {p: dict(re.findall(r'public const string (\w+) = "([^"]+)";', b))
-            for p, b in zip(platforms, blocks)}
+            for p, b in zip(PLATFORMS, blocks)}
 
 
 def pascal_names(text):
     """{$IFDEF WINDOWS}{$IFDEF CPU64} win64 {$ELSE} win32 {$ENDIF}{$ELSE} linux {$ENDIF}."""
     blocks = re.search(r"\{\$IFDEF WINDOWS\}.*?\{\$IFDEF CPU64\}(.*?)\{\$ELSE\}(.*?)\{\$ENDIF\}"
                        r"\s*\{\$ELSE\}(.*?)\{\$ENDIF\}", text, re.S).groups()
-    platforms = ("win64", "win32", "linux")
-    return {p: dict(re.findall(r"Entry_(\w+) = '([^']+)';", b)) for p, b in zip(platforms, blocks)}
+    return {p: dict(re.findall(r"Entry_(\w+) = '([^']+)';", b)) for p, b in zip(PLATFORMS, blocks)}
 
 
 def table_rows(text):
@@ -90,44 +89,30 @@ def main():
                "Pascal": read("tests", "hosts", "pascal", "host.pas")}
     hosts = {"C#": csharp_names(sources["C#"]), "Pascal": pascal_names(sources["Pascal"])}
     rows = table_rows(read("exports", "exports.def"))
-    problems = []
-    checked = 0
-    for platform in PLATFORMS:
-        if hosts["C#"][platform] != hosts["Pascal"][platform]:
-            problems.append(f"{platform}: C# names {hosts['C#'][platform]} "
-                            f"but Pascal names {hosts['Pascal'][platform]}")
-    names = sorted(hosts["C#"]["linux"])
-    for name in names:
-        if name not in rows:
-            problems.append(f"{name}: no type-decorated row in exports.def")
-    names = [n for n in names if n in rows]
-    for name in names:
-        checked += 1
-        if hosts["C#"]["linux"][name] != rows[name][0]:
-            problems.append(f"linux {name}: host says {hosts['C#']['linux'][name]}, "
-                            f"table says {rows[name][0]}")
+    names = hosts["C#"]
+    problems = [f"{p}: C# names {names[p]} but Pascal names {hosts['Pascal'][p]}"
+                for p in PLATFORMS if names[p] != hosts["Pascal"][p]]
+    known = sorted(n for n in names["linux"] if n in rows)
+    problems += [f"{n}: no type-decorated row in exports.def"
+                 for n in sorted(names["linux"].keys() - rows)]
+    # What each platform's names must be: the table's symbols, and the compiler's decorations.
+    want = {"linux": {n: rows[n][0] for n in known}}
     if shutil.which("clang++"):
-        for platform, triple in TRIPLES.items():
-            want = decorated(rows, names, triple)
-            for name in names:
-                checked += 1
-                got = hosts["C#"][platform].get(name)
-                if got != want.get(name):
-                    problems.append(f"{platform} {name}: host says {got}, "
-                                    f"the compiler {want.get(name)}")
+        want.update((p, decorated(rows, known, triple)) for p, triple in TRIPLES.items())
     else:
         print("clang++ not found: the Windows names are not checked against a compiler")
+    problems += [f"{p} {n}: host says {names[p].get(n)}, want {w.get(n)}"
+                 for p, w in want.items() for n in known if names[p].get(n) != w.get(n)]
+    checked = len(known) * len(want)
     for platform, def_path in (arg.split("=", 1) for arg in sys.argv[2:]):
         if not os.path.exists(def_path):
             print(f"{def_path}: not built, the {platform} names are not checked against it")
             continue
         with open(def_path) as f:
             listed = set(re.findall(r"^\s*(\S+?)(?:=\S+)?(?:\s+@\d+)?\s*$", f.read(), re.M))
-        for name in names:
-            checked += 1
-            if hosts["C#"][platform][name] not in listed:
-                problems.append(f"{platform} {name}: {hosts['C#'][platform][name]} "
-                                f"not in {def_path}")
+        checked += len(known)
+        problems += [f"{platform} {n}: {names[platform].get(n)} not in {def_path}"
+                     for n in known if names[platform].get(n) not in listed]
     readme_checked, readme_found = readme_problems(read("README-windows.md"), hosts, sources)
     checked += readme_checked
     problems += readme_found

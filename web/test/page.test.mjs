@@ -85,20 +85,17 @@ test('a wrong PESEL shows its finding, and the fixed one clears it', async () =>
 });
 
 test('fields each show their own findings', async () => {
-  // [field, text, code shown or '' when it passes]
+  // [field, a wrong text, its code, a right text]
   const CASES = [
-    ['nip', '1234563219', '60005101'],
-    ['nip', '1234563218', ''],
-    ['regon', '123456786', '60005201'],
-    ['regon', '123456785', ''],
-    ['birth_date', '31022020', '60005801'],
-    ['birth_date', '14051944', ''],
+    ['nip', '1234563219', '60005101', '1234563218'],
+    ['regon', '123456786', '60005201', '123456785'],
+    ['birth_date', '31022020', '60005801', '14051944'],
   ];
-  for (const [name, text, code] of CASES) {
-    await fill(name, text);
-    const shown = await findingsOf(name);
-    if (code) assert.match(shown, new RegExp(code), `${name} ${text}`);
-    else assert.equal(shown, '', `${name} ${text}`);
+  for (const [name, wrong, code, right] of CASES) {
+    await fill(name, wrong);
+    assert.match(await findingsOf(name), new RegExp(code), `${name} ${wrong}`);
+    await fill(name, right);
+    assert.equal(await findingsOf(name), '', `${name} ${right}`);
   }
 });
 
@@ -123,7 +120,6 @@ test('the language switch changes the messages', async () => {
   const english = await findingsOf('pesel');
   assert.match(polish, /niepoprawny/);
   assert.match(english, /invalid/);
-  assert.match(english, /60005401/);
   assert.equal(await page.$eval('html', (el) => el.lang), 'en');
   if (process.env.OLV_SCREENSHOT) {
     await fill('period_to', '01012024');

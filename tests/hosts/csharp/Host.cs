@@ -39,14 +39,6 @@ static class Olvenir {
              CallingConvention = CallingConvention.Cdecl)]
   public static extern int XP0088_1(string p1, string p2);
 
-  [DllImport(Lib, EntryPoint = "GB0022_2", CharSet = CharSet.Unicode,
-             CallingConvention = CallingConvention.Cdecl)]
-  public static extern int GB0022_2(string p1, string p2);
-
-  [DllImport(Lib, EntryPoint = "sl_PoprawnaData_DDMMRRRR", CharSet = CharSet.Unicode,
-             CallingConvention = CallingConvention.Cdecl)]
-  public static extern int sl_PoprawnaData_DDMMRRRR(string date);
-
   [DllImport(Lib, EntryPoint = Entry.f_KVTElem, CharSet = CharSet.Unicode,
              CallingConvention = CallingConvention.Cdecl)]
   public static extern int f_KVTElem(short type, string text, int maxLength);
@@ -82,8 +74,6 @@ static class Host {
   static string Call(string name, string[] a) {
     switch (name) {
       case "XP0088_1": return Olvenir.XP0088_1(a[0], a[1]).ToString();
-      case "GB0022_2": return Olvenir.GB0022_2(a[0], a[1]).ToString();
-      case "sl_PoprawnaData_DDMMRRRR": return Olvenir.sl_PoprawnaData_DDMMRRRR(a[0]).ToString();
       case "f_KVTElem":
         return Olvenir.f_KVTElem(short.Parse(a[0]), a[1], int.Parse(a[2])).ToString();
       case "f_KVTElemT_PESEL": return Olvenir.f_KVTElemT_PESEL(a[0]).ToString();

@@ -36,9 +36,6 @@ const
 {$ENDIF}
 
 function XP0088_1(p1, p2: PWideChar): LongInt; cdecl; external Lib name 'XP0088_1';
-function GB0022_2(p1, p2: PWideChar): LongInt; cdecl; external Lib name 'GB0022_2';
-function sl_PoprawnaData_DDMMRRRR(date: PWideChar): LongInt; cdecl;
-  external Lib name 'sl_PoprawnaData_DDMMRRRR';
 function f_KVTElem(elementType: SmallInt; text: PWideChar; maxLength: LongInt): LongInt; cdecl;
   external Lib name Entry_f_KVTElem;
 function f_KVTElemT_PESEL(text: PWideChar): LongInt; cdecl;
@@ -114,8 +111,6 @@ begin
   Result := True;
   case row[0] of
     'XP0088_1': answer := Code(XP0088_1(a[0], a[1]));
-    'GB0022_2': answer := Code(GB0022_2(a[0], a[1]));
-    'sl_PoprawnaData_DDMMRRRR': answer := Code(sl_PoprawnaData_DDMMRRRR(a[0]));
     'f_KVTElem': answer := Code(f_KVTElem(StrToInt(row[2]), a[1], StrToInt(row[4])));
     'f_KVTElemT_PESEL': answer := Code(f_KVTElemT_PESEL(a[0]));
     'KVTDelSpacjeStrcmp': answer := Code(KVTDelSpacjeStrcmp(a[0], a[1]));
