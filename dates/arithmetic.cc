@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstddef>
 
 #include "dates/date_forms.h"
@@ -43,15 +42,10 @@ class TextBuilder {
     for (char16_t c : t) put(c);
     return *this;
   }
-  // printf's %d with a minimum of `digits` digits (a sign comes first).
+  // printf's %.Nd, N being `digits`.
   TextBuilder& number(int32_t value, int digits = 1) {
-    char ascii[12];
-    const char* end = std::to_chars(ascii, ascii + sizeof ascii, value).ptr;
-    const char* first = ascii + (value < 0 ? 1 : 0);
-    if (value < 0) put(u'-');
-    for (auto n = end - first; n < digits; ++n) put(u'0');
-    for (const char* c = first; c != end; ++c) put(static_cast<char16_t>(*c));
-    return *this;
+    char16_t decimal[12];
+    return units(Text(decimal, put_decimal(decimal, value, digits) - decimal));
   }
   Text view() const { return Text(units_.data(), size_); }
 

@@ -49,11 +49,7 @@ int fb_KVTKodSprawdzArkusze(int number, Text code, Text date) {
       if (sl_PoprawnyKod(code, 0) != 0) return -1;
       break;
   }
-  return fb_KVTKodSprawdzArkusze(number, code, when) ? 0 : -1;  // 4
-}
-
-bool fb_KVTKodSprawdzArkusze(int number, Text code, int32_t dictionary_date) {
-  return service_code_check(number, code, dictionary_date);
+  return service_code_check(number, code, when) ? 0 : -1;  // 4
 }
 
 int fb_KVTKodSprawdz(int number, Text code, int) {
@@ -67,14 +63,6 @@ int fb_KVTZasadyPodleganiaUb(Text a, Text b, Text c, Text date) {
   end = std::copy(b.begin(), b.end(), end);
   end = std::copy(c.begin(), c.end(), end);
   return fb_KVTKodSprawdzArkusze(10003, Text(joined, end - joined), date);
-}
-
-BSTR sl_DajWartoscZeSlownika(Text dictionary, Text key_column, Text key, Text column) {
-  return service_lookup(dictionary, key_column, key, column);
-}
-
-BSTR sl_DajWartoscZeSlownikaW(Text dictionary, stWarunekY* conditions, int32_t count, Text column) {
-  return service_lookup_where(dictionary, conditions, count, column);
 }
 
 }  // namespace olv
@@ -103,8 +91,8 @@ int fb_KVTZasadyPodleganiaUb(char16_t* a, char16_t* b, char16_t* c, char16_t* da
 
 char16_t* sl_DajWartoscZeSlownika(char16_t* dictionary, char16_t* key_column, char16_t* key,
                                   char16_t* column) {
-  return olv::sl_DajWartoscZeSlownika(olv::text(dictionary), olv::text(key_column), olv::text(key),
-                                      olv::text(column));
+  return olv::service_lookup(olv::text(dictionary), olv::text(key_column), olv::text(key),
+                             olv::text(column));
 }
 
 const _stOpisKodu* sl_PobierzOpisKodu(const _stOpisKodu* description, ...) { return description; }
@@ -115,10 +103,10 @@ const char16_t* KVTSlownikGetKodMsg(...) { return u""; }
 }
 
 bool fb_KVTKodSprawdzArkusze(int number, const char16_t* code, int date) {
-  return olv::fb_KVTKodSprawdzArkusze(number, olv::text(code), static_cast<int32_t>(date));
+  return olv::service_code_check(number, olv::text(code), static_cast<int32_t>(date));
 }
 
 char16_t* sl_DajWartoscZeSlownikaW(char16_t* dictionary, stWarunekY* conditions, int32_t count,
                                    char16_t* column) {
-  return olv::sl_DajWartoscZeSlownikaW(olv::text(dictionary), conditions, count, olv::text(column));
+  return olv::service_lookup_where(olv::text(dictionary), conditions, count, olv::text(column));
 }

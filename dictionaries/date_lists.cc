@@ -84,7 +84,7 @@ int lookup_at_dates(Text dictionary, Text column, stWarunekY* conditions, int co
     OwnedString value;
     {
       DateCondition condition(conditions, count, date);
-      value.reset(sl_DajWartoscZeSlownikaW(dictionary, conditions, count, column));
+      value.reset(service_lookup_where(dictionary, conditions, count, column));
     }
     return !text(value.get()).empty();
   });

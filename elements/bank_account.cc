@@ -24,12 +24,6 @@ constexpr std::size_t kSpacedNrbUnits = 32;
 // than 39 units is taken for no account number: both form tests answer false for it.
 constexpr std::size_t kWorkingCopy = 39;
 
-Text without_trailing_white_space(Text t) {
-  std::size_t end = t.size();
-  while (end > 0 && is_space(t[end - 1])) --end;
-  return t.substr(0, end);
-}
-
 // The spaced forms put a space at every fifth position: the NRB at 3, 8, ..., 28, the IBAN at 5,
 // 10, ..., 30; digits everywhere else. Compares positions `first` to 32 (1-based); a copy that
 // ends before position 32 fails at its end.

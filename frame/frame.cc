@@ -41,12 +41,17 @@ int class_test(const LetterClass (&classes)[2], unsigned char c, int code_page) 
 
 }  // namespace
 
-Text KVTDelSpacje(Text t) {
+Text without_trailing_white_space(Text t) {
   std::size_t end = t.size();
   while (end > 0 && is_space(t[end - 1])) --end;
+  return t.substr(0, end);
+}
+
+Text KVTDelSpacje(Text t) {
+  t = without_trailing_white_space(t);
   std::size_t begin = 0;
-  while (begin < end && is_space(t[begin])) ++begin;
-  return t.substr(begin, end - begin);
+  while (begin < t.size() && is_space(t[begin])) ++begin;
+  return t.substr(begin);
 }
 
 int KVTDelSpacjeStrcmp(Text a, Text b) {

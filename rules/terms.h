@@ -179,11 +179,6 @@ inline bool same_present_value(Text a, Text b) { return !empty(a) && !empty(b) &
 
 // ---- words added by the XP 0130-0385 rules ----
 
-// The untouched p begins with one of the prefixes, unit by unit and case-sensitively.
-constexpr bool begins_with_any(Text p, std::initializer_list<Text> prefixes) {
-  return some(prefixes, [p](Text prefix) { return p.substr(0, prefix.size()) == prefix; });
-}
-
 // An n-digit text: exactly n units, all digits (so it is filled).
 inline bool n_digit_text(Text p, std::size_t n) {
   return p.size() == n && f_KVTElemT_TylkoCyfry(p);
