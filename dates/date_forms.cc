@@ -17,13 +17,7 @@ bool spaces_only(Text t, std::size_t length) {
 
 // The date forms read texts of their length made of digits alone. The number-text rule, which
 // the forms also apply, cannot fail on such a text and is left out.
-bool digits_of_length(Text t, std::size_t length) {
-  if (t.size() != length) return false;
-  for (std::size_t i = 0; i < length; ++i) {
-    if (!is_digit(t[i])) return false;
-  }
-  return true;
-}
+bool digits_of_length(Text t, std::size_t length) { return t.size() == length && only_digits(t); }
 
 // value(first-last) of a text known to be digits.
 constexpr int32_t digits_value(Text t, std::size_t first, std::size_t last) {
@@ -43,11 +37,6 @@ int32_t day_month_fields(Text t, int32_t year) {
 }
 
 int32_t ddmmrrrr_fields(Text t) { return day_month_fields(t, digits_value(t, 5, 8)); }
-
-int32_t mmrrrr_fields(Text t) {
-  if (!month_ok(digits_value(t, 1, 2))) return 60005701;
-  return year_in_range(digits_value(t, 3, 6)) ? 0 : 60006301;
-}
 
 // The earliest or latest valid date of a list that ends at its first null view, else the
 // fallback; of equal dates the first listed wins.
@@ -88,7 +77,8 @@ int32_t sl_PoprawnaData_DDMMRRRR(Text t) {
 
 int32_t sl_PoprawnaData_MMRRRR(Text t) {
   if (!digits_of_length(t, 6)) return 60006201;
-  return mmrrrr_fields(t);
+  if (!month_ok(digits_value(t, 1, 2))) return 60005701;
+  return year_in_range(digits_value(t, 3, 6)) ? 0 : 60006301;
 }
 
 int32_t sl_PoprawnaData_DDMM(Text t) {

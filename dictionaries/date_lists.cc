@@ -26,8 +26,6 @@ class DateCondition {
       slot_->value = copy_.get();
     }
   }
-  DateCondition(const DateCondition&) = delete;
-  DateCondition& operator=(const DateCondition&) = delete;
   ~DateCondition() {
     if (slot_) slot_->value = saved_;
   }

@@ -62,15 +62,17 @@ int f_KVTElemT_LANCUCH_LICZBYZNAKI(Text t) {
   return t.back() == u'/' ? 60007501 : 0;  // two solidi in a row are accepted
 }
 
-int f_KVTElemT_LANCUCH_LICZBYZNAKISEPARATORY(Text t) {
+bool misplaced_separator(Text t) {
   auto separator = [](char16_t c) { return c == u'-' || c == u'/'; };
   for (std::size_t i = 0; i < t.size(); ++i) {
-    char16_t c = t[i];
-    if (!is_ascii_letter(c) && !is_digit(c) && !separator(c)) return 60007701;
-    // A separator may come first, but not last nor before another separator.
-    if (separator(c) && (i + 1 == t.size() || separator(t[i + 1]))) return 60007701;
+    if (separator(t[i]) && (i + 1 == t.size() || separator(t[i + 1]))) return true;
   }
-  return 0;
+  return false;
+}
+
+int f_KVTElemT_LANCUCH_LICZBYZNAKISEPARATORY(Text t) {
+  auto accepted = [](char16_t c) { return narrow_alnum(c) || c == u'-' || c == u'/'; };
+  return std::ranges::all_of(t, accepted) && !misplaced_separator(t) ? 0 : 60007701;
 }
 
 int f_KVTElemT_LANCUCH_NAZWA(Text t) {
@@ -121,9 +123,7 @@ int f_KVTElemT_NR_TELEFONU(Text t) {
   };
   if (!std::ranges::all_of(t, allowed)) return 60007901;  // 1
   char16_t first = unit_at(t, 0);
-  if (!is_digit(first) && first != u'+' && first != u'(' && first != u' ') {  // 2
-    return 60007901;
-  }
+  if (!is_digit(first) && first != u'+' && first != u'(' && first != u' ') return 60007901;  // 2
   std::size_t lefts = 0, rights = 0, last_left = 0, last_right = 0;
   for (std::size_t i = 0; i < t.size(); ++i) {
     char16_t c = t[i];

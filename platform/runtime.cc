@@ -28,9 +28,9 @@ constexpr uint32_t kMaxUnits = (UINT32_MAX - kPrefix - sizeof(char16_t)) / sizeo
 
 std::atomic<int64_t> g_live_strings{0};
 
-BSTR allocate_string(const char16_t* units, uint32_t length) {
+BSTR allocate_string(const char16_t* units, std::size_t length) {
   if (length > kMaxUnits) return nullptr;
-  const uint32_t bytes = length * sizeof(char16_t);
+  const auto bytes = static_cast<uint32_t>(length * sizeof(char16_t));
   auto* block = static_cast<unsigned char*>(std::malloc(kPrefix + bytes + sizeof(char16_t)));
   if (!block) return nullptr;
   std::memcpy(block, &bytes, kPrefix);
@@ -71,8 +71,6 @@ struct Registration {
   ~Registration() {
     if (factory) factory->Release();
   }
-  Registration(const Registration&) = delete;
-  Registration& operator=(const Registration&) = delete;
   explicit Registration(const CLSID& id) : clsid(id) {}
 };
 
@@ -121,10 +119,16 @@ HRESULT replace_registration(const CLSID& clsid, std::shared_ptr<Registration> e
   return old ? S_OK : S_FALSE;
 }
 
-// The shared object's entry point, loading it on the first creation. A loaded object stays
-// loaded: instances made from it may still run on other threads.
-HRESULT load_entry(Registration& reg, olvenir_DllGetClassObject_fn& entry) {
-  std::lock_guard<std::mutex> lock(reg.load_mutex);
+// A new reference to the class's factory: the host's, or the shared object's, which is loaded on
+// the first creation. A loaded object stays loaded: instances made from it may still run on
+// other threads.
+HRESULT factory_of(Registration& reg, IClassFactory*& factory) {
+  if (reg.factory) {
+    factory = reg.factory;
+    factory->AddRef();
+    return S_OK;
+  }
+  std::unique_lock<std::mutex> lock(reg.load_mutex);
   if (!reg.entry) {
     void* module = dlopen(reg.path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!module) return CO_E_DLLNOTFOUND;
@@ -135,21 +139,9 @@ HRESULT load_entry(Registration& reg, olvenir_DllGetClassObject_fn& entry) {
     }
     reg.entry = reinterpret_cast<olvenir_DllGetClassObject_fn>(symbol);
   }
-  entry = reg.entry;
-  return S_OK;
-}
-
-HRESULT factory_of(Registration& reg, IClassFactory*& factory) {
-  if (reg.factory) {
-    factory = reg.factory;
-    factory->AddRef();
-    return S_OK;
-  }
-  olvenir_DllGetClassObject_fn entry = nullptr;
-  HRESULT hr = load_entry(reg, entry);
-  if (FAILED(hr)) return hr;
+  lock.unlock();
   void* object = nullptr;
-  hr = entry(&reg.clsid, &IID_IClassFactory, &object);
+  HRESULT hr = reg.entry(&reg.clsid, &IID_IClassFactory, &object);
   if (FAILED(hr)) return hr;
   if (!object) return E_POINTER;
   factory = static_cast<IClassFactory*>(object);
@@ -169,10 +161,7 @@ int64_t live_strings() { return g_live_strings.load(std::memory_order_relaxed); 
 extern "C" {
 
 BSTR olvenir_SysAllocString(const char16_t* text) {
-  if (!text) return nullptr;
-  std::size_t length = std::char_traits<char16_t>::length(text);
-  if (length > olv::kMaxUnits) return nullptr;
-  return olv::allocate_string(text, static_cast<uint32_t>(length));
+  return text ? olv::allocate_string(text, std::char_traits<char16_t>::length(text)) : nullptr;
 }
 
 BSTR olvenir_SysAllocStringLen(const char16_t* text, uint32_t length) {

@@ -177,6 +177,12 @@ inline bool any_dropped(std::initializer_list<Pair> pairs) { return some(pairs, 
 // The same present value: neither text is empty (untrimmed) and the two are equal (trimmed).
 inline bool same_present_value(Text a, Text b) { return !empty(a) && !empty(b) && equals(a, b); }
 
+// The earliest valid date of the list (1 October 2003 when none is valid) lies before October
+// 2003. A null field ends the list, as a null pointer ends the exported list.
+inline bool earliest_before_october_2003(std::initializer_list<Text> dates) {
+  return date_value(sl_NajwczesniejszaData(u"01102003", dates)) < 20031001;
+}
+
 // ---- words added by the XP 0130-0385 rules ----
 
 // An n-digit text: exactly n units, all digits (so it is filled).

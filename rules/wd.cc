@@ -26,20 +26,11 @@ bool digit_or_space(char16_t c)     { return is_digit(c) || c == u' '; }
 bool signs_char(char16_t c) { return letter(c) || is_digit(c) || one_of(c, u"/ ,-"); }
 bool separated_char(char16_t c) { return letter(c) || is_digit(c) || one_of(c, u"-/"); }
 bool dash_part_char(char16_t c) { return letter(c) || is_digit(c) || c == u'-'; }
-bool separator(char16_t c) { return c == u'-' || c == u'/'; }
 
 // A filled p1 with a unit that `allowed` does not allow.
 template <typename Allowed>
 bool filled_with_other_chars(Field p1, Allowed allowed) {
   return filled(p1) && !all_chars(p1, allowed);
-}
-
-// Within the first n characters: a '-' or '/' last, or directly before another.
-bool misplaced_separator(Text w) {
-  for (std::size_t i = 0; i < w.size(); ++i) {
-    if (separator(w[i]) && (i + 1 == w.size() || separator(w[i + 1]))) return true;
-  }
-  return false;
 }
 
 }  // namespace

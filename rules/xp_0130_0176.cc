@@ -38,12 +38,6 @@ bool period_before_october_2003(Text p) {
   return between(month, 1, 12) && between(year, 1901, 2199) && year * 100 + month < 200310;
 }
 
-// The earliest valid date of the list (1 October 2003 when none is valid) lies before October 2003.
-// A null field ends the list, as a null pointer ends the exported list.
-bool earliest_before_october_2003(std::initializer_list<Text> dates) {
-  return raw_date_number(sl_NajwczesniejszaData(u"01102003", dates)) < 20031001;
-}
-
 // The day before the date p (of 1 October 2003 when p is not a valid date) lies before October
 // 2003. f_KVTDataMinus1 rewrites its text, so it steps a copy in a buffer of its own.
 bool day_before_is_before_october_2003(Text p) {
@@ -163,22 +157,20 @@ int XP0134_4(Field p1, Field p2, Field p3) {
 // Insurance title keys, each rule with its own reference before October 2003.
 
 int XP0147_1(Field p1, Field p2, Field p3) {
-  if (blank(p1)) return 0;
-  return code_when(excluded_title(p1, p2, [&] { return period_before_october_2003(p3); }),
-                   61014701);
+  const auto before_october_2003 = [&] { return period_before_october_2003(p3); };
+  return code_when(!blank(p1) && excluded_title(p1, p2, before_october_2003), 61014701);
 }
 
 int XP0147_3(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8) {
-  return code_when(excluded_title(p7, p8,
-                                  [&] {
-                                    return earliest_before_october_2003({p1, p2, p3, p4, p5, p6});
-                                  }),
-                   61014701);
+  const auto before_october_2003 = [&] {
+    return earliest_before_october_2003({p1, p2, p3, p4, p5, p6});
+  };
+  return code_when(excluded_title(p7, p8, before_october_2003), 61014701);
 }
 
 int XP0147_5(Field p1, Field p2, Field p3) {
-  return code_when(excluded_title(p2, p3, [&] { return day_before_is_before_october_2003(p1); }),
-                   61014701);
+  const auto before_october_2003 = [&] { return day_before_is_before_october_2003(p1); };
+  return code_when(excluded_title(p2, p3, before_october_2003), 61014701);
 }
 
 // The insurance title code of three fields: four, one and one digits (trimmed lengths 4, 1 and 1,
