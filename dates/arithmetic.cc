@@ -100,7 +100,7 @@ int f_PeselToDate(Text pesel) {
   int32_t month = encoded - 20 * k;
   TextBuilder date;
   date.number(kPeselCenturyYears[std::clamp(k, int32_t{0}, int32_t{4})] / 100)
-      .units(pesel.substr(0, std::min<std::size_t>(2, pesel.size())));
+      .units(pesel.substr(0, 2));
   if (month < 10) date.units(u"0");
   date.number(month).units(pesel.substr(std::min<std::size_t>(4, pesel.size()), 2));
   return to_int32(date.view());
@@ -138,10 +138,8 @@ int32_t f_KVTDataMinus1(char16_t* date) {
     day = days_in_month(month, year);
   }
   if (year < 0 || month < 0 || day < 0) return 0;
-  TextBuilder stepped;
-  stepped.number(day, 2).number(month, 2).number(year, 4);
-  std::copy(stepped.view().begin(), stepped.view().end(), date);
-  date[8] = u'\0';
+  // The parts read from 8 units have at most 2, 2 and 4 digits: the text stays 8 units.
+  *put_decimal(put_decimal(put_decimal(date, day, 2), month, 2), year, 4) = u'\0';
   return year * 10000 + month * 100 + day;
 }
 
@@ -167,13 +165,9 @@ void bw_DajDatyOdDoRSARGA(Text period, Text from, Text to, int32_t* from_date, i
     return d;
   };
   DayMonth f = scan_day_month(from), e = scan_day_month(to);
-  if (!f.present && !e.present) {
-    f = e = DayMonth{1, month, true};
-  } else if (!f.present) {
-    f = e;
-  } else if (!e.present) {
-    e = f;
-  }
+  if (!f.present && !e.present) f = e = DayMonth{1, month, true};
+  if (!f.present) f = e;
+  if (!e.present) e = f;
 
   int32_t to_year = e.month > month ? year - 1 : year;
   int32_t from_year = f.month > e.month ? to_year - 1 : to_year;

@@ -1,6 +1,7 @@
 // Trimming, the trimmed comparison, the character classes and the code-page setting.
 #include "frame/frame.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -72,10 +73,8 @@ bool digit_run_text(Text t) {
 int KVTIsNotEmpty(Text t) { return t.find_first_not_of(u' ') == Text::npos ? 1 : 0; }
 
 int f_KVTIsZnakSpecjalny(int c) {
-  for (int special : {0x20, 0x2D, 0x2E, 0x2C, 0x2F, 0x22, 0x5F, 0x26, 0x5C}) {
-    if (c == special) return 0;
-  }
-  return 60007501;
+  constexpr int kSpecial[] = {0x20, 0x2D, 0x2E, 0x2C, 0x2F, 0x22, 0x5F, 0x26, 0x5C};
+  return std::ranges::count(kSpecial, c) != 0 ? 0 : 60007501;
 }
 
 int f_KVTIsZnakKropkaKreskaOdstep(int c) {

@@ -119,6 +119,21 @@ HRESULT replace_registration(const CLSID& clsid, std::shared_ptr<Registration> e
   return old ? S_OK : S_FALSE;
 }
 
+// Registers a host factory (taking a reference) or a shared object's path for the class, in place
+// of any registration of it.
+HRESULT register_class(const CLSID& clsid, IClassFactory* factory, const char* path) {
+  try {
+    auto entry = std::make_shared<Registration>(clsid);
+    entry->path = path;
+    if (factory) factory->AddRef();
+    entry->factory = factory;
+    replace_registration(clsid, std::move(entry));
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  }
+  return S_OK;
+}
+
 // A new reference to the class's factory: the host's, or the shared object's, which is loaded on
 // the first creation. A loaded object stays loaded: instances made from it may still run on
 // other threads.
@@ -208,27 +223,12 @@ HRESULT olvenir_CoCreateInstance(const CLSID* clsid, IUnknown* outer, uint32_t c
 
 HRESULT olvenir_RegisterClassFactory(const CLSID* clsid, IClassFactory* factory) {
   if (!clsid || !factory) return E_INVALIDARG;
-  try {
-    auto entry = std::make_shared<olv::Registration>(*clsid);
-    factory->AddRef();
-    entry->factory = factory;
-    olv::replace_registration(*clsid, std::move(entry));
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
-  return S_OK;
+  return olv::register_class(*clsid, factory, "");
 }
 
 HRESULT olvenir_RegisterServerPath(const CLSID* clsid, const char* path) {
   if (!clsid || !path || !*path) return E_INVALIDARG;
-  try {
-    auto entry = std::make_shared<olv::Registration>(*clsid);
-    entry->path = path;
-    olv::replace_registration(*clsid, std::move(entry));
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
-  return S_OK;
+  return olv::register_class(*clsid, nullptr, path);
 }
 
 HRESULT olvenir_RevokeClass(const CLSID* clsid) {

@@ -87,11 +87,10 @@ int WD0008_2(Field p1) {
   const Text part = w.substr(k);
   if (w.back() == u'-' || unit_at(w, k) == u'-') return 60007702;  // 2
   if (!all_chars(part, dash_part_char)) return 60007702;           // 3
-  if (all_chars(part, [](char16_t c) { return c == u'-'; }) ||
-      all_chars(part, [](char16_t c) { return c == u'0'; }) || all_chars(part, letter)) {
-    return 60007702;  // 4
-  }
-  return 0;  // 5
+  return code_when(all_chars(part, [](char16_t c) { return c == u'-'; }) ||
+                       all_chars(part, [](char16_t c) { return c == u'0'; }) ||
+                       all_chars(part, letter),
+                   60007702);  // 4, 5
 }
 
 // Identity numbers: the digits are the single-character values of the untouched text.

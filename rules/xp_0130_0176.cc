@@ -11,20 +11,14 @@ using namespace olv::terms;
 
 namespace {
 
-// The insurance title key: the title code followed by the one-character code, cut to its first
-// five units, built in `key`.
-Text title_key(Text title, Text code, char16_t (&key)[5]) {
-  const std::size_t n = title.copy(key, 5);
-  return Text(key, n + code.copy(key + n, 5 - n));
-}
-
-// The key of the title code and the one-character code is excluded at the reference: before
-// October 2003 the four keys 012x1 are, from then on only "01201". The reference is a pure test
-// worked out only for the three keys that depend on it.
+// The key of the title code and the one-character code (the two joined, cut to their first five
+// units) is excluded at the reference: before October 2003 the four keys 012x1 are, from then on
+// only "01201". The reference is a pure test worked out only for the three keys that depend on it.
 template <typename BeforeOctober2003>
 bool excluded_title(Text title, Text code, BeforeOctober2003 before_october_2003) {
-  char16_t buffer[5];
-  const Text key = title_key(title, code, buffer);
+  char16_t joined[5];
+  const std::size_t n = title.copy(joined, 5);
+  const Text key(joined, n + code.copy(joined + n, 5 - n));
   if (equals(key, u"01201")) return true;
   return equals_one_of(key, {u"01211", u"01221", u"01231"}) && before_october_2003();
 }
