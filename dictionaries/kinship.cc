@@ -18,11 +18,9 @@ int kinship_check(Text code, int kind, int ch, KinshipFallback fallback) {
   if (!value) return -1;  // 3
   const Text v = text(value.get());
   if (unit_at(v, 0) == expected) return 0;  // 4
-  if (kind == 3) {                          // 5
-    const bool passes = fallback == KinshipFallback::kEmptyValue ? v.empty() : !v.empty();
-    if (passes) return 0;
-  }
-  return -1;  // 6
+  const bool fallback_passes = fallback == KinshipFallback::kEmptyValue ? v.empty() : !v.empty();
+  if (kind == 3 && fallback_passes) return 0;  // 5
+  return -1;                                   // 6
 }
 
 }  // namespace

@@ -90,10 +90,8 @@ Registry& registry() {
 std::shared_ptr<Registration> find_registration(const CLSID& clsid) {
   Registry& r = registry();
   std::lock_guard<std::mutex> lock(r.mutex);
-  for (const auto& entry : r.entries) {
-    if (entry->clsid == clsid) return entry;
-  }
-  return nullptr;
+  const auto it = std::ranges::find(r.entries, clsid, [](const auto& e) { return e->clsid; });
+  return it == r.entries.end() ? nullptr : *it;
 }
 
 // Installs `entry` in place of any registration of its class; null revokes.
@@ -102,8 +100,7 @@ HRESULT replace_registration(const CLSID& clsid, std::shared_ptr<Registration> e
   {
     Registry& r = registry();
     std::lock_guard<std::mutex> lock(r.mutex);
-    auto it = std::find_if(r.entries.begin(), r.entries.end(),
-                           [&](const auto& e) { return e->clsid == clsid; });
+    const auto it = std::ranges::find(r.entries, clsid, [](const auto& e) { return e->clsid; });
     if (it != r.entries.end()) {
       old = std::move(*it);
       if (entry) {
