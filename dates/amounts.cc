@@ -35,9 +35,9 @@ int ZamienStala(Text code, int constant) {
 
 // ---- exports ----------------------------------------------------------------------------------
 
-double f_KVTKwotaVamoToFloat(char16_t* amount) {
-  return olv::f_KVTKwotaVamoToFloat(olv::text(amount));
-}
+using olv::text;
+
+double f_KVTKwotaVamoToFloat(char16_t* amount) { return olv::f_KVTKwotaVamoToFloat(text(amount)); }
 
 // The exported list is walked here, one amount at a time, with the test of the twin's list.
 int f_KVTSprKwoty(char16_t* first, ...) {
@@ -45,17 +45,15 @@ int f_KVTSprKwoty(char16_t* first, ...) {
   va_start(rest, first);
   int code = 0;
   for (char16_t* amount = first; amount && code == 0; amount = va_arg(rest, char16_t*)) {
-    code = olv::f_KVTSprKwoty({olv::text(amount)});
+    code = olv::f_KVTSprKwoty({text(amount)});
   }
   va_end(rest);
   return code;
 }
 
-extern "C" int bw_PustaKwota(const char16_t* t) { return olv::bw_PustaKwota(olv::text(t)); }
-extern "C" int64_t bw_GetSafeAtol64(const char16_t* t) {
-  return olv::bw_GetSafeAtol64(olv::text(t));
-}
+extern "C" int bw_PustaKwota(const char16_t* t) { return olv::bw_PustaKwota(text(t)); }
+extern "C" int64_t bw_GetSafeAtol64(const char16_t* t) { return olv::bw_GetSafeAtol64(text(t)); }
 
 int ZamienStala(const char16_t* code, int constant) {
-  return olv::ZamienStala(olv::text(code), constant);
+  return olv::ZamienStala(text(code), constant);
 }

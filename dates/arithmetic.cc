@@ -179,32 +179,30 @@ void bw_DajDatyOdDoRSARGA(Text period, Text from, Text to, int32_t* from_date, i
 
 // ---- exports ----------------------------------------------------------------------------------
 
-int f_DateCmp(char16_t* a, char16_t* b) { return olv::f_DateCmp(olv::text(a), olv::text(b)); }
+using olv::text;
+
+int f_DateCmp(char16_t* a, char16_t* b) { return olv::f_DateCmp(text(a), text(b)); }
 int f_KVTElemDateCmpLessEqual(char16_t* a, char16_t* b) {
-  return olv::f_KVTElemDateCmpLessEqual(olv::text(a), olv::text(b));
+  return olv::f_KVTElemDateCmpLessEqual(text(a), text(b));
 }
 int f_KVTElemDateCmpLess(char16_t* a, char16_t* b) {
-  return olv::f_KVTElemDateCmpLess(olv::text(a), olv::text(b));
+  return olv::f_KVTElemDateCmpLess(text(a), text(b));
 }
-int f_KVTRoznicaDni(char16_t* a, char16_t* b) {
-  return olv::f_KVTRoznicaDni(olv::text(a), olv::text(b));
-}
+int f_KVTRoznicaDni(char16_t* a, char16_t* b) { return olv::f_KVTRoznicaDni(text(a), text(b)); }
 int f_KVTRoznicaDniDDMM(char16_t* end, char16_t* start, char16_t* period) {
-  return olv::f_KVTRoznicaDniDDMM(olv::text(end), olv::text(start), olv::text(period));
+  return olv::f_KVTRoznicaDniDDMM(text(end), text(start), text(period));
 }
-int f_PeselToDate(char16_t* pesel) { return olv::f_PeselToDate(olv::text(pesel)); }
+int f_PeselToDate(char16_t* pesel) { return olv::f_PeselToDate(text(pesel)); }
 int KVTMaWiecejNiz26lat(char16_t* birth, char16_t* date) {
-  return olv::KVTMaWiecejNiz26lat(olv::text(birth), olv::text(date));
+  return olv::KVTMaWiecejNiz26lat(text(birth), text(date));
 }
 int KVTMaWiecejRowno26lat(char16_t* birth, char16_t* date) {
-  return olv::KVTMaWiecejRowno26lat(olv::text(birth), olv::text(date));
+  return olv::KVTMaWiecejRowno26lat(text(birth), text(date));
 }
-int f_KVTLiczbaDniWMiesiacu(char16_t* month) {
-  return olv::f_KVTLiczbaDniWMiesiacu(olv::text(month));
-}
+int f_KVTLiczbaDniWMiesiacu(char16_t* month) { return olv::f_KVTLiczbaDniWMiesiacu(text(month)); }
 int32_t f_KVTDataMinus1(char16_t* date) { return olv::f_KVTDataMinus1(date); }
 
 extern "C" void bw_DajDatyOdDoRSARGA(const char16_t* period, const char16_t* from,
                                      const char16_t* to, int32_t* from_date, int32_t* to_date) {
-  olv::bw_DajDatyOdDoRSARGA(olv::text(period), olv::text(from), olv::text(to), from_date, to_date);
+  olv::bw_DajDatyOdDoRSARGA(text(period), text(from), text(to), from_date, to_date);
 }

@@ -181,39 +181,37 @@ Text sl_NajpozniejszaData(Text fallback, std::initializer_list<Text> dates) {
 
 // ---- exports ----------------------------------------------------------------------------------
 
+using olv::text;
+
 extern "C" int32_t sl_PoprawnaData_DDMMRRRR(const char16_t* t) {
-  return t ? olv::sl_PoprawnaData_DDMMRRRR(olv::text(t)) : -1;
+  return t ? olv::sl_PoprawnaData_DDMMRRRR(text(t)) : -1;
 }
 extern "C" int32_t sl_PoprawnaData_MMRRRR(const char16_t* t) {
-  return t ? olv::sl_PoprawnaData_MMRRRR(olv::text(t)) : -1;
+  return t ? olv::sl_PoprawnaData_MMRRRR(text(t)) : -1;
 }
 // A null text is treated as the empty text (a wrong length).
 extern "C" int32_t sl_PoprawnaData_DDMM(const char16_t* t) {
-  return olv::sl_PoprawnaData_DDMM(olv::text(t));
+  return olv::sl_PoprawnaData_DDMM(text(t));
 }
-int f_KVTElemT_DATA_DDMMRRRR(const char16_t* t) {
-  return olv::f_KVTElemT_DATA_DDMMRRRR(olv::text(t));
-}
-int f_KVTElemT_DATA_MMRRRR(const char16_t* t) { return olv::f_KVTElemT_DATA_MMRRRR(olv::text(t)); }
-int f_KVTElemT_DATA_DDMM(char16_t* t) { return olv::f_KVTElemT_DATA_DDMM(olv::text(t)); }
-int f_KVTElemT_DATA_DDMMRRRRNN(char16_t* t) {
-  return olv::f_KVTElemT_DATA_DDMMRRRRNN(olv::text(t));
-}
-int f_KVTElemT_NNMMRRRR_RAP(char16_t* t) { return olv::f_KVTElemT_NNMMRRRR_RAP(olv::text(t)); }
-int f_KVTZakresRoku(const char16_t* year) { return olv::f_KVTZakresRoku(olv::text(year)); }
+int f_KVTElemT_DATA_DDMMRRRR(const char16_t* t) { return olv::f_KVTElemT_DATA_DDMMRRRR(text(t)); }
+int f_KVTElemT_DATA_MMRRRR(const char16_t* t) { return olv::f_KVTElemT_DATA_MMRRRR(text(t)); }
+int f_KVTElemT_DATA_DDMM(char16_t* t) { return olv::f_KVTElemT_DATA_DDMM(text(t)); }
+int f_KVTElemT_DATA_DDMMRRRRNN(char16_t* t) { return olv::f_KVTElemT_DATA_DDMMRRRRNN(text(t)); }
+int f_KVTElemT_NNMMRRRR_RAP(char16_t* t) { return olv::f_KVTElemT_NNMMRRRR_RAP(text(t)); }
+int f_KVTZakresRoku(const char16_t* year) { return olv::f_KVTZakresRoku(text(year)); }
 
 extern "C" int32_t sl_PrzeksztalcDate_DDMMRRRR(const char16_t* t) {
-  return t ? olv::sl_PrzeksztalcDate_DDMMRRRR(olv::text(t)) : -1;
+  return t ? olv::sl_PrzeksztalcDate_DDMMRRRR(text(t)) : -1;
 }
 extern "C" int32_t sl_PrzeksztalcDate_MMRRRR(const char16_t* t) {
-  return t ? olv::sl_PrzeksztalcDate_MMRRRR(olv::text(t)) : -1;
+  return t ? olv::sl_PrzeksztalcDate_MMRRRR(text(t)) : -1;
 }
 extern "C" int32_t sl_PrzeksztalcDate_DDMM(const char16_t* t) {
-  return t ? olv::sl_PrzeksztalcDate_DDMM(olv::text(t)) : -1;
+  return t ? olv::sl_PrzeksztalcDate_DDMM(text(t)) : -1;
 }
-int32_t DataStr2Long(const char16_t* t) { return t ? olv::DataStr2Long(olv::text(t)) : -1; }
-int32_t atod(const char16_t* t) { return olv::atod(olv::text(t)); }
-int32_t DDMMtol(const char16_t* t) { return olv::DDMMtol(olv::text(t)); }
+int32_t DataStr2Long(const char16_t* t) { return t ? olv::DataStr2Long(text(t)) : -1; }
+int32_t atod(const char16_t* t) { return olv::atod(text(t)); }
+int32_t DDMMtol(const char16_t* t) { return olv::DDMMtol(text(t)); }
 
 extern "C" int32_t sl_Now(char16_t* buffer) { return olv::sl_Now(buffer); }
 int32_t f_KVTGetCurrentTimeLong() { return olv::f_KVTGetCurrentTimeLong(); }

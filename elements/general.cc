@@ -151,28 +151,28 @@ int f_KVTElemT_ULAMEK33(Text t) {
 
 // ---- exports ----------------------------------------------------------------------------------
 
-int f_KVTElemT_LANCUCH_NAZWA(char16_t* t) { return olv::f_KVTElemT_LANCUCH_NAZWA(olv::text(t)); }
-int f_KVTElemT_LANCUCH_NAZWISKO(char16_t* t) {
-  return olv::f_KVTElemT_LANCUCH_NAZWISKO(olv::text(t));
-}
-int f_KVTElemT_LANCUCH_IMIE(char16_t* t) { return olv::f_KVTElemT_LANCUCH_IMIE(olv::text(t)); }
-int f_KVTElemT_LANCUCH_OGOLNY(char16_t* t) { return olv::f_KVTElemT_LANCUCH_OGOLNY(olv::text(t)); }
+using olv::text;
+
+int f_KVTElemT_LANCUCH_NAZWA(char16_t* t) { return olv::f_KVTElemT_LANCUCH_NAZWA(text(t)); }
+int f_KVTElemT_LANCUCH_NAZWISKO(char16_t* t) { return olv::f_KVTElemT_LANCUCH_NAZWISKO(text(t)); }
+int f_KVTElemT_LANCUCH_IMIE(char16_t* t) { return olv::f_KVTElemT_LANCUCH_IMIE(text(t)); }
+int f_KVTElemT_LANCUCH_OGOLNY(char16_t* t) { return olv::f_KVTElemT_LANCUCH_OGOLNY(text(t)); }
 int f_KVTElemT_LANCUCH_LICZBYZNAKI(char16_t* t) {
-  return olv::f_KVTElemT_LANCUCH_LICZBYZNAKI(olv::text(t));
+  return olv::f_KVTElemT_LANCUCH_LICZBYZNAKI(text(t));
 }
 int f_KVTElemT_LANCUCH_LICZBYZNAKISEPARATORY(char16_t* t) {
-  return olv::f_KVTElemT_LANCUCH_LICZBYZNAKISEPARATORY(olv::text(t));
+  return olv::f_KVTElemT_LANCUCH_LICZBYZNAKISEPARATORY(text(t));
 }
-int f_KVTElemT_LICZBA(const char16_t* t) { return olv::f_KVTElemT_LICZBA(olv::text(t)); }
-bool f_KVTElemT_TylkoCyfry(const char16_t* t) { return olv::f_KVTElemT_TylkoCyfry(olv::text(t)); }
+int f_KVTElemT_LICZBA(const char16_t* t) { return olv::f_KVTElemT_LICZBA(text(t)); }
+bool f_KVTElemT_TylkoCyfry(const char16_t* t) { return olv::f_KVTElemT_TylkoCyfry(text(t)); }
 int f_KVTElemT_LITERA(char16_t c) { return olv::f_KVTElemT_LITERA(c); }
-int f_KVTElemT_LOGICZNE(char16_t* t) { return olv::f_KVTElemT_LOGICZNE(olv::text(t)); }
-int f_KVTElemT_EMAIL(char16_t* t) { return olv::f_KVTElemT_EMAIL(olv::text(t)); }
-int f_KVTElemT_NR_TELEFONU(char16_t* t) { return olv::f_KVTElemT_NR_TELEFONU(olv::text(t)); }
-int f_KVTElemT_NAZWA_NUMER(char16_t* t) { return olv::f_KVTElemT_NAZWA_NUMER(olv::text(t)); }
-int f_KVTElemT_KRAJ(char16_t* t) { return olv::f_KVTElemT_KRAJ(olv::text(t)); }
-int f_KVTElemT_KWOTA(char16_t* t) { return olv::f_KVTElemT_KWOTA(olv::text(t)); }
-int f_KVTElemT_ULAMEK33(char16_t* t) { return olv::f_KVTElemT_ULAMEK33(olv::text(t)); }
+int f_KVTElemT_LOGICZNE(char16_t* t) { return olv::f_KVTElemT_LOGICZNE(text(t)); }
+int f_KVTElemT_EMAIL(char16_t* t) { return olv::f_KVTElemT_EMAIL(text(t)); }
+int f_KVTElemT_NR_TELEFONU(char16_t* t) { return olv::f_KVTElemT_NR_TELEFONU(text(t)); }
+int f_KVTElemT_NAZWA_NUMER(char16_t* t) { return olv::f_KVTElemT_NAZWA_NUMER(text(t)); }
+int f_KVTElemT_KRAJ(char16_t* t) { return olv::f_KVTElemT_KRAJ(text(t)); }
+int f_KVTElemT_KWOTA(char16_t* t) { return olv::f_KVTElemT_KWOTA(text(t)); }
+int f_KVTElemT_ULAMEK33(char16_t* t) { return olv::f_KVTElemT_ULAMEK33(text(t)); }
 int f_KVTIsZnakAndLenght(char16_t* t, int length) {
-  return olv::f_KVTIsZnakAndLenght(olv::text(t), length);
+  return olv::f_KVTIsZnakAndLenght(text(t), length);
 }

@@ -234,11 +234,8 @@ HRESULT olvenir_RevokeClass(const CLSID* clsid) {
 }
 
 HRESULT olvenir_SetErrorInfo(const char16_t* description) {
-  BSTR copy = nullptr;
-  if (description) {
-    copy = olvenir_SysAllocString(description);
-    if (!copy) return E_OUTOFMEMORY;
-  }
+  BSTR copy = olvenir_SysAllocString(description);  // null for no description
+  if (description && !copy) return E_OUTOFMEMORY;
   olvenir_SysFreeString(olv::t_error.description);
   olv::t_error.description = copy;
   return S_OK;
