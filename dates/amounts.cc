@@ -18,28 +18,16 @@ int f_KVTSprKwoty(std::initializer_list<Text> amounts) {
   return 0;
 }
 
-int bw_PustaKwota(Text t) {
-  for (char16_t c : t) {
-    if (c != u' ' && c != u'\t' && c != u'\n') return 0;
-  }
-  return 1;
-}
+int bw_PustaKwota(Text t) { return t.find_first_not_of(u" \t\n") == Text::npos ? 1 : 0; }
 
 int64_t bw_GetSafeAtol64(Text t) { return bw_PustaKwota(t) ? 0 : to_int64(t); }
 
 int ZamienStala(Text code, int constant) {
-  // clang-format off
-  static constexpr Text kFor107[] = {u"05", u"10"};
-  static constexpr Text kFor106[] = {u"05", u"10", u"0125", u"0126", u"0426", u"0427", u"0428", u"0429"};
-  // clang-format on
-  auto begins_with_any = [code](auto& prefixes) {
-    for (Text prefix : prefixes) {
-      if (code.substr(0, prefix.size()) == prefix) return true;
-    }
-    return false;
-  };
-  if (constant == 107) return begins_with_any(kFor107) ? 105 : constant;
-  if (constant == 106) return begins_with_any(kFor106) ? 105 : constant;
+  if (constant == 107 && begins_with_any(code, {u"05", u"10"})) return 105;
+  if (constant == 106 &&
+      begins_with_any(code, {u"05", u"10", u"0125", u"0126", u"0426", u"0427", u"0428", u"0429"})) {
+    return 105;
+  }
   return constant;
 }
 
@@ -47,28 +35,25 @@ int ZamienStala(Text code, int constant) {
 
 // ---- exports ----------------------------------------------------------------------------------
 
-double f_KVTKwotaVamoToFloat(char16_t* amount) {
-  return olv::f_KVTKwotaVamoToFloat(olv::text(amount));
-}
+using olv::text;
+
+double f_KVTKwotaVamoToFloat(char16_t* amount) { return olv::f_KVTKwotaVamoToFloat(text(amount)); }
 
 // The exported list is walked here, one amount at a time, with the test of the twin's list.
 int f_KVTSprKwoty(char16_t* first, ...) {
   va_list rest;
   va_start(rest, first);
   int code = 0;
-  for (char16_t* amount = first; amount; amount = va_arg(rest, char16_t*)) {
-    code = olv::f_KVTSprKwoty({olv::text(amount)});
-    if (code != 0) break;
+  for (char16_t* amount = first; amount && code == 0; amount = va_arg(rest, char16_t*)) {
+    code = olv::f_KVTSprKwoty({text(amount)});
   }
   va_end(rest);
   return code;
 }
 
-extern "C" int bw_PustaKwota(const char16_t* t) { return olv::bw_PustaKwota(olv::text(t)); }
-extern "C" int64_t bw_GetSafeAtol64(const char16_t* t) {
-  return olv::bw_GetSafeAtol64(olv::text(t));
-}
+extern "C" int bw_PustaKwota(const char16_t* t) { return olv::bw_PustaKwota(text(t)); }
+extern "C" int64_t bw_GetSafeAtol64(const char16_t* t) { return olv::bw_GetSafeAtol64(text(t)); }
 
 int ZamienStala(const char16_t* code, int constant) {
-  return olv::ZamienStala(olv::text(code), constant);
+  return olv::ZamienStala(text(code), constant);
 }

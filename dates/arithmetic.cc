@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstddef>
 
 #include "dates/date_forms.h"
@@ -43,15 +42,10 @@ class TextBuilder {
     for (char16_t c : t) put(c);
     return *this;
   }
-  // printf's %d with a minimum of `digits` digits (a sign comes first).
+  // printf's %.Nd, N being `digits`.
   TextBuilder& number(int32_t value, int digits = 1) {
-    char ascii[12];
-    const char* end = std::to_chars(ascii, ascii + sizeof ascii, value).ptr;
-    const char* first = ascii + (value < 0 ? 1 : 0);
-    if (value < 0) put(u'-');
-    for (auto n = end - first; n < digits; ++n) put(u'0');
-    for (const char* c = first; c != end; ++c) put(static_cast<char16_t>(*c));
-    return *this;
+    char16_t decimal[12];
+    return units(Text(decimal, put_decimal(decimal, value, digits) - decimal));
   }
   Text view() const { return Text(units_.data(), size_); }
 
@@ -106,7 +100,7 @@ int f_PeselToDate(Text pesel) {
   int32_t month = encoded - 20 * k;
   TextBuilder date;
   date.number(kPeselCenturyYears[std::clamp(k, int32_t{0}, int32_t{4})] / 100)
-      .units(pesel.substr(0, std::min<std::size_t>(2, pesel.size())));
+      .units(pesel.substr(0, 2));
   if (month < 10) date.units(u"0");
   date.number(month).units(pesel.substr(std::min<std::size_t>(4, pesel.size()), 2));
   return to_int32(date.view());
@@ -144,10 +138,8 @@ int32_t f_KVTDataMinus1(char16_t* date) {
     day = days_in_month(month, year);
   }
   if (year < 0 || month < 0 || day < 0) return 0;
-  TextBuilder stepped;
-  stepped.number(day, 2).number(month, 2).number(year, 4);
-  std::copy(stepped.view().begin(), stepped.view().end(), date);
-  date[8] = u'\0';
+  // The parts read from 8 units have at most 2, 2 and 4 digits: the text stays 8 units.
+  *put_decimal(put_decimal(put_decimal(date, day, 2), month, 2), year, 4) = u'\0';
   return year * 10000 + month * 100 + day;
 }
 
@@ -173,13 +165,9 @@ void bw_DajDatyOdDoRSARGA(Text period, Text from, Text to, int32_t* from_date, i
     return d;
   };
   DayMonth f = scan_day_month(from), e = scan_day_month(to);
-  if (!f.present && !e.present) {
-    f = e = DayMonth{1, month, true};
-  } else if (!f.present) {
-    f = e;
-  } else if (!e.present) {
-    e = f;
-  }
+  if (!f.present && !e.present) f = e = DayMonth{1, month, true};
+  if (!f.present) f = e;
+  if (!e.present) e = f;
 
   int32_t to_year = e.month > month ? year - 1 : year;
   int32_t from_year = f.month > e.month ? to_year - 1 : to_year;
@@ -191,32 +179,30 @@ void bw_DajDatyOdDoRSARGA(Text period, Text from, Text to, int32_t* from_date, i
 
 // ---- exports ----------------------------------------------------------------------------------
 
-int f_DateCmp(char16_t* a, char16_t* b) { return olv::f_DateCmp(olv::text(a), olv::text(b)); }
+using olv::text;
+
+int f_DateCmp(char16_t* a, char16_t* b) { return olv::f_DateCmp(text(a), text(b)); }
 int f_KVTElemDateCmpLessEqual(char16_t* a, char16_t* b) {
-  return olv::f_KVTElemDateCmpLessEqual(olv::text(a), olv::text(b));
+  return olv::f_KVTElemDateCmpLessEqual(text(a), text(b));
 }
 int f_KVTElemDateCmpLess(char16_t* a, char16_t* b) {
-  return olv::f_KVTElemDateCmpLess(olv::text(a), olv::text(b));
+  return olv::f_KVTElemDateCmpLess(text(a), text(b));
 }
-int f_KVTRoznicaDni(char16_t* a, char16_t* b) {
-  return olv::f_KVTRoznicaDni(olv::text(a), olv::text(b));
-}
+int f_KVTRoznicaDni(char16_t* a, char16_t* b) { return olv::f_KVTRoznicaDni(text(a), text(b)); }
 int f_KVTRoznicaDniDDMM(char16_t* end, char16_t* start, char16_t* period) {
-  return olv::f_KVTRoznicaDniDDMM(olv::text(end), olv::text(start), olv::text(period));
+  return olv::f_KVTRoznicaDniDDMM(text(end), text(start), text(period));
 }
-int f_PeselToDate(char16_t* pesel) { return olv::f_PeselToDate(olv::text(pesel)); }
+int f_PeselToDate(char16_t* pesel) { return olv::f_PeselToDate(text(pesel)); }
 int KVTMaWiecejNiz26lat(char16_t* birth, char16_t* date) {
-  return olv::KVTMaWiecejNiz26lat(olv::text(birth), olv::text(date));
+  return olv::KVTMaWiecejNiz26lat(text(birth), text(date));
 }
 int KVTMaWiecejRowno26lat(char16_t* birth, char16_t* date) {
-  return olv::KVTMaWiecejRowno26lat(olv::text(birth), olv::text(date));
+  return olv::KVTMaWiecejRowno26lat(text(birth), text(date));
 }
-int f_KVTLiczbaDniWMiesiacu(char16_t* month) {
-  return olv::f_KVTLiczbaDniWMiesiacu(olv::text(month));
-}
+int f_KVTLiczbaDniWMiesiacu(char16_t* month) { return olv::f_KVTLiczbaDniWMiesiacu(text(month)); }
 int32_t f_KVTDataMinus1(char16_t* date) { return olv::f_KVTDataMinus1(date); }
 
 extern "C" void bw_DajDatyOdDoRSARGA(const char16_t* period, const char16_t* from,
                                      const char16_t* to, int32_t* from_date, int32_t* to_date) {
-  olv::bw_DajDatyOdDoRSARGA(olv::text(period), olv::text(from), olv::text(to), from_date, to_date);
+  olv::bw_DajDatyOdDoRSARGA(text(period), text(from), text(to), from_date, to_date);
 }

@@ -17,13 +17,7 @@ bool spaces_only(Text t, std::size_t length) {
 
 // The date forms read texts of their length made of digits alone. The number-text rule, which
 // the forms also apply, cannot fail on such a text and is left out.
-bool digits_of_length(Text t, std::size_t length) {
-  if (t.size() != length) return false;
-  for (std::size_t i = 0; i < length; ++i) {
-    if (!is_digit(t[i])) return false;
-  }
-  return true;
-}
+bool digits_of_length(Text t, std::size_t length) { return t.size() == length && only_digits(t); }
 
 // value(first-last) of a text known to be digits.
 constexpr int32_t digits_value(Text t, std::size_t first, std::size_t last) {
@@ -35,39 +29,14 @@ constexpr int32_t digits_value(Text t, std::size_t first, std::size_t last) {
 // A DDMM text has no year: its February has 29 days, as in a leap year.
 constexpr int32_t kLeapYear = 2000;
 
-// The shared tests of a DDMMRRRR text of digits: 0, or the month or day finding.
-int32_t ddmmrrrr_fields(Text t) {
-  int32_t month = digits_value(t, 3, 4);
+// The shared tests of a DDMM text of digits in the given year: 0, or the month or day finding.
+int32_t day_month_fields(Text t, int32_t year) {
+  const int32_t month = digits_value(t, 3, 4);
   if (!month_ok(month)) return 60005701;
-  return day_ok(digits_value(t, 1, 2), month, digits_value(t, 5, 8)) ? 0 : 60005801;
+  return day_ok(digits_value(t, 1, 2), month, year) ? 0 : 60005801;
 }
 
-int32_t ddmm_fields(Text t) {
-  int32_t month = digits_value(t, 3, 4);
-  if (!month_ok(month)) return 60005701;
-  return day_ok(digits_value(t, 1, 2), month, kLeapYear) ? 0 : 60005801;
-}
-
-int32_t mmrrrr_fields(Text t) {
-  if (!month_ok(digits_value(t, 1, 2))) return 60005701;
-  return year_in_range(digits_value(t, 3, 6)) ? 0 : 60006301;
-}
-
-// Writes `value` as `digits` decimal digits with leading zeros ("%.Nd" for 0 to 10^N - 1).
-char16_t* put_digits(char16_t* out, int32_t value, int digits) {
-  for (int i = digits - 1; i >= 0; --i) {
-    out[i] = static_cast<char16_t>(u'0' + value % 10);
-    value /= 10;
-  }
-  return out + digits;
-}
-
-// Writes `value` in decimal without leading zeros.
-char16_t* put_number(char16_t* out, int32_t value) {
-  int digits = 1;
-  for (int32_t rest = value / 10; rest > 0; rest /= 10) ++digits;
-  return put_digits(out, value, digits);
-}
+int32_t ddmmrrrr_fields(Text t) { return day_month_fields(t, digits_value(t, 5, 8)); }
 
 // The earliest or latest valid date of a list that ends at its first null view, else the
 // fallback; of equal dates the first listed wins.
@@ -108,12 +77,13 @@ int32_t sl_PoprawnaData_DDMMRRRR(Text t) {
 
 int32_t sl_PoprawnaData_MMRRRR(Text t) {
   if (!digits_of_length(t, 6)) return 60006201;
-  return mmrrrr_fields(t);
+  if (!month_ok(digits_value(t, 1, 2))) return 60005701;
+  return year_in_range(digits_value(t, 3, 6)) ? 0 : 60006301;
 }
 
 int32_t sl_PoprawnaData_DDMM(Text t) {
   if (!digits_of_length(t, 4)) return 60006201;
-  return ddmm_fields(t);
+  return day_month_fields(t, kLeapYear);
 }
 
 int f_KVTElemT_DATA_DDMMRRRR(Text t) {
@@ -178,9 +148,9 @@ int32_t DDMMtol(Text t) {
 int32_t sl_Now(char16_t* buffer) {
   CalendarDate now = today();
   if (buffer) {
-    char16_t* out = put_digits(buffer, now.day, 2);
-    out = put_digits(out, now.month, 2);
-    *put_digits(out, now.year, 4) = u'\0';
+    char16_t* out = put_decimal(buffer, now.day, 2);
+    out = put_decimal(out, now.month, 2);
+    *put_decimal(out, now.year, 4) = u'\0';
   }
   return now.year * 10000 + now.month * 100 + now.day;
 }
@@ -190,13 +160,13 @@ int32_t f_KVTGetCurrentTimeLong() { return today_number(); }
 void f_KVTGetCurrentTimeStr(char16_t* buffer) {
   if (!buffer) return;
   CalendarDate now = today();
-  *put_number(put_number(put_number(buffer, now.day), now.month), now.year) = u'\0';
+  *put_decimal(put_decimal(put_decimal(buffer, now.day), now.month), now.year) = u'\0';
 }
 
 void bw_DajBiezOkrRozl(char16_t* buffer) {
   if (!buffer) return;
   CalendarDate now = today(/*refresh_time_zone=*/true);
-  *put_digits(put_digits(buffer, now.month, 2), now.year, 4) = u'\0';
+  *put_decimal(put_decimal(buffer, now.month, 2), now.year, 4) = u'\0';
 }
 
 Text sl_NajwczesniejszaData(Text fallback, std::initializer_list<Text> dates) {
@@ -211,39 +181,37 @@ Text sl_NajpozniejszaData(Text fallback, std::initializer_list<Text> dates) {
 
 // ---- exports ----------------------------------------------------------------------------------
 
+using olv::text;
+
 extern "C" int32_t sl_PoprawnaData_DDMMRRRR(const char16_t* t) {
-  return t ? olv::sl_PoprawnaData_DDMMRRRR(olv::text(t)) : -1;
+  return t ? olv::sl_PoprawnaData_DDMMRRRR(text(t)) : -1;
 }
 extern "C" int32_t sl_PoprawnaData_MMRRRR(const char16_t* t) {
-  return t ? olv::sl_PoprawnaData_MMRRRR(olv::text(t)) : -1;
+  return t ? olv::sl_PoprawnaData_MMRRRR(text(t)) : -1;
 }
 // A null text is treated as the empty text (a wrong length).
 extern "C" int32_t sl_PoprawnaData_DDMM(const char16_t* t) {
-  return olv::sl_PoprawnaData_DDMM(olv::text(t));
+  return olv::sl_PoprawnaData_DDMM(text(t));
 }
-int f_KVTElemT_DATA_DDMMRRRR(const char16_t* t) {
-  return olv::f_KVTElemT_DATA_DDMMRRRR(olv::text(t));
-}
-int f_KVTElemT_DATA_MMRRRR(const char16_t* t) { return olv::f_KVTElemT_DATA_MMRRRR(olv::text(t)); }
-int f_KVTElemT_DATA_DDMM(char16_t* t) { return olv::f_KVTElemT_DATA_DDMM(olv::text(t)); }
-int f_KVTElemT_DATA_DDMMRRRRNN(char16_t* t) {
-  return olv::f_KVTElemT_DATA_DDMMRRRRNN(olv::text(t));
-}
-int f_KVTElemT_NNMMRRRR_RAP(char16_t* t) { return olv::f_KVTElemT_NNMMRRRR_RAP(olv::text(t)); }
-int f_KVTZakresRoku(const char16_t* year) { return olv::f_KVTZakresRoku(olv::text(year)); }
+int f_KVTElemT_DATA_DDMMRRRR(const char16_t* t) { return olv::f_KVTElemT_DATA_DDMMRRRR(text(t)); }
+int f_KVTElemT_DATA_MMRRRR(const char16_t* t) { return olv::f_KVTElemT_DATA_MMRRRR(text(t)); }
+int f_KVTElemT_DATA_DDMM(char16_t* t) { return olv::f_KVTElemT_DATA_DDMM(text(t)); }
+int f_KVTElemT_DATA_DDMMRRRRNN(char16_t* t) { return olv::f_KVTElemT_DATA_DDMMRRRRNN(text(t)); }
+int f_KVTElemT_NNMMRRRR_RAP(char16_t* t) { return olv::f_KVTElemT_NNMMRRRR_RAP(text(t)); }
+int f_KVTZakresRoku(const char16_t* year) { return olv::f_KVTZakresRoku(text(year)); }
 
 extern "C" int32_t sl_PrzeksztalcDate_DDMMRRRR(const char16_t* t) {
-  return t ? olv::sl_PrzeksztalcDate_DDMMRRRR(olv::text(t)) : -1;
+  return t ? olv::sl_PrzeksztalcDate_DDMMRRRR(text(t)) : -1;
 }
 extern "C" int32_t sl_PrzeksztalcDate_MMRRRR(const char16_t* t) {
-  return t ? olv::sl_PrzeksztalcDate_MMRRRR(olv::text(t)) : -1;
+  return t ? olv::sl_PrzeksztalcDate_MMRRRR(text(t)) : -1;
 }
 extern "C" int32_t sl_PrzeksztalcDate_DDMM(const char16_t* t) {
-  return t ? olv::sl_PrzeksztalcDate_DDMM(olv::text(t)) : -1;
+  return t ? olv::sl_PrzeksztalcDate_DDMM(text(t)) : -1;
 }
-int32_t DataStr2Long(const char16_t* t) { return t ? olv::DataStr2Long(olv::text(t)) : -1; }
-int32_t atod(const char16_t* t) { return olv::atod(olv::text(t)); }
-int32_t DDMMtol(const char16_t* t) { return olv::DDMMtol(olv::text(t)); }
+int32_t DataStr2Long(const char16_t* t) { return t ? olv::DataStr2Long(text(t)) : -1; }
+int32_t atod(const char16_t* t) { return olv::atod(text(t)); }
+int32_t DDMMtol(const char16_t* t) { return olv::DDMMtol(text(t)); }
 
 extern "C" int32_t sl_Now(char16_t* buffer) { return olv::sl_Now(buffer); }
 int32_t f_KVTGetCurrentTimeLong() { return olv::f_KVTGetCurrentTimeLong(); }

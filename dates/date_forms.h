@@ -40,8 +40,7 @@ constexpr bool year_in_range(int32_t year) { return year >= kFirstYear && year <
 // wide-text-to-long; positions past the end are absent.
 inline int32_t part_value(Text t, std::size_t first, std::size_t last) {
   if (first == 0 || first > t.size()) return 0;
-  const std::size_t rest = t.size() - (first - 1);
-  return to_int32(Text(t.data() + (first - 1), last - first + 1 < rest ? last - first + 1 : rest));
+  return to_int32(t.substr(first - 1, last - first + 1));
 }
 
 int32_t sl_PoprawnaData_DDMMRRRR(Text t);

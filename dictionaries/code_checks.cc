@@ -49,11 +49,7 @@ int fb_KVTKodSprawdzArkusze(int number, Text code, Text date) {
       if (sl_PoprawnyKod(code, 0) != 0) return -1;
       break;
   }
-  return fb_KVTKodSprawdzArkusze(number, code, when) ? 0 : -1;  // 4
-}
-
-bool fb_KVTKodSprawdzArkusze(int number, Text code, int32_t dictionary_date) {
-  return service_code_check(number, code, dictionary_date);
+  return service_code_check(number, code, when) ? 0 : -1;  // 4
 }
 
 int fb_KVTKodSprawdz(int number, Text code, int) {
@@ -69,42 +65,33 @@ int fb_KVTZasadyPodleganiaUb(Text a, Text b, Text c, Text date) {
   return fb_KVTKodSprawdzArkusze(10003, Text(joined, end - joined), date);
 }
 
-BSTR sl_DajWartoscZeSlownika(Text dictionary, Text key_column, Text key, Text column) {
-  return service_lookup(dictionary, key_column, key, column);
-}
-
-BSTR sl_DajWartoscZeSlownikaW(Text dictionary, stWarunekY* conditions, int32_t count, Text column) {
-  return service_lookup_where(dictionary, conditions, count, column);
-}
-
 }  // namespace olv
 
 // ---- exports ----
 
+using olv::text;
+
 extern "C" {
 
-int sl_PoprawnyKod(char16_t* code, int length) {
-  return olv::sl_PoprawnyKod(olv::text(code), length);
-}
+int sl_PoprawnyKod(char16_t* code, int length) { return olv::sl_PoprawnyKod(text(code), length); }
 
 const char16_t* sl_PobierzNazweSlownika(int number) { return olv::sl_PobierzNazweSlownika(number); }
 
 int fb_KVTKodSprawdzArkusze(int number, char16_t* code, char16_t* date) {
-  return olv::fb_KVTKodSprawdzArkusze(number, olv::text(code), olv::text(date));
+  return olv::fb_KVTKodSprawdzArkusze(number, text(code), text(date));
 }
 
 int fb_KVTKodSprawdz(int number, char16_t* code, int ignored) {
-  return olv::fb_KVTKodSprawdz(number, olv::text(code), ignored);
+  return olv::fb_KVTKodSprawdz(number, text(code), ignored);
 }
 
 int fb_KVTZasadyPodleganiaUb(char16_t* a, char16_t* b, char16_t* c, char16_t* date) {
-  return olv::fb_KVTZasadyPodleganiaUb(olv::text(a), olv::text(b), olv::text(c), olv::text(date));
+  return olv::fb_KVTZasadyPodleganiaUb(text(a), text(b), text(c), text(date));
 }
 
 char16_t* sl_DajWartoscZeSlownika(char16_t* dictionary, char16_t* key_column, char16_t* key,
                                   char16_t* column) {
-  return olv::sl_DajWartoscZeSlownika(olv::text(dictionary), olv::text(key_column), olv::text(key),
-                                      olv::text(column));
+  return olv::service_lookup(text(dictionary), text(key_column), text(key), text(column));
 }
 
 const _stOpisKodu* sl_PobierzOpisKodu(const _stOpisKodu* description, ...) { return description; }
@@ -115,10 +102,10 @@ const char16_t* KVTSlownikGetKodMsg(...) { return u""; }
 }
 
 bool fb_KVTKodSprawdzArkusze(int number, const char16_t* code, int date) {
-  return olv::fb_KVTKodSprawdzArkusze(number, olv::text(code), static_cast<int32_t>(date));
+  return olv::service_code_check(number, text(code), static_cast<int32_t>(date));
 }
 
 char16_t* sl_DajWartoscZeSlownikaW(char16_t* dictionary, stWarunekY* conditions, int32_t count,
                                    char16_t* column) {
-  return olv::sl_DajWartoscZeSlownikaW(olv::text(dictionary), conditions, count, olv::text(column));
+  return olv::service_lookup_where(text(dictionary), conditions, count, text(column));
 }

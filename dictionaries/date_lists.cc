@@ -26,8 +26,6 @@ class DateCondition {
       slot_->value = copy_.get();
     }
   }
-  DateCondition(const DateCondition&) = delete;
-  DateCondition& operator=(const DateCondition&) = delete;
   ~DateCondition() {
     if (slot_) slot_->value = saved_;
   }
@@ -74,17 +72,13 @@ int lookup_at_dates(Text dictionary, Text column, stWarunekY* conditions, int co
   if (!dates.each([](Text) { return true; })) return -1;  // 2
   char16_t today[9];
   const bool found = dates.each([&](Text d) {  // 3
-    Text date = d;
-    if (has_dates) {
-      if (!day_or_month_date(d)) return false;
-    } else {
-      sl_Now(today);
-      date = Text(today, 8);
-    }
+    if (has_dates && !day_or_month_date(d)) return false;
+    if (!has_dates) sl_Now(today);
+    const Text date = has_dates ? d : Text(today, 8);
     OwnedString value;
     {
       DateCondition condition(conditions, count, date);
-      value.reset(sl_DajWartoscZeSlownikaW(dictionary, conditions, count, column));
+      value.reset(service_lookup_where(dictionary, conditions, count, column));
     }
     return !text(value.get()).empty();
   });
@@ -102,13 +96,10 @@ int title_not_on_form(Text code, Text digit, const Dates& dates) {
   if (!dates.each([](Text) { return true; })) return 0;
   // The service compares DATA_OD with the date of the DATA_DO condition, so DATA_OD carries no
   // value of its own: the empty text.
-  OwnedString names[] = {OwnedString(string_copy(u"DATA_OD")), OwnedString(string_copy(u"DATA_DO")),
-                         OwnedString(string_copy(u"KOD_TYT_UBEZ")),
-                         OwnedString(string_copy(u"PR_EM_RENT")),
-                         OwnedString(string_copy(u"RODZ_FORM"))};
-  OwnedString values[] = {OwnedString(string_copy(u"")), OwnedString(),
-                          OwnedString(string_copy(code)), OwnedString(string_copy(digit)),
-                          OwnedString(string_copy(u"RSA"))};
+  const auto copy = [](Text t) { return OwnedString(string_copy(t)); };
+  OwnedString names[] = {copy(u"DATA_OD"), copy(u"DATA_DO"), copy(u"KOD_TYT_UBEZ"),
+                         copy(u"PR_EM_RENT"), copy(u"RODZ_FORM")};
+  OwnedString values[] = {copy(u""), OwnedString(), copy(code), copy(digit), copy(u"RSA")};
   const signed char ops[] = {-2, 2, 0, 0, 0};
   stWarunekY conditions[5];
   for (int i = 0; i < 5; ++i) conditions[i] = {names[i].get(), ops[i], values[i].get()};

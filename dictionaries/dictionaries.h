@@ -16,8 +16,6 @@ int sl_CzyPrawidlowyKodLiterowy(const stGrupaKodow* groups, Text code, int date)
 const char16_t* sl_PobierzNazweSlownika(int number);
 // The date text may be a null view (no date).
 int fb_KVTKodSprawdzArkusze(int number, Text code, Text date);
-// The code check with a dictionary date (RRRRMMDD, RRRRMM or 0).
-bool fb_KVTKodSprawdzArkusze(int number, Text code, int32_t dictionary_date);
 int fb_KVTKodSprawdz(int number, Text code, int ignored);
 int fb_KVTZasadyPodleganiaUb(Text a, Text b, Text c, Text date);
 int fb_KVTKodPokrewienstwa(Text code, int kind, int ch);
@@ -26,9 +24,6 @@ int fb_KVTKodPokrewienstwaJest(Text code, int kind, int ch);
 // The dictionary date of a date text: RRRRMMDD of a valid DDMMRRRR text, RRRRMM of a valid
 // MMRRRR text, else 0 (a null view included).
 int32_t dictionary_date(Text date);
-// The lookups answer a new automation string that the caller releases.
-BSTR sl_DajWartoscZeSlownika(Text dictionary, Text key_column, Text key, Text column);
-BSTR sl_DajWartoscZeSlownikaW(Text dictionary, stWarunekY* conditions, int32_t count, Text column);
 // `dates` ends at its first null pointer; a null `dates` is the empty list.
 int fb_KVT_KodTyt_WypDok_ONE_XML(Text dictionary, Text column, stWarunekY* conditions, int count,
                                  const char16_t* const* dates);

@@ -11,26 +11,16 @@ enum class KinshipFallback { kEmptyValue, kFilledValue };
 
 int kinship_check(Text code, int kind, int ch, KinshipFallback fallback) {
   if (code.size() != 2 || !only_digits(code)) return -1;  // 1
-  Text column;                                            // 2
-  char16_t expected;
-  if (kind == 1) {
-    column = u"STP_WGOSPZOSUBEZP";
-    expected = u'1';
-  } else if (kind == 3) {
-    column = u"STP_KOD_ST_NIEPEL";
-    expected = static_cast<char16_t>(ch);
-  } else {
-    return -1;
-  }
-  OwnedString value(sl_DajWartoscZeSlownika(u"slU_KodPokrew", u"STP_KODPOKREW", code, column));
+  if (kind != 1 && kind != 3) return -1;                  // 2
+  const Text column = kind == 1 ? u"STP_WGOSPZOSUBEZP" : u"STP_KOD_ST_NIEPEL";
+  const char16_t expected = kind == 1 ? u'1' : static_cast<char16_t>(ch);
+  OwnedString value(service_lookup(u"slU_KodPokrew", u"STP_KODPOKREW", code, column));
   if (!value) return -1;  // 3
   const Text v = text(value.get());
   if (unit_at(v, 0) == expected) return 0;  // 4
-  if (kind == 3) {                          // 5
-    const bool passes = fallback == KinshipFallback::kEmptyValue ? v.empty() : !v.empty();
-    if (passes) return 0;
-  }
-  return -1;  // 6
+  const bool fallback_passes = fallback == KinshipFallback::kEmptyValue ? v.empty() : !v.empty();
+  if (kind == 3 && fallback_passes) return 0;  // 5
+  return -1;                                   // 6
 }
 
 }  // namespace

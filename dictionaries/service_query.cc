@@ -1,6 +1,7 @@
 // One query of the dictionary service: initialise, create, one operation, release, uninitialise.
 #include "dictionaries/service_query.h"
 
+#include <cstdio>
 #include <string>
 
 #include "olvenir_p/runtime.h"
@@ -18,16 +19,9 @@ namespace {
     description.assign(info, com::string_length(info));
     com::free_string(info);
   }
-  std::string message;
-  if (description.empty()) {
-    static const char kHex[] = "0123456789ABCDEF";
-    message = "dictionary service failure 0x";
-    for (int shift = 28; shift >= 0; shift -= 4) {
-      message += kHex[(static_cast<uint32_t>(hr) >> shift) & 0xF];
-    }
-  } else {
-    message = utf8_of(description);
-  }
+  char code[40];
+  std::snprintf(code, sizeof code, "dictionary service failure 0x%08X", static_cast<uint32_t>(hr));
+  std::string message = description.empty() ? code : utf8_of(description);
   throw olvenir_p::ServiceError(hr, std::move(description), std::move(message));
 }
 
@@ -65,18 +59,19 @@ class Query {
   IOlvenirDictionaryService* service_ = nullptr;
 };
 
-// The library's own copy of a text the service returned; the service's string is released.
-BSTR take_result(OwnedString& value) {
-  if (!value.get()) return nullptr;
-  BSTR copy = com::alloc_string(value.get());
+// A new automation string of the library's own, up to the text's first null unit.
+BSTR own_copy(const char16_t* text) {
+  BSTR copy = com::alloc_string(text);
   if (!copy) throw_failure(E_OUTOFMEMORY);
   return copy;
 }
 
-BSTR not_available() {
-  BSTR s = com::alloc_string(u"-1");
-  if (!s) throw_failure(E_OUTOFMEMORY);
-  return s;
+// The answer of a lookup that left `found`: the library's own copy of it, null for null. The
+// service's string is released, and a failure thrown, either way.
+BSTR lookup_answer(HRESULT hr, BSTR found) {
+  OwnedString value(found);
+  check(hr);
+  return value ? own_copy(value.get()) : nullptr;
 }
 
 }  // namespace
@@ -119,28 +114,24 @@ bool service_code_check(int32_t number, Text code, int32_t dictionary_date) {
 
 BSTR service_lookup(Text dictionary, Text key_column, Text key, Text column) {
   Query query;
-  if (!query.service()) return not_available();
+  if (!query.service()) return own_copy(u"-1");
   OwnedString d = copy_of(dictionary);
   OwnedString kc = copy_of(key_column);
   OwnedString k = copy_of(key);
   OwnedString c = copy_of(column);
   BSTR found = nullptr;
   const HRESULT hr = query.service()->LookupValue(d.get(), kc.get(), k.get(), c.get(), &found);
-  OwnedString value(found);
-  check(hr);
-  return take_result(value);
+  return lookup_answer(hr, found);
 }
 
 BSTR service_lookup_where(Text dictionary, stWarunekY* conditions, int32_t count, Text column) {
   Query query;
-  if (!query.service()) return not_available();
+  if (!query.service()) return own_copy(u"-1");
   OwnedString d = copy_of(dictionary);
   OwnedString c = copy_of(column);
   BSTR found = nullptr;
   const HRESULT hr = query.service()->LookupValueWhere(d.get(), conditions, count, c.get(), &found);
-  OwnedString value(found);
-  check(hr);
-  return take_result(value);
+  return lookup_answer(hr, found);
 }
 
 }  // namespace olv

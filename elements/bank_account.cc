@@ -1,6 +1,7 @@
 // Bank account numbers: the NRB and IBAN form tests, the NRB check digits, the free form.
 #include "elements/bank_account.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -23,12 +24,6 @@ constexpr std::size_t kSpacedNrbUnits = 32;
 // trimmed length), so a padded field of any length still fits. A text whose remainder is longer
 // than 39 units is taken for no account number: both form tests answer false for it.
 constexpr std::size_t kWorkingCopy = 39;
-
-Text without_trailing_white_space(Text t) {
-  std::size_t end = t.size();
-  while (end > 0 && is_space(t[end - 1])) --end;
-  return t.substr(0, end);
-}
 
 // The spaced forms put a space at every fifth position: the NRB at 3, 8, ..., 28, the IBAN at 5,
 // 10, ..., 30; digits everywhere else. Compares positions `first` to 32 (1-based); a copy that
@@ -85,11 +80,8 @@ bool KVT_CzyRachBank_IBAN_lub_NRB(Text t) {
   const Text c = t.substr(0, t.find_last_not_of(u' ') + 1);  // without trailing spaces
   if (c.size() > kWorkingCopy) return false;
   std::array<char16_t, kWorkingCopy> packed{};  // B: the copy without its spaces
-  std::size_t packed_size = 0;
-  for (char16_t u : c) {
-    if (u != u' ') packed[packed_size++] = u;
-  }
-  Text b(packed.data(), packed_size);
+  const auto packed_end = std::ranges::remove_copy(c, packed.begin(), u' ').out;
+  const Text b(packed.data(), packed_end - packed.begin());
   if (b.size() == kNrbDigits) {
     if (!only_digits(b)) return false;
     return c.size() == kNrbDigits || matches_spaced_form(c, 1, Spacing::kNrb);
@@ -145,15 +137,13 @@ int TestNrRachBankNrDecyzji(Text first, Text second) {
 
 // ---- exports ----------------------------------------------------------------------------------
 
+using olv::text;
+
 bool KVT_CzyRachBank_IBAN_lub_NRB(const char16_t* t) {
-  return olv::KVT_CzyRachBank_IBAN_lub_NRB(olv::text(t));
+  return olv::KVT_CzyRachBank_IBAN_lub_NRB(text(t));
 }
-bool KVT_CzyFormRachBank_NRB(const char16_t* t) {
-  return olv::KVT_CzyFormRachBank_NRB(olv::text(t));
-}
-int f_KVTElemT_NR_RACH_BANKOWEGO(char16_t* t) {
-  return olv::f_KVTElemT_NR_RACH_BANKOWEGO(olv::text(t));
-}
+bool KVT_CzyFormRachBank_NRB(const char16_t* t) { return olv::KVT_CzyFormRachBank_NRB(text(t)); }
+int f_KVTElemT_NR_RACH_BANKOWEGO(char16_t* t) { return olv::f_KVTElemT_NR_RACH_BANKOWEGO(text(t)); }
 
 extern "C" int TestNrRachBank(char16_t* t, bool flag) {
   // Hosts pass the flag as one byte and mean true by any non-zero byte, not only by 1.
@@ -162,8 +152,8 @@ extern "C" int TestNrRachBank(char16_t* t, bool flag) {
   if (byte != 0) {
     if (auto walked = olv::walked_nrb_check_digits(t)) return *walked;
   }
-  return olv::TestNrRachBank(olv::text(t), byte != 0);
+  return olv::TestNrRachBank(text(t), byte != 0);
 }
 extern "C" int TestNrRachBankNrDecyzji(char16_t* first, char16_t* second) {
-  return olv::TestNrRachBankNrDecyzji(olv::text(first), olv::text(second));
+  return olv::TestNrRachBankNrDecyzji(text(first), text(second));
 }

@@ -10,15 +10,10 @@
 namespace olv {
 namespace {
 
-// The first unit that fails `accepted`, or none: the shape of the one-class validators.
-template <typename Accepted>
-bool every_unit(Text t, Accepted accepted) {
-  return std::all_of(t.begin(), t.end(), accepted);
-}
-
 // A letter of the code page by its low 8 bits, or an ASCII letter.
 bool ascii_or_polish_letter(char16_t c, int code_page) {
-  return is_ascii_letter(c) || is_polish_lower(c, code_page) || is_polish_upper(c, code_page);
+  const auto low = static_cast<unsigned char>(c);
+  return is_ascii_letter(c) || IsLowerPL(low, code_page) == 0 || IsUpperPL(low, code_page) == 0;
 }
 
 // The narrow letter-or-digit test: only A-Z, a-z and 0-9 pass, and nothing above U+00FF.
@@ -30,7 +25,7 @@ int f_KVTElemT_LICZBA(Text t) { return digit_run_text(t) ? 0 : 60005901; }
 
 int f_KVTElemT_KWOTA(Text t) { return f_KVTElemT_LICZBA(t) != 0 ? 60006101 : 0; }
 
-bool f_KVTElemT_TylkoCyfry(Text t) { return !t.empty() && every_unit(t, is_digit); }
+bool f_KVTElemT_TylkoCyfry(Text t) { return !t.empty() && only_digits(t); }
 
 int f_KVTIsZnakAndLenght(Text t, int length) {
   bool n_units = length >= 0 && t.size() == static_cast<std::size_t>(length);
@@ -41,40 +36,43 @@ int f_KVTElemT_LITERA(char16_t c) { return is_letter(c) ? 0 : 60006701; }
 
 int f_KVTElemT_LOGICZNE(Text t) { return t.empty() || t == u"X" ? 0 : 60006001; }
 
-int f_KVTElemT_LANCUCH_OGOLNY(Text t) { return every_unit(t, is_letter) ? 0 : 60006701; }
+int f_KVTElemT_LANCUCH_OGOLNY(Text t) { return std::ranges::all_of(t, is_letter) ? 0 : 60006701; }
 
 int f_KVTElemT_KRAJ(Text t) {
-  return every_unit(t, [](char16_t c) { return is_letter(c) || c == u' '; }) ? 0 : 60006701;
+  auto accepted = [](char16_t c) { return is_letter(c) || c == u' '; };
+  return std::ranges::all_of(t, accepted) ? 0 : 60006701;
 }
 
 int f_KVTElemT_LANCUCH_IMIE(Text t) {
   if (t.empty()) return 60006401;
   auto accepted = [](char16_t c) { return is_letter(c) || c == u'\'' || c == u' '; };
-  return every_unit(t, accepted) ? 0 : 60006401;
+  return std::ranges::all_of(t, accepted) ? 0 : 60006401;
 }
 
 int f_KVTElemT_NAZWA_NUMER(Text t) {
   auto accepted = [](char16_t c) { return is_letter(c) || is_digit(c) || c == u' ' || c == u'-'; };
-  return every_unit(t, accepted) ? 0 : 62001201;
+  return std::ranges::all_of(t, accepted) ? 0 : 62001201;
 }
 
 int f_KVTElemT_LANCUCH_LICZBYZNAKI(Text t) {
   if (t.empty()) return 0;
   if (t.front() == u'/') return 60007501;
   auto accepted = [](char16_t c) { return is_letter(c) || is_digit(c) || c == u'/'; };
-  if (!every_unit(t, accepted)) return 60007501;
+  if (!std::ranges::all_of(t, accepted)) return 60007501;
   return t.back() == u'/' ? 60007501 : 0;  // two solidi in a row are accepted
 }
 
-int f_KVTElemT_LANCUCH_LICZBYZNAKISEPARATORY(Text t) {
+bool misplaced_separator(Text t) {
   auto separator = [](char16_t c) { return c == u'-' || c == u'/'; };
   for (std::size_t i = 0; i < t.size(); ++i) {
-    char16_t c = t[i];
-    if (!is_ascii_letter(c) && !is_digit(c) && !separator(c)) return 60007701;
-    // A separator may come first, but not last nor before another separator.
-    if (separator(c) && (i + 1 == t.size() || separator(t[i + 1]))) return 60007701;
+    if (separator(t[i]) && (i + 1 == t.size() || separator(t[i + 1]))) return true;
   }
-  return 0;
+  return false;
+}
+
+int f_KVTElemT_LANCUCH_LICZBYZNAKISEPARATORY(Text t) {
+  auto accepted = [](char16_t c) { return narrow_alnum(c) || c == u'-' || c == u'/'; };
+  return std::ranges::all_of(t, accepted) && !misplaced_separator(t) ? 0 : 60007701;
 }
 
 int f_KVTElemT_LANCUCH_NAZWA(Text t) {
@@ -83,7 +81,7 @@ int f_KVTElemT_LANCUCH_NAZWA(Text t) {
     return ascii_or_polish_letter(c, page) || f_KVTIsZnakKropkaKreskaOdstep(c) == 0 ||
            f_KVTIsZnakSpecjalny(c) == 0 || is_digit(c);
   };
-  return every_unit(t, accepted) ? 0 : 60006501;
+  return std::ranges::all_of(t, accepted) ? 0 : 60006501;
 }
 
 int f_KVTElemT_LANCUCH_NAZWISKO(Text t) {
@@ -112,7 +110,7 @@ int f_KVTElemT_EMAIL(Text t) {
   auto accepted = [](char16_t c) {
     return narrow_alnum(c) || c == u'.' || c == u'@' || c == u'_' || c == u'-';
   };
-  if (!every_unit(t, accepted)) return 60005301;
+  if (!std::ranges::all_of(t, accepted)) return 60005301;
   for (Text pair : {Text(u".."), Text(u"@."), Text(u".@")}) {
     if (t.find(pair) != Text::npos) return 60005301;
   }
@@ -123,11 +121,9 @@ int f_KVTElemT_NR_TELEFONU(Text t) {
   auto allowed = [](char16_t c) {
     return is_digit(c) || c == u'-' || c == u'+' || c == u'(' || c == u')' || c == u' ';
   };
-  if (!every_unit(t, allowed)) return 60007901;  // 1
+  if (!std::ranges::all_of(t, allowed)) return 60007901;  // 1
   char16_t first = unit_at(t, 0);
-  if (!is_digit(first) && first != u'+' && first != u'(' && first != u' ') {  // 2
-    return 60007901;
-  }
+  if (!is_digit(first) && first != u'+' && first != u'(' && first != u' ') return 60007901;  // 2
   std::size_t lefts = 0, rights = 0, last_left = 0, last_right = 0;
   for (std::size_t i = 0; i < t.size(); ++i) {
     char16_t c = t[i];
@@ -147,7 +143,7 @@ int f_KVTElemT_NR_TELEFONU(Text t) {
 
 int f_KVTElemT_ULAMEK33(Text t) {
   if (to_int32(t) == 0) return 0;  // also every text that does not begin with a non-zero number
-  if (!every_unit(t, is_digit) || t.size() != 3) return 60003901;
+  if (!only_digits(t) || t.size() != 3) return 60003901;
   return to_int32(t) == 0 ? 60003901 : 0;
 }
 
@@ -155,28 +151,28 @@ int f_KVTElemT_ULAMEK33(Text t) {
 
 // ---- exports ----------------------------------------------------------------------------------
 
-int f_KVTElemT_LANCUCH_NAZWA(char16_t* t) { return olv::f_KVTElemT_LANCUCH_NAZWA(olv::text(t)); }
-int f_KVTElemT_LANCUCH_NAZWISKO(char16_t* t) {
-  return olv::f_KVTElemT_LANCUCH_NAZWISKO(olv::text(t));
-}
-int f_KVTElemT_LANCUCH_IMIE(char16_t* t) { return olv::f_KVTElemT_LANCUCH_IMIE(olv::text(t)); }
-int f_KVTElemT_LANCUCH_OGOLNY(char16_t* t) { return olv::f_KVTElemT_LANCUCH_OGOLNY(olv::text(t)); }
+using olv::text;
+
+int f_KVTElemT_LANCUCH_NAZWA(char16_t* t) { return olv::f_KVTElemT_LANCUCH_NAZWA(text(t)); }
+int f_KVTElemT_LANCUCH_NAZWISKO(char16_t* t) { return olv::f_KVTElemT_LANCUCH_NAZWISKO(text(t)); }
+int f_KVTElemT_LANCUCH_IMIE(char16_t* t) { return olv::f_KVTElemT_LANCUCH_IMIE(text(t)); }
+int f_KVTElemT_LANCUCH_OGOLNY(char16_t* t) { return olv::f_KVTElemT_LANCUCH_OGOLNY(text(t)); }
 int f_KVTElemT_LANCUCH_LICZBYZNAKI(char16_t* t) {
-  return olv::f_KVTElemT_LANCUCH_LICZBYZNAKI(olv::text(t));
+  return olv::f_KVTElemT_LANCUCH_LICZBYZNAKI(text(t));
 }
 int f_KVTElemT_LANCUCH_LICZBYZNAKISEPARATORY(char16_t* t) {
-  return olv::f_KVTElemT_LANCUCH_LICZBYZNAKISEPARATORY(olv::text(t));
+  return olv::f_KVTElemT_LANCUCH_LICZBYZNAKISEPARATORY(text(t));
 }
-int f_KVTElemT_LICZBA(const char16_t* t) { return olv::f_KVTElemT_LICZBA(olv::text(t)); }
-bool f_KVTElemT_TylkoCyfry(const char16_t* t) { return olv::f_KVTElemT_TylkoCyfry(olv::text(t)); }
+int f_KVTElemT_LICZBA(const char16_t* t) { return olv::f_KVTElemT_LICZBA(text(t)); }
+bool f_KVTElemT_TylkoCyfry(const char16_t* t) { return olv::f_KVTElemT_TylkoCyfry(text(t)); }
 int f_KVTElemT_LITERA(char16_t c) { return olv::f_KVTElemT_LITERA(c); }
-int f_KVTElemT_LOGICZNE(char16_t* t) { return olv::f_KVTElemT_LOGICZNE(olv::text(t)); }
-int f_KVTElemT_EMAIL(char16_t* t) { return olv::f_KVTElemT_EMAIL(olv::text(t)); }
-int f_KVTElemT_NR_TELEFONU(char16_t* t) { return olv::f_KVTElemT_NR_TELEFONU(olv::text(t)); }
-int f_KVTElemT_NAZWA_NUMER(char16_t* t) { return olv::f_KVTElemT_NAZWA_NUMER(olv::text(t)); }
-int f_KVTElemT_KRAJ(char16_t* t) { return olv::f_KVTElemT_KRAJ(olv::text(t)); }
-int f_KVTElemT_KWOTA(char16_t* t) { return olv::f_KVTElemT_KWOTA(olv::text(t)); }
-int f_KVTElemT_ULAMEK33(char16_t* t) { return olv::f_KVTElemT_ULAMEK33(olv::text(t)); }
+int f_KVTElemT_LOGICZNE(char16_t* t) { return olv::f_KVTElemT_LOGICZNE(text(t)); }
+int f_KVTElemT_EMAIL(char16_t* t) { return olv::f_KVTElemT_EMAIL(text(t)); }
+int f_KVTElemT_NR_TELEFONU(char16_t* t) { return olv::f_KVTElemT_NR_TELEFONU(text(t)); }
+int f_KVTElemT_NAZWA_NUMER(char16_t* t) { return olv::f_KVTElemT_NAZWA_NUMER(text(t)); }
+int f_KVTElemT_KRAJ(char16_t* t) { return olv::f_KVTElemT_KRAJ(text(t)); }
+int f_KVTElemT_KWOTA(char16_t* t) { return olv::f_KVTElemT_KWOTA(text(t)); }
+int f_KVTElemT_ULAMEK33(char16_t* t) { return olv::f_KVTElemT_ULAMEK33(text(t)); }
 int f_KVTIsZnakAndLenght(char16_t* t, int length) {
-  return olv::f_KVTIsZnakAndLenght(olv::text(t), length);
+  return olv::f_KVTIsZnakAndLenght(text(t), length);
 }

@@ -22,6 +22,8 @@ int f_KVTElemT_NAZWA_NUMER(Text t);
 int f_KVTElemT_KRAJ(Text t);
 int f_KVTElemT_KWOTA(Text t);
 int f_KVTElemT_ULAMEK33(Text t);
+// A '-' or '/' comes last, or directly before another '-' or '/' (a separator may come first).
+bool misplaced_separator(Text t);
 // 0 when the text is an N-character number: not empty, `length` units, a number text; else 1.
 int f_KVTIsZnakAndLenght(Text t, int length);
 

@@ -1,6 +1,8 @@
 // Validators of the identity numbers: PESEL, REGON, NIP, NUSP, identity cards, passports.
 #include "elements/identity.h"
 
+#include <algorithm>
+
 #include "dates/date_forms.h"
 #include "elements/general.h"
 #include "olvenir_p.h"
@@ -9,31 +11,26 @@
 namespace olv {
 namespace {
 
-// Positions `first` to `last` (from 1) are all digits.
-bool digits_at(Text t, std::size_t first, std::size_t last) {
-  for (std::size_t p = first; p <= last; ++p) {
-    if (!is_digit(unit_at(t, p - 1))) return false;
-  }
-  return true;
-}
-
 // An identity card's leading series unit: neither a lower-case ASCII letter nor a digit.
 bool series_unit(char16_t c) { return !(c >= u'a' && c <= u'z') && !is_digit(c); }
 
 }  // namespace
 
+bool pesel_digits_pass(Text t) {
+  const int32_t month_field = part_value(t, 3, 4);
+  if (!pesel_month_field(month_field)) return false;
+  char16_t date[8];
+  if (f_KVTElemT_DATA_DDMMRRRR(pesel_birth_date(t, month_field, date)) != 0) return false;
+  const int32_t seventh_to_tenth =
+      position_value(t, 7) + position_value(t, 8) + position_value(t, 9) + position_value(t, 10);
+  return seventh_to_tenth != 0 && check_digit_matches(t, kPesel);
+}
+
 int f_KVTElemT_PESEL(Text t) {
   if (int finding = f_KVTElemT_LICZBA(t)) return finding;  // 1
   // A shorter text has no eleventh position to check: it fails as a PESEL of a wrong length.
   if (t.size() < 11) return 60005401;
-  const int32_t month_field = part_value(t, 3, 4);  // 2
-  if (!pesel_month_field(month_field)) return 60005401;
-  char16_t date[8];                                                                            // 3
-  if (f_KVTElemT_DATA_DDMMRRRR(pesel_birth_date(t, month_field, date)) != 0) return 60005401;  // 4
-  const int32_t seventh_to_tenth =
-      position_value(t, 7) + position_value(t, 8) + position_value(t, 9) + position_value(t, 10);
-  if (seventh_to_tenth == 0) return 60005401;            // 5
-  return check_digit_matches(t, kPesel) ? 0 : 60005401;  // 6, 7
+  return pesel_digits_pass(t) ? 0 : 60005401;  // 2 to 7
 }
 
 int f_KVTElemT_REGON(Text t) {
@@ -83,12 +80,12 @@ int f_KVTElemT_NUSP(Text t) {
 
 int f_KVTElemT_DOWOD_NOWY(Text t) {
   bool ok = t.size() == 9 && series_unit(t[0]) && series_unit(t[1]) && series_unit(t[2]) &&
-            t[2] != u' ' && digits_at(t, 4, 9);
+            t[2] != u' ' && only_digits(t.substr(3));
   return ok ? 0 : 61002201;
 }
 
 int f_KVTElemT_DOWOD_STARY(Text t) {
-  bool ok = t.size() == 9 && series_unit(t[0]) && series_unit(t[1]) && digits_at(t, 3, 9);
+  bool ok = t.size() == 9 && series_unit(t[0]) && series_unit(t[1]) && only_digits(t.substr(2));
   return ok ? 0 : 61002201;
 }
 
@@ -97,10 +94,8 @@ int f_KVTElemT_DOWOD_NOWY_I_STARY(Text t) {
 }
 
 int f_KVTElemT_PASZPORT(Text t) {
-  for (char16_t c : t) {
-    if (!is_digit(c) && !is_letter(c)) return 60007301;
-  }
-  return 0;
+  const bool ok = std::ranges::all_of(t, [](char16_t c) { return is_digit(c) || is_letter(c); });
+  return ok ? 0 : 60007301;
 }
 
 int f_KVTTypAndIdentyfikator(Text type, Text identifier) {

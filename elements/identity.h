@@ -20,6 +20,10 @@ int f_KVTElemT_DOWOD_NOWY_I_STARY(Text t);
 int f_KVTElemT_PASZPORT(Text t);
 int f_KVTTypAndIdentyfikator(Text type, Text identifier);
 
+// The PESEL tests after its form: the month field names a month of a century, the birth date it
+// gives is a valid element date, positions 7 to 10 are not all 0, and the check digit is right.
+bool pesel_digits_pass(Text t);
+
 // A validator's answer for a host's text of digits alone, read in one walk of it (see
 // walk_digits), with the text's length for the dispatcher's length test. None for every other
 // text (a null pointer, white space, other units, more digits than the number has), which the

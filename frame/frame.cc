@@ -1,6 +1,7 @@
 // Trimming, the trimmed comparison, the character classes and the code-page setting.
 #include "frame/frame.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -41,12 +42,17 @@ int class_test(const LetterClass (&classes)[2], unsigned char c, int code_page) 
 
 }  // namespace
 
-Text KVTDelSpacje(Text t) {
+Text without_trailing_white_space(Text t) {
   std::size_t end = t.size();
   while (end > 0 && is_space(t[end - 1])) --end;
+  return t.substr(0, end);
+}
+
+Text KVTDelSpacje(Text t) {
+  t = without_trailing_white_space(t);
   std::size_t begin = 0;
-  while (begin < end && is_space(t[begin])) ++begin;
-  return t.substr(begin, end - begin);
+  while (begin < t.size() && is_space(t[begin])) ++begin;
+  return t.substr(begin);
 }
 
 int KVTDelSpacjeStrcmp(Text a, Text b) {
@@ -67,10 +73,8 @@ bool digit_run_text(Text t) {
 int KVTIsNotEmpty(Text t) { return t.find_first_not_of(u' ') == Text::npos ? 1 : 0; }
 
 int f_KVTIsZnakSpecjalny(int c) {
-  for (int special : {0x20, 0x2D, 0x2E, 0x2C, 0x2F, 0x22, 0x5F, 0x26, 0x5C}) {
-    if (c == special) return 0;
-  }
-  return 60007501;
+  constexpr int kSpecial[] = {0x20, 0x2D, 0x2E, 0x2C, 0x2F, 0x22, 0x5F, 0x26, 0x5C};
+  return std::ranges::count(kSpecial, c) != 0 ? 0 : 60007501;
 }
 
 int f_KVTIsZnakKropkaKreskaOdstep(int c) {

@@ -12,6 +12,9 @@ namespace olv {
 // The text without its leading and trailing white space; a view into the same units.
 Text KVTDelSpacje(Text t);
 
+// The text without its trailing white space.
+Text without_trailing_white_space(Text t);
+
 // -1, 0 or 1: the trimmed a against the trimmed b, unit by unit as unsigned 16-bit values.
 int KVTDelSpacjeStrcmp(Text a, Text b);
 
@@ -36,13 +39,5 @@ int f_KVTIsZnakKropkaKreskaOdstep(int c);
 // 0 when the byte is in the lower-case (upper-case) Polish letter class of the code page.
 int IsLowerPL(unsigned char c, int code_page);
 int IsUpperPL(unsigned char c, int code_page);
-
-// The Polish letter classes as predicates over a unit's low 8 bits.
-inline bool is_polish_lower(char16_t c, int code_page) {
-  return IsLowerPL(static_cast<unsigned char>(c), code_page) == 0;
-}
-inline bool is_polish_upper(char16_t c, int code_page) {
-  return IsUpperPL(static_cast<unsigned char>(c), code_page) == 0;
-}
 
 }  // namespace olv

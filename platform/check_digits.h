@@ -144,13 +144,9 @@ constexpr bool pesel_month_field(int32_t field) {
 // A position past the end gives the terminator.
 inline Text pesel_birth_date(Text pesel, int32_t month_field, char16_t (&date)[8]) {
   const PeselMonth m = pesel_month(month_field);
-  const int32_t century = m.century_year / 100;
   date[0] = unit_at(pesel, 4);
   date[1] = unit_at(pesel, 5);
-  date[2] = static_cast<char16_t>(u'0' + m.month / 10);
-  date[3] = static_cast<char16_t>(u'0' + m.month % 10);
-  date[4] = static_cast<char16_t>(u'0' + century / 10);
-  date[5] = static_cast<char16_t>(u'0' + century % 10);
+  put_decimal(put_decimal(date + 2, m.month, 2), m.century_year / 100, 2);
   date[6] = unit_at(pesel, 0);
   date[7] = unit_at(pesel, 1);
   return Text(date, 8);

@@ -43,9 +43,8 @@ int32_t to_int32(Text t) { return read_integer<int32_t>(t, skip_space(t, 0), t.s
 int64_t to_int64(Text t) { return read_integer<int64_t>(t, skip_space(t, 0), t.size(), nullptr); }
 
 bool scan_int(Text& rest, int width, int32_t& value) {
-  std::size_t start = skip_space(rest, 0);
-  std::size_t limit = start + static_cast<std::size_t>(width < 0 ? 0 : width);
-  if (limit > rest.size()) limit = rest.size();
+  const std::size_t start = skip_space(rest, 0);
+  const std::size_t limit = std::min(rest.size(), start + std::max(width, 0));
   std::size_t end = 0;
   int32_t v = read_integer<int32_t>(rest, start, limit, &end);
   if (end == std::size_t(-1)) return false;

@@ -28,9 +28,9 @@ constexpr uint32_t kMaxUnits = (UINT32_MAX - kPrefix - sizeof(char16_t)) / sizeo
 
 std::atomic<int64_t> g_live_strings{0};
 
-BSTR allocate_string(const char16_t* units, uint32_t length) {
+BSTR allocate_string(const char16_t* units, std::size_t length) {
   if (length > kMaxUnits) return nullptr;
-  const uint32_t bytes = length * sizeof(char16_t);
+  const auto bytes = static_cast<uint32_t>(length * sizeof(char16_t));
   auto* block = static_cast<unsigned char*>(std::malloc(kPrefix + bytes + sizeof(char16_t)));
   if (!block) return nullptr;
   std::memcpy(block, &bytes, kPrefix);
@@ -71,8 +71,6 @@ struct Registration {
   ~Registration() {
     if (factory) factory->Release();
   }
-  Registration(const Registration&) = delete;
-  Registration& operator=(const Registration&) = delete;
   explicit Registration(const CLSID& id) : clsid(id) {}
 };
 
@@ -92,10 +90,8 @@ Registry& registry() {
 std::shared_ptr<Registration> find_registration(const CLSID& clsid) {
   Registry& r = registry();
   std::lock_guard<std::mutex> lock(r.mutex);
-  for (const auto& entry : r.entries) {
-    if (entry->clsid == clsid) return entry;
-  }
-  return nullptr;
+  const auto it = std::ranges::find(r.entries, clsid, [](const auto& e) { return e->clsid; });
+  return it == r.entries.end() ? nullptr : *it;
 }
 
 // Installs `entry` in place of any registration of its class; null revokes.
@@ -104,8 +100,7 @@ HRESULT replace_registration(const CLSID& clsid, std::shared_ptr<Registration> e
   {
     Registry& r = registry();
     std::lock_guard<std::mutex> lock(r.mutex);
-    auto it = std::find_if(r.entries.begin(), r.entries.end(),
-                           [&](const auto& e) { return e->clsid == clsid; });
+    const auto it = std::ranges::find(r.entries, clsid, [](const auto& e) { return e->clsid; });
     if (it != r.entries.end()) {
       old = std::move(*it);
       if (entry) {
@@ -121,10 +116,31 @@ HRESULT replace_registration(const CLSID& clsid, std::shared_ptr<Registration> e
   return old ? S_OK : S_FALSE;
 }
 
-// The shared object's entry point, loading it on the first creation. A loaded object stays
-// loaded: instances made from it may still run on other threads.
-HRESULT load_entry(Registration& reg, olvenir_DllGetClassObject_fn& entry) {
-  std::lock_guard<std::mutex> lock(reg.load_mutex);
+// Registers a host factory (taking a reference) or a shared object's path for the class, in place
+// of any registration of it.
+HRESULT register_class(const CLSID& clsid, IClassFactory* factory, const char* path) {
+  try {
+    auto entry = std::make_shared<Registration>(clsid);
+    entry->path = path;
+    if (factory) factory->AddRef();
+    entry->factory = factory;
+    replace_registration(clsid, std::move(entry));
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  }
+  return S_OK;
+}
+
+// A new reference to the class's factory: the host's, or the shared object's, which is loaded on
+// the first creation. A loaded object stays loaded: instances made from it may still run on
+// other threads.
+HRESULT factory_of(Registration& reg, IClassFactory*& factory) {
+  if (reg.factory) {
+    factory = reg.factory;
+    factory->AddRef();
+    return S_OK;
+  }
+  std::unique_lock<std::mutex> lock(reg.load_mutex);
   if (!reg.entry) {
     void* module = dlopen(reg.path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!module) return CO_E_DLLNOTFOUND;
@@ -135,21 +151,9 @@ HRESULT load_entry(Registration& reg, olvenir_DllGetClassObject_fn& entry) {
     }
     reg.entry = reinterpret_cast<olvenir_DllGetClassObject_fn>(symbol);
   }
-  entry = reg.entry;
-  return S_OK;
-}
-
-HRESULT factory_of(Registration& reg, IClassFactory*& factory) {
-  if (reg.factory) {
-    factory = reg.factory;
-    factory->AddRef();
-    return S_OK;
-  }
-  olvenir_DllGetClassObject_fn entry = nullptr;
-  HRESULT hr = load_entry(reg, entry);
-  if (FAILED(hr)) return hr;
+  lock.unlock();
   void* object = nullptr;
-  hr = entry(&reg.clsid, &IID_IClassFactory, &object);
+  HRESULT hr = reg.entry(&reg.clsid, &IID_IClassFactory, &object);
   if (FAILED(hr)) return hr;
   if (!object) return E_POINTER;
   factory = static_cast<IClassFactory*>(object);
@@ -169,10 +173,7 @@ int64_t live_strings() { return g_live_strings.load(std::memory_order_relaxed); 
 extern "C" {
 
 BSTR olvenir_SysAllocString(const char16_t* text) {
-  if (!text) return nullptr;
-  std::size_t length = std::char_traits<char16_t>::length(text);
-  if (length > olv::kMaxUnits) return nullptr;
-  return olv::allocate_string(text, static_cast<uint32_t>(length));
+  return text ? olv::allocate_string(text, std::char_traits<char16_t>::length(text)) : nullptr;
 }
 
 BSTR olvenir_SysAllocStringLen(const char16_t* text, uint32_t length) {
@@ -219,27 +220,12 @@ HRESULT olvenir_CoCreateInstance(const CLSID* clsid, IUnknown* outer, uint32_t c
 
 HRESULT olvenir_RegisterClassFactory(const CLSID* clsid, IClassFactory* factory) {
   if (!clsid || !factory) return E_INVALIDARG;
-  try {
-    auto entry = std::make_shared<olv::Registration>(*clsid);
-    factory->AddRef();
-    entry->factory = factory;
-    olv::replace_registration(*clsid, std::move(entry));
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
-  return S_OK;
+  return olv::register_class(*clsid, factory, "");
 }
 
 HRESULT olvenir_RegisterServerPath(const CLSID* clsid, const char* path) {
   if (!clsid || !path || !*path) return E_INVALIDARG;
-  try {
-    auto entry = std::make_shared<olv::Registration>(*clsid);
-    entry->path = path;
-    olv::replace_registration(*clsid, std::move(entry));
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
-  return S_OK;
+  return olv::register_class(*clsid, nullptr, path);
 }
 
 HRESULT olvenir_RevokeClass(const CLSID* clsid) {
@@ -248,11 +234,8 @@ HRESULT olvenir_RevokeClass(const CLSID* clsid) {
 }
 
 HRESULT olvenir_SetErrorInfo(const char16_t* description) {
-  BSTR copy = nullptr;
-  if (description) {
-    copy = olvenir_SysAllocString(description);
-    if (!copy) return E_OUTOFMEMORY;
-  }
+  BSTR copy = olvenir_SysAllocString(description);  // null for no description
+  if (description && !copy) return E_OUTOFMEMORY;
   olvenir_SysFreeString(olv::t_error.description);
   olv::t_error.description = copy;
   return S_OK;

@@ -19,21 +19,11 @@ inline std::string utf8_of(std::u16string_view t) {
     } else if (c >= 0xD800 && c <= 0xDFFF) {
       c = 0xFFFD;
     }
-    if (c < 0x80) {
-      put(c);
-    } else if (c < 0x800) {
-      put(0xC0 | (c >> 6));
-      put(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      put(0xE0 | (c >> 12));
-      put(0x80 | ((c >> 6) & 0x3F));
-      put(0x80 | (c & 0x3F));
-    } else {
-      put(0xF0 | (c >> 18));
-      put(0x80 | ((c >> 12) & 0x3F));
-      put(0x80 | ((c >> 6) & 0x3F));
-      put(0x80 | (c & 0x3F));
-    }
+    // A lead byte that says how many continuation bytes of six bits each follow it.
+    const int continuations = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+    constexpr unsigned kLead[] = {0x00, 0xC0, 0xE0, 0xF0};
+    put(kLead[continuations] | (c >> (6 * continuations)));
+    for (int k = continuations - 1; k >= 0; --k) put(0x80 | ((c >> (6 * k)) & 0x3F));
   }
   return out;
 }

@@ -11,22 +11,6 @@
 namespace olv {
 using namespace olv::terms;
 
-namespace {
-
-// The decimal text of v written into `buffer` (room for a sign and ten digits).
-Text decimal_text(int32_t v, char16_t (&buffer)[11]) {
-  int64_t rest = v < 0 ? -int64_t{v} : v;
-  std::size_t start = sizeof buffer / sizeof buffer[0];
-  do {
-    buffer[--start] = static_cast<char16_t>(u'0' + rest % 10);
-    rest /= 10;
-  } while (rest != 0);
-  if (v < 0) buffer[--start] = u'-';
-  return Text(buffer + start, sizeof buffer / sizeof buffer[0] - start);
-}
-
-}  // namespace
-
 // Field presence and length.
 // clang-format off
 int GP0014_1(Field p1)          { return code_when(blank(p1),               60004301); }  // general code intended
@@ -61,15 +45,13 @@ int GP0002_2(Field p1, Field p2) {
 
 int GP0013_2(Field p1, Field p2) { return code_when(full_date_on_or_after(p1, p2), 62001302); }
 
-// The birth date in the PESEL p2 must be the date p1; eight spaces in p1 differ from any.
+// The birth date in the PESEL p2 must be the date p1. The texts RRRRMMDD of a valid p1 (its year
+// has no leading zero) and of the PESEL's date number are the same when the numbers are; eight
+// spaces in p1 differ from any date.
 int GP0009_1(Field p1, Field p2) {
-  if (!valid_element_date(p1)) return 0;                                   // 1
-  if (trimmed_length(p2) < 6) return 0;                                    // 2
-  const Text d = p1;                                                       // 3
-  const char16_t a[8] = {d[4], d[5], d[6], d[7], d[2], d[3], d[0], d[1]};  // 3
-  char16_t b_buffer[11];                                                   // 3
-  const Text b = decimal_text(f_PeselToDate(p2), b_buffer);                // 3
-  return code_when(KVTDelSpacjeStrcmp(b, Text(a, 8)) != 0, 62000901);      // 4
+  if (!valid_element_date(p1)) return 0;                                              // 1
+  if (trimmed_length(p2) < 6) return 0;                                               // 2
+  return code_when(blank(p1) || raw_date_number(p1) != f_PeselToDate(p2), 62000901);  // 3, 4
 }
 
 // Equal pair with a qualifying code.

@@ -73,10 +73,7 @@ inline int32_t month_value(Text p) { return sl_PrzeksztalcDate_MMRRRR(p); }
 // Some item of the list passes the test; the walk ends at the first that does.
 template <typename Item, typename Test>
 constexpr bool some(std::initializer_list<Item> items, Test test) {
-  for (const Item& item : items) {
-    if (test(item)) return true;
-  }
-  return false;
+  return std::ranges::any_of(items, test);
 }
 
 // All of the fields are blank.
@@ -177,12 +174,13 @@ inline bool any_dropped(std::initializer_list<Pair> pairs) { return some(pairs, 
 // The same present value: neither text is empty (untrimmed) and the two are equal (trimmed).
 inline bool same_present_value(Text a, Text b) { return !empty(a) && !empty(b) && equals(a, b); }
 
-// ---- words added by the XP 0130-0385 rules ----
-
-// The untouched p begins with one of the prefixes, unit by unit and case-sensitively.
-constexpr bool begins_with_any(Text p, std::initializer_list<Text> prefixes) {
-  return some(prefixes, [p](Text prefix) { return p.substr(0, prefix.size()) == prefix; });
+// The earliest valid date of the list (1 October 2003 when none is valid) lies before October
+// 2003. A null field ends the list, as a null pointer ends the exported list.
+inline bool earliest_before_october_2003(std::initializer_list<Text> dates) {
+  return date_value(sl_NajwczesniejszaData(u"01102003", dates)) < 20031001;
 }
+
+// ---- words added by the XP 0130-0385 rules ----
 
 // An n-digit text: exactly n units, all digits (so it is filled).
 inline bool n_digit_text(Text p, std::size_t n) {

@@ -1,6 +1,5 @@
 // The WD rules: the form of one field (period, e-mail, names, numbers, identity numbers,
 // telephone, bank account), reported with the general element codes.
-#include <algorithm>
 #include <cstddef>
 
 #include "dictionaries/service_query.h"
@@ -27,21 +26,11 @@ bool digit_or_space(char16_t c)     { return is_digit(c) || c == u' '; }
 bool signs_char(char16_t c) { return letter(c) || is_digit(c) || one_of(c, u"/ ,-"); }
 bool separated_char(char16_t c) { return letter(c) || is_digit(c) || one_of(c, u"-/"); }
 bool dash_part_char(char16_t c) { return letter(c) || is_digit(c) || c == u'-'; }
-bool email_char(char16_t c) { return is_ascii_letter(c) || is_digit(c) || one_of(c, u".@_-"); }
-bool separator(char16_t c) { return c == u'-' || c == u'/'; }
 
 // A filled p1 with a unit that `allowed` does not allow.
 template <typename Allowed>
 bool filled_with_other_chars(Field p1, Allowed allowed) {
   return filled(p1) && !all_chars(p1, allowed);
-}
-
-// Within the first n characters: a '-' or '/' last, or directly before another.
-bool misplaced_separator(Text w) {
-  for (std::size_t i = 0; i < w.size(); ++i) {
-    if (separator(w[i]) && (i + 1 == w.size() || separator(w[i + 1]))) return true;
-  }
-  return false;
 }
 
 }  // namespace
@@ -73,16 +62,8 @@ int WD0003_1(Field p1) {
   return code_when(f_KVTZakresRoku(chars_from(p1, 3)) != 0, 60006301);  // 4
 }
 
-int WD0004_1(Field p1) {
-  if (blank(p1)) return 0;
-  const Text w = first_n_chars(p1);
-  if (std::count(w.begin(), w.end(), u'@') != 1) return 60005301;  // 1
-  if (w.back() == u'@' || w.front() == u'@' || w.back() == u'.' || w.front() == u'.') {
-    return 60005301;  // 2
-  }
-  if (!all_chars(w, email_char)) return 60005301;                                              // 3
-  return code_when(contains(w, u"..") || contains(w, u"@.") || contains(w, u".@"), 60005301);  // 4
-}
+// The e-mail test of the element type on the first n characters.
+int WD0004_1(Field p1) { return blank(p1) ? 0 : f_KVTElemT_EMAIL(first_n_chars(p1)); }
 
 // Slashes and dashes.
 
@@ -106,11 +87,10 @@ int WD0008_2(Field p1) {
   const Text part = w.substr(k);
   if (w.back() == u'-' || unit_at(w, k) == u'-') return 60007702;  // 2
   if (!all_chars(part, dash_part_char)) return 60007702;           // 3
-  if (all_chars(part, [](char16_t c) { return c == u'-'; }) ||
-      all_chars(part, [](char16_t c) { return c == u'0'; }) || all_chars(part, letter)) {
-    return 60007702;  // 4
-  }
-  return 0;  // 5
+  return code_when(all_chars(part, [](char16_t c) { return c == u'-'; }) ||
+                       all_chars(part, [](char16_t c) { return c == u'0'; }) ||
+                       all_chars(part, letter),
+                   60007702);  // 4, 5
 }
 
 // Identity numbers: the digits are the single-character values of the untouched text.
@@ -123,15 +103,8 @@ int WD0014_1(Field p1) {
 
 int WD0015_1(Field p1) {
   if (blank(p1)) return 0;
-  if (trimmed_length(p1) != 11 || !number_text(p1)) return 60005401;         // 1
-  const int m = part_value(p1, 3, 4);                                        // 2
-  if (!pesel_month_field(m)) return 60005401;                                // 2
-  char16_t birth[8];                                                         // 3
-  if (!valid_element_date(pesel_birth_date(p1, m, birth))) return 60005401;  // 3
-  const int seventh_to_tenth =
-      char_value(p1, 7) + char_value(p1, 8) + char_value(p1, 9) + char_value(p1, 10);
-  if (seventh_to_tenth == 0) return 60005401;                    // 4
-  return code_when(!check_digit_matches(p1, kPesel), 60005401);  // 5
+  if (trimmed_length(p1) != 11 || !number_text(p1)) return 60005401;  // 1
+  return code_when(!pesel_digits_pass(p1), 60005401);                 // 2 to 5
 }
 
 int WD0016_1(Field p1) {

@@ -90,17 +90,15 @@ int XP0051_1(Field p1, Field p2) {
 }
 
 int XP0051_2(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7) {
-  if (blank(p7)) return 0;                                                        // 1
-  Text earliest = sl_NajwczesniejszaData(u"01102003", {p1, p2, p3, p4, p5, p6});  // 2
-  if (first_char(p7) != u'4') return 0;                                           // 3
-  return code_when(date_value(earliest) < 20031001, 61005102);                    // 4
+  if (blank(p7)) return 0;                                                             // 1
+  if (first_char(p7) != u'4') return 0;                                                // 3
+  return code_when(earliest_before_october_2003({p1, p2, p3, p4, p5, p6}), 61005102);  // 2, 4
 }
 
 // Shares the code of XP0051_2 on purpose: it is the same test for one date.
 int XP0051_4(Field p1, Field p2) {
-  Text earliest = sl_NajwczesniejszaData(u"01102003", {p1});
   if (first_char(p2) != u'4') return 0;
-  return code_when(date_value(earliest) < 20031001, 61005102);
+  return code_when(earliest_before_october_2003({p1}), 61005102);
 }
 
 int XP0049_1(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8,

@@ -11,20 +11,14 @@ using namespace olv::terms;
 
 namespace {
 
-// The insurance title key: the title code followed by the one-character code, cut to its first
-// five units, built in `key`.
-Text title_key(Text title, Text code, char16_t (&key)[5]) {
-  const std::size_t n = title.copy(key, 5);
-  return Text(key, n + code.copy(key + n, 5 - n));
-}
-
-// The key of the title code and the one-character code is excluded at the reference: before
-// October 2003 the four keys 012x1 are, from then on only "01201". The reference is a pure test
-// worked out only for the three keys that depend on it.
+// The key of the title code and the one-character code (the two joined, cut to their first five
+// units) is excluded at the reference: before October 2003 the four keys 012x1 are, from then on
+// only "01201". The reference is a pure test worked out only for the three keys that depend on it.
 template <typename BeforeOctober2003>
 bool excluded_title(Text title, Text code, BeforeOctober2003 before_october_2003) {
-  char16_t buffer[5];
-  const Text key = title_key(title, code, buffer);
+  char16_t joined[5];
+  const std::size_t n = title.copy(joined, 5);
+  const Text key(joined, n + code.copy(joined + n, 5 - n));
   if (equals(key, u"01201")) return true;
   return equals_one_of(key, {u"01211", u"01221", u"01231"}) && before_october_2003();
 }
@@ -36,12 +30,6 @@ bool period_before_october_2003(Text p) {
   const int32_t month = int_value(chars(p, 1, 2));
   const int32_t year = int_value(chars_from(p, 3));
   return between(month, 1, 12) && between(year, 1901, 2199) && year * 100 + month < 200310;
-}
-
-// The earliest valid date of the list (1 October 2003 when none is valid) lies before October 2003.
-// A null field ends the list, as a null pointer ends the exported list.
-bool earliest_before_october_2003(std::initializer_list<Text> dates) {
-  return raw_date_number(sl_NajwczesniejszaData(u"01102003", dates)) < 20031001;
 }
 
 // The day before the date p (of 1 October 2003 when p is not a valid date) lies before October
@@ -163,22 +151,20 @@ int XP0134_4(Field p1, Field p2, Field p3) {
 // Insurance title keys, each rule with its own reference before October 2003.
 
 int XP0147_1(Field p1, Field p2, Field p3) {
-  if (blank(p1)) return 0;
-  return code_when(excluded_title(p1, p2, [&] { return period_before_october_2003(p3); }),
-                   61014701);
+  const auto before_october_2003 = [&] { return period_before_october_2003(p3); };
+  return code_when(!blank(p1) && excluded_title(p1, p2, before_october_2003), 61014701);
 }
 
 int XP0147_3(Field p1, Field p2, Field p3, Field p4, Field p5, Field p6, Field p7, Field p8) {
-  return code_when(excluded_title(p7, p8,
-                                  [&] {
-                                    return earliest_before_october_2003({p1, p2, p3, p4, p5, p6});
-                                  }),
-                   61014701);
+  const auto before_october_2003 = [&] {
+    return earliest_before_october_2003({p1, p2, p3, p4, p5, p6});
+  };
+  return code_when(excluded_title(p7, p8, before_october_2003), 61014701);
 }
 
 int XP0147_5(Field p1, Field p2, Field p3) {
-  return code_when(excluded_title(p2, p3, [&] { return day_before_is_before_october_2003(p1); }),
-                   61014701);
+  const auto before_october_2003 = [&] { return day_before_is_before_october_2003(p1); };
+  return code_when(excluded_title(p2, p3, before_october_2003), 61014701);
 }
 
 // The insurance title code of three fields: four, one and one digits (trimmed lengths 4, 1 and 1,
