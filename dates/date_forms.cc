@@ -17,7 +17,13 @@ bool spaces_only(Text t, std::size_t length) {
 
 // The date forms read texts of their length made of digits alone. The number-text rule, which
 // the forms also apply, cannot fail on such a text and is left out.
-bool digits_of_length(Text t, std::size_t length) { return t.size() == length && only_digits(t); }
+bool digits_of_length(Text t, std::size_t length) {
+  if (t.size() != length) return false;
+  for (std::size_t i = 0; i < length; ++i) {
+    if (!is_digit(t[i])) return false;
+  }
+  return true;
+}
 
 // value(first-last) of a text known to be digits.
 constexpr int32_t digits_value(Text t, std::size_t first, std::size_t last) {
@@ -63,9 +69,8 @@ Text pick_from_list(Text fallback, bool earliest, List dates) {
 }
 
 const char16_t* pick_from_args(const char16_t* fallback, bool earliest, va_list args) {
-  Text picked =
-      pick_date(text(fallback), earliest, [&]() { return text(va_arg(args, const char16_t*)); });
-  return picked.data();
+  const auto next = [&]() { return text(va_arg(args, const char16_t*)); };
+  return pick_date(text(fallback), earliest, next).data();
 }
 
 }  // namespace

@@ -149,9 +149,7 @@ extern "C" int TestNrRachBank(char16_t* t, bool flag) {
   // Hosts pass the flag as one byte and mean true by any non-zero byte, not only by 1.
   unsigned char byte = 0;
   std::memcpy(&byte, &flag, 1);
-  if (byte != 0) {
-    if (auto walked = olv::walked_nrb_check_digits(t)) return *walked;
-  }
+  if (auto walked = byte != 0 ? olv::walked_nrb_check_digits(t) : std::nullopt) return *walked;
   return olv::TestNrRachBank(text(t), byte != 0);
 }
 extern "C" int TestNrRachBankNrDecyzji(char16_t* first, char16_t* second) {

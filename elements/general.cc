@@ -104,9 +104,8 @@ int f_KVTElemT_LANCUCH_NAZWISKO(Text t) {
 int f_KVTElemT_EMAIL(Text t) {
   if (t.empty()) return 60005301;
   if (std::count(t.begin(), t.end(), u'@') != 1) return 60005301;
-  for (char16_t edge : {t.front(), t.back()}) {
-    if (edge == u'@' || edge == u'.') return 60005301;
-  }
+  auto edge_fails = [](char16_t c) { return c == u'@' || c == u'.'; };
+  if (edge_fails(t.front()) || edge_fails(t.back())) return 60005301;
   auto accepted = [](char16_t c) {
     return narrow_alnum(c) || c == u'.' || c == u'@' || c == u'_' || c == u'-';
   };

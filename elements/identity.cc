@@ -3,10 +3,8 @@
 
 #include <algorithm>
 
-#include "dates/date_forms.h"
 #include "elements/general.h"
 #include "olvenir_p.h"
-#include "platform/check_digits.h"
 
 namespace olv {
 namespace {
@@ -15,16 +13,6 @@ namespace {
 bool series_unit(char16_t c) { return !(c >= u'a' && c <= u'z') && !is_digit(c); }
 
 }  // namespace
-
-bool pesel_digits_pass(Text t) {
-  const int32_t month_field = part_value(t, 3, 4);
-  if (!pesel_month_field(month_field)) return false;
-  char16_t date[8];
-  if (f_KVTElemT_DATA_DDMMRRRR(pesel_birth_date(t, month_field, date)) != 0) return false;
-  const int32_t seventh_to_tenth =
-      position_value(t, 7) + position_value(t, 8) + position_value(t, 9) + position_value(t, 10);
-  return seventh_to_tenth != 0 && check_digit_matches(t, kPesel);
-}
 
 int f_KVTElemT_PESEL(Text t) {
   if (int finding = f_KVTElemT_LICZBA(t)) return finding;  // 1

@@ -5,7 +5,9 @@
 #include <cstddef>
 #include <optional>
 
+#include "dates/date_forms.h"
 #include "platform/char_class.h"
+#include "platform/check_digits.h"
 #include "platform/text.h"
 
 namespace olv {
@@ -22,7 +24,15 @@ int f_KVTTypAndIdentyfikator(Text type, Text identifier);
 
 // The PESEL tests after its form: the month field names a month of a century, the birth date it
 // gives is a valid element date, positions 7 to 10 are not all 0, and the check digit is right.
-bool pesel_digits_pass(Text t);
+inline bool pesel_digits_pass(Text t) {
+  const int32_t month_field = part_value(t, 3, 4);
+  if (!pesel_month_field(month_field)) return false;
+  char16_t date[8];
+  if (f_KVTElemT_DATA_DDMMRRRR(pesel_birth_date(t, month_field, date)) != 0) return false;
+  const int32_t seventh_to_tenth =
+      position_value(t, 7) + position_value(t, 8) + position_value(t, 9) + position_value(t, 10);
+  return seventh_to_tenth != 0 && check_digit_matches(t, kPesel);
+}
 
 // A validator's answer for a host's text of digits alone, read in one walk of it (see
 // walk_digits), with the text's length for the dispatcher's length test. None for every other

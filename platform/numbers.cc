@@ -64,8 +64,7 @@ double to_double(Text t) {
   int n = 0;
   std::size_t i = skip_space(t, 0);
   if (i < t.size() && (t[i] == u'+' || t[i] == u'-')) {
-    if (t[i] == u'-') buffer[n++] = '-';
-    ++i;
+    if (t[i++] == u'-') buffer[n++] = '-';
   }
   int kept = 0;
   long long exponent = 0;

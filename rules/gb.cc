@@ -57,8 +57,7 @@ int GB0022_3(Field p1, Field p2) {
 // An invalid p1 or p2 converts to today's date or month, as the conversions do; intended.
 int GB0021_2(Field p1, Field p2) {
   if (blank(p1)) return 0;
-  const int32_t n = date_value(p1);
-  const int32_t month_of_date = (n / 10000) * 100 + (n % 10000) / 100;
+  const int32_t month_of_date = date_value(p1) / 100;  // RRRRMM
   return code_when(month_value(p2) < month_of_date, 64002101);
 }
 
