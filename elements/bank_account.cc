@@ -80,7 +80,7 @@ bool KVT_CzyRachBank_IBAN_lub_NRB(Text t) {
   const Text c = t.substr(0, t.find_last_not_of(u' ') + 1);  // without trailing spaces
   if (c.size() > kWorkingCopy) return false;
   std::array<char16_t, kWorkingCopy> packed{};  // B: the copy without its spaces
-  const auto packed_end = std::ranges::remove_copy(c, packed.begin(), u' ').out;
+  const auto packed_end = std::remove_copy(c.begin(), c.end(), packed.begin(), u' ');
   const Text b(packed.data(), packed_end - packed.begin());
   if (b.size() == kNrbDigits) {
     if (!only_digits(b)) return false;

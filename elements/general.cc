@@ -36,29 +36,31 @@ int f_KVTElemT_LITERA(char16_t c) { return is_letter(c) ? 0 : 60006701; }
 
 int f_KVTElemT_LOGICZNE(Text t) { return t.empty() || t == u"X" ? 0 : 60006001; }
 
-int f_KVTElemT_LANCUCH_OGOLNY(Text t) { return std::ranges::all_of(t, is_letter) ? 0 : 60006701; }
+int f_KVTElemT_LANCUCH_OGOLNY(Text t) {
+  return std::all_of(t.begin(), t.end(), is_letter) ? 0 : 60006701;
+}
 
 int f_KVTElemT_KRAJ(Text t) {
   auto accepted = [](char16_t c) { return is_letter(c) || c == u' '; };
-  return std::ranges::all_of(t, accepted) ? 0 : 60006701;
+  return std::all_of(t.begin(), t.end(), accepted) ? 0 : 60006701;
 }
 
 int f_KVTElemT_LANCUCH_IMIE(Text t) {
   if (t.empty()) return 60006401;
   auto accepted = [](char16_t c) { return is_letter(c) || c == u'\'' || c == u' '; };
-  return std::ranges::all_of(t, accepted) ? 0 : 60006401;
+  return std::all_of(t.begin(), t.end(), accepted) ? 0 : 60006401;
 }
 
 int f_KVTElemT_NAZWA_NUMER(Text t) {
   auto accepted = [](char16_t c) { return is_letter(c) || is_digit(c) || c == u' ' || c == u'-'; };
-  return std::ranges::all_of(t, accepted) ? 0 : 62001201;
+  return std::all_of(t.begin(), t.end(), accepted) ? 0 : 62001201;
 }
 
 int f_KVTElemT_LANCUCH_LICZBYZNAKI(Text t) {
   if (t.empty()) return 0;
   if (t.front() == u'/') return 60007501;
   auto accepted = [](char16_t c) { return is_letter(c) || is_digit(c) || c == u'/'; };
-  if (!std::ranges::all_of(t, accepted)) return 60007501;
+  if (!std::all_of(t.begin(), t.end(), accepted)) return 60007501;
   return t.back() == u'/' ? 60007501 : 0;  // two solidi in a row are accepted
 }
 
@@ -72,7 +74,7 @@ bool misplaced_separator(Text t) {
 
 int f_KVTElemT_LANCUCH_LICZBYZNAKISEPARATORY(Text t) {
   auto accepted = [](char16_t c) { return narrow_alnum(c) || c == u'-' || c == u'/'; };
-  return std::ranges::all_of(t, accepted) && !misplaced_separator(t) ? 0 : 60007701;
+  return std::all_of(t.begin(), t.end(), accepted) && !misplaced_separator(t) ? 0 : 60007701;
 }
 
 int f_KVTElemT_LANCUCH_NAZWA(Text t) {
@@ -81,7 +83,7 @@ int f_KVTElemT_LANCUCH_NAZWA(Text t) {
     return ascii_or_polish_letter(c, page) || f_KVTIsZnakKropkaKreskaOdstep(c) == 0 ||
            f_KVTIsZnakSpecjalny(c) == 0 || is_digit(c);
   };
-  return std::ranges::all_of(t, accepted) ? 0 : 60006501;
+  return std::all_of(t.begin(), t.end(), accepted) ? 0 : 60006501;
 }
 
 int f_KVTElemT_LANCUCH_NAZWISKO(Text t) {
@@ -109,7 +111,7 @@ int f_KVTElemT_EMAIL(Text t) {
   auto accepted = [](char16_t c) {
     return narrow_alnum(c) || c == u'.' || c == u'@' || c == u'_' || c == u'-';
   };
-  if (!std::ranges::all_of(t, accepted)) return 60005301;
+  if (!std::all_of(t.begin(), t.end(), accepted)) return 60005301;
   for (Text pair : {Text(u".."), Text(u"@."), Text(u".@")}) {
     if (t.find(pair) != Text::npos) return 60005301;
   }
@@ -120,7 +122,7 @@ int f_KVTElemT_NR_TELEFONU(Text t) {
   auto allowed = [](char16_t c) {
     return is_digit(c) || c == u'-' || c == u'+' || c == u'(' || c == u')' || c == u' ';
   };
-  if (!std::ranges::all_of(t, allowed)) return 60007901;  // 1
+  if (!std::all_of(t.begin(), t.end(), allowed)) return 60007901;  // 1
   char16_t first = unit_at(t, 0);
   if (!is_digit(first) && first != u'+' && first != u'(' && first != u' ') return 60007901;  // 2
   std::size_t lefts = 0, rights = 0, last_left = 0, last_right = 0;

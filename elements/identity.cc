@@ -82,7 +82,8 @@ int f_KVTElemT_DOWOD_NOWY_I_STARY(Text t) {
 }
 
 int f_KVTElemT_PASZPORT(Text t) {
-  const bool ok = std::ranges::all_of(t, [](char16_t c) { return is_digit(c) || is_letter(c); });
+  const bool ok =
+      std::all_of(t.begin(), t.end(), [](char16_t c) { return is_digit(c) || is_letter(c); });
   return ok ? 0 : 60007301;
 }
 

@@ -74,7 +74,7 @@ int KVTIsNotEmpty(Text t) { return t.find_first_not_of(u' ') == Text::npos ? 1 :
 
 int f_KVTIsZnakSpecjalny(int c) {
   constexpr int kSpecial[] = {0x20, 0x2D, 0x2E, 0x2C, 0x2F, 0x22, 0x5F, 0x26, 0x5C};
-  return std::ranges::count(kSpecial, c) != 0 ? 0 : 60007501;
+  return std::count(std::begin(kSpecial), std::end(kSpecial), c) != 0 ? 0 : 60007501;
 }
 
 int f_KVTIsZnakKropkaKreskaOdstep(int c) {

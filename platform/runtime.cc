@@ -90,7 +90,8 @@ Registry& registry() {
 std::shared_ptr<Registration> find_registration(const CLSID& clsid) {
   Registry& r = registry();
   std::lock_guard<std::mutex> lock(r.mutex);
-  const auto it = std::ranges::find(r.entries, clsid, [](const auto& e) { return e->clsid; });
+  const auto it = std::find_if(r.entries.begin(), r.entries.end(),
+                               [&](const auto& e) { return e->clsid == clsid; });
   return it == r.entries.end() ? nullptr : *it;
 }
 
@@ -100,7 +101,8 @@ HRESULT replace_registration(const CLSID& clsid, std::shared_ptr<Registration> e
   {
     Registry& r = registry();
     std::lock_guard<std::mutex> lock(r.mutex);
-    const auto it = std::ranges::find(r.entries, clsid, [](const auto& e) { return e->clsid; });
+    const auto it = std::find_if(r.entries.begin(), r.entries.end(),
+                                 [&](const auto& e) { return e->clsid == clsid; });
     if (it != r.entries.end()) {
       old = std::move(*it);
       if (entry) {

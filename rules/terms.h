@@ -73,7 +73,7 @@ inline int32_t month_value(Text p) { return sl_PrzeksztalcDate_MMRRRR(p); }
 // Some item of the list passes the test; the walk ends at the first that does.
 template <typename Item, typename Test>
 constexpr bool some(std::initializer_list<Item> items, Test test) {
-  return std::ranges::any_of(items, test);
+  return std::any_of(items.begin(), items.end(), test);
 }
 
 // All of the fields are blank.
