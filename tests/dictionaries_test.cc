@@ -197,35 +197,21 @@ TEST(DictionariesCodeTableTest, CodesMatchExactlyUpTo22Units) {
   stGrupaKodow groups[10] = {};
   groups[0] = {0, nullptr, nullptr};
   groups[9] = {7, codes, children};
-  const std::tuple<const char16_t*, int, int> cases[] = {
-      {u"AB", 0, 0},
-      {u"AB", -5, 0},
-      {u"A", 0, -1},
-      {u"ABC", 0, -1},
-      {u"AB", 202403, 0},
-      {u"AB", 202404, 0},
-      {u"AB", 202402, -1},
-      {u"AB", 202405, -1},
-      {u"AB", 20240315, 0},
-      {u"AB", 20240314, -1},
-      {u"AB", 20240415, 0},
-      {u"AB", 20240416, -1},
-      {u"ALT", 0, 0},
-      {u"IGNORED", 0, -1},
-      {u"EMPTYALT", 0, 0},
-      {u"DEEP", 0, 0},
-      {u"", 0, -1},
-      {u"ABCDEFGHIJKLMNOPQRSTUV", 0, 0},
-      {u"ABCDEFGHIJKLMNOPQRSTUVWXYZ", 0, 0},  // longer codes match on their first 22 units
-      {u"ABCDEFGHIJKLMNOPQRSTU", 0, 0},       // 21 units against a key whose 22nd is a space
-      {u"ABCDEFGHIJKLMNOPQRST", 0, -1},
-      {u"LO", 999999, 0},  // 999999 is still a month
-      {u"LO", 1000000, -1},
-      {u"HI", 1000000, 0},
+  const std::u16string k22 = u"ABCDEFGHIJKLMNOPQRSTUV";
+  // clang-format off
+  const std::tuple<std::u16string, int, int> cases[] = {
+      {u"AB", 0, 0},          {u"AB", -5, 0},        {u"A", 0, -1},         {u"ABC", 0, -1},
+      {u"AB", 202403, 0},     {u"AB", 202404, 0},    {u"AB", 202402, -1},   {u"AB", 202405, -1},
+      {u"AB", 20240315, 0},   {u"AB", 20240314, -1}, {u"AB", 20240415, 0},  {u"AB", 20240416, -1},
+      {u"ALT", 0, 0},         {u"IGNORED", 0, -1},   {u"EMPTYALT", 0, 0},   {u"DEEP", 0, 0},
+      {u"", 0, -1},           {k22, 0, 0},           {k22 + u"XYZ", 0, 0},  {k22.substr(0, 21), 0, 0},
+      {k22.substr(0, 20), 0, -1}, {u"LO", 999999, 0}, {u"LO", 1000000, -1}, {u"HI", 1000000, 0},
       {u"HI", 999999, -1},
   };
+  // clang-format on
   for (const auto& [code, date, want] : cases) {
-    EXPECT_EQ(sl_CzyPrawidlowyKodLiterowy(groups, const_cast<char16_t*>(code), date), want)
+    std::u16string copy = code;
+    EXPECT_EQ(sl_CzyPrawidlowyKodLiterowy(groups, copy.data(), date), want)
         << utf8(code) << " at " << date;
   }
   EXPECT_EQ(sl_CzyPrawidlowyKodLiterowy(groups, nullptr, 0), -1);
