@@ -120,12 +120,11 @@ TEST_F(DictionariesTest, DefaultsWithNothingRegistered) {
   EXPECT_EQ(fb_KVTKodSprawdzArkusze(10006, const_cast<char16_t*>(u"99"), nullptr), 0);
   EXPECT_EQ(fb_KVTKodSprawdzArkusze(10040, const_cast<char16_t*>(u"99"), nullptr), -1);
   EXPECT_TRUE(fb_KVTKodSprawdzArkusze(10006, u"99", 0));
-  char16_t* value = sl_DajWartoscZeSlownika(nullptr, nullptr, nullptr, nullptr);
-  EXPECT_EQ(std::u16string(value), u"-1");
-  olvenir_SysFreeString(value);
-  value = sl_DajWartoscZeSlownikaW(nullptr, nullptr, 0, nullptr);
-  EXPECT_EQ(std::u16string(value), u"-1");
-  olvenir_SysFreeString(value);
+  for (char16_t* value : {sl_DajWartoscZeSlownika(nullptr, nullptr, nullptr, nullptr),
+                          sl_DajWartoscZeSlownikaW(nullptr, nullptr, 0, nullptr)}) {
+    EXPECT_EQ(std::u16string(value), u"-1");
+    olvenir_SysFreeString(value);
+  }
   // The "-1" of a missing service begins with neither "1" nor a space.
   EXPECT_EQ(olv::fb_KVTKodPokrewienstwa(u"11", 1, 32), -1);
   EXPECT_EQ(olv::fb_KVTKodPokrewienstwaJest(u"11", 3, 32), 0);
