@@ -120,12 +120,11 @@ TEST_F(DictionariesTest, DefaultsWithNothingRegistered) {
   EXPECT_EQ(fb_KVTKodSprawdzArkusze(10006, const_cast<char16_t*>(u"99"), nullptr), 0);
   EXPECT_EQ(fb_KVTKodSprawdzArkusze(10040, const_cast<char16_t*>(u"99"), nullptr), -1);
   EXPECT_TRUE(fb_KVTKodSprawdzArkusze(10006, u"99", 0));
-  char16_t* value = sl_DajWartoscZeSlownika(nullptr, nullptr, nullptr, nullptr);
-  EXPECT_EQ(std::u16string(value), u"-1");
-  olvenir_SysFreeString(value);
-  value = sl_DajWartoscZeSlownikaW(nullptr, nullptr, 0, nullptr);
-  EXPECT_EQ(std::u16string(value), u"-1");
-  olvenir_SysFreeString(value);
+  for (char16_t* value : {sl_DajWartoscZeSlownika(nullptr, nullptr, nullptr, nullptr),
+                          sl_DajWartoscZeSlownikaW(nullptr, nullptr, 0, nullptr)}) {
+    EXPECT_EQ(std::u16string(value), u"-1");
+    olvenir_SysFreeString(value);
+  }
   // The "-1" of a missing service begins with neither "1" nor a space.
   EXPECT_EQ(olv::fb_KVTKodPokrewienstwa(u"11", 1, 32), -1);
   EXPECT_EQ(olv::fb_KVTKodPokrewienstwaJest(u"11", 3, 32), 0);
@@ -197,35 +196,21 @@ TEST(DictionariesCodeTableTest, CodesMatchExactlyUpTo22Units) {
   stGrupaKodow groups[10] = {};
   groups[0] = {0, nullptr, nullptr};
   groups[9] = {7, codes, children};
-  const std::tuple<const char16_t*, int, int> cases[] = {
-      {u"AB", 0, 0},
-      {u"AB", -5, 0},
-      {u"A", 0, -1},
-      {u"ABC", 0, -1},
-      {u"AB", 202403, 0},
-      {u"AB", 202404, 0},
-      {u"AB", 202402, -1},
-      {u"AB", 202405, -1},
-      {u"AB", 20240315, 0},
-      {u"AB", 20240314, -1},
-      {u"AB", 20240415, 0},
-      {u"AB", 20240416, -1},
-      {u"ALT", 0, 0},
-      {u"IGNORED", 0, -1},
-      {u"EMPTYALT", 0, 0},
-      {u"DEEP", 0, 0},
-      {u"", 0, -1},
-      {u"ABCDEFGHIJKLMNOPQRSTUV", 0, 0},
-      {u"ABCDEFGHIJKLMNOPQRSTUVWXYZ", 0, 0},  // longer codes match on their first 22 units
-      {u"ABCDEFGHIJKLMNOPQRSTU", 0, 0},       // 21 units against a key whose 22nd is a space
-      {u"ABCDEFGHIJKLMNOPQRST", 0, -1},
-      {u"LO", 999999, 0},  // 999999 is still a month
-      {u"LO", 1000000, -1},
-      {u"HI", 1000000, 0},
+  const std::u16string k22 = u"ABCDEFGHIJKLMNOPQRSTUV";
+  // clang-format off
+  const std::tuple<std::u16string, int, int> cases[] = {
+      {u"AB", 0, 0},          {u"AB", -5, 0},        {u"A", 0, -1},         {u"ABC", 0, -1},
+      {u"AB", 202403, 0},     {u"AB", 202404, 0},    {u"AB", 202402, -1},   {u"AB", 202405, -1},
+      {u"AB", 20240315, 0},   {u"AB", 20240314, -1}, {u"AB", 20240415, 0},  {u"AB", 20240416, -1},
+      {u"ALT", 0, 0},         {u"IGNORED", 0, -1},   {u"EMPTYALT", 0, 0},   {u"DEEP", 0, 0},
+      {u"", 0, -1},           {k22, 0, 0},           {k22 + u"XYZ", 0, 0},  {k22.substr(0, 21), 0, 0},
+      {k22.substr(0, 20), 0, -1}, {u"LO", 999999, 0}, {u"LO", 1000000, -1}, {u"HI", 1000000, 0},
       {u"HI", 999999, -1},
   };
+  // clang-format on
   for (const auto& [code, date, want] : cases) {
-    EXPECT_EQ(sl_CzyPrawidlowyKodLiterowy(groups, const_cast<char16_t*>(code), date), want)
+    std::u16string copy = code;
+    EXPECT_EQ(sl_CzyPrawidlowyKodLiterowy(groups, copy.data(), date), want)
         << utf8(code) << " at " << date;
   }
   EXPECT_EQ(sl_CzyPrawidlowyKodLiterowy(groups, nullptr, 0), -1);

@@ -110,10 +110,7 @@ class FakeService final : public IOlvenirDictionaryService {
   }
   HRESULT OLVENIR_P_COM_CALL CheckCode(int32_t number, BSTR code, int32_t date,
                                        int16_t* valid) override {
-    ServiceCall call{"CheckCode", {recorded(code)}};
-    call.number = number;
-    call.date = date;
-    record(call);
+    record({.operation = "CheckCode", .texts = {recorded(code)}, .number = number, .date = date});
     return answer([&] { *valid = state_.codes.count(recorded(code)) ? -1 : 0; });
   }
 

@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <thread>
+#include <tuple>
 
 #include "platform/runtime_names.h"
 #include "tests/fake_service.h"
@@ -31,25 +32,21 @@ TEST(RuntimeTest, StringsCarryTheirByteLengthBeforeTheUnitsAndAreCounted) {
   EXPECT_EQ(olv::live_strings(), before);
 }
 
-TEST(RuntimeTest, StringOfLengthKeepsEmbeddedNullsAndTerminates) {
-  BSTR s = olvenir_SysAllocStringLen(u"a\0bcd", 3);
-  ASSERT_NE(s, nullptr);
-  EXPECT_EQ(olvenir_SysStringLen(s), 3u);
-  EXPECT_EQ(std::u16string(s, 4), std::u16string(u"a\0b\0", 4));
-  olvenir_SysFreeString(s);
-  BSTR zeros = olvenir_SysAllocStringLen(nullptr, 4);
-  ASSERT_NE(zeros, nullptr);
-  EXPECT_EQ(std::u16string(zeros, 5), std::u16string(5, u'\0'));
-  olvenir_SysFreeString(zeros);
-}
-
-TEST(RuntimeTest, NullStringsAndImpossibleLengths) {
+// A string of a length keeps embedded nulls (zeros without a text) and its terminator; a length
+// whose bytes do not fit the 32-bit prefix cannot be allocated.
+TEST(RuntimeTest, StringsOfALengthAndNullStrings) {
+  const std::tuple<const char16_t*, uint32_t, std::u16string> rows[] = {
+      {u"a\0bcd", 3, {u"a\0b\0", 4}},
+      {nullptr, 4, {u"\0\0\0\0\0", 5}},
+      {nullptr, 0x80000000u, {}},
+      {nullptr, UINT32_MAX, {}}};
+  for (const auto& [text, length, want] : rows) {
+    BSTR s = olvenir_SysAllocStringLen(text, length);
+    EXPECT_EQ(s ? std::u16string(s, length + 1) : u"", want) << length;
+    EXPECT_EQ(olvenir_SysStringLen(s), s ? length : 0u);
+    olvenir_SysFreeString(s);
+  }
   EXPECT_EQ(olvenir_SysAllocString(nullptr), nullptr);
-  EXPECT_EQ(olvenir_SysStringLen(nullptr), 0u);
-  olvenir_SysFreeString(nullptr);
-  // A length whose bytes do not fit the 32-bit prefix cannot be allocated.
-  EXPECT_EQ(olvenir_SysAllocStringLen(nullptr, 0x80000000u), nullptr);
-  EXPECT_EQ(olvenir_SysAllocStringLen(nullptr, UINT32_MAX), nullptr);
 }
 
 TEST(RuntimeTest, InitialisationIsCountedPerThread) {
@@ -64,9 +61,9 @@ TEST(RuntimeTest, InitialisationIsCountedPerThread) {
   EXPECT_EQ(olv::initialisation_depth(), 0);
 }
 
-HRESULT create(void** object, const IID& iid = IID_IOlvenirDictionaryService) {
-  return olvenir_CoCreateInstance(&CLSID_OlvenirDictionaryService, nullptr, CLSCTX_INPROC_SERVER,
-                                  &iid, object);
+HRESULT create(void** object, const IID& iid = IID_IOlvenirDictionaryService,
+               IUnknown* outer = nullptr, uint32_t context = CLSCTX_INPROC_SERVER) {
+  return olvenir_CoCreateInstance(&CLSID_OlvenirDictionaryService, outer, context, &iid, object);
 }
 
 TEST(RuntimeTest, CreationFailures) {
@@ -77,13 +74,8 @@ TEST(RuntimeTest, CreationFailures) {
   EXPECT_EQ(create(&object), REGDB_E_CLASSNOTREG);  // nothing is registered by default
   {
     ScopedFakeService fake;
-    EXPECT_EQ(olvenir_CoCreateInstance(&CLSID_OlvenirDictionaryService, nullptr, 4,
-                                       &IID_IOlvenirDictionaryService, &object),
-              REGDB_E_CLASSNOTREG);
-    IUnknown* outer = &fake.factory;
-    EXPECT_EQ(olvenir_CoCreateInstance(&CLSID_OlvenirDictionaryService, outer, CLSCTX_INPROC_SERVER,
-                                       &IID_IOlvenirDictionaryService, &object),
-              CLASS_E_NOAGGREGATION);
+    EXPECT_EQ(create(&object, IID_IOlvenirDictionaryService, nullptr, 4), REGDB_E_CLASSNOTREG);
+    EXPECT_EQ(create(&object, IID_IOlvenirDictionaryService, &fake.factory), CLASS_E_NOAGGREGATION);
     EXPECT_EQ(create(&object, IID_IClassFactory), E_NOINTERFACE);
     EXPECT_EQ(object, nullptr);
     fake.state.refuse_creation = true;
