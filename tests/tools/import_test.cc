@@ -20,10 +20,7 @@ TEST(ImportTest, ParseCsvReadsQuotesLineEndsAndLineNumbers) {
   const std::tuple<std::string, Fields, std::vector<std::size_t>> cases[] = {
       {"a,b\n1,2\n", {{"a", "b"}, {"1", "2"}}, {1, 2}},
       {"a,b\r\n1,2", {{"a", "b"}, {"1", "2"}}, {1, 2}},
-      {"\xEF\xBB\xBF"
-       "a\n",
-       {{"a"}},
-       {1}},
+      {"\uFEFFa\n", {{"a"}}, {1}},
       {"\"x,y\",\"say \"\"hi\"\"\"\n", {{"x,y", "say \"hi\""}}, {1}},
       {"\"two\r\nlines\",z\r\nnext\n", {{"two\r\nlines", "z"}, {"next"}}, {1, 3}},
       {"a,,\n", {{"a", "", ""}}, {1}},

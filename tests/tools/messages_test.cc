@@ -84,6 +84,7 @@ TEST(MessagesTest, ValuesAndYesAnswersAreNoFindings) {
 
 TEST(MessagesTest, ExplainCode) {
   // The code, the language, a part of the text (empty for no text) and a part it must not hold.
+  // clang-format off
   const std::tuple<int64_t, Language, std::string, std::string> cases[] = {
       // Codes whose digits do not name their rule.
       {61050001, kEnglish, "the month p1 is April 2003 or later; returned by XP0005_1", "0500"},
@@ -103,11 +104,10 @@ TEST(MessagesTest, ExplainCode) {
       {1, kEnglish, "\n  f_KVTElemT_NUSP: the NUSP number is not 10 characters long",
        "KVT_CzyRachBank_IBAN_lub_NRB"},
       // Not codes of the library.
-      {0, kEnglish, "", ""},
-      {12345678, kEnglish, "", ""},
-      {65000101, kEnglish, "", ""},
+      {0, kEnglish, "", ""}, {12345678, kEnglish, "", ""}, {65000101, kEnglish, "", ""},
       {61000501, kEnglish, "", ""},
-  };
+  };  // clang-format on
+
   for (const auto& [code, lang, want, not_want] : cases) {
     std::string text = explain_code(code, lang);
     if (want.empty()) {
