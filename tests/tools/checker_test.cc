@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
-#include <fstream>
 #include <sstream>
 #include <tuple>
 
@@ -163,16 +162,6 @@ TEST(CheckerTest, ExplainTakesSeveralCodes) {
 }
 
 using CheckerRunTest = testing::ScratchFolderTest;
-
-TEST_F(CheckerRunTest, TheSampleBatchGivesOneLinePerLine) {
-  std::string path = std::string(OLV_EXAMPLES_DIR) + "/sample.jsonl";
-  std::ifstream in(path);
-  std::size_t lines = 0;
-  for (std::string line; std::getline(in, line);) ++lines;
-  Run r = run(OLV_CHECK_PATH, "--batch " + path);
-  EXPECT_NE(r.status, -1);
-  EXPECT_EQ(static_cast<std::size_t>(std::count(r.out.begin(), r.out.end(), '\n')), lines);
-}
 
 TEST_F(CheckerRunTest, CommandLineConventions) {
   write("pass.jsonl", "{\"fn\": \"KVTIsNotEmpty\", \"args\": [\"x\"]}\n");
