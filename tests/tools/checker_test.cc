@@ -188,7 +188,6 @@ TEST_F(CheckerRunTest, CommandLineConventions) {
       {"--batch pass.jsonl find.jsonl", "", 1,
        {"{\"file\":\"pass.jsonl\",\"line\":1,", "{\"file\":\"find.jsonl\",\"line\":2,"},
        {"SAMPLE dictionary", "2 lines, 1 finding, 0 errors"}},
-      {"--batch find.jsonl", "", 1, {"{\"line\":2,"}, {"1 line, 1 finding, 0 errors"}},
       {"--batch=pass.jsonl -", kPesel, 0, {"\"file\":\"-\",\"line\":1,\"fn\":\"f_KVTElem\""}, {}},
       {"--batch folder", "", 2, {}, {"folder: is a directory, not a file", "0 lines"}},
       {"--batch missing.jsonl pass.jsonl", "", 2, {"\"file\":\"pass.jsonl\""},

@@ -128,7 +128,6 @@ TEST(MessagesTest, DescribeResultReadsAnswersByExport) {
       {"XP0022_2", -1, kEnglish, "the dictionary service could not be created"},
       {"XP0022_2", 61002201, kEnglish, "the answer is not 0 but 61002201"},
       {"XP0005_1", 61050001, kPolish, ""},
-      {"GP0040_4", 62004005, kEnglish, ""},
       {"GP0039_2", 60004301, kEnglish, ""},
       {"f_KVTElemT_NUSP", 1, kEnglish, "the NUSP number is not 10 characters long"},
       {"IsLowerPL", 1, kEnglish, "the byte is not a lower-case Polish letter of the code page"},
