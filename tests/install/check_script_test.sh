@@ -31,12 +31,9 @@ done
 chmod +x "$work/stubs/"*
 export PATH=$work/stubs:$PATH
 
-json_lines() { python3 -c 'import json, sys
-n = 0
-for line in sys.stdin:
-    json.loads(line)
-    n += 1
-print(n)'; }
+json_lines() {
+  python3 -c 'import json, sys; print(len([json.loads(line) for line in sys.stdin]))'
+}
 
 lines=$("$root/scripts/check.sh" 2>"$work/log" | json_lines) || fail "stdout is not JSON Lines: $(cat "$work/log")"
 [ "$lines" -eq "$(grep -c . "$root/examples/sample.jsonl")" ] || fail "$lines answers to the sample"

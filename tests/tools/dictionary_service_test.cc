@@ -49,17 +49,12 @@ TEST_F(DictionaryServiceTest, AnswersFromTheDatabase) {
 
 // Names unknown to the database, and texts written to break out of a query, find the empty text.
 TEST_F(DictionaryServiceTest, HostileTextsInEveryArgumentFindNothing) {
-  const std::u16string attacks[] = {u"' OR 1=1 --",
-                                    u"\" OR 1=1 --",
-                                    u"x\"; DROP TABLE olv_codes; --",
-                                    u"olv_codes",
-                                    u"sqlite_schema",
-                                    u"*",
-                                    u"(SELECT value FROM olv_meta)",
-                                    u"slU_Nie",
-                                    u"NIE",
-                                    u"13",
-                                    u"STP_KODPOKREW; ATTACH DATABASE '/tmp/x' AS x"};
+  // clang-format off
+  const std::u16string attacks[] = {
+      u"' OR 1=1 --", u"\" OR 1=1 --", u"x\"; DROP TABLE olv_codes; --", u"olv_codes",
+      u"sqlite_schema", u"*", u"(SELECT value FROM olv_meta)", u"slU_Nie", u"NIE", u"13",
+      u"STP_KODPOKREW; ATTACH DATABASE '/tmp/x' AS x"};
+  // clang-format on
   for (const std::u16string& a : attacks) {
     EXPECT_EQ(value(a, u"STP_KODPOKREW", u"12", u"STP_WGOSPZOSUBEZP"), u"");
     EXPECT_EQ(value(u"slU_KodPokrew", a, u"12", u"STP_WGOSPZOSUBEZP"), u"");

@@ -20,10 +20,7 @@ TEST(ImportTest, ParseCsvReadsQuotesLineEndsAndLineNumbers) {
   const std::tuple<std::string, Fields, std::vector<std::size_t>> cases[] = {
       {"a,b\n1,2\n", {{"a", "b"}, {"1", "2"}}, {1, 2}},
       {"a,b\r\n1,2", {{"a", "b"}, {"1", "2"}}, {1, 2}},
-      {"\xEF\xBB\xBF"
-       "a\n",
-       {{"a"}},
-       {1}},
+      {"\uFEFFa\n", {{"a"}}, {1}},
       {"\"x,y\",\"say \"\"hi\"\"\"\n", {{"x,y", "say \"hi\""}}, {1}},
       {"\"two\r\nlines\",z\r\nnext\n", {{"two\r\nlines", "z"}, {"next"}}, {1, 3}},
       {"a,,\n", {{"a", "", ""}}, {1}},
@@ -185,10 +182,7 @@ TEST_F(ImportFilesTest, AFailedImportLeavesNoDatabaseAndSparesOtherFiles) {
   EXPECT_EQ(access(fresh.c_str(), F_OK), -1);
   std::string notes = write("notes.txt", "not a database, and it stays that way\n");
   EXPECT_THROW(import_csv(notes, {write("t.csv", "a\n1\n")}), DictionaryError);
-  std::ifstream in(notes);
-  std::string first;
-  std::getline(in, first);
-  EXPECT_EQ(first, "not a database, and it stays that way");
+  EXPECT_EQ(read("notes.txt"), "not a database, and it stays that way\n");
   EXPECT_EQ(folder(), (std::vector<std::string>{"10019.csv", "notes.txt", "t.csv"}));
 }
 
@@ -218,7 +212,6 @@ TEST_F(DictionaryToolTest, CommandLine) {
       {"build z.db s.sql", "", 0, {}, {}},
       {"build z.db missing.sql", "", 2, {}, {"cannot read missing.sql"}},
       {"--help", "", 2, {}, {"cannot write the output"}, "/dev/full"},
-      {"--version", "", 2, {}, {"cannot write the output"}, "/dev/full"},
   });
   // clang-format on
   EXPECT_EQ(access((dir_ + "/--frob").c_str(), F_OK), -1);

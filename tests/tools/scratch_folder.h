@@ -2,13 +2,13 @@
 // over tables of runs.
 #pragma once
 
-#include <dirent.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <sstream>
@@ -30,7 +30,7 @@ class ScratchFolderTest : public ::testing::Test {
     ASSERT_NE(mkdtemp(dir), nullptr);
     dir_ = dir;
   }
-  void TearDown() override { std::system(("rm -rf " + dir_).c_str()); }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
 
   // Writes a file of the folder; its path.
   std::string write(const std::string& name, const std::string& text) {
@@ -51,13 +51,9 @@ class ScratchFolderTest : public ::testing::Test {
   // The names in the folder, sorted.
   std::vector<std::string> folder() const {
     std::vector<std::string> names;
-    DIR* d = opendir(dir_.c_str());
-    while (dirent* e = readdir(d)) {
-      if (std::string(e->d_name) != "." && std::string(e->d_name) != "..") {
-        names.push_back(e->d_name);
-      }
+    for (const auto& e : std::filesystem::directory_iterator(dir_)) {
+      names.push_back(e.path().filename());
     }
-    closedir(d);
     std::sort(names.begin(), names.end());
     return names;
   }

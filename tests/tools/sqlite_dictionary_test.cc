@@ -83,20 +83,18 @@ TEST(SqliteDictionaryTest, ConditionsOnDateColumnsReadNotAfterAndNotBefore) {
                                         {u"DATA_OD", kNotAfter, date},
                                         {u"DATA_DO", kNotBefore, date}};
   };
+  // clang-format off
   const std::tuple<std::vector<LookupCondition>, std::optional<std::u16string>> cases[] = {
-      {at(u"0411", u"31122008"), u"RSA"},
-      {at(u"0411", u"01012009"), std::nullopt},
-      {at(u"0411", u"01011999"), u"RSA"},
-      {at(u"0411", u"31121998"), std::nullopt},
-      {at(u"0411", u"122008"), u"RSA"},
-      {at(u"0411", u"012009"), std::nullopt},
-      {at(u"0411", u"2008-12-31"), u"RSA"},
-      {at(u"0510", u"01012049"), u"RSA"},
-      {at(u"0411", u"32122008"), std::nullopt},
-      {at(u"0411", u""), std::nullopt},
+      {at(u"0411", u"31122008"), u"RSA"}, {at(u"0411", u"01012009"), std::nullopt},
+      {at(u"0411", u"01011999"), u"RSA"}, {at(u"0411", u"31121998"), std::nullopt},
+      {at(u"0411", u"122008"), u"RSA"},   {at(u"0411", u"012009"), std::nullopt},
+      {at(u"0411", u"2008-12-31"), u"RSA"}, {at(u"0510", u"01012049"), u"RSA"},
+      {at(u"0411", u"32122008"), std::nullopt}, {at(u"0411", u""), std::nullopt},
       {{{u"DATA_OD", kEqual, u"01012010"}}, u"RSA"},  // "0570" began that day
       {std::vector<LookupCondition>(), u"RSA"},
   };
+  // clang-format on
+
   for (const auto& [conditions, want] : cases) {
     EXPECT_EQ(sample()->lookup(u"slU_KodTytNieNaFormularzu", conditions, u"RODZ_FORM"), want)
         << conditions.size() << " conditions";

@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <tuple>
-#include <vector>
 
 namespace {
+
+using namespace std::string_literals;
 
 // A decorated name with `$` for the pointer prefix: P in 32 bits, PE in 64 bits.
 std::string for_this_architecture(std::string name) {
@@ -22,43 +24,29 @@ std::string for_this_architecture(std::string name) {
 
 using Call = std::function<long(FARPROC)>;
 
-// An export's address as its own type; void (*)() is the type every function pointer passes
-// through.
-template <typename F>
-F as(FARPROC f) {
-  return reinterpret_cast<F>(reinterpret_cast<void (*)()>(f));
+// An argument as the export takes it: a text as a writable wchar_t*, anything else as it is.
+template <typename T>
+struct Param {
+  using type = T;
+};
+template <>
+struct Param<std::wstring> {
+  using type = wchar_t*;
+};
+wchar_t* pass(std::wstring& text) { return text.data(); }
+template <typename T>
+T pass(T value) {
+  return value;
 }
 
-template <typename F, typename... Args>
-long call_as(FARPROC f, Args... args) {
-  return static_cast<long>(as<F>(f)(args...));
-}
-
-Call texts(std::initializer_list<const wchar_t*> args) {
-  std::vector<std::wstring> copies(args.begin(), args.end());
-  return [copies](FARPROC f) mutable {
-    switch (copies.size()) {
-      case 1:
-        return call_as<int (*)(wchar_t*)>(f, copies[0].data());
-      case 2:
-        return call_as<int (*)(wchar_t*, wchar_t*)>(f, copies[0].data(), copies[1].data());
-      default:
-        return call_as<int (*)(wchar_t*, wchar_t*, wchar_t*)>(f, copies[0].data(), copies[1].data(),
-                                                              copies[2].data());
-    }
+// A call of an export with these arguments, through the function type they make; void (*)() is
+// the type every function pointer passes through.
+template <typename... Args>
+Call with(Args... args) {
+  return [=](FARPROC f) mutable {
+    using F = int (*)(typename Param<Args>::type...);
+    return static_cast<long>(reinterpret_cast<F>(reinterpret_cast<void (*)()>(f))(pass(args)...));
   };
-}
-
-Call unit(wchar_t c) {
-  return [=](FARPROC f) { return call_as<int (*)(wchar_t)>(f, c); };
-}
-
-Call byte_in_code_page(unsigned char c, int code_page) {
-  return [=](FARPROC f) { return call_as<int (*)(unsigned char, int)>(f, c, code_page); };
-}
-
-Call no_arguments() {
-  return [](FARPROC f) { return call_as<int (*)()>(f); };
 }
 
 class DllBoundaryTest : public ::testing::Test {
@@ -75,19 +63,19 @@ TEST_F(DllBoundaryTest, ExportsAnswerByName) {
   // clang-format off
   // The entry's name, the call and its answer.
   const std::tuple<const char*, Call, long> cases[] = {
-      {"?f_KVTElemT_NIP@@YAH$A_W@Z",         texts({L"1234563218"}), 0},
-      {"?f_KVTElemT_NIP@@YAH$A_W@Z",         texts({L"1234563219"}), 60005101},
-      {"?isKVTdigit@@YAH_W@Z",               unit(L'7'), 1},
-      {"?isKVTdigit@@YAH_W@Z",               unit(L'\x0660'), 0},
-      {"?KVTDelSpacjeStrcmp@@YAH$A_W0@Z",    texts({L"  X ", L"X"}), 0},
-      {"?KVTDelSpacjeStrcmp@@YAH$A_W0@Z",    texts({L"a", L"A"}), 1},
-      {"?f_DateCmp@@YAH$A_W0@Z",             texts({L"01012024", L"02012024"}), -1},
-      {"?f_KVTRoznicaDniDDMM@@YAH$A_W00@Z",  texts({L"0301", L"0101", L"012024"}), 3},
-      {"GB0022_2",                           texts({L"02012024", L"01012024"}), 64002201},
-      {"GB0022_2",                           texts({L"01012024", L"01012024"}), 0},
-      {"IsLowerPL",                          byte_in_code_page(0xB1, 0), 0},
-      {"IsLowerPL",                          byte_in_code_page(0xB1, 1), 1},
-      {"KVTGetCodePage",                     no_arguments(), 1},
+      {"?f_KVTElemT_NIP@@YAH$A_W@Z",         with(L"1234563218"s), 0},
+      {"?f_KVTElemT_NIP@@YAH$A_W@Z",         with(L"1234563219"s), 60005101},
+      {"?isKVTdigit@@YAH_W@Z",               with(L'7'), 1},
+      {"?isKVTdigit@@YAH_W@Z",               with(L'\x0660'), 0},
+      {"?KVTDelSpacjeStrcmp@@YAH$A_W0@Z",    with(L"  X "s, L"X"s), 0},
+      {"?KVTDelSpacjeStrcmp@@YAH$A_W0@Z",    with(L"a"s, L"A"s), 1},
+      {"?f_DateCmp@@YAH$A_W0@Z",             with(L"01012024"s, L"02012024"s), -1},
+      {"?f_KVTRoznicaDniDDMM@@YAH$A_W00@Z",  with(L"0301"s, L"0101"s, L"012024"s), 3},
+      {"GB0022_2",                           with(L"02012024"s, L"01012024"s), 64002201},
+      {"GB0022_2",                           with(L"01012024"s, L"01012024"s), 0},
+      {"IsLowerPL",                          with(uint8_t{0xB1}, 0), 0},
+      {"IsLowerPL",                          with(uint8_t{0xB1}, 1), 1},
+      {"KVTGetCodePage",                     with(), 1},
   };
   // clang-format on
   for (const auto& [entry, call, want] : cases) {

@@ -41,19 +41,17 @@ if(TARGET olvenir_p)
   target_compile_definitions(service_library_test PRIVATE
     OLV_LIBRARY_PATH=L"Z:$<TARGET_FILE:olvenir_p>")
   add_dependencies(service_library_test olvenir_p olvenir_dictionary olvenir_sample_dictionary)
-  add_test(NAME service_library_registered
-    COMMAND service_library_test --gtest_filter=*TheRegisteredServiceAnswers)
-  add_test(NAME service_library_missing_database
-    COMMAND service_library_test --gtest_filter=*WithNoServiceTheLibrarysDefaultsAnswer)
-  add_test(NAME service_library_unregistered
-    COMMAND service_library_test --gtest_filter=*WithNoServiceTheLibrarysDefaultsAnswer)
-  set_tests_properties(service_library_registered PROPERTIES
-    FIXTURES_REQUIRED olv_service_registered ENVIRONMENT OLVENIR_DICTIONARY_DB=)
-  set_tests_properties(service_library_missing_database PROPERTIES
-    FIXTURES_REQUIRED olv_service_registered
-    ENVIRONMENT "OLVENIR_DICTIONARY_DB=Z:\\nonexistent\\olvenir_dictionary.db")
-  set_tests_properties(service_library_unregistered PROPERTIES
-    FIXTURES_REQUIRED olv_service_unregistered ENVIRONMENT OLVENIR_DICTIONARY_DB=)
+  # NAME|the tests it runs|the fixture it needs|the database the service is given.
+  foreach(row "registered|TheRegisteredService*|registered|"
+              "missing_database|WithNoService*|registered|Z:\\nonexistent\\olvenir_dictionary.db"
+              "unregistered|WithNoService*|unregistered|")
+    string(REGEX MATCH "^([^|]+)\\|([^|]+)\\|([^|]+)\\|(.*)$" fields "${row}")
+    add_test(NAME service_library_${CMAKE_MATCH_1}
+      COMMAND service_library_test --gtest_filter=*${CMAKE_MATCH_2})
+    set_tests_properties(service_library_${CMAKE_MATCH_1} PROPERTIES
+      FIXTURES_REQUIRED olv_service_${CMAKE_MATCH_3}
+      ENVIRONMENT "OLVENIR_DICTIONARY_DB=${CMAKE_MATCH_4}")
+  endforeach()
 endif()
 
 set_tests_properties(service_unregister PROPERTIES FIXTURES_CLEANUP olv_service_registered
