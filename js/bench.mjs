@@ -125,6 +125,42 @@ for (const kind of Object.keys(inputs)) {
   };
 }
 
+// The least any call into a WebAssembly module pays per item: the value's units written into the
+// module's memory as checkColumn writes them, with no call and no check.
+function unitWriter(texts) {
+  const bytes = texts.reduce((n, t) => n + 4 + 2 * (t.length + 1), 0);
+  const buffer = new WebAssembly.Memory({ initial: Math.ceil(bytes / 65536) }).buffer;
+  const lengths = new Int32Array(buffer, 0, texts.length);
+  const units = new Uint16Array(buffer, texts.length * 4);
+  return (column) => {
+    for (let i = 0, u = 0; i < column.length; ++i) {
+      const t = column[i];
+      lengths[i] = t.length;
+      for (let k = 0; k < t.length; ++k) units[u + k] = t.charCodeAt(k);
+      u += t.length;
+      units[u++] = 0;
+    }
+    return column;
+  };
+}
+// And per call: one value's units written and one call of a function that returns at once.
+const empty = new WebAssembly.Instance(new WebAssembly.Module(new Uint8Array([
+  0x00, 0x61, 0x73, 0x6d, 0x01, 0x00, 0x00, 0x00, 0x01, 0x06, 0x01, 0x60, 0x01, 0x7f, 0x01, 0x7f,
+  0x03, 0x02, 0x01, 0x00, 0x05, 0x03, 0x01, 0x00, 0x01, 0x07, 0x09, 0x02, 0x01, 0x66, 0x00, 0x00,
+  0x01, 0x6d, 0x02, 0x00, 0x0a, 0x06, 0x01, 0x04, 0x00, 0x20, 0x00, 0x0b,
+]))).exports;
+const emptyUnits = new Uint16Array(empty.m.buffer);
+const emptyCall = (t) => {
+  for (let k = 0; k < t.length; ++k) emptyUnits[k] = t.charCodeAt(k);
+  emptyUnits[t.length] = 0;
+  return empty.f(t.length) < 0;
+};
+for (const kind of Object.keys(inputs)) {
+  const texts = kind === 'iban' ? inputs[kind].map(nrb) : inputs[kind];
+  ours[kind].floor = perColumn(texts, unitWriter(texts));
+  ours[kind].floorCall = perItem(texts, emptyCall);
+}
+
 const peers = {};
 try {
   const { validatePolish } = peerRequire('validate-polish');
@@ -149,6 +185,8 @@ for (const kind of Object.keys(inputs)) {
   console.log([kind, 'olvenir_p method', o.method.toFixed(1), '', ''].join('\t'));
   console.log([kind, 'olvenir_p checkColumn', o.checkColumn.toFixed(1), '', ''].join('\t'));
   console.log([kind, 'olvenir_p checkMany', o.checkMany.toFixed(1), '', `checkColumn x${(o.checkMany / o.checkColumn).toFixed(2)}`].join('\t'));
+  console.log([kind, 'floor: a column\'s units', o.floor.toFixed(1), '', ''].join('\t'));
+  console.log([kind, 'floor: units and a call', o.floorCall.toFixed(1), '', ''].join('\t'));
   for (const [peer, checks] of Object.entries(peers)) {
     if (!checks[kind]) continue;
     const ns = perItem(inputs[kind], checks[kind]);
