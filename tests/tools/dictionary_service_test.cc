@@ -144,14 +144,18 @@ class DictionaryServiceTest : public ::testing::Test {
                                              std::u16string key, std::u16string column) {
     return taken(sl_DajWartoscZeSlownika(d.data(), key_column.data(), key.data(), column.data()));
   }
-  static std::optional<std::u16string> value_where(std::u16string d, stWarunekY condition,
-                                                   std::u16string column) {
-    return taken(sl_DajWartoscZeSlownikaW(d.data(), &condition, 1, column.data()));
+  // The form of a title of insurance where `column op value`.
+  static std::optional<std::u16string> form_where(std::u16string column, signed char op,
+                                                  std::u16string value) {
+    std::u16string titles = u"slU_KodTytNieNaFormularzu", form = u"RODZ_FORM";
+    stWarunekY condition{column.data(), op, value.data()};
+    return taken(sl_DajWartoscZeSlownikaW(titles.data(), &condition, 1, form.data()));
   }
 };
 
 // The service answers through the exports as the database does; the database's own answers
-// are the SQLite dictionary's tests, its code checks through the loaded module the module's.
+// are the SQLite dictionary's tests, its code checks through the loaded module the concurrency
+// test's.
 TEST_F(DictionaryServiceTest, AnswersFromTheDatabase) {
   EXPECT_FALSE(fb_KVTKodSprawdzArkusze(10034, nullptr, 0));
   EXPECT_EQ(value(u"slU_KodPokrew", u"STP_KODPOKREW", u"12", u"STP_WGOSPZOSUBEZP"), u"1");
@@ -172,13 +176,8 @@ TEST_F(DictionaryServiceTest, HostileTextsInEveryArgumentFindNothing) {
     EXPECT_EQ(value(u"slU_KodPokrew", a, u"12", u"STP_WGOSPZOSUBEZP"), u"");
     EXPECT_EQ(value(u"slU_KodPokrew", u"STP_KODPOKREW", a, u"STP_WGOSPZOSUBEZP"), u"");
     EXPECT_EQ(value(u"slU_KodPokrew", u"STP_KODPOKREW", u"12", a), u"");
-    std::u16string text = a;
-    EXPECT_EQ(value_where(u"slU_KodTytNieNaFormularzu",
-                          {text.data(), 0, const_cast<char16_t*>(u"0510")}, u"RODZ_FORM"),
-              u"");
-    EXPECT_EQ(value_where(u"slU_KodTytNieNaFormularzu",
-                          {const_cast<char16_t*>(u"KOD_TYT_UBEZ"), 0, text.data()}, u"RODZ_FORM"),
-              u"");
+    EXPECT_EQ(form_where(a, 0, u"0510"), u"");
+    EXPECT_EQ(form_where(u"KOD_TYT_UBEZ", 0, a), u"");
     EXPECT_FALSE(fb_KVTKodSprawdzArkusze(10034, a.c_str(), 0));
   }
   EXPECT_TRUE(fb_KVTKodSprawdzArkusze(10034, u"K", 0));
@@ -187,9 +186,7 @@ TEST_F(DictionaryServiceTest, HostileTextsInEveryArgumentFindNothing) {
 // An operator the dictionary does not know is a bad request, which the caller sees as such.
 TEST_F(DictionaryServiceTest, AFailedOperationLeavesAsTheLibrarysException) {
   try {
-    value_where(u"slU_KodTytNieNaFormularzu",
-                {const_cast<char16_t*>(u"KOD_TYT_UBEZ"), 5, const_cast<char16_t*>(u"0510")},
-                u"RODZ_FORM");
+    form_where(u"KOD_TYT_UBEZ", 5, u"0510");
     FAIL() << "no exception";
   } catch (const olvenir_p::ServiceError& e) {
     EXPECT_EQ(e.result(), E_INVALIDARG);
