@@ -14,29 +14,22 @@
 namespace olv::service {
 namespace {
 
-using Fields = std::vector<std::vector<std::string>>;
-
 TEST(ImportTest, ParseCsvReadsQuotesLineEndsAndLineNumbers) {
-  const std::tuple<std::string, Fields, std::vector<std::size_t>> cases[] = {
-      {"a,b\n1,2\n", {{"a", "b"}, {"1", "2"}}, {1, 2}},
-      {"a,b\r\n1,2", {{"a", "b"}, {"1", "2"}}, {1, 2}},
-      {"\uFEFFa\n", {{"a"}}, {1}},
-      {"\"x,y\",\"say \"\"hi\"\"\"\n", {{"x,y", "say \"hi\""}}, {1}},
-      {"\"two\r\nlines\",z\r\nnext\n", {{"two\r\nlines", "z"}, {"next"}}, {1, 3}},
-      {"a,,\n", {{"a", "", ""}}, {1}},
-      {"\"\"\n", {{""}}, {1}},
-      {"", {}, {}},
+  // The text and its records, each its line and fields.
+  using Records = std::vector<std::pair<std::size_t, std::vector<std::string>>>;
+  // clang-format off
+  const std::tuple<std::string, Records> cases[] = {
+      {"a,b\n1,2\n", {{1, {"a", "b"}}, {2, {"1", "2"}}}},
+      {"a,b\r\n1,2", {{1, {"a", "b"}}, {2, {"1", "2"}}}},
+      {"\uFEFFa\n", {{1, {"a"}}}}, {"\"x,y\",\"say \"\"hi\"\"\"\n", {{1, {"x,y", "say \"hi\""}}}},
+      {"\"two\r\nlines\",z\r\nnext\n", {{1, {"two\r\nlines", "z"}}, {3, {"next"}}}},
+      {"a,,\n", {{1, {"a", "", ""}}}}, {"\"\"\n", {{1, {""}}}}, {"", {}},
   };
-  for (const auto& [text, want, want_lines] : cases) {
-    std::vector<CsvRecord> records = parse_csv(text);
-    Fields fields;
-    std::vector<std::size_t> lines;
-    for (const CsvRecord& r : records) {
-      fields.push_back(r.fields);
-      lines.push_back(r.line);
-    }
-    EXPECT_EQ(fields, want) << text;
-    EXPECT_EQ(lines, want_lines) << text;
+  // clang-format on
+  for (const auto& [text, want] : cases) {
+    Records got;
+    for (const CsvRecord& r : parse_csv(text)) got.emplace_back(r.line, r.fields);
+    EXPECT_EQ(got, want) << text;
   }
 }
 
