@@ -1,14 +1,16 @@
-// Tests of the checker: options, batch lines in and out (bad lines among them), exit
+// Tests of the checker: its argument forms (UTF-8 and UTF-16, command-line words and JSON values
+// for each parameter kind), options, batch lines in and out (bad lines among them), exit
 // statuses, and the built program end to end on the embedded sample dictionary.
 #include "tools/checker.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <sstream>
+#include <algorithm>
+#include <iterator>
 #include <tuple>
 
 #include "tests/tools/scratch_folder.h"
+#include "tools/arguments.h"
 #include "tools/messages.h"
 #include "tools/typed_exports.h"
 
@@ -17,6 +19,75 @@ namespace {
 
 using enum Mode;
 using enum DictionaryChoice;
+using enum ParamKind;
+using json = nlohmann::ordered_json;
+
+TEST(ArgumentsTest, Utf8ToUtf16RefusesIllFormedBytes) {
+  // Cut short, overlong, an encoded surrogate, beyond U+10FFFF: refused.
+  // clang-format off
+  const std::tuple<std::string, std::optional<std::u16string>> cases[] = {
+      {"abc", u"abc"}, {"\xC4\x85\xC5\x82", u"ął"}, {"\xF0\x9F\x98\x80", u"\U0001F600"}, {"", u""},
+      {"\xFF", std::nullopt}, {"\xC4", std::nullopt}, {"\xC0\xAF", std::nullopt},
+      {"\xED\xA0\x80", std::nullopt}, {"\xF4\x90\x80\x80", std::nullopt},
+  };
+  // clang-format on
+
+  for (const auto& [in, want] : cases) EXPECT_EQ(utf16_from_utf8(in), want) << in;
+}
+
+TEST(ArgumentsTest, Utf16ToUtf8ReplacesLoneSurrogates) {
+  EXPECT_EQ(utf8_from_utf16(u"ął\U0001F600"), "\xC4\x85\xC5\x82\xF0\x9F\x98\x80");
+  EXPECT_EQ(utf8_from_utf16(std::u16string{u'a', 0xD800, u'b'}), "a\uFFFDb");
+  EXPECT_EQ(utf8_from_utf16(std::u16string{0xDC00}), "\uFFFD");
+}
+
+TEST(ArgumentsTest, WordsReadByKind) {
+  const json refused = json(json::value_t::discarded);
+  // The word, the parameter's kind and its JSON value, discarded for a word the kind refuses.
+  // clang-format off
+  const std::tuple<const char*, ParamKind, json> cases[] = {
+      {":null", kText, nullptr}, {":empty", kText, ""}, {"", kText, ""}, {"::x", kText, ":x"},
+      {":x", kText, refused}, {"12", kText, "12"}, {"12", kInt, 12}, {"-0x10", kShort, -16},
+      {"1e3", kInt, refused}, {"true", kBool, true}, {"yes", kBool, refused}, {"x", kChar, "x"},
+      {":json:[\"a\",null]", kTextList, json::array({"a", nullptr})}, {"a,b", kTextList, refused},
+      {":json:{", kText, refused}, {"\xFF", kText, refused},
+      {"9223372036854775808", kInt64, refused},
+  };
+  // clang-format on
+
+  for (const auto& [word, kind, want] : cases) {
+    json out;
+    std::string error;
+    bool ok = json_from_word(word, kind, out, error);
+    EXPECT_EQ(ok, !want.is_discarded()) << word << ": " << error;
+    if (ok && !want.is_discarded()) {
+      EXPECT_EQ(out, want) << word;
+    }
+  }
+}
+
+TEST(ArgumentsTest, JsonValuesMustHaveTheKindsForm) {
+  // clang-format off
+  const std::tuple<const char*, ParamKind, bool> cases[] = {
+      {R"("a")", kText, true}, {R"({"units": [55296, 65]})", kText, true},
+      {R"({"units": [65536]})", kText, false}, {R"(5)", kText, false}, {R"(null)", kChar, false},
+      {R"(65)", kChar, true}, {R"(1.5)", kInt, false}, {R"(1)", kBool, true},
+      {R"("1")", kBool, false}, {R"(7)", kIntOut, true}, {R"(null)", kIntOut, true},
+      {R"("x")", kOpaque, false}, {R"(null)", kBstr, true},
+      {R"([["C", 0, "v"], {"column": "C", "op": -2, "value": null}])", kConditions, true},
+      {R"([["C", 300, "v"]])", kConditions, false}, {R"([["C", 0]])", kConditions, false},
+      {R"([{"codes": [["A", 0, 0], {"code": "B", "from": 1, "to": 2}]}])", kCodeTable, true},
+      {R"([{"codes": [["A", "x", 0]]}])", kCodeTable, false},
+  };
+  // clang-format on
+
+  for (const auto& [json_text, kind, ok] : cases) {
+    Arg arg;
+    std::string error;
+    EXPECT_EQ(arg_from_json(json::parse(json_text), kind, arg, error), ok)
+        << json_text << ": " << error;
+  }
+}
 
 TEST(CheckerTest, ParseOptions) {
   // clang-format off
@@ -78,11 +149,9 @@ TEST(CheckerTest, AnswerLineNamesTheProblem) {
       {R"({"fn": "KVTDelSpacje", "args": ["\u00e9"]})", "\"result\":\"\xC3\xA9\"", kAllPassed},
       {"not json", R"(not JSON at column 2; a request reads {\"fn\")", kError},
       {"", "an empty line", kError},
-      {R"({"fn": "KVTDelSpacje", "args": [")" "\xFF" R"("]})", "text that is not UTF-8 at column",
-       kError},
+      {R"({"fn": "KVTDelSpacje", "args": [")" "\xFF" R"("]})", "not UTF-8 at column", kError},
       {R"({"fn": "KVTDelSpacje", "args": ["\ud800"]})", "an unpaired surrogate", kError},
-      {R"({"fn": "KVTDelSpacje", "args": ["a)" "\t" R"(b"]})", "a control character inside a text",
-       kError},
+      {R"({"fn": "KVTDelSpacje", "args": ["a)" "\t" R"(b"]})", "a control character", kError},
       {R"({"fn": "KVTDelSpacje", "args": ["a")", "the line ends before the request does", kError},
       {R"({"fn": "XB0084_1", "args": [{"units": [5e5296]}]})", "a number too large", kError},
       {R"(["KVTDelSpacje"])", "a request is a JSON object", kError},
@@ -103,64 +172,6 @@ TEST(CheckerTest, AnswerLineNamesTheProblem) {
   }
 }
 
-int run(const std::vector<std::string>& args, const std::string& in, std::string& out,
-        std::string* err = nullptr) {
-  Options o;
-  std::string error;
-  if (!parse_options(args, o, error)) return -1;
-  std::istringstream input(in);
-  std::ostringstream output, errors;
-  CheckerStreams io{input, output, errors, false};
-  int status = run_checker(o, io);
-  out = output.str();
-  if (err) *err = errors.str();
-  return status;
-}
-
-TEST(CheckerTest, BatchAnswersEveryLineButBlankOnesInOrderAndSumsUp) {
-  std::string in =
-      "{\"fn\": \"KVTIsNotEmpty\", \"args\": [\"x\"]}\n"
-      "garbage\n"
-      " \t\r\n"
-      "{\"fn\": \"KVTIsNotEmpty\", \"args\": [\"\"]}\n"
-      "{\"fn\": \"missing\"}\n"
-      "{\"fn\": \"KVTIsNotEmpty\", \"args\": [\"y\"]}";  // no final line end
-  std::string out, err;
-  EXPECT_EQ(run({"--batch"}, in, out, &err), kUsageOrInputError);
-  std::istringstream lines(out);
-  std::string line;
-  std::vector<std::size_t> numbers;
-  while (std::getline(lines, line)) {
-    numbers.push_back(std::stoul(line.substr(line.find(':') + 1)));
-    EXPECT_EQ(line.rfind("{\"line\":" + std::to_string(numbers.back()) + ",", 0), 0u) << line;
-  }
-  EXPECT_EQ(numbers, (std::vector<std::size_t>{1, 2, 4, 5, 6}));
-  EXPECT_EQ(err, "olvenir-check: 5 lines, 1 finding, 2 errors\n");
-}
-
-// --explain answers each code in turn, a code that is not the library's among them.
-TEST(CheckerTest, ExplainTakesSeveralCodes) {
-  const std::string xp0005 = "61050001: " + explain_code(61050001, Language::kEnglish) + "\n";
-  const std::string gp0040 = "62004005: " + explain_code(62004005, Language::kEnglish) + "\n";
-  const std::string minus1 = "-1: " + explain_code(-1, Language::kEnglish) + "\n";
-  // clang-format off
-  // The options, the exit status and the whole standard output.
-  const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
-      {{"--lang", "en", "--explain", "61050001"}, kAllPassed, xp0005},
-      {{"--lang", "en", "--explain", "61050001", "62004005"}, kAllPassed, xp0005 + gp0040},
-      {{"--lang", "en", "--explain", "-1"}, kAllPassed, minus1},
-      {{"--lang", "en", "--explain", "12", "61050001"}, kUsageOrInputError, xp0005},
-      {{"--lang", "en", "--explain", "61050001", "x"}, kUsageOrInputError, xp0005},
-      {{"--explain", "61050001", "--lang", "en"}, kAllPassed, xp0005},
-  };
-  // clang-format on
-  for (const auto& [args, status, want_out] : cases) {
-    std::string out;
-    EXPECT_EQ(run(args, "", out), status) << args.back();
-    EXPECT_EQ(out, want_out) << args.back();
-  }
-}
-
 using CheckerRunTest = testing::ScratchFolderTest;
 
 TEST_F(CheckerRunTest, CommandLineConventions) {
@@ -170,6 +181,10 @@ TEST_F(CheckerRunTest, CommandLineConventions) {
   std::system(("mkdir " + dir_ + "/folder").c_str());
   const std::string kPesel = "{\"fn\": \"f_KVTElem\", \"args\": [121, \"44051401359\", 11]}\n";
   const std::string kFull = "/dev/full";
+  const std::string kBatch =
+      "{\"fn\": \"KVTIsNotEmpty\", \"args\": [\"x\"]}\ngarbage\n \t\r\n"
+      "{\"fn\": \"KVTIsNotEmpty\", \"args\": [\"\"]}\n{\"fn\": \"missing\"}\n"
+      "{\"fn\": \"KVTIsNotEmpty\", \"args\": [\"y\"]}";  // no final line end
   // clang-format off
   expect_runs(OLV_CHECK_PATH, {
       // Failed writes end the run with a message.
@@ -184,7 +199,10 @@ TEST_F(CheckerRunTest, CommandLineConventions) {
       {"--version", "", 0, {"olvenir-check 1."}, {}},
       {"-h", "", 0, {"usage: olvenir-check", "--each NAME", "format tests of a code still"}, {}},
       {"--lang=pl --list --json", "", 0, {"{\"name\":\"", "\"params\":[", "\"result\":\""}, {}},
-      // Batches: several files, blank lines skipped, faults of files named, a summary.
+      // Batches: every line answered in order but blank ones, several files, faults of files
+      // named, a summary.
+      {"--batch", kBatch, 2, {"{\"line\":1,\"fn\"", "[...]}\"}\n{\"line\":4,\"fn\"",
+       "{\"line\":5,\"fn\"", "{\"line\":6,\"fn\""}, {"5 lines, 1 finding, 2 errors"}},
       {"--batch pass.jsonl find.jsonl", "", 1,
        {"{\"file\":\"pass.jsonl\",\"line\":1,", "{\"file\":\"find.jsonl\",\"line\":2,"},
        {"SAMPLE dictionary", "2 lines, 1 finding, 0 errors"}},
@@ -215,7 +233,12 @@ TEST_F(CheckerRunTest, CommandLineConventions) {
       {"KVTIsNotEmpty :null", "", 1, {"KVTIsNotEmpty = 1"}, {}},
       {"KVTIsNotEmpty", "", 2, {}, {}},
       {"IsLowerPL 0xB1 zero", "", 2, {}, {}},
-      {"--explain 12", "", 2, {}, {}},
+      // --explain answers each code in turn, a word that is no code of the library among them.
+      {"--lang en --explain 61050001 62004005", "", 0,
+       {"61050001: p2 is at least 1", "\n62004005: the date p1"}, {}},
+      {"--lang en --explain -1", "", 0, {"-1: the code is not in the dictionary"}, {}},
+      {"--lang en --explain 12 61050001", "", 2, {"61050001: p2"}, {}},
+      {"--explain 61050001 x --lang pl", "", 2, {"61050001: p2 wynosi"}, {}},
       {"--list", "", 0, {"KVTDelSpacjeStrcmp [_Z18KVTDelSpacjeStrcmpPDsS_]  decorated  2"}, {}},
       // Dictionary checks answer from the embedded sample, or without a service.
       {"sl_DajWartoscZeSlownika slU_KodPokrew STP_KODPOKREW 40 STP_KOD_ST_NIEPEL", "", 0,
@@ -231,20 +254,13 @@ TEST_F(CheckerRunTest, CommandLineConventions) {
   // Without a dictionary the summary names none.
   EXPECT_EQ(run(OLV_CHECK_PATH, "--no-dictionary --batch pass.jsonl").err.find("SAMPLE"),
             std::string::npos);
-}
-
-TEST_F(CheckerRunTest, ListAsJsonHasEveryExportOnce) {
-  Run r = run(OLV_CHECK_PATH, "--list --json");
-  ASSERT_EQ(r.status, 0);
-  std::istringstream lines(r.out);
-  std::size_t n = 0;
-  for (std::string line; std::getline(lines, line); ++n) {
-    ASSERT_EQ(line.front(), '{') << line;
-    EXPECT_NE(line.find("\"name\":\"" + std::string(typed_exports()[n].name) + "\""),
-              std::string::npos)
-        << line;
-  }
-  EXPECT_EQ(n, typed_exports().size());
+  // --list --json: every export once, a line each, in the table's order.
+  const Run list = run(OLV_CHECK_PATH, "--list --json");
+  std::vector<std::string> names;
+  for (const TypedExport& e : typed_exports())
+    names.push_back(std::string("\n{\"name\":\"") + e.name + "\",");
+  expect_parts("--list --json", "\n" + list.out, names);
+  EXPECT_EQ(std::count(list.out.begin(), list.out.end(), '\n'), std::ssize(names));
 }
 
 }  // namespace

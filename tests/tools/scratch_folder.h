@@ -6,7 +6,6 @@
 #include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -39,12 +38,10 @@ class ScratchFolderTest : public ::testing::Test {
     return path;
   }
 
-  // Reads a file of the folder, and removes it when asked.
-  std::string read(const std::string& name, bool remove = false) {
-    const std::string path = dir_ + "/" + name;
+  // Reads a file of the folder.
+  std::string read(const std::string& name) {
     std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    if (remove) std::remove(path.c_str());
+    text << std::ifstream(dir_ + "/" + name, std::ios::binary).rdbuf();
     return text.str();
   }
 
@@ -66,8 +63,9 @@ class ScratchFolderTest : public ::testing::Test {
     const std::string command = "cd " + dir_ + " && " + program + " " + args + " <.in >" +
                                 (out_to.empty() ? ".out" : out_to) + " 2>.err";
     const int status = std::system(command.c_str());
-    read(".in", true);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(".out", true), read(".err", true)};
+    const Run r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(".out"), read(".err")};
+    for (const char* stream : {".in", ".out", ".err"}) std::filesystem::remove(dir_ + "/" + stream);
+    return r;
   }
 
   // A run of a program and what it must give: its exit status, and parts of its standard output
