@@ -1,7 +1,7 @@
 // Tests of the dictionary service DLL as the system's COM finds it once regsvr32 has registered
 // it: the registry entries, the factory and the instances, their identities and reference
 // counts, a failure's error information, and when the DLL may be unloaded. Its answers from the
-// sample database are the library DLL's tests (service_library_test.cc).
+// sample database are the library DLL's tests (dll_boundary_test.cc).
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -38,19 +38,6 @@ std::wstring registered(const wchar_t* name) {
   return value;
 }
 
-// A text as the service is handed one: a new automation string, released at scope end.
-class Text {
- public:
-  explicit Text(const wchar_t* text) : bstr_(SysAllocString(text)) {}
-  ~Text() { SysFreeString(bstr_); }
-  Text(const Text&) = delete;
-  Text& operator=(const Text&) = delete;
-  olvenir_p::BSTR get() const { return reinterpret_cast<olvenir_p::BSTR>(bstr_); }
-
- private:
-  BSTR bstr_;
-};
-
 class ServiceComTest : public testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr))); }
@@ -76,13 +63,15 @@ TEST_F(ServiceComTest, TheRegistryNamesTheDllBesideTheSampleDatabaseForEveryApar
 TEST_F(ServiceComTest, AFailedOperationLeavesItsDescriptionAsTheThreadsErrorInfo) {
   Service* service = create();
   ASSERT_NE(service, nullptr);
-  Text dictionary(L"slU_KodTytNieNaFormularzu"), column(L"RODZ_FORM");
-  Text condition_column(L"KOD_TYT_UBEZ"), condition_value(L"0510");
-  stWarunekY condition{condition_column.get(), 5, condition_value.get()};
+  // The texts as the service is handed them: new automation strings.
+  BSTR texts[] = {SysAllocString(L"slU_KodTytNieNaFormularzu"), SysAllocString(L"RODZ_FORM"),
+                  SysAllocString(L"KOD_TYT_UBEZ"), SysAllocString(L"0510")};
+  auto text = [&](int i) { return reinterpret_cast<olvenir_p::BSTR>(texts[i]); };
+  stWarunekY condition{text(2), 5, text(3)};
   olvenir_p::BSTR value = nullptr;
-  EXPECT_EQ(service->LookupValueWhere(dictionary.get(), &condition, 1, column.get(), &value),
-            E_INVALIDARG);
+  EXPECT_EQ(service->LookupValueWhere(text(0), &condition, 1, text(1), &value), E_INVALIDARG);
   EXPECT_EQ(value, nullptr);
+  for (BSTR t : texts) SysFreeString(t);
   IErrorInfo* info = nullptr;
   ASSERT_EQ(GetErrorInfo(0, &info), S_OK);
   BSTR description = nullptr;
