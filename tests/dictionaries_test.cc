@@ -48,15 +48,6 @@ TEST_F(DictionariesTest, RuleChecksPassTheirTextsAndKeepTheLow32Bits) {
   for (const ServiceCall& call : seen) EXPECT_TRUE(call.initialised) << call.operation;
 }
 
-TEST_F(DictionariesTest, LookupsAnswerTheLibrarysOwnCopy) {
-  fake_.state.answers = {{u"07", u"wartość"}};
-  BSTR value = olv::service_lookup(u"slU_X", u"KOL", u"07", u"WYNIK");
-  ASSERT_NE(value, nullptr);
-  EXPECT_EQ(std::u16string(value), u"wartość");
-  olvenir_SysFreeString(value);
-  EXPECT_EQ(olv::service_lookup(u"slU_X", u"KOL", u"08", u"WYNIK"), nullptr);
-}
-
 TEST_F(DictionariesTest, EveryOperationThrowsItsFailure) {
   fake_.state.failure = E_INVALIDARG;
   stWarunekY condition{nullptr, 0, nullptr};
