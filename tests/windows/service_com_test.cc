@@ -20,22 +20,16 @@ using Service = olvenir_p::IOlvenirDictionaryService;
 
 const ::GUID& system_guid(const olvenir_p::GUID& id) { return reinterpret_cast<const ::GUID&>(id); }
 
-std::wstring class_key() {
-  wchar_t id[40] = {};
-  StringFromGUID2(system_guid(olvenir_p::CLSID_OlvenirDictionaryService), id, 40);
-  return L"CLSID\\" + std::wstring(id) + L"\\InprocServer32";
-}
-
 // A value under the class's InprocServer32 key, in this program's view of the registry (the one
 // a DLL of the same width registers in); empty when it is missing.
 std::wstring registered(const wchar_t* name) {
-  wchar_t value[1024] = {};
+  wchar_t id[40] = {}, value[1024] = {};
+  StringFromGUID2(system_guid(olvenir_p::CLSID_OlvenirDictionaryService), id, 40);
+  const std::wstring key = L"CLSID\\" + std::wstring(id) + L"\\InprocServer32";
   DWORD size = sizeof value;
-  if (RegGetValueW(HKEY_CLASSES_ROOT, class_key().c_str(), name, RRF_RT_REG_SZ, nullptr, value,
-                   &size) != ERROR_SUCCESS) {
-    return {};
-  }
-  return value;
+  const LSTATUS status =
+      RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &size);
+  return status == ERROR_SUCCESS ? value : L"";
 }
 
 class ServiceComTest : public testing::Test {
