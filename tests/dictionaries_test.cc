@@ -1,14 +1,18 @@
-// Dictionary code checks, lookups, names, the host's code table and the fixed answers.
+// Dictionary code checks, lookups, names, the host's code table and the fixed answers, and the
+// one query of the dictionary service under them: the arguments as they arrive, the defaults
+// without a service, an exception for each failure, and nothing left behind on any path. The
+// exception's text is the shared library's boundary test.
 #include "dictionaries/dictionaries.h"
 
 #include <gtest/gtest.h>
 
-#include <limits>
+#include <climits>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "dictionaries/code_lists.h"
+#include "dictionaries/service_query.h"
 #include "olvenir_p.h"
 #include "platform/clock.h"
 #include "platform/runtime_names.h"
@@ -17,18 +21,55 @@
 
 namespace {
 
-using olv::testing::ScopedFakeService;
 using olv::testing::ServiceCall;
 using olv::testing::utf8;
 using Texts = std::vector<std::u16string>;
+using DictionariesTest = olv::testing::ServiceFixture;
 
-class DictionariesTest : public olv::testing::ServiceFixture {
- protected:
-  void TearDown() override {
-    ServiceFixture::TearDown();
-    olv::clear_today_for_testing();
+TEST_F(DictionariesTest, RuleChecksPassTheirTextsAndKeepTheLow32Bits) {
+  // The service's 64-bit answer and the check's.
+  const std::pair<int64_t, int32_t> cases[] = {
+      {0, 0}, {61002201, 61002201}, {0x1234567800000005, 5}, {-1, -1}, {0xFFFFFFFF, -1}};
+  for (const auto& [out, want] : cases) {
+    fake_.state.rule_result = out;
+    EXPECT_EQ(olv::service_rule_check(u"ab"), want) << out;
+    EXPECT_EQ(olv::service_rule_check(u"x", u"y"), want) << out;
   }
-};
+  olv::service_rule_check(olv::Text(), u"");
+  std::vector<ServiceCall> seen = calls();
+  ASSERT_EQ(seen.size(), 11u);
+  EXPECT_EQ(fake_.state.created, 11) << "every query creates its own instance";
+  EXPECT_EQ(seen[0].operation, "CheckRule");
+  EXPECT_EQ(seen[0].texts, Texts{u"ab"});
+  EXPECT_EQ(seen[1].operation, "CheckRulePair");
+  EXPECT_EQ(seen[1].texts, (Texts{u"x", u"y"}));
+  // A null text travels as a null string, an empty one as an empty string.
+  EXPECT_EQ(seen[10].texts, (Texts{u"<null>", u""}));
+  for (const ServiceCall& call : seen) EXPECT_TRUE(call.initialised) << call.operation;
+}
+
+TEST_F(DictionariesTest, EveryOperationThrowsItsFailure) {
+  fake_.state.failure = E_INVALIDARG;
+  stWarunekY condition{nullptr, 0, nullptr};
+  EXPECT_THROW(olv::service_rule_check(u"a"), olvenir_p::ServiceError);
+  EXPECT_THROW(olv::service_rule_check(u"a", u"b"), olvenir_p::ServiceError);
+  EXPECT_THROW(olv::service_code_check(10006, u"1", 0), olvenir_p::ServiceError);
+  EXPECT_THROW(olv::service_lookup(u"d", u"k", u"v", u"c"), olvenir_p::ServiceError);
+  EXPECT_THROW(olv::service_lookup_where(u"d", &condition, 1, u"c"), olvenir_p::ServiceError);
+  EXPECT_EQ(calls().size(), 5u);
+}
+
+TEST_F(DictionariesTest, UnallocatableCopyThrowsOutOfMemoryBeforeAnyCall) {
+  const char16_t unit = u'x';
+  const olv::Text huge(&unit, static_cast<std::size_t>(UINT32_MAX) + 1);  // never read
+  try {
+    olv::service_rule_check(u"a", huge);
+    FAIL() << "no exception";
+  } catch (const olvenir_p::ServiceError& e) {
+    EXPECT_EQ(e.result(), E_OUTOFMEMORY);
+  }
+  EXPECT_TRUE(calls().empty());
+}
 
 TEST_F(DictionariesTest, LocalFormatTestsDecideBeforeTheService) {
   fake_.state.codes = {u"12", u"123456", u"12X", u"A", u"", u"0"};
@@ -120,6 +161,8 @@ TEST_F(DictionariesTest, DefaultsWithNothingRegistered) {
   EXPECT_EQ(fb_KVTKodSprawdzArkusze(10006, const_cast<char16_t*>(u"99"), nullptr), 0);
   EXPECT_EQ(fb_KVTKodSprawdzArkusze(10040, const_cast<char16_t*>(u"99"), nullptr), -1);
   EXPECT_TRUE(fb_KVTKodSprawdzArkusze(10006, u"99", 0));
+  EXPECT_EQ(olv::service_rule_check(u"a"), -1);
+  EXPECT_EQ(olv::service_rule_check(u"a", u"b"), -1);
   for (char16_t* value : {sl_DajWartoscZeSlownika(nullptr, nullptr, nullptr, nullptr),
                           sl_DajWartoscZeSlownikaW(nullptr, nullptr, 0, nullptr)}) {
     EXPECT_EQ(std::u16string(value), u"-1");
@@ -156,9 +199,9 @@ TEST_F(DictionariesTest, LookupAtDatesTriesEachValidDateInTurn) {
   }
   EXPECT_EQ(calls()[0].texts[0], u"slU_T");
   EXPECT_EQ(calls()[0].texts[1], u"KOL");
-  EXPECT_EQ(calls()[0].count, 2);
   EXPECT_EQ(olv::fb_KVT_KodTyt_WypDok_ONE_XML(u"d", u"c", conditions, 2, nullptr), -1);
   olvenir_SysFreeString(first_value);
+  olv::clear_today_for_testing();
 }
 
 TEST_F(DictionariesTest, InsuranceTitleNotOnTheRsaForm) {
@@ -229,34 +272,29 @@ TEST(DictionariesCodeTableTest, CyclicTableEndsTheSearch) {
 TEST(DictionariesTextTest, DigitCodes) {
   const std::tuple<const char16_t*, int, int> cases[] = {
       {u"", 0, 0},     {u"123", 0, 0}, {u"123", 3, 0}, {u"123", 2, -1},    {u"12a", 3, -1},
-      {u"12 ", 0, -1}, {u"", 1, -1},   {u"1", -1, -1}, {u"\x0661", 0, -1},
+      {u"12 ", 0, -1}, {u"", 1, -1},   {u"1", -1, -1}, {u"\x0661", 0, -1}, {nullptr, 0, 0},
   };
   for (const auto& [code, length, want] : cases) {
     EXPECT_EQ(sl_PoprawnyKod(const_cast<char16_t*>(code), length), want)
-        << utf8(code) << " " << length;
+        << utf8(olv::text(code)) << " " << length;
   }
-  EXPECT_EQ(sl_PoprawnyKod(nullptr, 0), 0);
 }
 
 // code_list() finds a row at its number's place: the rows must be numbered without a gap.
 TEST(DictionariesTextTest, CodeListsNumberedInOrder) {
   int number = olv::kFirstCodeList;
   for (const olv::CodeList& list : olv::kCodeLists) EXPECT_EQ(list.number, number++);
-  EXPECT_EQ(olv::code_list(olv::kFirstCodeList - 1), nullptr);
-  EXPECT_EQ(olv::code_list(number), nullptr);
   EXPECT_EQ(olv::code_list(10034)->number, 10034);
-  EXPECT_EQ(olv::code_list(std::numeric_limits<int>::min()), nullptr);
-  EXPECT_EQ(olv::code_list(std::numeric_limits<int>::max()), nullptr);
+  for (int outside : {olv::kFirstCodeList - 1, number, INT_MIN, INT_MAX}) {
+    EXPECT_EQ(olv::code_list(outside), nullptr) << outside;
+  }
 }
 
-TEST(DictionariesTextTest, DictionaryNames) {
+// The names of the lists, and the answers not fixed by the exports table.
+TEST(DictionariesTextTest, NamesPassThroughAndEmptyAnswers) {
   EXPECT_EQ(sl_PobierzNazweSlownika(10003), nullptr);  // a list without a name
   EXPECT_EQ(sl_PobierzNazweSlownika(99999), nullptr);
   EXPECT_EQ(std::u16string(sl_PobierzNazweSlownika(10034)), u"Płeć");
-}
-
-// The answers not fixed by the exports table.
-TEST(DictionariesTextTest, PassThroughAndEmptyAnswers) {
   const auto* description = reinterpret_cast<const _stOpisKodu*>(u"opis");
   EXPECT_EQ(sl_PobierzOpisKodu(description, 1), description);
   EXPECT_EQ(std::u16string(KVTSlownikGetKodMsg()), u"");

@@ -28,11 +28,19 @@ struct ServiceCall {
   std::vector<std::u16string> texts;  // text arguments in order; a null string as "<null>"
   int32_t number = 0;                 // the dictionary number of a code check
   int32_t date = 0;                   // the dictionary date of a code check
-  int32_t count = 0;                  // the condition count of a conditional lookup
   bool initialised = false;           // the calling thread's runtime was initialised
 };
 
 inline std::u16string recorded(BSTR s) { return s ? std::u16string(s) : u"<null>"; }
+
+// Answers `iid` with `self` when it is IUnknown or the object's own interface `own`.
+template <typename T>
+HRESULT query(T* self, const IID& own, const IID& iid, void** object) {
+  const bool known = iid == IID_IUnknown || iid == own;
+  *object = known ? self : nullptr;
+  if (known) self->AddRef();
+  return known ? S_OK : E_NOINTERFACE;
+}
 
 struct FakeServiceState {
   std::mutex mutex;
@@ -62,10 +70,7 @@ class FakeService final : public IOlvenirDictionaryService {
   }
 
   HRESULT OLVENIR_P_COM_CALL QueryInterface(const IID& iid, void** object) override {
-    const bool known = iid == IID_IUnknown || iid == IID_IOlvenirDictionaryService;
-    *object = known ? this : nullptr;
-    if (known) AddRef();
-    return known ? S_OK : E_NOINTERFACE;
+    return query(this, IID_IOlvenirDictionaryService, iid, object);
   }
   uint32_t OLVENIR_P_COM_CALL AddRef() override { return ++references_; }
   uint32_t OLVENIR_P_COM_CALL Release() override {
@@ -94,7 +99,6 @@ class FakeService final : public IOlvenirDictionaryService {
   HRESULT OLVENIR_P_COM_CALL LookupValueWhere(BSTR dictionary, stWarunekY* conditions,
                                               int32_t count, BSTR column, BSTR* value) override {
     ServiceCall call{"LookupValueWhere", {recorded(dictionary), recorded(column)}};
-    call.count = count;
     for (int32_t i = 0; i < count; ++i) {
       call.texts.push_back(recorded(conditions[i].column));
       const std::string op = std::to_string(conditions[i].op);
@@ -143,10 +147,7 @@ class FakeFactory final : public IClassFactory {
  public:
   explicit FakeFactory(FakeServiceState& state) : state_(state) {}
   HRESULT OLVENIR_P_COM_CALL QueryInterface(const IID& iid, void** object) override {
-    const bool known = iid == IID_IUnknown || iid == IID_IClassFactory;
-    *object = known ? this : nullptr;
-    if (known) AddRef();
-    return known ? S_OK : E_NOINTERFACE;
+    return query(this, IID_IClassFactory, iid, object);
   }
   // The factory lives in the test's scope; the counts only show that references balance.
   uint32_t OLVENIR_P_COM_CALL AddRef() override { return ++references; }
@@ -170,27 +171,26 @@ class FakeFactory final : public IClassFactory {
   FakeServiceState& state_;
 };
 
+#if !defined(_WIN32)
+// The library's runtime holds one registration a class, which needs no cookie.
+inline uint32_t register_factory(const CLSID& clsid, IClassFactory* factory) {
+  return olvenir_RegisterClassFactory(&clsid, factory);
+}
+inline void revoke_factory(uint32_t) { olvenir_RevokeClass(&CLSID_OlvenirDictionaryService); }
+#endif
+
 // Registers a fake service as the dictionary service for one test's scope: with the library's
 // runtime, or on Windows with the system's COM on the test's thread.
 class ScopedFakeService {
  public:
-#if defined(_WIN32)
   ScopedFakeService() : cookie_(register_factory(CLSID_OlvenirDictionaryService, &factory)) {}
   ~ScopedFakeService() { revoke_factory(cookie_); }
-#else
-  ScopedFakeService() { olvenir_RegisterClassFactory(&CLSID_OlvenirDictionaryService, &factory); }
-  ~ScopedFakeService() { olvenir_RevokeClass(&CLSID_OlvenirDictionaryService); }
-#endif
-  ScopedFakeService(const ScopedFakeService&) = delete;
-  ScopedFakeService& operator=(const ScopedFakeService&) = delete;
 
-  FakeServiceState state;
+  FakeServiceState state;  // holds a mutex: the scope cannot be copied
   FakeFactory factory{state};
 
-#if defined(_WIN32)
  private:
   uint32_t cookie_;
-#endif
 };
 
 // A fixture with a fake service registered that checks, after each test, that no instance,

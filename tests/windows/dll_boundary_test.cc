@@ -1,8 +1,11 @@
 // The DLL as a Windows host meets it: loaded with LoadLibraryW and called through GetProcAddress
-// by its exported names, decorated and plain, with wchar_t texts. The Pascal host calls the
-// dispatcher, the date numbers and the trimmed BSTR over the hosts' table of cases, and
-// service_library_test.cc the dictionary queries through the system's COM.
+// by its exported names, decorated and plain, with wchar_t texts; its dictionary checks and
+// lookups answered by the service DLL through the system's COM, with the service registered
+// (service_tests.cmake runs those alone), and with no service to create. The Pascal host calls
+// the dispatcher, the date numbers and the trimmed BSTR over the hosts' table of cases.
 #include <gtest/gtest.h>
+#include <objbase.h>
+#include <oleauto.h>
 #include <windows.h>
 
 #include <cstdint>
@@ -54,11 +57,42 @@ class DllBoundaryTest : public ::testing::Test {
   static void SetUpTestSuite() { library_ = LoadLibraryW(OLV_DLL_PATH); }
   static void TearDownTestSuite() { FreeLibrary(library_); }
   static HMODULE library_;
+
+  // Codes of service/sample_dictionary.sql each side of their validity (dates DDMMRRRR) with
+  // their answers from the sample database, and the blood-group table's value of "12", "1";
+  // with no service every code is accepted and every value is "-1".
+  static void expect_dictionary_answers(bool service) {
+    ASSERT_NE(library_, nullptr);
+    FARPROC check = GetProcAddress(library_, "fb_KVTKodSprawdzArkusze");
+    auto lookup = reinterpret_cast<wchar_t* (*)(wchar_t*, wchar_t*, wchar_t*, wchar_t*)>(
+        reinterpret_cast<void (*)()>(GetProcAddress(library_, "sl_DajWartoscZeSlownika")));
+    ASSERT_TRUE(check && lookup);
+    // clang-format off
+    const std::tuple<int, std::wstring, std::wstring, int> rows[] = {
+        {10019, L"350", L"01012009", 0},  {10019, L"350", L"31122008", -1},
+        {10009, L"600", L"01012013", -1}, {10009, L"600", L"31122012", 0}};
+    // clang-format on
+    for (const auto& [number, code, date, want] : rows) {
+      EXPECT_EQ(with(number, code, date)(check), service ? want : 0)
+          << number << " on " << date.c_str();
+    }
+    std::wstring table = L"slU_KodPokrew", key_column = L"STP_KODPOKREW", key = L"12",
+                 column = L"STP_WGOSPZOSUBEZP";
+    wchar_t* value = lookup(table.data(), key_column.data(), key.data(), column.data());
+    EXPECT_EQ(std::wstring(value ? value : L"(null)"), service ? L"1" : L"-1");
+    SysFreeString(value);  // as the host frees it
+  }
 };
 
 HMODULE DllBoundaryTest::library_ = nullptr;
 
-TEST_F(DllBoundaryTest, ExportsAnswerByName) {
+TEST_F(DllBoundaryTest, TheRegisteredServiceAnswers) { expect_dictionary_answers(true); }
+
+TEST_F(DllBoundaryTest, WithNoServiceTheLibrarysDefaultsAnswer) {
+  expect_dictionary_answers(false);
+}
+
+TEST_F(DllBoundaryTest, ExportsAnswerByWindowsNamesOnly) {
   ASSERT_NE(library_, nullptr) << "LoadLibraryW failed: " << GetLastError();
   // clang-format off
   // The entry's name, the call and its answer.
@@ -87,12 +121,8 @@ TEST_F(DllBoundaryTest, ExportsAnswerByName) {
     }
     EXPECT_EQ(call(f), want) << name;
   }
-}
-
-// The names that Linux exports and Windows must not: the library's own runtime, and the
-// standard-library string that Windows hosts cannot take.
-TEST_F(DllBoundaryTest, LinuxOnlyNamesAreAbsent) {
-  ASSERT_NE(library_, nullptr);
+  // The names that Linux exports and Windows must not: the library's own runtime, and the
+  // standard-library string that Windows hosts cannot take.
   for (const char* name : {"olvenir_SysAllocString", "olvenir_CoCreateInstance",
                            "_Z12KVTDelSpacjeB5cxx11PDs", "KVTDelSpacje"}) {
     EXPECT_EQ(GetProcAddress(library_, name), nullptr) << name;

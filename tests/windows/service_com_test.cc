@@ -1,7 +1,7 @@
 // Tests of the dictionary service DLL as the system's COM finds it once regsvr32 has registered
 // it: the registry entries, the factory and the instances, their identities and reference
 // counts, a failure's error information, and when the DLL may be unloaded. Its answers from the
-// sample database are the library DLL's tests (service_library_test.cc).
+// sample database are the library DLL's tests (dll_boundary_test.cc).
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -20,36 +20,17 @@ using Service = olvenir_p::IOlvenirDictionaryService;
 
 const ::GUID& system_guid(const olvenir_p::GUID& id) { return reinterpret_cast<const ::GUID&>(id); }
 
-std::wstring class_key() {
-  wchar_t id[40] = {};
-  StringFromGUID2(system_guid(olvenir_p::CLSID_OlvenirDictionaryService), id, 40);
-  return L"CLSID\\" + std::wstring(id) + L"\\InprocServer32";
-}
-
 // A value under the class's InprocServer32 key, in this program's view of the registry (the one
 // a DLL of the same width registers in); empty when it is missing.
 std::wstring registered(const wchar_t* name) {
-  wchar_t value[1024] = {};
+  wchar_t id[40] = {}, value[1024] = {};
+  StringFromGUID2(system_guid(olvenir_p::CLSID_OlvenirDictionaryService), id, 40);
+  const std::wstring key = L"CLSID\\" + std::wstring(id) + L"\\InprocServer32";
   DWORD size = sizeof value;
-  if (RegGetValueW(HKEY_CLASSES_ROOT, class_key().c_str(), name, RRF_RT_REG_SZ, nullptr, value,
-                   &size) != ERROR_SUCCESS) {
-    return {};
-  }
-  return value;
+  const LSTATUS status =
+      RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &size);
+  return status == ERROR_SUCCESS ? value : L"";
 }
-
-// A text as the service is handed one: a new automation string, released at scope end.
-class Text {
- public:
-  explicit Text(const wchar_t* text) : bstr_(SysAllocString(text)) {}
-  ~Text() { SysFreeString(bstr_); }
-  Text(const Text&) = delete;
-  Text& operator=(const Text&) = delete;
-  olvenir_p::BSTR get() const { return reinterpret_cast<olvenir_p::BSTR>(bstr_); }
-
- private:
-  BSTR bstr_;
-};
 
 class ServiceComTest : public testing::Test {
  protected:
@@ -76,13 +57,15 @@ TEST_F(ServiceComTest, TheRegistryNamesTheDllBesideTheSampleDatabaseForEveryApar
 TEST_F(ServiceComTest, AFailedOperationLeavesItsDescriptionAsTheThreadsErrorInfo) {
   Service* service = create();
   ASSERT_NE(service, nullptr);
-  Text dictionary(L"slU_KodTytNieNaFormularzu"), column(L"RODZ_FORM");
-  Text condition_column(L"KOD_TYT_UBEZ"), condition_value(L"0510");
-  stWarunekY condition{condition_column.get(), 5, condition_value.get()};
+  // The texts as the service is handed them: new automation strings.
+  BSTR texts[] = {SysAllocString(L"slU_KodTytNieNaFormularzu"), SysAllocString(L"RODZ_FORM"),
+                  SysAllocString(L"KOD_TYT_UBEZ"), SysAllocString(L"0510")};
+  auto text = [&](int i) { return reinterpret_cast<olvenir_p::BSTR>(texts[i]); };
+  stWarunekY condition{text(2), 5, text(3)};
   olvenir_p::BSTR value = nullptr;
-  EXPECT_EQ(service->LookupValueWhere(dictionary.get(), &condition, 1, column.get(), &value),
-            E_INVALIDARG);
+  EXPECT_EQ(service->LookupValueWhere(text(0), &condition, 1, text(1), &value), E_INVALIDARG);
   EXPECT_EQ(value, nullptr);
+  for (BSTR t : texts) SysFreeString(t);
   IErrorInfo* info = nullptr;
   ASSERT_EQ(GetErrorInfo(0, &info), S_OK);
   BSTR description = nullptr;

@@ -34,25 +34,17 @@ set_tests_properties(service_register PROPERTIES FIXTURES_SETUP olv_service_regi
 set_tests_properties(service_com_test PROPERTIES FIXTURES_REQUIRED olv_service_registered
   ENVIRONMENT OLVENIR_DICTIONARY_DB=)
 # The library DLL's dictionary checks through the service, as a host calls them by name: with the
-# service registered, with its database missing, and once it is unregistered.
-if(TARGET olvenir_p)
-  add_executable(service_library_test ${PROJECT_SOURCE_DIR}/tests/windows/service_library_test.cc)
-  target_link_libraries(service_library_test PRIVATE gtest gtest_main oleaut32)
-  target_compile_definitions(service_library_test PRIVATE
-    OLV_LIBRARY_PATH=L"Z:$<TARGET_FILE:olvenir_p>")
-  add_dependencies(service_library_test olvenir_p olvenir_dictionary olvenir_sample_dictionary)
-  # NAME|the tests it runs|the fixture it needs|the database the service is given.
-  foreach(row "registered|TheRegisteredService*|registered|"
-              "missing_database|WithNoService*|registered|Z:\\nonexistent\\olvenir_dictionary.db"
-              "unregistered|WithNoService*|unregistered|")
-    string(REGEX MATCH "^([^|]+)\\|([^|]+)\\|([^|]+)\\|(.*)$" fields "${row}")
-    add_test(NAME service_library_${CMAKE_MATCH_1}
-      COMMAND service_library_test --gtest_filter=*${CMAKE_MATCH_2})
-    set_tests_properties(service_library_${CMAKE_MATCH_1} PROPERTIES
-      FIXTURES_REQUIRED olv_service_${CMAKE_MATCH_3}
-      ENVIRONMENT "OLVENIR_DICTIONARY_DB=${CMAKE_MATCH_4}")
-  endforeach()
-endif()
+# service registered and with its database missing; once it is unregistered, in the boundary
+# test's own run. NAME|the tests it runs|the database the service is given.
+add_dependencies(olvenir_p_dll_boundary_test olvenir_dictionary olvenir_sample_dictionary)
+foreach(row "registered|TheRegisteredService*|"
+            "missing_database|WithNoService*|Z:\\nonexistent\\olvenir_dictionary.db")
+  string(REGEX MATCH "^([^|]+)\\|([^|]+)\\|(.*)$" fields "${row}")
+  add_test(NAME service_library_${CMAKE_MATCH_1}
+    COMMAND olvenir_p_dll_boundary_test --gtest_filter=*${CMAKE_MATCH_2})
+  set_tests_properties(service_library_${CMAKE_MATCH_1} PROPERTIES
+    FIXTURES_REQUIRED olv_service_registered ENVIRONMENT "OLVENIR_DICTIONARY_DB=${CMAKE_MATCH_3}")
+endforeach()
 
 set_tests_properties(service_unregister PROPERTIES FIXTURES_CLEANUP olv_service_registered
   FIXTURES_SETUP olv_service_unregistered)
