@@ -9,10 +9,11 @@
 #include <vector>
 
 #include "olvenir_p.h"
-#include "tests/test_support.h"
+#include "tests/rule_fields.h"
 
 namespace {
 
+using olv::testing::expect_texts;
 using olv::testing::utf8;
 using S = std::u16string;
 
@@ -90,16 +91,6 @@ TEST(BankAccountTest, CheckDigits) {
     EXPECT_EQ(TestNrRachBank(t.data(), true), 0) << utf8(t);
   }
   EXPECT_EQ(TestNrRachBank(nullptr, true), 0);
-}
-
-TEST(BankAccountTest, TheAccountFormDecisionNumberAndFreeForm) {
-  for (S t : {S(), S(40, u' '), S(41, u' ') + u"x", kBadNrb}) {
-    EXPECT_EQ(TestNrRachBank(t.data(), false), 0) << '"' << utf8(t) << '"';
-  }
-  for (S t : {S(40, u' ') + u"x", S(u"\t"), S(u"abc")}) {
-    EXPECT_EQ(TestNrRachBank(t.data(), false), 60007602) << '"' << utf8(t) << '"';
-  }
-  EXPECT_EQ(TestNrRachBank(nullptr, false), 0);
   // Any non-zero byte is true.
   auto by_byte = reinterpret_cast<int (*)(char16_t*, unsigned char)>(
       reinterpret_cast<void (*)()>(&TestNrRachBank));
@@ -107,25 +98,15 @@ TEST(BankAccountTest, TheAccountFormDecisionNumberAndFreeForm) {
   EXPECT_EQ(by_byte(bad.data(), 2), 62000401);
   EXPECT_EQ(by_byte(bad.data(), 0x80), 62000401);
   EXPECT_EQ(by_byte(bad.data(), 0), 0);
-  const std::tuple<const char16_t*, const char16_t*, int> rows[] = {
-      {nullptr, u"", 0},     {u"", u"", 0},           {u"S", u" ", 0},
-      {u"M", nullptr, 0},    {u"SM", u" 1 ", 0},      {u" S", u"", 62001502},
-      {u"s", u"", 62001502}, {u"X", u"\t", 62001502}, {u"   ", nullptr, 62001502}};
-  auto w = [](const char16_t* t) { return const_cast<char16_t*>(t); };  // only read
-  for (auto [first, second, want] : rows) {
-    EXPECT_EQ(TestNrRachBankNrDecyzji(w(first), w(second)), want)
-        << utf8(first ? first : u"(null)") << ", " << utf8(second ? second : u"(null)");
-  }
-  for (S ok :
-       std::initializer_list<S>{u"12345678", u"12-345678-AB/12", u"12-45678", u"12345678-x",
-                                u"12345678\u0104\u017B1", u"12345678" + S(1'000'000, u'a')}) {
-    EXPECT_EQ(f_KVTElemT_NR_RACH_BANKOWEGO(ok.data()), 0) << utf8(ok.substr(0, 20));
-  }
-  for (S bad : std::initializer_list<S>{u"1234567", u"12345678--", u"12345678.", u"12345678-/1",
-                                        u"1234A678", u"1-345678", u"1234567-", u"12345678 1",
-                                        u"12345678_1", u"12345678\xDC00", u""}) {
-    EXPECT_EQ(f_KVTElemT_NR_RACH_BANKOWEGO(bad.data()), 60007601) << utf8(bad);
-  }
+}
+
+TEST(BankAccountTest, FreeForm) {
+  expect_texts("NR_RACH_BANKOWEGO", f_KVTElemT_NR_RACH_BANKOWEGO, 0,
+               {u"12345678", u"12-345678-AB/12", u"12-45678", u"12345678-x",
+                u"12345678\u0104\u017B1", u"12345678" + S(1'000'000, u'a')});
+  expect_texts("NR_RACH_BANKOWEGO", f_KVTElemT_NR_RACH_BANKOWEGO, 60007601,
+               {u"1234567", u"12345678--", u"12345678.", u"12345678-/1", u"1234A678", u"1-345678",
+                u"1234567-", u"12345678 1", u"12345678_1", u"12345678\xDC00", u""});
   EXPECT_EQ(f_KVTElemT_NR_RACH_BANKOWEGO(nullptr), 60007601);
 }
 

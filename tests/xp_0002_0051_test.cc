@@ -1,16 +1,9 @@
 // Tests of the XP rules 0002 to 0051 through the call layer.
-#include <gtest/gtest.h>
-
 #include "tests/fake_service.h"
 #include "tests/rule_fields.h"
-#include "tests/test_support.h"
 
-namespace olv {
+namespace olv::testing {
 namespace {
-
-using testing::expect_rule;
-using testing::expect_rule_rows;
-using testing::expect_rules;
 
 TEST(XpRules0002To0051, RuleRows) {
   // Presence rules trim and take null as blank; empty is untrimmed, blank is trimmed.
@@ -83,7 +76,7 @@ TEST(XpRules0002To0051, RuleRows) {
 }
 
 TEST(XpRules0002To0051, DocumentTypeIsAskedOnlyWhenNoNumberCompletes) {
-  testing::ScopedFakeService fake;
+  ScopedFakeService fake;
   fake.state.codes = {u"1"};
   expect_rule("XP0003_1", 0, {u"12345678901|a|b||1|D1"});
   expect_rule("XP0003_3", 0, {u"|a|b|1234567890|2|D1"});
@@ -95,14 +88,14 @@ TEST(XpRules0002To0051, DocumentTypeIsAskedOnlyWhenNoNumberCompletes) {
 }
 
 TEST(XpRules0002To0051, ServiceRuleHandsOverBothFieldsInOrder) {
-  testing::ScopedFakeService fake;
+  ScopedFakeService fake;
   fake.state.rule_result = 0x700000000LL + 61002201;
   expect_rules({{"XP0022_2", {u" a", u"b "}, 61002201}});
-  const std::vector<testing::ServiceCall> calls = fake.state.taken();
+  const std::vector<ServiceCall> calls = fake.state.taken();
   ASSERT_EQ(calls.size(), 1u);
   EXPECT_EQ(calls[0].operation, "CheckRulePair");
   EXPECT_EQ(calls[0].texts, (std::vector<std::u16string>{u" a", u"b "}));
 }
 
 }  // namespace
-}  // namespace olv
+}  // namespace olv::testing
