@@ -7,6 +7,7 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "olvenir_p.h"
 #include "tests/test_support.h"
@@ -35,32 +36,26 @@ TEST(AmountsTest, ToFloatAndTheAmountList) {
 
 // A carriage return is not one of the three blank units, though the reading skips it.
 TEST(AmountsTest, EmptyAmountSafeReadingAndConstants) {
-  const std::tuple<const char16_t*, int, int64_t> rows[] = {
-      {u"\t ", 1, 0},
-      {u"", 1, 0},
-      {u"\n\n", 1, 0},
-      {nullptr, 1, 0},
-      {u" 0", 0, 0},
-      {u"\r", 0, 0},
-      {u"\u00A0", 0, 0},
-      {u"x1", 0, 0},
-      {u" -12x", 0, -12},
-      {u"\r5", 0, 5},
-      {u"9000000000", 0, 9000000000},
-      {u"99999999999999999999", 0, INT64_MAX},
-      {u"-9223372036854775808", 0, INT64_MIN},
-  };
-  for (auto [text, empty, value] : rows) {
-    const std::string shown = text ? '"' + utf8(text) + '"' : "null";
-    EXPECT_EQ(bw_PustaKwota(text), empty) << shown;
-    EXPECT_EQ(bw_GetSafeAtol64(text), value) << shown;
+  const std::tuple<int, int64_t, std::vector<const char16_t*>> groups[] = {
+      {1, 0, {u"\t ", u"", u"\n\n", nullptr}},
+      {0, 0, {u" 0", u"\r", u"\u00A0", u"x1"}},
+      {0, -12, {u" -12x"}},
+      {0, 5, {u"\r5"}},
+      {0, 9000000000, {u"9000000000"}},
+      {0, INT64_MAX, {u"99999999999999999999"}},
+      {0, INT64_MIN, {u"-9223372036854775808"}}};
+  for (const auto& [empty, value, texts] : groups) {
+    for (const char16_t* text : texts) {
+      const std::string shown = text ? '"' + utf8(text) + '"' : "null";
+      EXPECT_EQ(bw_PustaKwota(text), empty) << shown;
+      EXPECT_EQ(bw_GetSafeAtol64(text), value) << shown;
+    }
   }
   const std::tuple<const char16_t*, int, int> constants[] = {
       {u"0429", 106, 105}, {u"0430", 106, 106}, {u"0125", 107, 107}, {u"10", 107, 105},
       {u"05", 3, 3},       {u"05x", 106, 105},  {u"012", 106, 106},  {u"1", 107, 107},
       {u"", 106, 106},     {u" 05", 107, 107},  {u"0126", 106, 105}, {u"10", 105, 105},
-      {nullptr, 107, 107},
-  };
+      {nullptr, 107, 107}};
   for (auto [code, constant, want] : constants) {
     EXPECT_EQ(ZamienStala(code, constant), want)
         << utf8(code ? code : u"(null)") << ", " << constant;

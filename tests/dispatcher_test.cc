@@ -9,9 +9,6 @@
 #include <tuple>
 #include <vector>
 
-#include "dates/date_forms.h"
-#include "elements/general.h"
-#include "elements/identity.h"
 #include "olvenir_p.h"
 #include "tests/fake_service.h"
 #include "tests/test_support.h"
