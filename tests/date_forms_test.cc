@@ -101,8 +101,7 @@ TEST_F(DateFormsTest, ConversionsTodayAndTheEarliestAndLatest) {
   for (const auto& [f, rows] : groups) {
     for (auto [text, want] : rows) EXPECT_EQ(f(text), want) << utf8(text ? text : u"(null)");
   }
-  char16_t buffer[16];
-  std::fill(std::begin(buffer), std::end(buffer), u'#');
+  char16_t buffer[16] = u"###############";
   EXPECT_EQ(sl_Now(buffer), 20240305);
   EXPECT_EQ(S(buffer), u"05032024");
   EXPECT_EQ(buffer[9], u'#') << "written past the terminator";
