@@ -30,20 +30,16 @@ const char16_t* const kSamples[] = {
 // The finding codes that the table of element types lists for each type are the only ones its
 // validator gives on the samples: a type routed to another validator gives another's codes.
 TEST(DispatcherTest, EachTypeGivesOnlyTheFindingsItsRowLists) {
-  struct Row {
-    short type;
-    std::vector<int> codes;
-  };
-  const Row rows[] = {
+  const std::pair<short, std::vector<int>> rows[] = {
 #define OLV_ELEMENT(type, NAME, validator, ...) {type, {0, 60004001, __VA_ARGS__}},
 #include "olvenir_p/element_types.def"
   };
-  for (const Row& row : rows) {
+  for (const auto& [type, codes] : rows) {
     for (const char16_t* sample : kSamples) {
       std::u16string text = sample;
-      const int result = f_KVTElem(row.type, text.data(), 11);
-      EXPECT_NE(std::find(row.codes.begin(), row.codes.end(), result), row.codes.end())
-          << row.type << " " << utf8(text) << " = " << result;
+      const int result = f_KVTElem(type, text.data(), 11);
+      EXPECT_NE(std::find(codes.begin(), codes.end(), result), codes.end())
+          << type << " " << utf8(text) << " = " << result;
     }
   }
 }

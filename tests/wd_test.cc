@@ -38,8 +38,8 @@ TEST(WdTest, RuleRows) {
       {"WD0003_1", 60005701, {u"132024"}, {}},
       {"WD0003_1", 60006201, {u"01202A", u"01 2024", u"012024 "}, {}},
       {"WD0004_1", 60005301, {u" a@b.pl", u"a@b..pl", u"a.@b.pl"}, {u"a@b.pl", u"a@b.pl  ", u""}},
-      // The PESEL's digits are the element's.
-      {"WD0015_1", 60005401, {u"44051401358", u"0225080123"}, {u"02250801231", u" "}},
+      // The PESEL's digits are the element's; the rule adds its length.
+      {"WD0015_1", 60005401, {u"44051401358", u"022508012311"}, {u"02250801231", u" "}},
   });
   expect_rule("WD0008_1", 0, {u"AB-12/3", u"-AB", u"\u0141\u00d3D\u0179-1"});
   expect_rule("WD0008_1", 60007701, {u"AB--1", u"AB/-1", u"AB-  "});
