@@ -1,14 +1,17 @@
-// Date arithmetic at the exports: comparison, day counts, age, PESEL dates, periods.
+// Date arithmetic and amount texts at the exports: days, ages, periods, amounts, 64-bit reading.
 #include "dates/arithmetic.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
+#include "dates/amounts.h"
 #include "olvenir_p.h"
 #include "platform/clock.h"
 #include "tests/test_support.h"
@@ -48,12 +51,6 @@ TEST(ArithmeticTest, ComparisonAndDayCounts) {
       {u"01132024", u"01122024", 32},
       {u"01002024", u"01012024", 1}};
   for (auto [a, b, want] : day_counts) EXPECT_EQ(f_KVTRoznicaDni(w(a), w(b)), want) << utf8(a);
-  // Every day from 1850 to 2050 against the calendar of the standard library.
-  const chr::sys_days base = chr::year{1850} / 1 / 1;
-  for (chr::sys_days d = base; d <= chr::sys_days{chr::year{2050} / 12 / 31}; d += chr::days{1}) {
-    std::u16string day = ddmmrrrr(d);
-    ASSERT_EQ(f_KVTRoznicaDni(day.data(), w(u"01011850")), (d - base).count() + 1) << utf8(day);
-  }
   const std::tuple<const char16_t *, const char16_t *, const char16_t *, int> in_period[] = {
       {u"3103", u"0103", u"032024", 31}, {u"1501", u"1512", u"122024", 32},
       {u"0103", u"1512", u"122023", 78}, {u"0103", u"1503", u"032024", -13},
@@ -99,13 +96,19 @@ TEST(ArithmeticTest, DayBeforeInPlace) {
     EXPECT_EQ(t, before);
   }
   EXPECT_EQ(f_KVTDataMinus1(nullptr), 0);
-  for (chr::sys_days d = chr::year{1851} / 1 / 1; d <= chr::sys_days{chr::year{2050} / 12 / 31};
-       d += chr::days{1}) {
-    std::u16string text = ddmmrrrr(d);
-    char16_t buffer[9];  // exactly the text and its terminator
-    std::copy(text.c_str(), text.c_str() + 9, buffer);
-    f_KVTDataMinus1(buffer);
-    ASSERT_EQ(std::u16string(buffer), ddmmrrrr(d - chr::days{1})) << utf8(text);
+}
+
+// Every day from 1850 to 2050 against the calendar of the standard library: its count of days
+// from 1850, and the day before it, written in place into exactly the text and its terminator.
+TEST(ArithmeticTest, EveryDayAgainstTheCalendar) {
+  const chr::sys_days base = chr::year{1850} / 1 / 1;
+  for (chr::sys_days d = base; d <= chr::sys_days{chr::year{2050} / 12 / 31}; d += chr::days{1}) {
+    const std::u16string text = ddmmrrrr(d);
+    char16_t day[9];
+    std::copy(text.c_str(), text.c_str() + 9, day);
+    ASSERT_EQ(f_KVTRoznicaDni(day, w(u"01011850")), (d - base).count() + 1) << utf8(text);
+    f_KVTDataMinus1(day);
+    ASSERT_EQ(std::u16string(day), ddmmrrrr(d - chr::days{1})) << utf8(text);
   }
 }
 
@@ -130,6 +133,49 @@ TEST(ArithmeticTest, SettlementRange) {
   }
   bw_DajDatyOdDoRSARGA(u"01032024", u"0102", u"0202", nullptr, nullptr);
   olv::clear_today_for_testing();
+}
+
+TEST(AmountsTest, ToFloatAndTheAmountList) {
+  const std::pair<const char16_t *, double> rows[] = {
+      {u"12345", 123.45}, {u"", 0.0},    {u"-250", -2.5}, {u"  7", 0.07},
+      {u"1e4", 100.0},    {u"abc", 0.0}, {u"12a0", 0.12}, {nullptr, 0.0}};
+  for (auto [text, want] : rows) EXPECT_DOUBLE_EQ(f_KVTKwotaVamoToFloat(w(text)), want) << want;
+  EXPECT_EQ(f_KVTSprKwoty(w(u"100"), w(u"   "), w(u"12a0"), nullptr), 60006701);
+  EXPECT_EQ(f_KVTSprKwoty(w(u"100"), w(u"200"), w(u""), nullptr), 0);
+  EXPECT_EQ(f_KVTSprKwoty(nullptr), 0);
+  EXPECT_EQ(f_KVTSprKwoty(w(u"100"), nullptr, w(u"x")), 0);  // the list ends at the null pointer
+  // The twin's list ends at its first null view the same way.
+  EXPECT_EQ(olv::f_KVTSprKwoty({u"100", olv::Text(), u"x"}), 0);
+  EXPECT_EQ(olv::f_KVTSprKwoty({u"100", u"-5"}), 60006701);
+  EXPECT_EQ(olv::f_KVTSprKwoty({}), 0);
+}
+
+// A carriage return is not one of the three blank units, though the reading skips it.
+TEST(AmountsTest, EmptyAmountSafeReadingAndConstants) {
+  const std::tuple<int, int64_t, std::vector<const char16_t *>> groups[] = {
+      {1, 0, {u"\t ", u"", u"\n\n", nullptr}},
+      {0, 0, {u" 0", u"\r", u"\u00A0", u"x1"}},
+      {0, -12, {u" -12x"}},
+      {0, 5, {u"\r5"}},
+      {0, 9000000000, {u"9000000000"}},
+      {0, INT64_MAX, {u"99999999999999999999"}},
+      {0, INT64_MIN, {u"-9223372036854775808"}}};
+  for (const auto &[empty, value, texts] : groups) {
+    for (const char16_t *text : texts) {
+      const std::string shown = text ? '"' + utf8(text) + '"' : "null";
+      EXPECT_EQ(bw_PustaKwota(text), empty) << shown;
+      EXPECT_EQ(bw_GetSafeAtol64(text), value) << shown;
+    }
+  }
+  const std::tuple<const char16_t *, int, int> constants[] = {
+      {u"0429", 106, 105}, {u"0430", 106, 106}, {u"0125", 107, 107}, {u"10", 107, 105},
+      {u"05", 3, 3},       {u"05x", 106, 105},  {u"012", 106, 106},  {u"1", 107, 107},
+      {u"", 106, 106},     {u" 05", 107, 107},  {u"0126", 106, 105}, {u"10", 105, 105},
+      {nullptr, 107, 107}};
+  for (auto [code, constant, want] : constants) {
+    EXPECT_EQ(ZamienStala(code, constant), want)
+        << utf8(code ? code : u"(null)") << ", " << constant;
+  }
 }
 
 }  // namespace

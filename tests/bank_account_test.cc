@@ -9,10 +9,11 @@
 #include <vector>
 
 #include "olvenir_p.h"
-#include "tests/test_support.h"
+#include "tests/rule_fields.h"
 
 namespace {
 
+using olv::testing::expect_texts;
 using olv::testing::utf8;
 using S = std::u16string;
 
@@ -21,15 +22,16 @@ const S kBadNrb = u"00" + kNrb.substr(2);
 const S kSpacedNrb = u"39 1111 2222 3333 4444 5555 6666";
 
 TEST(BankAccountTest, FormTestsAndTheirWorkingCopy) {
-  // A space too few, too many or inside a group fails both tests. The NRB window of " " + NRB
-  // loses the last digit; of 28 digits the country characters are not examined; past position 32
-  // nothing is compared; only spaces trail the account form.
+  // A space too few, too many or inside a group fails both tests; trailing spaces are cut first.
+  // The NRB window of " " + NRB loses the last digit; of 28 digits the country characters are not
+  // examined; past position 32 nothing is compared; only spaces trail the account form.
   const std::tuple<bool, bool, std::vector<S>> groups[] = {
-      {true, true, {kNrb, kSpacedNrb, u"12" + kNrb}},
+      {true, true, {kNrb, kSpacedNrb, u"12" + kNrb, kNrb + S(1000, u' ')}},
       {false,
        false,
        {u"39 11112222 3333 4444 5555 6666", u"39  1111 2222 3333 4444 5555 6666",
-        u"39 1111 2222 3333 4444 5555 66 66", u"PL39 111122223333444455556666"}},
+        u"39 1111 2222 3333 4444 5555 66 66", u"PL39 111122223333444455556666",
+        S(1'000'000, u'7')}},
       {true, false, {u"PL" + kNrb, u"PL" + kSpacedNrb, u"PL39 1111 2222 3333 4444 5555 66 66"}},
       {false,
        true,
@@ -45,18 +47,11 @@ TEST(BankAccountTest, FormTestsAndTheirWorkingCopy) {
   EXPECT_FALSE(KVT_CzyRachBank_IBAN_lub_NRB(nullptr));
   EXPECT_TRUE(KVT_CzyFormRachBank_NRB(nullptr));
   // The working copy holds 39 units after what trails the number is cut; longer texts are false.
-  S padded = kNrb + S(1000, u' ');
-  EXPECT_TRUE(KVT_CzyRachBank_IBAN_lub_NRB(padded.c_str()));
-  EXPECT_TRUE(KVT_CzyFormRachBank_NRB(padded.c_str()));
   S split = u"PL39 1111 2222 3333 4444 5555 66";
   EXPECT_TRUE(KVT_CzyRachBank_IBAN_lub_NRB((split + u"     66").c_str()));  // 39 units
   EXPECT_FALSE(KVT_CzyRachBank_IBAN_lub_NRB((split + u"      66").c_str()));
   EXPECT_TRUE(KVT_CzyFormRachBank_NRB((kSpacedNrb + u" note").c_str()));
   EXPECT_FALSE(KVT_CzyFormRachBank_NRB((kSpacedNrb + u" note and more").c_str()));
-  S huge(1'000'000, u'7');
-  EXPECT_FALSE(KVT_CzyRachBank_IBAN_lub_NRB(huge.c_str()));
-  EXPECT_FALSE(KVT_CzyFormRachBank_NRB(huge.c_str()));
-  EXPECT_EQ(TestNrRachBank(huge.data(), true), 0);
 }
 
 // MOD 97-10 computed digit by digit on the rearranged text, independently of the weights.
@@ -86,20 +81,10 @@ TEST(BankAccountTest, CheckDigits) {
   }
   // Applies to exactly 26 digits within the trimmed length, whatever stands between them.
   for (S t : {kNrb, kSpacedNrb, u"PL" + kNrb, u"x" + kNrb + u"y", kBadNrb.substr(1), kBadNrb + u"1",
-              u"  " + kBadNrb, S(), S(u"   ")}) {
+              u"  " + kBadNrb, S(), S(u"   "), S(1'000'000, u'7')}) {
     EXPECT_EQ(TestNrRachBank(t.data(), true), 0) << utf8(t);
   }
   EXPECT_EQ(TestNrRachBank(nullptr, true), 0);
-}
-
-TEST(BankAccountTest, TheAccountFormDecisionNumberAndFreeForm) {
-  for (S t : {S(), S(40, u' '), S(41, u' ') + u"x", kBadNrb}) {
-    EXPECT_EQ(TestNrRachBank(t.data(), false), 0) << '"' << utf8(t) << '"';
-  }
-  for (S t : {S(40, u' ') + u"x", S(u"\t"), S(u"abc")}) {
-    EXPECT_EQ(TestNrRachBank(t.data(), false), 60007602) << '"' << utf8(t) << '"';
-  }
-  EXPECT_EQ(TestNrRachBank(nullptr, false), 0);
   // Any non-zero byte is true.
   auto by_byte = reinterpret_cast<int (*)(char16_t*, unsigned char)>(
       reinterpret_cast<void (*)()>(&TestNrRachBank));
@@ -107,25 +92,15 @@ TEST(BankAccountTest, TheAccountFormDecisionNumberAndFreeForm) {
   EXPECT_EQ(by_byte(bad.data(), 2), 62000401);
   EXPECT_EQ(by_byte(bad.data(), 0x80), 62000401);
   EXPECT_EQ(by_byte(bad.data(), 0), 0);
-  const std::tuple<const char16_t*, const char16_t*, int> rows[] = {
-      {nullptr, u"", 0},     {u"", u"", 0},           {u"S", u" ", 0},
-      {u"M", nullptr, 0},    {u"SM", u" 1 ", 0},      {u" S", u"", 62001502},
-      {u"s", u"", 62001502}, {u"X", u"\t", 62001502}, {u"   ", nullptr, 62001502}};
-  auto w = [](const char16_t* t) { return const_cast<char16_t*>(t); };  // only read
-  for (auto [first, second, want] : rows) {
-    EXPECT_EQ(TestNrRachBankNrDecyzji(w(first), w(second)), want)
-        << utf8(first ? first : u"(null)") << ", " << utf8(second ? second : u"(null)");
-  }
-  for (S ok :
-       std::initializer_list<S>{u"12345678", u"12-345678-AB/12", u"12-45678", u"12345678-x",
-                                u"12345678\u0104\u017B1", u"12345678" + S(1'000'000, u'a')}) {
-    EXPECT_EQ(f_KVTElemT_NR_RACH_BANKOWEGO(ok.data()), 0) << utf8(ok.substr(0, 20));
-  }
-  for (S bad : std::initializer_list<S>{u"1234567", u"12345678--", u"12345678.", u"12345678-/1",
-                                        u"1234A678", u"1-345678", u"1234567-", u"12345678 1",
-                                        u"12345678_1", u"12345678\xDC00", u""}) {
-    EXPECT_EQ(f_KVTElemT_NR_RACH_BANKOWEGO(bad.data()), 60007601) << utf8(bad);
-  }
+}
+
+TEST(BankAccountTest, FreeForm) {
+  expect_texts("NR_RACH_BANKOWEGO", f_KVTElemT_NR_RACH_BANKOWEGO, 0,
+               {u"12345678", u"12-345678-AB/12", u"12-45678", u"12345678-x",
+                u"12345678\u0104\u017B1", u"12345678" + S(1'000'000, u'a')});
+  expect_texts("NR_RACH_BANKOWEGO", f_KVTElemT_NR_RACH_BANKOWEGO, 60007601,
+               {u"1234567", u"12345678--", u"12345678.", u"12345678-/1", u"1234A678", u"1-345678",
+                u"1234567-", u"12345678 1", u"12345678_1", u"12345678\xDC00", u""});
   EXPECT_EQ(f_KVTElemT_NR_RACH_BANKOWEGO(nullptr), 60007601);
 }
 

@@ -68,18 +68,16 @@ TEST_F(DateFormsTest, DayMonthYearMonthYearAndDayMonth) {
 }
 
 TEST_F(DateFormsTest, OrdinalForms) {
-  const char* kOrdinal = "DDMMRRRRNN";
-  expect_texts(kOrdinal, f_KVTElemT_DATA_DDMMRRRRNN, 0,
+  expect_texts("DDMMRRRRNN", f_KVTElemT_DATA_DDMMRRRRNN, 0,
                {u"1503202401", u"          ", u"1503202499"});
-  expect_texts(kOrdinal, f_KVTElemT_DATA_DDMMRRRRNN, 60008101,
+  expect_texts("DDMMRRRRNN", f_KVTElemT_DATA_DDMMRRRRNN, 60008101,
                {u"1503202400", u"150320240", u"1503184901", u"150320240a"});
-  expect_texts(kOrdinal, f_KVTElemT_DATA_DDMMRRRRNN,
+  expect_texts("DDMMRRRRNN", f_KVTElemT_DATA_DDMMRRRRNN,
                {{u"3002202401", 60005801}, {u"1513202401", 60005701}});
-  const char* kReport = "NNMMRRRR_RAP";
-  expect_texts(kReport, f_KVTElemT_NNMMRRRR_RAP, 0, {u"01032024", u" 1032024", u"01      "});
-  expect_texts(kReport, f_KVTElemT_NNMMRRRR_RAP, 60007401,
+  expect_texts("NNMMRRRR_RAP", f_KVTElemT_NNMMRRRR_RAP, 0, {u"01032024", u" 1032024", u"01      "});
+  expect_texts("NNMMRRRR_RAP", f_KVTElemT_NNMMRRRR_RAP, 60007401,
                {u"00032024", u"A1032024", u"1", u"", u"0103 024", u"  032024"});
-  expect_texts(kReport, f_KVTElemT_NNMMRRRR_RAP,
+  expect_texts("NNMMRRRR_RAP", f_KVTElemT_NNMMRRRR_RAP,
                {{u"01132024", 60005701}, {u"0103202", 60006201}, {u"01032051", 60006301}});
 }
 
@@ -103,8 +101,7 @@ TEST_F(DateFormsTest, ConversionsTodayAndTheEarliestAndLatest) {
   for (const auto& [f, rows] : groups) {
     for (auto [text, want] : rows) EXPECT_EQ(f(text), want) << utf8(text ? text : u"(null)");
   }
-  char16_t buffer[16];
-  std::fill(std::begin(buffer), std::end(buffer), u'#');
+  char16_t buffer[16] = u"###############";
   EXPECT_EQ(sl_Now(buffer), 20240305);
   EXPECT_EQ(S(buffer), u"05032024");
   EXPECT_EQ(buffer[9], u'#') << "written past the terminator";
@@ -145,13 +142,8 @@ TEST(ClockTest, TodayFollowsTheTimeZoneAtOnce) {
   const char* saved = std::getenv("TZ");
   const std::string restore = saved ? saved : "";
   auto expected = [] {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-#if defined(_WIN32)
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::time_t now = std::time(nullptr);
+    const std::tm local = *std::localtime(&now);  // which reads TZ again on every call
     return (local.tm_year + 1900) * 10000 + (local.tm_mon + 1) * 100 + local.tm_mday;
   };
   set_time_zone("WST12");  // twelve hours behind UTC

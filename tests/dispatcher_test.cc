@@ -7,11 +7,9 @@
 #include <algorithm>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
-#include "dates/date_forms.h"
-#include "elements/general.h"
-#include "elements/identity.h"
 #include "olvenir_p.h"
 #include "tests/fake_service.h"
 #include "tests/test_support.h"
@@ -32,20 +30,16 @@ const char16_t* const kSamples[] = {
 // The finding codes that the table of element types lists for each type are the only ones its
 // validator gives on the samples: a type routed to another validator gives another's codes.
 TEST(DispatcherTest, EachTypeGivesOnlyTheFindingsItsRowLists) {
-  struct Row {
-    short type;
-    std::vector<int> codes;
-  };
-  const Row rows[] = {
+  const std::pair<short, std::vector<int>> rows[] = {
 #define OLV_ELEMENT(type, NAME, validator, ...) {type, {0, 60004001, __VA_ARGS__}},
 #include "olvenir_p/element_types.def"
   };
-  for (const Row& row : rows) {
+  for (const auto& [type, codes] : rows) {
     for (const char16_t* sample : kSamples) {
       std::u16string text = sample;
-      const int result = f_KVTElem(row.type, text.data(), 11);
-      EXPECT_NE(std::find(row.codes.begin(), row.codes.end(), result), row.codes.end())
-          << row.type << " " << utf8(text) << " = " << result;
+      const int result = f_KVTElem(type, text.data(), 11);
+      EXPECT_NE(std::find(codes.begin(), codes.end(), result), codes.end())
+          << type << " " << utf8(text) << " = " << result;
     }
   }
 }
@@ -99,17 +93,14 @@ TEST(DispatcherTest, DictionaryTypesAskTheDictionaryOfTheirNumber) {
   for (int type : types) {
     EXPECT_EQ(olv::f_KVTElem(static_cast<short>(type), u"1", 0), 0) << type;  // no length test
     EXPECT_EQ(olv::f_KVTElem(static_cast<short>(type), u"2", 100), -1) << type;
-  }
-  std::vector<olv::testing::ServiceCall> calls = fake.state.taken();
-  ASSERT_EQ(calls.size(), 2 * types.size());
-  for (size_t i = 0; i < types.size(); ++i) {
-    EXPECT_EQ(calls[2 * i].number, types[i]);
-    EXPECT_EQ(calls[2 * i].date, 0);
+    const std::vector<olv::testing::ServiceCall> calls = fake.state.taken();
+    ASSERT_FALSE(calls.empty()) << type;
+    EXPECT_EQ(std::pair(calls.back().number, calls.back().date), std::pair(type, 0));
   }
   // 24 and 37 are no dictionary numbers: always -1, without asking.
   EXPECT_EQ(olv::f_KVTElem(24, u"1", 100), -1);
   EXPECT_EQ(olv::f_KVTElem(37, u"", 100), -1);
-  EXPECT_EQ(fake.state.taken().size(), calls.size());
+  EXPECT_EQ(fake.state.taken().size(), 2 * types.size());
 }
 
 }  // namespace

@@ -1,13 +1,9 @@
 // Tests of the GB rules through the exports table.
 #include "platform/clock.h"
 #include "tests/rule_fields.h"
-#include "tests/test_support.h"
 
-namespace olv {
+namespace olv::testing {
 namespace {
-
-using testing::expect_rule;
-using testing::expect_rule_rows;
 
 // "31022024" has eight characters but is no date; GB0033_1 knows no year before 1850, GB0022_2 no
 // year range; the allowed pair of GB0009_1 is one way round; a text without digits reads 0; the
@@ -58,4 +54,4 @@ TEST(GbTest, RuleRows) {
 }
 
 }  // namespace
-}  // namespace olv
+}  // namespace olv::testing

@@ -30,15 +30,12 @@ S pesel(const char* first_ten) {
 // PESEL: month fields 27 (2002) and 81 (1884); 29 February 2024 and 2000 but not 2023 and 1900;
 // 1850 but not 1849; 2050 but not 2051, nor 2102; 30 February; positions 7-10 adding up to 0.
 TEST(IdentityTest, EachNumberAndCard) {
-  S valid = pesel("4405140135");
-  S last = valid.substr(0, 10);
-  last += static_cast<char16_t>(valid[10] == u'9' ? u'0' : valid[10] + 1);
   expect_texts(
       "PESEL", f_KVTElemT_PESEL, 0,
-      {u"44051401359", valid, valid + u" ", valid + u"9", pesel("0227080001"), pesel("8481150001"),
+      {u"44051401359", u"44051401359 ", u"440514013599", pesel("0227080001"), pesel("8481150001"),
        pesel("2422290001"), pesel("0022290001"), pesel("5081010001"), pesel("5032010001")});
   expect_texts("PESEL", f_KVTElemT_PESEL, 60005401,
-               {last, u" " + valid.substr(0, 10), u"4405140135", u"", u"           ",
+               {u"44051401350", u" 4405140135", u"4405140135", u"", u"           ",
                 pesel("2322290001"), pesel("0002290001"), pesel("4981010001"), pesel("5132010001"),
                 pesel("0241010001"), pesel("4413010001"), pesel("4420010001"), pesel("4440010001"),
                 pesel("4493010001"), pesel("4402300001"), pesel("4405140000")});

@@ -1,8 +1,9 @@
-// The runtime's text-to-number conversions on UTF-16 texts (the 64-bit reading is tested through
-// its one export, in the amounts' tests).
+// The runtime's readings of UTF-16 texts as numbers: integers, doubles (the 64-bit reading is
+// tested through its one export, in the amounts' tests) and the weighted sums of check digits.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <random>
@@ -11,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/check_digits.h"
 #include "platform/text.h"
 #include "tests/test_support.h"
 
@@ -89,6 +91,16 @@ TEST(NumbersTest, DoubleReadingMatchesTheCLibrary) {
     const double got = olv::to_double(text);
     ASSERT_EQ(std::memcmp(&got, &want, sizeof got), 0) << ascii << ": " << got << " " << want;
   }
+}
+
+TEST(CheckDigitsTest, WeightedSumReadsEachUnitOnItsOwn) {
+  // PESEL weights 1, 3, 7, 9, 1, 3, 7, 9, 1, 3; the eleventh position has none. A space counts 0,
+  // and so does any other unit that is no digit, a fullwidth digit too.
+  const std::pair<olv::Text, int32_t> rows[] = {
+      {u"", 0},         {u"1", 1},      {u"11", 4},           {u" 1", 3},
+      {u"a1-1", 3 + 9}, {u"\uFF11", 0}, {u"11111111119", 44}, {u"999999999999999", 9 * 44},
+  };
+  for (auto [text, want] : rows) EXPECT_EQ(olv::weighted_sum(text, olv::kPesel), want) << want;
 }
 
 }  // namespace

@@ -1,18 +1,12 @@
 // Tests of the XB rules through the call layer.
-#include <gtest/gtest.h>
-
 #include <initializer_list>
 #include <utility>
 #include <vector>
 
 #include "tests/rule_fields.h"
-#include "tests/test_support.h"
 
-namespace olv {
+namespace olv::testing {
 namespace {
-
-using testing::expect_rule;
-using testing::expect_rule_rows;
 
 // `n` fields holding `fill`, with the listed 1-based positions set.
 std::vector<const char16_t*> same(int n, std::initializer_list<std::pair<int, const char16_t*>> set,
@@ -58,4 +52,4 @@ TEST(XbRules, RuleRows) {
 }
 
 }  // namespace
-}  // namespace olv
+}  // namespace olv::testing

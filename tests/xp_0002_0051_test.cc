@@ -1,16 +1,9 @@
 // Tests of the XP rules 0002 to 0051 through the call layer.
-#include <gtest/gtest.h>
-
 #include "tests/fake_service.h"
 #include "tests/rule_fields.h"
-#include "tests/test_support.h"
 
-namespace olv {
+namespace olv::testing {
 namespace {
-
-using testing::expect_rule;
-using testing::expect_rule_rows;
-using testing::expect_rules;
 
 TEST(XpRules0002To0051, RuleRows) {
   // Presence rules trim and take null as blank; empty is untrimmed, blank is trimmed.
@@ -82,27 +75,26 @@ TEST(XpRules0002To0051, RuleRows) {
   expect_rule("XP0022_2", -1, {u"a|b", u"~|~"});
 }
 
-TEST(XpRules0002To0051, DocumentTypeIsAskedOnlyWhenNoNumberCompletes) {
-  testing::ScopedFakeService fake;
-  fake.state.codes = {u"1"};
+using XpRules0002To0051ServiceTest = ServiceFixture;
+
+TEST_F(XpRules0002To0051ServiceTest, DocumentTypeIsAskedOnlyWhenNoNumberCompletes) {
+  fake_.state.codes = {u"1"};
   expect_rule("XP0003_1", 0, {u"12345678901|a|b||1|D1"});
   expect_rule("XP0003_3", 0, {u"|a|b|1234567890|2|D1"});
-  EXPECT_TRUE(fake.state.taken().empty());
+  EXPECT_TRUE(calls().empty());
   expect_rule("XP0003_1", 0, {u"|a|b||1|D1"});
   expect_rule("XP0003_1", 61000301, {u"|a|b||2|D1"});
   expect_rule("XP0009_1", 61000901, {u"x||||||||a|b||2|D"});
-  EXPECT_EQ(fake.state.taken().size(), 3u);
+  EXPECT_EQ(calls().size(), 3u);
 }
 
-TEST(XpRules0002To0051, ServiceRuleHandsOverBothFieldsInOrder) {
-  testing::ScopedFakeService fake;
-  fake.state.rule_result = 0x700000000LL + 61002201;
-  expect_rules({{"XP0022_2", {u" a", u"b "}, 61002201}});
-  const std::vector<testing::ServiceCall> calls = fake.state.taken();
-  ASSERT_EQ(calls.size(), 1u);
-  EXPECT_EQ(calls[0].operation, "CheckRulePair");
-  EXPECT_EQ(calls[0].texts, (std::vector<std::u16string>{u" a", u"b "}));
+TEST_F(XpRules0002To0051ServiceTest, ServiceRuleHandsOverBothFieldsInOrder) {
+  fake_.state.rule_result = 0x700000000LL + 61002201;
+  expect_rule("XP0022_2", 61002201, {u" a|b "});
+  ASSERT_EQ(calls().size(), 1u);
+  EXPECT_EQ(calls()[0].operation, "CheckRulePair");
+  EXPECT_EQ(calls()[0].texts, (std::vector<std::u16string>{u" a", u"b "}));
 }
 
 }  // namespace
-}  // namespace olv
+}  // namespace olv::testing

@@ -1,15 +1,9 @@
 // Tests of the XP rules 0061 to 0098 through the call layer.
-#include <gtest/gtest.h>
-
 #include "olvenir_p.h"
 #include "tests/rule_fields.h"
-#include "tests/test_support.h"
 
-namespace olv {
+namespace olv::testing {
 namespace {
-
-using testing::expect_rule;
-using testing::expect_rule_rows;
 
 TEST(XpRules0061To0098, RuleRows) {
   // Presence rules.
@@ -86,4 +80,4 @@ TEST(XpRules0061To0098, TwoIdentificationsForEveryPresence) {
 }
 
 }  // namespace
-}  // namespace olv
+}  // namespace olv::testing

@@ -8,13 +8,9 @@
 #include "calls/calls.h"
 #include "tests/fake_service.h"
 #include "tests/rule_fields.h"
-#include "tests/test_support.h"
 
-namespace olv {
+namespace olv::testing {
 namespace {
-
-using testing::expect_rule;
-using testing::expect_rule_rows;
 
 // The 18 fields of XP0149_10 and XP0149_11: p1, p2, "a" in the fields numbered, spaces elsewhere.
 std::vector<const char16_t*> fields(const char16_t* p1, const char16_t* p2,
@@ -103,7 +99,7 @@ TEST(Xp0130To0176Test, RuleRows) {
   expect_rule("XP0149_11", 61014911, {fields(u"x", u"y", {3, 4, 5, 7, 8, 10})});
 }
 
-using Xp0130To0176ServiceTest = testing::ServiceFixture;
+using Xp0130To0176ServiceTest = ServiceFixture;
 
 TEST_F(Xp0130To0176ServiceTest, WithTheDictionary) {
   fake_.state.codes = {u"12", u"123"};
@@ -138,13 +134,13 @@ TEST_F(Xp0130To0176ServiceTest, WithTheDictionary) {
   std::vector<std::u16string> store;
   for (const auto& [rule, number, dates] : cases) {
     for (auto [call, date] : dates) {
-      call_rule(*find_export(rule), testing::call_fields(call, store).data());
+      call_rule(*find_export(rule), call_fields(call, store).data());
       ASSERT_FALSE(calls().empty()) << rule;
       EXPECT_EQ(calls().back().number, number) << rule;
-      EXPECT_EQ(calls().back().date, date) << rule << "(\"" << testing::utf8(call) << "\")";
+      EXPECT_EQ(calls().back().date, date) << rule << "(\"" << utf8(call) << "\")";
     }
   }
 }
 
 }  // namespace
-}  // namespace olv
+}  // namespace olv::testing

@@ -1,22 +1,13 @@
 // Tests of the XP rules 0200 to 0385 through the exports table; "today" comes from the clock seam.
 #include "platform/clock.h"
 #include "tests/rule_fields.h"
-#include "tests/test_support.h"
 
-namespace olv {
+namespace olv::testing {
 namespace {
-
-using testing::expect_rule;
-using testing::expect_rule_rows;
-
-class Xp0200To0385Test : public ::testing::Test {
- protected:
-  void TearDown() override { clear_today_for_testing(); }
-};
 
 // Texts without digits read as 0. An invalid date converts to today, an invalid period to this
 // month; a date of an invalid year is taken in today's year.
-TEST_F(Xp0200To0385Test, RuleRows) {
+TEST(Xp0200To0385Test, RuleRows) {
   expect_rule("XP0211_1", 61021101,
               {u"|1|1|1|1", u"~|~|~|~|~", u"2||||", u"-1| |||", u"0||||3", u"abc||1||"});
   expect_rule("XP0211_1", 0, {u"0||||", u"2||||x", u"0||0||", u"0||-3||"});
@@ -53,7 +44,8 @@ TEST_F(Xp0200To0385Test, RuleRows) {
   expect_rule("XP0220_3", 0, {u"|1|||"});
   set_today_for_testing({2010, 3, 1});
   expect_rule("XP0385_2", 0, {u"2010||||||||x"});
+  clear_today_for_testing();
 }
 
 }  // namespace
-}  // namespace olv
+}  // namespace olv::testing
