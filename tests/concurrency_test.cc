@@ -85,8 +85,8 @@ bool holds(char16_t* value, std::u16string_view want) {
 }
 
 // Code checks either side of a code's validity, a value lookup and a conditional lookup, asked
-// as a host asks (writable texts), each answer the one one thread gets from the sample database;
-// the fake services answer the same. The first wrong answer, or nothing.
+// as a host asks (writable texts), each answer the one a single thread gets from the sample
+// database; the fake services answer the same. The first wrong answer, or nothing.
 std::string query_the_dictionary() {
   std::u16string kinship = u"slU_KodPokrew", kinship_key = u"STP_KODPOKREW", key = u"12",
                  kinship_column = u"STP_WGOSPZOSUBEZP", titles = u"slU_KodTytNieNaFormularzu",

@@ -59,7 +59,7 @@ class DllBoundaryTest : public ::testing::Test {
   static HMODULE library_;
 
   // Codes of service/sample_dictionary.sql each side of their validity (dates DDMMRRRR) with
-  // their answers from the sample database, and the blood-group table's value of "12", "1";
+  // their answers from the sample database, and the kinship table's value of "12", "1";
   // with no service every code is accepted and every value is "-1".
   static void expect_dictionary_answers(bool service) {
     ASSERT_NE(library_, nullptr);
